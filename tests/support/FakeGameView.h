@@ -1,0 +1,56 @@
+#pragma once
+
+#include "GameView.h"
+
+#include <QString>
+
+#include <array>
+#include <map>
+
+// Keeps what the main window would show, so tests can look at the screen after each action.
+class FakeGameView final : public GameView
+{
+public:
+    struct LabelState
+    {
+        bool visible = false;
+        QString caption;
+    };
+    struct SlotState
+    {
+        bool visible = false;
+        QString caption;
+        QString toolTip;
+    };
+    struct LetterState
+    {
+        bool enabled = false;
+        quint32 color = 0;
+    };
+
+    void setLabelVisible(Label label, bool visible) override { labels[label].visible = visible; }
+    void setLabelCaption(Label label, const QString &caption) override;
+    int lblWinWidth() const override { return remarkWidth; }
+    void setLblWinLeft(int left) override { lblWinLeft = left; }
+    int innerWidth() const override { return windowWidth; }
+    void setPickVisible(int index, bool visible) override { slots.at(index).visible = visible; }
+    void setPickCaption(int index, const QString &caption) override;
+    void setPickToolTip(int index, const QString &toolTip) override;
+    void setLetterEnabled(int index, bool enabled) override { letters.at(index).enabled = enabled; }
+    void setLetterBackColor(int index, quint32 color) override { letters.at(index).color = color; }
+    void showHangPicture(int index) override;
+
+    const LabelState &label(Label which) { return labels[which]; }
+    int visibleSlotCount() const;
+    QString slotCaptions() const; // the shown slots, '_' for an empty one
+    int enabledLetterCount() const;
+
+    std::map<Label, LabelState> labels;
+    std::array<SlotState, 15> slots {};
+    std::array<LetterState, 28> letters {};
+    int hangPicture = 0;
+    int hangPictureChanges = 0;
+    int lblWinLeft = 0;
+    int remarkWidth = 1500;
+    int windowWidth = 9504;
+};
