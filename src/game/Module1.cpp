@@ -1,0 +1,16 @@
+#include "Module1.h"
+
+std::array<QString, Module1::LetterCount> Module1::letterSet()
+{
+    std::array<QString, LetterCount> letters;
+    for (int i = 0; i < 26; ++i)
+        letters[i] = QChar(char16_t(u'A' + i));
+    letters[26] = QChar(u'\'');
+    letters[27] = QChar(u'-');
+    return letters;
+}
+
+QString Module1::homePath(QStringView name) const
+{
+    return varHomeDir + u'/' + name;
+}

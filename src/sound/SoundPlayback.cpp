@@ -1,0 +1,42 @@
+#include "SoundPlayback.h"
+
+#include "Module1.h"
+#include "SoundPlayer.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+SoundPlayback::SoundPlayback(const Module1 &state, SoundPlayer &player)
+    : m_state(state)
+    , m_player(player)
+{
+}
+
+void SoundPlayback::PlaySound(QStringView name)
+{
+    if (m_state.blnSoundOff || !m_state.blnSoundCard)
+        return;
+    m_player.setFileName(soundFilePath(m_state.varHomeDir, name));
+}
+
+void SoundPlayback::Beep()
+{
+    m_player.beep();
+}
+
+QString SoundPlayback::soundFilePath(const QString &directory, QStringView name)
+{
+    const QStringView fileName = name.startsWith(u'\\') ? name.mid(1) : name;
+    const QString exact = directory + u'/' + fileName;
+    if (QFileInfo::exists(exact))
+        return exact;
+
+    const QDir dir(directory);
+    const QStringList entries = dir.entryList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString &entry : entries) {
+        if (entry.compare(fileName, Qt::CaseInsensitive) == 0)
+            return dir.filePath(entry);
+    }
+    // Nothing by that name: the player is still asked, and plays nothing.
+    return exact;
+}

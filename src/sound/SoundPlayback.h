@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+class Module1;
+class SoundPlayer;
+
+// The one way the game plays a sound: by a name such as "\Laser.wav", looked up in the home
+// directory, and only while sounds are on and a sound device was found.
+class SoundPlayback
+{
+public:
+    SoundPlayback(const Module1 &state, SoundPlayer &player);
+
+    void PlaySound(QStringView name);
+    void Beep();
+
+    // The file a sound name stands for in a directory. The leading backslash is the separator, and
+    // the letter case of the name is ignored: callers spell the same sound differently.
+    static QString soundFilePath(const QString &directory, QStringView name);
+
+private:
+    const Module1 &m_state;
+    SoundPlayer &m_player;
+};

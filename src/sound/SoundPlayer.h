@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+// The sound output the game talks to: a real audio device in the program, a recorder in tests.
+class SoundPlayer
+{
+public:
+    virtual ~SoundPlayer() = default;
+
+    // Whether a sound device is present and enabled; asked once, at start-up.
+    virtual bool isSoundCardEnabled() const = 0;
+    virtual void setEnabled(bool enabled) = 0;
+    // Starts playing the .wav file at the path, in place of any sound still playing. Never blocks;
+    // a missing or unplayable file plays nothing.
+    virtual void setFileName(const QString &path) = 0;
+    virtual void beep() = 0;
+};
