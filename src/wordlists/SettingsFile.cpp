@@ -1,0 +1,129 @@
+#include "SettingsFile.h"
+
+#include "ItemReader.h"
+#include "Module1.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+
+constexpr QByteArrayView TrueItem = "#TRUE#";
+constexpr QByteArrayView FalseItem = "#FALSE#";
+// Two short lines; anything much longer is not a settings file of ours.
+constexpr qint64 MaxSettingsSize = 64 * 1024;
+
+// The file's bytes, a missing file reading as empty; nullopt when it is there but cannot be read.
+std::optional<QByteArray> readSettingsBytes(const QString &homeDir)
+{
+    const QString path = SettingsFile::path(homeDir);
+    const QFileInfo info(path);
+    if (!info.exists())
+        return QByteArray();
+    if (!info.isFile())
+        return std::nullopt;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QByteArray bytes = file.read(MaxSettingsSize);
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return bytes;
+}
+
+std::optional<QByteArray> firstItem(QByteArrayView bytes)
+{
+    ItemReader reader(bytes);
+    QByteArrayView item;
+    if (!reader.next(item))
+        return std::nullopt;
+    return item.toByteArray();
+}
+
+} // namespace
+
+QString SettingsFile::path(const QString &homeDir)
+{
+    return homeDir + u'/' + FileName;
+}
+
+QString SettingsFile::defaultListPath(const QString &homeDir)
+{
+    return homeDir + u'/' + DefaultListName;
+}
+
+SettingsFile::StartupSettings SettingsFile::read(const QString &homeDir)
+{
+    StartupSettings settings {DefaultListName.toString(), false};
+    const std::optional<QByteArray> bytes = readSettingsBytes(homeDir);
+    if (!bytes)
+        return settings;
+
+    ItemReader reader(*bytes);
+    QByteArrayView item;
+    if (!reader.next(item))
+        return settings;
+    if (!item.isEmpty())
+        settings.startupList = QFile::decodeName(item.toByteArray());
+    if (reader.next(item))
+        settings.hideSplash = item == TrueItem;
+    return settings;
+}
+
+std::optional<QByteArray> SettingsFile::readLine1(const QString &homeDir)
+{
+    const std::optional<QByteArray> bytes = readSettingsBytes(homeDir);
+    return bytes ? firstItem(*bytes) : std::nullopt;
+}
+
+bool SettingsFile::canStorePath(QByteArrayView path)
+{
+    return !path.contains('"') && !path.contains('\r') && !path.contains('\n');
+}
+
+bool SettingsFile::write(const QString &homeDir, QByteArrayView line1, bool hideSplash)
+{
+    if (!canStorePath(line1))
+        return false;
+    QByteArray bytes;
+    bytes += '"';
+    bytes += line1;
+    bytes += "\"\r\n";
+    bytes += hideSplash ? TrueItem : FalseItem;
+    bytes += "\r\n";
+
+    QSaveFile file(path(homeDir));
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+bool SettingsFile::writeStartupList(
+    const QString &homeDir, const QString &listPath, bool hideSplash)
+{
+    return write(homeDir, QFile::encodeName(listPath), hideSplash);
+}
+
+bool SettingsFile::rewriteKeepingLine1(const QString &homeDir, bool hideSplash)
+{
+    const std::optional<QByteArray> bytes = readSettingsBytes(homeDir);
+    if (!bytes)
+        return false;
+    const std::optional<QByteArray> line1 = firstItem(*bytes);
+    if (line1)
+        return write(homeDir, *line1, hideSplash);
+    return writeStartupList(homeDir, defaultListPath(homeDir), hideSplash);
+}
+
+bool SettingsFile::setHideSplash(Module1 &state, bool hide)
+{
+    if (!rewriteKeepingLine1(state.varHomeDir, hide))
+        return false;
+    state.blnHideSplash = hide;
+    return true;
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+#include <QStringView>
+
+#include <optional>
+
+class Module1;
+
+// The settings file in the home directory: two lines, the quoted path of the start-up list and
+// #TRUE# or #FALSE# for leaving out the title screen. Paths are kept as the file system's bytes.
+class SettingsFile
+{
+public:
+    static constexpr QStringView FileName = u"wordrow.ini";
+    static constexpr QStringView DefaultListName = u"wordrow.wdr";
+
+    struct StartupSettings
+    {
+        QString startupList;
+        bool hideSplash = false;
+    };
+
+    static QString path(const QString &homeDir);
+    static QString defaultListPath(const QString &homeDir);
+
+    // What start-up reads: an empty file or an empty first item names the default list relative
+    // to the home directory; a missing or unknown second item shows the title screen.
+    static StartupSettings read(const QString &homeDir);
+
+    // The first item exactly as stored; nullopt when the file is missing, empty or unreadable.
+    static std::optional<QByteArray> readLine1(const QString &homeDir);
+
+    // Each writer replaces the whole file atomically and says whether it did. A path holding a
+    // double quote or a line break cannot be stored and is never written.
+    static bool write(const QString &homeDir, QByteArrayView line1, bool hideSplash);
+    static bool writeStartupList(const QString &homeDir, const QString &listPath, bool hideSplash);
+    // Rewrites line 2 and keeps line 1 byte for byte. A settings file that has gone missing or
+    // empty gets the default list as line 1; one that exists but cannot be read is left alone.
+    static bool rewriteKeepingLine1(const QString &homeDir, bool hideSplash);
+
+    // Records the title-screen setting; blnHideSplash changes only once the file says so too.
+    static bool setHideSplash(Module1 &state, bool hide);
+
+    static bool canStorePath(QByteArrayView path);
+};

@@ -1,0 +1,102 @@
+#include "WordListFile.h"
+
+#include "ItemReader.h"
+#include "Module1.h"
+#include "TextEncoding.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <algorithm>
+#include <optional>
+#include <vector>
+
+namespace {
+
+std::optional<QByteArray> readSmallFile(const QString &path)
+{
+    // Only regular files: a FIFO would block and a device would never end.
+    const QFileInfo info(path);
+    if (!info.isFile() || info.size() > WordListFile::MaxFileSize)
+        return std::nullopt;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError || bytes.size() > WordListFile::MaxFileSize)
+        return std::nullopt;
+    return bytes;
+}
+
+} // namespace
+
+WordList WordListFile::parseWords(QByteArrayView bytes)
+{
+    const auto encoding = TextEncoding::detect(bytes);
+    // Decoding never makes text longer than its bytes, so most items need no count.
+    const auto usable = [encoding](QByteArrayView item) {
+        return item.size() <= MaxWordLength
+            || TextEncoding::decodedLength(item, encoding) <= MaxWordLength;
+    };
+
+    // Find the usable items first, so that the list is sized once.
+    std::vector<QByteArrayView> items;
+    items.reserve(std::size_t(std::min<qsizetype>(bytes.size() / 3 + 1, MaxWords)));
+    QByteArrayView item;
+    for (ItemReader reader(bytes); items.size() < MaxWords && reader.next(item);) {
+        if (usable(item))
+            items.push_back(item);
+    }
+
+    WordList words;
+    words.reserve(qsizetype(items.size()), bytes.size());
+    for (const QByteArrayView usableItem : items) {
+        if (TextEncoding::readsAsLatin1(usableItem, encoding))
+            words.appendLatin1(usableItem);
+        else
+            words.append(TextEncoding::decode(usableItem, encoding));
+    }
+    return words;
+}
+
+WordListFile::LoadResult WordListFile::LoadWordList(Module1 &state, const QString &path)
+{
+    const std::optional<QByteArray> bytes = readSmallFile(path);
+    if (!bytes)
+        return LoadResult::Unreadable;
+    WordList words = parseWords(*bytes);
+    if (words.isEmpty())
+        return LoadResult::NoUsableWords;
+    state.strWordList.swap(words);
+    return LoadResult::Loaded;
+}
+
+bool WordListFile::canStore(const QString &word)
+{
+    const auto breaksFormat = [](QChar c) { return c == u'"' || c == u'\r' || c == u'\n'; };
+    return word.size() <= MaxWordLength && std::none_of(word.cbegin(), word.cend(), breaksFormat);
+}
+
+bool WordListFile::WriteWordList(const QString &path, const QStringList &words)
+{
+    if (!std::all_of(words.cbegin(), words.cend(), canStore))
+        return false;
+
+    QByteArray bytes;
+    bytes.reserve(words.size() * (MaxWordLength + 4));
+    for (const QString &word : words) {
+        bytes += '"';
+        bytes += word.toUtf8();
+        bytes += "\"\r\n";
+    }
+
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}

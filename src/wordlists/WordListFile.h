@@ -1,0 +1,36 @@
+#pragma once
+
+#include "WordList.h"
+
+#include <QByteArrayView>
+#include <QString>
+#include <QStringList>
+
+class Module1;
+
+// Word-list files: one quoted word per line, CR LF line ends.
+class WordListFile
+{
+public:
+    static constexpr int MaxWordLength = 15;
+    // So that the list's upper bound fits a signed 16-bit counter.
+    static constexpr int MaxWords = 32767;
+    // Far beyond any real list; a larger file is refused rather than read into memory.
+    static constexpr qint64 MaxFileSize = 256 * 1024 * 1024;
+
+    enum class LoadResult { Loaded, Unreadable, NoUsableWords };
+
+    // Replaces the list in play with the file's words. On any failure the list in play is kept as
+    // it was: a file that cannot be read, or one without a single usable word.
+    static LoadResult LoadWordList(Module1 &state, const QString &path);
+
+    // Writes the words atomically, replacing any file at the path. Refuses (and writes nothing)
+    // when a word could not be read back as it is: a quote, a line break, or too long.
+    static bool WriteWordList(const QString &path, const QStringList &words);
+
+    // The usable words of a file's contents: items of at most MaxWordLength characters, in file
+    // order, at most MaxWords of them.
+    static WordList parseWords(QByteArrayView bytes);
+
+    static bool canStore(const QString &word);
+};
