@@ -4,12 +4,11 @@
 
 #include <QtGlobal>
 
-#include <random>
-
 class Clock;
 
-// The game's real random source: a Mersenne Twister re-seeded from the clock. Every re-seed also
-// mixes in how many re-seeds came before, so two within one clock tick start different sequences.
+// The game's real random source, re-seeded from the clock before each group of draws (several
+// times a click), so seeding must be cheap: SplitMix64, whose every state is a fresh start. Each
+// re-seed also mixes in how many came before, so two within one clock tick differ.
 class ClockRandom final : public RandomSource
 {
 public:
@@ -20,6 +19,6 @@ public:
 
 private:
     const Clock &m_clock;
-    std::mt19937_64 m_engine;
+    quint64 m_state = 0;
     quint64 m_reseedCount = 0;
 };

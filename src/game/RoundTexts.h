@@ -7,7 +7,7 @@
 // The fixed texts and sound names of a round.
 struct RoundTexts
 {
-    static constexpr std::array<QStringView, 6> loseRemarks {
+    static constexpr std::array<QStringView, 6> loseRemarks{
         u"You Lose!  I Lose!",
         u"Arrrrgh!",
         u"Now see what you did!",
@@ -16,7 +16,7 @@ struct RoundTexts
         u"Don't you feel bad now?",
     };
 
-    static constexpr std::array<QStringView, 11> missRemarks {
+    static constexpr std::array<QStringView, 11> missRemarks{
         u"Are you trying to kill me?",
         u"Remember, my life is in your hands!",
         u"Select very carefully!",
@@ -30,7 +30,7 @@ struct RoundTexts
         u"You're getting to be a real pain in the neck!",
     };
 
-    static constexpr std::array<QStringView, 10> hitRemarks {
+    static constexpr std::array<QStringView, 10> hitRemarks{
         u"Good job!",
         u"I knew you could do it!",
         u"Whew, that was close!",
@@ -43,7 +43,7 @@ struct RoundTexts
         u"Out of sight!",
     };
 
-    static constexpr std::array<QStringView, 8> winRemarks {
+    static constexpr std::array<QStringView, 8> winRemarks{
         u"I Win!  You Win!",
         u"Way to Go!",
         u"I'm Free!",
@@ -55,7 +55,7 @@ struct RoundTexts
     };
 
     // Sound names as the sound player takes them, leading backslash included.
-    static constexpr std::array<QStringView, 21> loseSounds {
+    static constexpr std::array<QStringView, 21> loseSounds{
         u"\\Laser.wav",
         u"\\Boing.wav",
         u"\\cy-excla.wav",
@@ -79,7 +79,7 @@ struct RoundTexts
         u"\\Sound999.wav",
     };
 
-    static constexpr std::array<QStringView, 20> winSounds {
+    static constexpr std::array<QStringView, 20> winSounds{
         u"\\Musica.wav",
         u"\\BD9993.wav",
         u"\\BD9995.wav",
@@ -103,7 +103,7 @@ struct RoundTexts
     };
 
     // Tooltips of the gallows pictures imgHang(0..8); picture 6 has none.
-    static constexpr std::array<QStringView, 9> hangToolTips {
+    static constexpr std::array<QStringView, 9> hangToolTips{
         u"See if you can keep our friend off the gallows.",
         u"That's just one mistake.  I'm not too worried yet.",
         u"My head and body are on the gallows.  Don't let my arms and legs appear, or "

@@ -6,12 +6,6 @@ WordList::WordList(std::initializer_list<QStringView> words)
         append(word);
 }
 
-WordList::WordList(const QStringList &words)
-{
-    for (const QString &word : words)
-        append(word);
-}
-
 QStringView WordList::at(qsizetype index) const
 {
     const qsizetype start = index == 0 ? 0 : m_ends[std::size_t(index - 1)];

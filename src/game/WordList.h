@@ -14,7 +14,6 @@ class WordList
 public:
     WordList() = default;
     WordList(std::initializer_list<QStringView> words);
-    explicit WordList(const QStringList &words);
 
     qsizetype size() const { return qsizetype(m_ends.size()); }
     bool isEmpty() const { return m_ends.empty(); }
@@ -28,7 +27,6 @@ public:
     bool containsOtherThan(QStringView word) const;
 
     void swap(WordList &other) noexcept;
-    bool operator==(const WordList &other) const = default;
 
 private:
     QString m_text;

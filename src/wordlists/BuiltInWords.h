@@ -9,7 +9,7 @@
 // which is written from them whenever it is missing.
 struct BuiltInWords
 {
-    static constexpr std::array<QStringView, 463> entries {
+    static constexpr std::array<QStringView, 463> entries{
         u"ABLE",
         u"ABOUT",
         u"ABOVE",

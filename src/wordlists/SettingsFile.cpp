@@ -2,10 +2,10 @@
 
 #include "ItemReader.h"
 #include "Module1.h"
+#include "WholeFile.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -18,18 +18,9 @@ constexpr qint64 MaxSettingsSize = 64 * 1024;
 std::optional<QByteArray> readSettingsBytes(const QString &homeDir)
 {
     const QString path = SettingsFile::path(homeDir);
-    const QFileInfo info(path);
-    if (!info.exists())
+    if (!QFileInfo::exists(path))
         return QByteArray();
-    if (!info.isFile())
-        return std::nullopt;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    QByteArray bytes = file.read(MaxSettingsSize);
-    if (file.error() != QFileDevice::NoError)
-        return std::nullopt;
-    return bytes;
+    return WholeFile::read(path, MaxSettingsSize);
 }
 
 std::optional<QByteArray> firstItem(QByteArrayView bytes)
@@ -55,7 +46,7 @@ QString SettingsFile::defaultListPath(const QString &homeDir)
 
 SettingsFile::StartupSettings SettingsFile::read(const QString &homeDir)
 {
-    StartupSettings settings {DefaultListName.toString(), false};
+    StartupSettings settings{DefaultListName.toString(), false};
     const std::optional<QByteArray> bytes = readSettingsBytes(homeDir);
     if (!bytes)
         return settings;
@@ -92,15 +83,7 @@ bool SettingsFile::write(const QString &homeDir, QByteArrayView line1, bool hide
     bytes += "\"\r\n";
     bytes += hideSplash ? TrueItem : FalseItem;
     bytes += "\r\n";
-
-    QSaveFile file(path(homeDir));
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return WholeFile::write(path(homeDir), bytes);
 }
 
 bool SettingsFile::writeStartupList(

@@ -7,7 +7,7 @@
 namespace {
 
 // Windows-1252 differs from Latin-1 only in 0x80..0x9F; its five unused bytes map to themselves.
-constexpr std::array<char16_t, 32> windows1252High {
+constexpr std::array<char16_t, 32> windows1252High{
     0x20AC,
     0x0081,
     0x201A,

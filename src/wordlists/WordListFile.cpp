@@ -3,33 +3,11 @@
 #include "ItemReader.h"
 #include "Module1.h"
 #include "TextEncoding.h"
-
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
+#include "WholeFile.h"
 
 #include <algorithm>
 #include <optional>
 #include <vector>
-
-namespace {
-
-std::optional<QByteArray> readSmallFile(const QString &path)
-{
-    // Only regular files: a FIFO would block and a device would never end.
-    const QFileInfo info(path);
-    if (!info.isFile() || info.size() > WordListFile::MaxFileSize)
-        return std::nullopt;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError || bytes.size() > WordListFile::MaxFileSize)
-        return std::nullopt;
-    return bytes;
-}
-
-} // namespace
 
 WordList WordListFile::parseWords(QByteArrayView bytes)
 {
@@ -62,7 +40,7 @@ WordList WordListFile::parseWords(QByteArrayView bytes)
 
 WordListFile::LoadResult WordListFile::LoadWordList(Module1 &state, const QString &path)
 {
-    const std::optional<QByteArray> bytes = readSmallFile(path);
+    const std::optional<QByteArray> bytes = WholeFile::read(path, MaxFileSize);
     if (!bytes)
         return LoadResult::Unreadable;
     WordList words = parseWords(*bytes);
@@ -90,13 +68,5 @@ bool WordListFile::WriteWordList(const QString &path, const QStringList &words)
         bytes += word.toUtf8();
         bytes += "\"\r\n";
     }
-
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return WholeFile::write(path, bytes);
 }

@@ -155,7 +155,7 @@ TEST_F(ScriptedGuess, LossSoundIsDrawnOneBasedBeforeTheRemark)
         guess(u'F');
         EXPECT_TRUE(random.exhausted());
     }
-    EXPECT_EQ(player.played, (QStringList {u"/games/Laser.wav"_s, u"/games/Sound999.wav"_s}));
+    EXPECT_EQ(player.played, (QStringList{u"/games/Laser.wav"_s, u"/games/Sound999.wav"_s}));
 }
 
 TEST_F(ScriptedGuess, WinSoundIsDrawnOneBasedAfterTheHitRemark)
@@ -167,7 +167,7 @@ TEST_F(ScriptedGuess, WinSoundIsDrawnOneBasedAfterTheHitRemark)
     random.script({0.1, 0.5, 0.5, 0.0, 0.5}); // hit remark, place, win sound, remark, place
     guess(u'X');
     EXPECT_TRUE(random.exhausted());
-    EXPECT_EQ(player.played, QStringList {u"/games/Ratatat.wav"_s}); // floor(0.5 * 20 + 1) = 11
+    EXPECT_EQ(player.played, QStringList{u"/games/Ratatat.wav"_s}); // floor(0.5 * 20 + 1) = 11
 }
 
 TEST_F(ScriptedGuess, RemarkNeverRepeatsWithinItsKindAcrossHitsAndRounds)

@@ -63,6 +63,6 @@ protected:
     FakeGameView view;
     ScriptedRandom random;
     RecordingSoundPlayer player;
-    SoundPlayback sound {state, player};
-    GameRound round {state, view, random, sound};
+    SoundPlayback sound{state, player};
+    GameRound round{state, view, random, sound};
 };

@@ -21,13 +21,13 @@ protected:
     TempDir home;
     Module1 state;
     RecordingSoundPlayer player;
-    SoundPlayback sound {state, player};
+    SoundPlayback sound{state, player};
 };
 
 TEST_F(SoundPlaybackTest, PlaysOnlyWithSoundsOnAndACard)
 {
     sound.PlaySound(u"\\Laser.wav");
-    EXPECT_EQ(player.played, QStringList {home.path() + u"/Laser.wav"_s});
+    EXPECT_EQ(player.played, QStringList{home.path() + u"/Laser.wav"_s});
 
     state.blnSoundOff = true;
     sound.PlaySound(u"\\Laser.wav");
@@ -48,7 +48,7 @@ TEST_F(SoundPlaybackTest, FindsTheFileWhateverItsLetterCase)
     sound.PlaySound(u"\\Laser.wav");
 
     EXPECT_EQ(player.played,
-        (QStringList {home.filePath(u"SOUND560.WAV"_s), home.filePath(u"SOUND560.WAV"_s),
+        (QStringList{home.filePath(u"SOUND560.WAV"_s), home.filePath(u"SOUND560.WAV"_s),
             home.filePath(u"Laser.wav"_s)}));
 }
 

@@ -46,8 +46,8 @@ public:
     int enabledLetterCount() const;
 
     std::map<Label, LabelState> labels;
-    std::array<SlotState, 15> slots {};
-    std::array<LetterState, 28> letters {};
+    std::array<SlotState, 15> slots{};
+    std::array<LetterState, 28> letters{};
     int hangPicture = 0;
     int hangPictureChanges = 0;
     int lblWinLeft = 0;

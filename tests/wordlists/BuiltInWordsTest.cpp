@@ -52,7 +52,7 @@ TEST(BuiltInWords, AreSortedPlayableWordsOfFourToElevenLetters)
     }
     EXPECT_EQ(apostrophes, 9);
     EXPECT_EQ(lengths,
-        (std::map<qsizetype, int> {
+        (std::map<qsizetype, int>{
             {4, 192}, {5, 120}, {6, 78}, {7, 43}, {8, 19}, {9, 5}, {10, 5}, {11, 1}}));
 
     // In code order, but for the first WENT standing early among the W words.

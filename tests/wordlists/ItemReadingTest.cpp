@@ -13,27 +13,27 @@ QStringList words(QByteArrayView bytes)
 
 TEST(ItemReading, QuotedAndBareItemsAndTheirSeparators)
 {
-    EXPECT_EQ(words("CAT,DOG\r\n"), (QStringList {u"CAT"_s, u"DOG"_s}));
-    EXPECT_EQ(words("\"CAT,DOG\"\r\n"), QStringList {u"CAT,DOG"_s});
+    EXPECT_EQ(words("CAT,DOG\r\n"), (QStringList{u"CAT"_s, u"DOG"_s}));
+    EXPECT_EQ(words("\"CAT,DOG\"\r\n"), QStringList{u"CAT,DOG"_s});
     EXPECT_EQ(words("\"ICE CREAM\",  spaced out \r\n"),
-        (QStringList {u"ICE CREAM"_s, u"  spaced out "_s}));
-    EXPECT_EQ(words("\"LAST\""), QStringList {u"LAST"_s}) << "the last line needs no line end";
-    EXPECT_EQ(words("lower\r\n"), QStringList {u"lower"_s});
+        (QStringList{u"ICE CREAM"_s, u"  spaced out "_s}));
+    EXPECT_EQ(words("\"LAST\""), QStringList{u"LAST"_s}) << "the last line needs no line end";
+    EXPECT_EQ(words("lower\r\n"), QStringList{u"lower"_s});
 }
 
 TEST(ItemReading, EmptyItemsAreKept)
 {
-    EXPECT_EQ(words("\"A\"\r\n\r\n\"B\"\r\n"), (QStringList {u"A"_s, QString(), u"B"_s}));
-    EXPECT_EQ(words("\"A\"\r\n\r\n"), (QStringList {u"A"_s, QString()}))
+    EXPECT_EQ(words("\"A\"\r\n\r\n\"B\"\r\n"), (QStringList{u"A"_s, QString(), u"B"_s}));
+    EXPECT_EQ(words("\"A\"\r\n\r\n"), (QStringList{u"A"_s, QString()}))
         << "an extra line end makes an empty last word";
-    EXPECT_EQ(words("A,,B"), (QStringList {u"A"_s, QString(), u"B"_s}));
-    EXPECT_EQ(words("A,"), (QStringList {u"A"_s, QString()}));
+    EXPECT_EQ(words("A,,B"), (QStringList{u"A"_s, QString(), u"B"_s}));
+    EXPECT_EQ(words("A,"), (QStringList{u"A"_s, QString()}));
     EXPECT_TRUE(words("").isEmpty());
 }
 
 TEST(ItemReading, LoneCrOrLfEndLinesToo)
 {
-    const QStringList expected {u"ONE"_s, u"TWO"_s, u"THREE"_s};
+    const QStringList expected{u"ONE"_s, u"TWO"_s, u"THREE"_s};
     EXPECT_EQ(words("ONE\nTWO\nTHREE\n"), expected);
     EXPECT_EQ(words("ONE\rTWO\rTHREE\r"), expected);
     EXPECT_EQ(words("\"ONE\"\n\"TWO\"\r\n\"THREE\"\r"), expected);
@@ -42,10 +42,10 @@ TEST(ItemReading, LoneCrOrLfEndLinesToo)
 TEST(ItemReading, OddQuotingStaysOnItsLine)
 {
     // Text after a closing quote is dropped; an unclosed quote ends with its line.
-    EXPECT_EQ(words("\"CAT\"S,DOG\r\n"), (QStringList {u"CAT"_s, u"DOG"_s}));
-    EXPECT_EQ(words("\"OPEN\r\nNEXT\r\n"), (QStringList {u"OPEN"_s, u"NEXT"_s}));
-    EXPECT_EQ(words("  \"PADDED\"  \r\n"), QStringList {u"PADDED"_s});
-    EXPECT_EQ(words("\"\""), QStringList {QString()});
+    EXPECT_EQ(words("\"CAT\"S,DOG\r\n"), (QStringList{u"CAT"_s, u"DOG"_s}));
+    EXPECT_EQ(words("\"OPEN\r\nNEXT\r\n"), (QStringList{u"OPEN"_s, u"NEXT"_s}));
+    EXPECT_EQ(words("  \"PADDED\"  \r\n"), QStringList{u"PADDED"_s});
+    EXPECT_EQ(words("\"\""), QStringList{QString()});
 }
 
 TEST(ItemReading, FifteenCharactersFitAndLongerItemsLeaveNoGap)
@@ -53,18 +53,18 @@ TEST(ItemReading, FifteenCharactersFitAndLongerItemsLeaveNoGap)
     const QStringList loaded = words("\"ABCDEFGHIJKLMNO\"\r\n"
                                      "\"ABCDEFGHIJKLMNOP\"\r\n"
                                      "\"NEXT\"\r\n");
-    EXPECT_EQ(loaded, (QStringList {u"ABCDEFGHIJKLMNO"_s, u"NEXT"_s}));
+    EXPECT_EQ(loaded, (QStringList{u"ABCDEFGHIJKLMNO"_s, u"NEXT"_s}));
 }
 
 TEST(ItemReading, TextIsUtf8WhenValidAndWindows1252Otherwise)
 {
-    EXPECT_EQ(words("\"CAF\xC3\x89\"\r\n"), QStringList {u"CAF\u00C9"_s});
+    EXPECT_EQ(words("\"CAF\xC3\x89\"\r\n"), QStringList{u"CAF\u00C9"_s});
     // The same word in an old 8-bit file, next to a curly quote from 0x80..0x9F.
     EXPECT_EQ(words("\"CAF\xC9\"\r\n\"\x93OK\x94\"\r\n"),
-        (QStringList {u"CAF\u00C9"_s, u"\u201COK\u201D"_s}));
+        (QStringList{u"CAF\u00C9"_s, u"\u201COK\u201D"_s}));
     // The limit counts characters, not bytes: 15 two-byte letters fit.
     const QByteArray fifteenE = QByteArray("\xC3\x89").repeated(15);
-    EXPECT_EQ(words(fifteenE), QStringList {QString(15, QChar(0xC9))});
+    EXPECT_EQ(words(fifteenE), QStringList{QString(15, QChar(0xC9))});
     EXPECT_TRUE(words(QByteArray(fifteenE + "\xC3\x89")).isEmpty());
 }
 

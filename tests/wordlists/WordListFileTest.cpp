@@ -21,7 +21,7 @@ protected:
 
     void expectListKept() const
     {
-        EXPECT_EQ(state.strWordList.toStringList(), (QStringList {u"KEEP"_s, u"THESE"_s}));
+        EXPECT_EQ(state.strWordList.toStringList(), (QStringList{u"KEEP"_s, u"THESE"_s}));
         EXPECT_EQ(state.intWordMax(), 1);
     }
 
@@ -39,8 +39,8 @@ TEST_F(WordListFileTest, WritesQuotedWordsWithCrLf)
 
 TEST_F(WordListFileTest, WhatIsWrittenReadsBackExactly)
 {
-    const QStringList words {u"CAN'T"_s, u"X-RAY"_s, QString(), u"ICE CREAM"_s, u"A,B"_s,
-        u"lower"_s, u"ABCDEFGHIJKLMNO"_s, u"CAN'T"_s};
+    const QStringList words{u"CAN'T"_s, u"X-RAY"_s, QString(), u"ICE CREAM"_s, u"A,B"_s, u"lower"_s,
+        u"ABCDEFGHIJKLMNO"_s, u"CAN'T"_s};
     const QString path = dir.filePath(u"round.wdr"_s);
     ASSERT_TRUE(WordListFile::WriteWordList(path, words));
     ASSERT_EQ(WordListFile::LoadWordList(state, path), LoadResult::Loaded);
@@ -107,7 +107,7 @@ TEST_F(WordListFileTest, LoadsRelativeNamesFromTheCurrentDirectory)
     const LoadResult result = WordListFile::LoadWordList(state, u"here.wdr"_s);
     QDir::setCurrent(previous);
     EXPECT_EQ(result, LoadResult::Loaded);
-    EXPECT_EQ(state.strWordList.toStringList(), (QStringList {u"HERE"_s, u"THERE"_s}));
+    EXPECT_EQ(state.strWordList.toStringList(), (QStringList{u"HERE"_s, u"THERE"_s}));
 }
 
 } // namespace

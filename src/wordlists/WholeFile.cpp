@@ -1,0 +1,32 @@
+#include "WholeFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+std::optional<QByteArray> WholeFile::read(const QString &path, qint64 maxSize)
+{
+    const QFileInfo info(path);
+    if (!info.isFile() || info.size() > maxSize)
+        return std::nullopt;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QByteArray bytes = file.readAll();
+    // The size is asked again: the file may have grown since.
+    if (file.error() != QFileDevice::NoError || bytes.size() > maxSize)
+        return std::nullopt;
+    return bytes;
+}
+
+bool WholeFile::write(const QString &path, QByteArrayView bytes)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (file.write(bytes.data(), bytes.size()) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
