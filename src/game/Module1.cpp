@@ -9,8 +9,3 @@ std::array<QString, Module1::LetterCount> Module1::letterSet()
     letters[27] = QChar(u'-');
     return letters;
 }
-
-QString Module1::homePath(QStringView name) const
-{
-    return varHomeDir + u'/' + name;
-}

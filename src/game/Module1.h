@@ -17,9 +17,6 @@ public:
     // The guessable characters; entry i belongs to letter button i.
     static std::array<QString, LetterCount> letterSet();
 
-    // varHomeDir joined with a file name; '/' is the separator here.
-    QString homePath(QStringView name) const;
-
     qint16 intWordMax() const { return qint16(strWordList.size() - 1); }
 
     // The loaded word list, in file order. Replaced only through the word-list loader, which keeps

@@ -89,6 +89,12 @@ TEST_F(WordListFileTest, LoadThatFailsKeepsTheListInPlay)
     const QString empty = dir.write(u"empty.wdr"_s, "");
     EXPECT_EQ(WordListFile::LoadWordList(state, empty), LoadResult::NoUsableWords);
     expectListKept();
+
+    // Sparse, so it costs no disk; it must be refused before anything is read.
+    const QString huge = dir.write(u"huge.wdr"_s, "\"BIG\"\r\n");
+    ASSERT_TRUE(QFile::resize(huge, WordListFile::MaxFileSize + 1));
+    EXPECT_EQ(WordListFile::LoadWordList(state, huge), LoadResult::Unreadable);
+    expectListKept();
 }
 
 TEST_F(WordListFileTest, LoadsAFifoAsUnreadableWithoutBlocking)
