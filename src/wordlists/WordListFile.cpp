@@ -21,14 +21,17 @@ WordList WordListFile::parseWords(QByteArrayView bytes)
     // Find the usable items first, so that the list is sized once.
     std::vector<QByteArrayView> items;
     items.reserve(std::size_t(std::min<qsizetype>(bytes.size() / 3 + 1, MaxWords)));
+    qsizetype characters = 0; // an upper bound: decoding never lengthens
     QByteArrayView item;
     for (ItemReader reader(bytes); items.size() < MaxWords && reader.next(item);) {
-        if (usable(item))
+        if (usable(item)) {
             items.push_back(item);
+            characters += item.size();
+        }
     }
 
     WordList words;
-    words.reserve(qsizetype(items.size()), bytes.size());
+    words.reserve(qsizetype(items.size()), characters);
     for (const QByteArrayView usableItem : items) {
         if (TextEncoding::readsAsLatin1(usableItem, encoding))
             words.appendLatin1(usableItem);
