@@ -1,0 +1,13 @@
+#pragma once
+
+#include "FileSystem.h"
+
+// The real file system of the process.
+class DiskFileSystem : public FileSystem
+{
+public:
+    QString currentPath() const override;
+    bool setCurrent(const QString &directory) override;
+    bool exists(const QString &path) const override;
+    bool remove(const QString &path) override;
+};

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+// The few file-system operations the commands use directly, so tests can make them fail.
+class FileSystem
+{
+public:
+    virtual ~FileSystem() = default;
+
+    virtual QString currentPath() const = 0;
+    virtual bool setCurrent(const QString &directory) = 0;
+    virtual bool exists(const QString &path) const = 0;
+    // Whether the file is gone afterwards.
+    virtual bool remove(const QString &path) = 0;
+};

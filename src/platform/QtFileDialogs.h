@@ -1,0 +1,24 @@
+#pragma once
+
+#include "FileDialogs.h"
+
+#include <QPointer>
+#include <QWidget>
+
+// Real file dialogs on QFileDialog.
+class QtFileDialogs : public FileDialogs
+{
+public:
+    void setParentWidget(QWidget *parent) { m_parent = parent; }
+
+    std::optional<QString> getOpenFileName(const Options &options) override;
+    std::optional<QString> getSaveFileName(const Options &options) override;
+
+    // "Lists(*.wdr)|*.wdr" as QFileDialog wants it: one "description (patterns)" per entry.
+    static QStringList nameFilters(const QString &filter);
+
+private:
+    std::optional<QString> run(const Options &options, bool save);
+
+    QPointer<QWidget> m_parent;
+};

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "MessageBoxes.h"
+
+#include <QPointer>
+#include <QWidget>
+
+// Real message boxes, centred over a parent window when there is one.
+class QtMessageBoxes : public MessageBoxes
+{
+public:
+    void setParentWidget(QWidget *parent) { m_parent = parent; }
+
+    void inform(const QString &text, const QString &title, Icon icon) override;
+    Answer ask(const QString &text, const QString &title, Icon icon, Answer defaultAnswer) override;
+
+private:
+    QPointer<QWidget> m_parent;
+};
