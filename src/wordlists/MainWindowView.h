@@ -1,0 +1,31 @@
+#pragma once
+
+#include "GameView.h"
+
+#include <QString>
+
+// What start-up and the File menu ask of the main window, beyond what a round asks of it.
+class MainWindowView : public GameView
+{
+public:
+    enum class MenuItem {
+        mnuFileCurrent,
+        mnuFileDefault1,
+        mnuFileOptionsShow,
+        mnuFileOptionsHide,
+        mnuOptionsSounds,
+    };
+
+    virtual void setMenuCaption(MenuItem item, const QString &caption) = 0;
+    virtual void setMenuChecked(MenuItem item, bool checked) = 0;
+    virtual void setMenuEnabled(MenuItem item, bool enabled) = 0;
+
+    // The window's title.
+    virtual void setFormCaption(const QString &caption) = 0;
+    virtual void setLetterCaption(int index, const QString &caption) = 0;
+
+    // Start-up hands over to the title screen while it goes on loading.
+    virtual void showTitleScreen() = 0;
+    // Ends the program at once: no other window runs its closing steps.
+    virtual void endProgram() = 0;
+};
