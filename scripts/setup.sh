@@ -5,11 +5,11 @@ set -euo pipefail
 
 packages=(
     # build
-    cmake ninja-build g++ qt6-base-dev
+    cmake ninja-build g++ qt6-base-dev qt6-svg-dev qt6-multimedia-dev
     # tests and benchmarks
     libgtest-dev libbenchmark-dev
-    # the game on a desktop (the X11 platform plugin)
-    qt6-qpa-plugins
+    # the game on a desktop: the X11 platform plugin, SVG pictures, audio output
+    qt6-qpa-plugins libqt6svg6 libqt6multimedia6
 )
 
 missing=()

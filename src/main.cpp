@@ -1,8 +1,14 @@
+#include "AudioPlayer.h"
+#include "ClockRandom.h"
+#include "DiskFileSystem.h"
+#include "Form1.h"
 #include "Module1.h"
+#include "QtFileDialogs.h"
+#include "QtMessageBoxes.h"
+#include "SteadyClock.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QMainWindow>
+#include <QIcon>
 
 using namespace Qt::StringLiterals;
 
@@ -10,14 +16,20 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(u"Wordrow"_s);
+    QApplication::setWindowIcon(QIcon(u":/wordrow.svg"_s));
 
     Module1 state;
-    state.varHomeDir = QDir::currentPath();
-    state.strLetters = Module1::letterSet();
+    QtMessageBoxes messages;
+    QtFileDialogs dialogs;
+    DiskFileSystem files;
+    AudioPlayer player;
+    SteadyClock clock;
+    ClockRandom random(clock);
 
-    QMainWindow window;
-    window.setWindowTitle(u"Wordrow"_s);
-    window.resize(634, 354);
-    window.show();
+    Form1 window(state, Platform{messages, dialogs, files, player, random});
+    messages.setParentWidget(&window);
+    dialogs.setParentWidget(&window);
+    window.Form_Load();
+    window.showMaximized();
     return QApplication::exec();
 }
