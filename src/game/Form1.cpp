@@ -15,6 +15,8 @@
 #include <QPushButton>
 #include <QShortcut>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -135,8 +137,9 @@ void Form1::createControls()
 
     m_lblButtons = createLabel(m_inner, font());
     m_lblButtons->setText(RoundTexts::buttonsCaption.toString());
-    m_lblButtons->resize(Twips::toPixels(MainLayout::ButtonsLabelWidth),
-        Twips::toPixels(MainLayout::ButtonsLabelHeight));
+    // Sized for a narrower font than most desktops have: never cut the text short.
+    m_buttonsLabelWidth = std::max(
+        MainLayout::ButtonsLabelWidth, Twips::fromPixels(m_lblButtons->sizeHint().width()));
     m_lblButtons->hide();
 
     for (int i = 0; i < Module1::SlotCount; ++i) {
@@ -238,8 +241,9 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
 
 void Form1::Form_Resize()
 {
-    const std::optional<MainLayout> layout = MainLayout::forInnerSize(
-        Twips::fromPixels(m_inner->width()), Twips::fromPixels(m_inner->height()));
+    const std::optional<MainLayout> layout
+        = MainLayout::forInnerSize(Twips::fromPixels(m_inner->width()),
+            Twips::fromPixels(m_inner->height()), m_buttonsLabelWidth);
     if (!layout)
         return;
     for (int i = 0; i < Module1::LetterCount; ++i) {

@@ -81,6 +81,7 @@ private:
     QLabel *m_lblSpell = nullptr;
     QLabel *m_lblButtons = nullptr;
     std::array<QLabel *, 15> m_lblPick{};
+    double m_buttonsLabelWidth = 0;
     std::array<QPushButton *, 28> m_cmdLetter{};
     QPushButton *m_cmdStart = nullptr;
 

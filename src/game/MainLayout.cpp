@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-std::optional<MainLayout> MainLayout::forInnerSize(double W, double H)
+std::optional<MainLayout> MainLayout::forInnerSize(double W, double H, double buttonsLabelWidth)
 {
     if (W < 4)
         return std::nullopt;
@@ -21,8 +21,8 @@ std::optional<MainLayout> MainLayout::forInnerSize(double W, double H)
     layout.start = QRectF(W - 1300, letterTop - 270 - slotSize, StartWidth, StartHeight);
     layout.lblStart = QRectF(W - 1300, layout.start.top() - 1500, LblStartWidth, LblStartHeight);
     layout.lblSpell = QPointF(SpellLeft, slotTop - 252);
-    layout.lblButtons = QRectF((W - ButtonsLabelWidth) / 2, H - ButtonsLabelHeight - 100,
-        ButtonsLabelWidth, ButtonsLabelHeight);
+    layout.lblButtons = QRectF((W - buttonsLabelWidth) / 2, H - ButtonsLabelHeight - 100,
+        buttonsLabelWidth, ButtonsLabelHeight);
     layout.picture = QRectF((W - PictureWidth) / 2, 380, PictureWidth, PictureHeight);
     return layout;
 }

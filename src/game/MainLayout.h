@@ -31,5 +31,7 @@ struct MainLayout
     QRectF picture;
 
     // Nothing while the window is too narrow for a letter button (W < 4, as when minimized).
-    static std::optional<MainLayout> forInnerSize(double W, double H);
+    // "From these letters" is centred at its own width, which a wider font may stretch.
+    static std::optional<MainLayout> forInnerSize(
+        double W, double H, double buttonsLabelWidth = ButtonsLabelWidth);
 };

@@ -39,6 +39,12 @@ TEST(MainLayout, placesEveryControlAtTheRestoredSize)
     EXPECT_EQ(layout.picture, QRectF(3306, 380, 2892, 3492));
 }
 
+TEST(MainLayout, centresAWiderButtonsLabelAtItsOwnWidth)
+{
+    const MainLayout layout = *MainLayout::forInnerSize(9504, 5316, 1600);
+    EXPECT_EQ(layout.lblButtons, QRectF(3952, 4964, 1600, 252));
+}
+
 TEST(MainLayout, letsTheNewWordButtonCoverTheLastSlotsUntilTheWindowIsWideEnough)
 {
     const MainLayout restored = layoutFor(9504, 5316);
