@@ -1,0 +1,85 @@
+#include "AudioPlayer.h"
+
+#include "SoundWorker.h"
+
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QThread>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Loading the module and asking the audio server take some 15 ms. An audio server that has not
+// answered by then is not going to, and the game starts without sound.
+constexpr int DeviceTimeoutMs = 2000;
+// Stopping a stream takes milliseconds; a thread still busy after this is stuck in the audio
+// server, and exit must not wait on it.
+constexpr int ShutdownTimeoutMs = 2000;
+
+} // namespace
+
+AudioPlayer::AudioPlayer(std::function<void()> beep, QStringList moduleDirs)
+    : m_beep(std::move(beep))
+    , m_thread(std::make_unique<QThread>())
+    , m_worker(new SoundWorker(std::move(moduleDirs)))
+{
+    m_thread->setObjectName(u"wordrow-sound"_s);
+    m_worker->moveToThread(m_thread.get());
+    QObject::connect(m_thread.get(), &QThread::finished, m_worker, &QObject::deleteLater);
+    // The first event the thread handles, ahead of any sound.
+    QMetaObject::invokeMethod(m_worker, &SoundWorker::setUp, Qt::QueuedConnection);
+    m_thread->start();
+}
+
+AudioPlayer::~AudioPlayer()
+{
+    m_thread->quit();
+    if (!m_thread->wait(QDeadlineTimer(ShutdownTimeoutMs))) {
+        qWarning("The sound thread did not stop; leaving it behind");
+        // Deleting a running QThread aborts the program; the process is ending anyway.
+        (void)m_thread.release();
+    }
+}
+
+bool AudioPlayer::isSoundCardEnabled() const
+{
+    return m_worker->hasDevice(DeviceTimeoutMs);
+}
+
+void AudioPlayer::setEnabled(bool enabled)
+{
+    m_enabled = enabled;
+    if (!enabled)
+        m_worker->request(QString());
+}
+
+void AudioPlayer::setFileName(const QString &path)
+{
+    if (m_enabled)
+        m_worker->request(path);
+}
+
+void AudioPlayer::beep()
+{
+    if (m_beep)
+        m_beep();
+}
+
+QString AudioPlayer::nowPlaying() const
+{
+    return m_worker->nowPlaying();
+}
+
+void AudioPlayer::platformBeep()
+{
+    // The beep goes through the GUI platform plugin, which a QCoreApplication does not load.
+    if (qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
+        QApplication::beep();
+}
+
+QStringList AudioPlayer::defaultModuleDirs()
+{
+    const QString dir = QCoreApplication::applicationDirPath();
+    return {dir, dir + u"/../lib/wordrow"_s};
+}

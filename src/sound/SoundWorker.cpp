@@ -1,0 +1,106 @@
+#include "SoundWorker.h"
+
+#include "SoundOutput.h"
+#include "WavFile.h"
+
+#include <QDir>
+#include <QLibrary>
+#include <QLoggingCategory>
+#include <QMutexLocker>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+Q_LOGGING_CATEGORY(lcSound, "wordrow.sound", QtInfoMsg)
+
+} // namespace
+
+SoundWorker::SoundWorker(QStringList moduleDirs)
+    : m_moduleDirs(std::move(moduleDirs))
+{
+}
+
+// Runs on the sound thread as it finishes, so the output is closed where it was opened.
+SoundWorker::~SoundWorker() = default;
+
+void SoundWorker::setUp()
+{
+    m_output = loadOutput();
+    m_devicePromise.set_value(m_output && m_output->hasDevice());
+}
+
+bool SoundWorker::hasDevice(int timeoutMs) const
+{
+    if (m_device.wait_for(std::chrono::milliseconds(timeoutMs)) != std::future_status::ready) {
+        qCWarning(lcSound) << "No answer from the audio system; playing without sounds";
+        return false;
+    }
+    return m_device.get();
+}
+
+void SoundWorker::request(const QString &path)
+{
+    QMutexLocker lock(&m_mutex);
+    const bool queued = m_request.has_value();
+    m_request = path;
+    if (!queued)
+        QMetaObject::invokeMethod(this, &SoundWorker::takeRequest, Qt::QueuedConnection);
+}
+
+QString SoundWorker::nowPlaying() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_nowPlaying;
+}
+
+std::unique_ptr<SoundOutput> SoundWorker::loadOutput()
+{
+    for (const QString &dir : m_moduleDirs) {
+        QLibrary module(QDir(dir).filePath(u"wordrow_sound_output"_s));
+        // Stays loaded for the rest of the run: QLibrary unloads only when asked.
+        if (!module.load()) {
+            qCDebug(lcSound) << module.errorString();
+            continue;
+        }
+        if (auto create
+            = reinterpret_cast<CreateSoundOutput>(module.resolve(CreateSoundOutputSymbol)))
+            return std::unique_ptr<SoundOutput>(create([this] { setNowPlaying(QString()); }));
+    }
+    qCWarning(lcSound) << "No sound output module in" << m_moduleDirs << "; playing without sounds";
+    return nullptr;
+}
+
+void SoundWorker::takeRequest()
+{
+    QString path;
+    {
+        QMutexLocker lock(&m_mutex);
+        path = m_request.value_or(QString());
+        m_request.reset();
+    }
+    if (m_output)
+        m_output->stop();
+    setNowPlaying(QString());
+    if (!path.isEmpty())
+        play(path);
+}
+
+void SoundWorker::play(const QString &path)
+{
+    if (!m_output)
+        return;
+    const WavFile sound = WavFile::read(path);
+    if (!sound.isValid()) {
+        qCDebug(lcSound) << "Not playing" << path << "problem" << int(sound.problem());
+        return;
+    }
+    if (m_output->play(sound))
+        setNowPlaying(path);
+}
+
+void SoundWorker::setNowPlaying(const QString &path)
+{
+    QMutexLocker lock(&m_mutex);
+    m_nowPlaying = path;
+}
