@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages that building, testing and playing Wordrow need, and only those
 # that are missing. Safe to run again and again.
+#   setup.sh              what building and playing need
+#   setup.sh --for-tests  also a sound server for the audio tests, on machines without one
 set -euo pipefail
 
 packages=(
@@ -11,6 +13,13 @@ packages=(
     # the game on a desktop: the X11 platform plugin, SVG pictures, audio output
     qt6-qpa-plugins libqt6svg6 libqt6multimedia6
 )
+if [ "${1:-}" = "--for-tests" ]; then
+    packages+=(pulseaudio-utils)
+    # A desktop running PipeWire has its own server, which PulseAudio would replace.
+    if ! dpkg-query -W -f='${Status}' pipewire-pulse 2>/dev/null | grep -q 'install ok installed'; then
+        packages+=(pulseaudio)
+    fi
+fi
 
 missing=()
 for package in "${packages[@]}"; do
