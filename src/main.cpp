@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
@@ -16,7 +17,6 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(u"Wordrow"_s);
-    QApplication::setWindowIcon(QIcon(u":/wordrow.svg"_s));
 
     Module1 state;
     QtMessageBoxes messages;
@@ -31,5 +31,7 @@ int main(int argc, char *argv[])
     dialogs.setParentWidget(&window);
     window.Form_Load();
     window.showMaximized();
+    // Drawing the icon from its SVG loads a plugin: not worth delaying the window for.
+    QTimer::singleShot(0, &window, [] { QApplication::setWindowIcon(QIcon(u":/wordrow.svg"_s)); });
     return QApplication::exec();
 }

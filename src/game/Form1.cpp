@@ -1,5 +1,6 @@
 #include "Form1.h"
 
+#include "LetterButton.h"
 #include "MainLayout.h"
 #include "Module1.h"
 #include "PictureBox.h"
@@ -8,6 +9,7 @@
 #include "Twips.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLabel>
@@ -33,10 +35,11 @@ QColor storedColor(quint32 color)
     return QColor(int(color & 0xFF), int(color >> 8 & 0xFF), int(color >> 16 & 0xFF));
 }
 
+// The desktop's own font, a sans-serif on every common desktop, at the game's sizes: asking for
+// another family by name would cost a font search per size at start-up.
 QFont sansFont(double points, bool bold)
 {
-    QFont font(u"Sans Serif"_s);
-    font.setStyleHint(QFont::SansSerif);
+    QFont font = QApplication::font();
     font.setPointSizeF(points);
     font.setBold(bold);
     return font;
@@ -132,7 +135,6 @@ void Form1::createControls()
 
     m_lblSpell = createLabel(m_inner, font());
     m_lblSpell->setText(RoundTexts::spellCaption.toString());
-    m_lblSpell->adjustSize();
     m_lblSpell->hide();
 
     m_lblButtons = createLabel(m_inner, font());
@@ -155,7 +157,7 @@ void Form1::createControls()
 
     const int letterSize = Twips::toPixels(MainLayout::LetterHeight);
     for (int i = 0; i < Module1::LetterCount; ++i) {
-        auto *button = new QPushButton(m_inner);
+        auto *button = new LetterButton(m_inner);
         button->setFont(sansFont(9.6, true));
         button->resize(letterSize, letterSize);
         connect(
@@ -341,14 +343,7 @@ void Form1::setLetterEnabled(int index, bool enabled)
 
 void Form1::setLetterBackColor(int index, quint32 color)
 {
-    // A style sheet keeps the colour when the button is disabled, which a palette would not in
-    // every style.
-    const QString face = storedColor(color).name();
-    m_cmdLetter.at(index)->setStyleSheet(
-        u"QPushButton { background-color: %1; border: 1px solid #808080; border-radius: 2px; }"
-        u" QPushButton:disabled { color: #6e6e6e; }"
-        u" QPushButton:pressed { background-color: #a0a0a0; }"
-        u" QPushButton:focus { border: 2px solid #1c3f94; }"_s.arg(face));
+    m_cmdLetter.at(index)->setFaceColor(storedColor(color));
 }
 
 void Form1::showHangPicture(int index)

@@ -10,6 +10,7 @@
 
 #include <array>
 
+class LetterButton;
 class Module1;
 class PictureBox;
 class QAction;
@@ -47,7 +48,7 @@ public:
     void endProgram() override;
 
     // The controls, for tests and for windows that borrow from this one.
-    QPushButton *cmdLetter(int index) const { return m_cmdLetter.at(index); }
+    LetterButton *cmdLetter(int index) const { return m_cmdLetter.at(index); }
     QPushButton *cmdStart() const { return m_cmdStart; }
     QLabel *label(Label which) const;
     QLabel *lblPick(int index) const { return m_lblPick.at(index); }
@@ -82,7 +83,7 @@ private:
     QLabel *m_lblButtons = nullptr;
     std::array<QLabel *, 15> m_lblPick{};
     double m_buttonsLabelWidth = 0;
-    std::array<QPushButton *, 28> m_cmdLetter{};
+    std::array<LetterButton *, 28> m_cmdLetter{};
     QPushButton *m_cmdStart = nullptr;
 
     QAction *m_mnuFileCurrent = nullptr;

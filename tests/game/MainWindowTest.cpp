@@ -2,6 +2,7 @@
 #include "FakeFileSystem.h"
 #include "FakeMessageBoxes.h"
 #include "Form1.h"
+#include "LetterButton.h"
 #include "Module1.h"
 #include "PictureBox.h"
 #include "RecordingSoundPlayer.h"
