@@ -28,24 +28,8 @@ fi
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$(realpath -m "${WORDROW_BENCH_BUILD_DIR:-$root/build-bench}")
 
-bash "$root/scripts/setup.sh"
-# Beyond what setup.sh installs: the virtual X server, and xev/xprop to watch it.
-missing=()
-for package in xvfb x11-utils; do
-    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
-        missing+=("$package")
-    fi
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    echo "Installing: ${missing[*]}"
-    sudo=()
-    if [ "$(id -u)" -ne 0 ]; then
-        sudo=(sudo)
-    fi
-    export DEBIAN_FRONTEND=noninteractive
-    "${sudo[@]}" apt-get update -qq
-    "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+# Beyond the build: the virtual X server, and xev/xprop to watch it.
+bash "$root/scripts/setup.sh" xvfb x11-utils
 
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DWORDROW_BENCH=ON \
       -DBUILD_TESTING=OFF

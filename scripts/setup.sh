@@ -3,6 +3,7 @@
 # that are missing. Safe to run again and again.
 #   setup.sh              what building and playing need
 #   setup.sh --for-tests  also a sound server for the audio tests, on machines without one
+#   setup.sh NAME...      also these packages, for scripts that need more tools
 set -euo pipefail
 
 packages=(
@@ -13,17 +14,23 @@ packages=(
     # the game on a desktop: the X11 platform plugin, SVG pictures, audio output
     qt6-qpa-plugins libqt6svg6 libqt6multimedia6
 )
+installed() {
+    dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'
+}
+
 if [ "${1:-}" = "--for-tests" ]; then
+    shift
     packages+=(pulseaudio-utils)
     # A desktop running PipeWire has its own server, which PulseAudio would replace.
-    if ! dpkg-query -W -f='${Status}' pipewire-pulse 2>/dev/null | grep -q 'install ok installed'; then
+    if ! installed pipewire-pulse; then
         packages+=(pulseaudio)
     fi
 fi
+packages+=("$@")
 
 missing=()
 for package in "${packages[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+    if ! installed "$package"; then
         missing+=("$package")
     fi
 done
