@@ -68,8 +68,8 @@ QString plainToolTip(const QString &text)
     return Qt::mightBeRichText(text) ? u"<qt>"_s + text.toHtmlEscaped() + u"</qt>"_s : text;
 }
 
-// A list's path in a menu: '&' would otherwise mark an access key.
-QString menuText(const QString &caption)
+// Text for a menu item or button shown as it is: '&' would otherwise mark an access key.
+QString literalText(const QString &caption)
 {
     return QString(caption).replace(u'&', u"&&"_s);
 }
@@ -91,7 +91,9 @@ Form1::Form1(Module1 &state, const Platform &platform, QWidget *parent)
 {
     createControls();
     createMenus();
-    resize(Twips::toPixels(9504), Twips::toPixels(5316) + menuBar()->sizeHint().height());
+    // The inner area has the restored size; the menu bar comes on top of it.
+    resize(Twips::toPixels(MainLayout::RestoredWidth),
+        Twips::toPixels(MainLayout::RestoredHeight) + menuBar()->sizeHint().height());
 }
 
 QString Form1::hangPictureResource(int index)
@@ -372,7 +374,7 @@ QAction *Form1::menuItem(MenuItem item) const
 void Form1::setMenuCaption(MenuItem item, const QString &caption)
 {
     const bool namesList = item == MenuItem::mnuFileCurrent || item == MenuItem::mnuFileDefault1;
-    menuItem(item)->setText(namesList ? menuText(caption) : caption);
+    menuItem(item)->setText(namesList ? literalText(caption) : caption);
 }
 
 void Form1::setMenuChecked(MenuItem item, bool checked)
@@ -393,8 +395,8 @@ void Form1::setFormCaption(const QString &caption)
 void Form1::setLetterCaption(int index, const QString &caption)
 {
     QPushButton *button = m_cmdLetter.at(index);
-    // Plain text on a button: '&' would become an access key, and letters have none.
-    button->setText(QString(caption).replace(u'&', u"&&"_s));
+    // Letters have no access keys.
+    button->setText(literalText(caption));
     button->setAccessibleName(caption);
 }
 

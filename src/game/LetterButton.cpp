@@ -37,5 +37,6 @@ void LetterButton::paintEvent(QPaintEvent *)
     painter.drawRoundedRect(face, 2, 2);
 
     painter.setPen(isEnabled() ? palette().color(QPalette::ButtonText) : DisabledTextColor);
-    painter.drawText(rect(), Qt::AlignCenter, text());
+    // A doubled '&' keeps the button free of an access key and shows as one.
+    painter.drawText(rect(), Qt::AlignCenter | Qt::TextHideMnemonic, text());
 }

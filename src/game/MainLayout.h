@@ -10,6 +10,8 @@
 // pixels happens once, when the window places its widgets.
 struct MainLayout
 {
+    static constexpr double RestoredWidth = 9504;
+    static constexpr double RestoredHeight = 5316;
     static constexpr double LetterHeight = 252;
     static constexpr double StartWidth = 1020;
     static constexpr double StartHeight = 372;

@@ -104,9 +104,10 @@ void FileMenu::mnuFileDelete_Click()
     }
     const QString &home = m_state.varHomeDir;
     m_files.setCurrent(home);
-    if (!SettingsFile::isReadable(home))
+    bool readable = false;
+    const std::optional<QByteArray> line1 = SettingsFile::readLine1(home, &readable);
+    if (!readable)
         return;
-    const std::optional<QByteArray> line1 = SettingsFile::readLine1(home);
     // Deleting first: a file that stays keeps its place as the start-up list.
     if (!m_files.remove(*path))
         return;

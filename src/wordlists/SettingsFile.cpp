@@ -62,14 +62,11 @@ SettingsFile::StartupSettings SettingsFile::read(const QString &homeDir)
     return settings;
 }
 
-bool SettingsFile::isReadable(const QString &homeDir)
-{
-    return readSettingsBytes(homeDir).has_value();
-}
-
-std::optional<QByteArray> SettingsFile::readLine1(const QString &homeDir)
+std::optional<QByteArray> SettingsFile::readLine1(const QString &homeDir, bool *readable)
 {
     const std::optional<QByteArray> bytes = readSettingsBytes(homeDir);
+    if (readable)
+        *readable = bytes.has_value();
     return bytes ? firstItem(*bytes) : std::nullopt;
 }
 

@@ -30,11 +30,9 @@ public:
     // to the home directory; a missing or unknown second item shows the title screen.
     static StartupSettings read(const QString &homeDir);
 
-    // False only when the file is there but cannot be read: a missing file reads as empty.
-    static bool isReadable(const QString &homeDir);
-
     // The first item exactly as stored; nullopt when the file is missing, empty or unreadable.
-    static std::optional<QByteArray> readLine1(const QString &homeDir);
+    // readable, when given, tells the last apart: a missing file reads as empty.
+    static std::optional<QByteArray> readLine1(const QString &homeDir, bool *readable = nullptr);
 
     // Each writer replaces the whole file atomically and says whether it did. A path holding a
     // double quote or a line break cannot be stored and is never written.
