@@ -182,8 +182,9 @@ void Form1::createControls()
 void Form1::createMenus()
 {
     QMenu *file = menuBar()->addMenu(u"&File"_s);
-    // Opening the editor comes with the editor itself.
-    file->addAction(u"Make &New Wordlist"_s)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+    QAction *newList = file->addAction(u"Make &New Wordlist"_s);
+    newList->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+    connect(newList, &QAction::triggered, this, &Form1::mnuFileNew_Click);
     file->addSeparator();
     QAction *open = file->addAction(u"&Load Another List..."_s);
     open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
@@ -234,6 +235,17 @@ void Form1::Form_Load()
     Startup(
         m_state, *this, m_platform.player, m_platform.random, m_platform.messages, m_platform.files)
         .Form_Load();
+}
+
+void Form1::mnuFileNew_Click()
+{
+    // A child of this window: ending the program from here takes it along without its
+    // closing steps.
+    if (!m_frmNewWords)
+        m_frmNewWords = new frmNewWords(m_state, m_platform, *this, this);
+    m_frmNewWords->show();
+    m_frmNewWords->raise();
+    m_frmNewWords->activateWindow();
 }
 
 bool Form1::eventFilter(QObject *watched, QEvent *event)

@@ -5,14 +5,17 @@
 #include "MainWindowView.h"
 #include "Platform.h"
 #include "SoundPlayback.h"
+#include "frmNewWords.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <array>
 
 class LetterButton;
 class Module1;
 class PictureBox;
+
 class QAction;
 class QLabel;
 class QPushButton;
@@ -26,6 +29,10 @@ public:
 
     // Brings the program into its playable state; called once, before the window is shown.
     void Form_Load();
+
+    // Opens the word-list editor, or brings the open one to the front as it is.
+    void mnuFileNew_Click();
+    frmNewWords *newWordsWindow() const { return m_frmNewWords; }
 
     // MainWindowView
     void setLabelVisible(Label label, bool visible) override;
@@ -92,4 +99,6 @@ private:
     QAction *m_mnuFileOptionsHide = nullptr;
     QAction *m_mnuOptionsSounds = nullptr;
     QAction *m_mnuFileExit = nullptr;
+
+    QPointer<frmNewWords> m_frmNewWords;
 };

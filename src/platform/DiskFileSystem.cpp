@@ -19,6 +19,17 @@ bool DiskFileSystem::exists(const QString &path) const
     return QFileInfo::exists(path);
 }
 
+bool DiskFileSystem::existsIgnoringCase(const QString &path) const
+{
+    const QFileInfo info(path);
+    if (info.exists() || info.isSymLink())
+        return true;
+    // System takes in dangling symbolic links, which a write would follow.
+    const QStringList names = info.dir().entryList(
+        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    return names.contains(info.fileName(), Qt::CaseInsensitive);
+}
+
 bool DiskFileSystem::remove(const QString &path)
 {
     QFile::remove(path);

@@ -9,5 +9,6 @@ public:
     QString currentPath() const override;
     bool setCurrent(const QString &directory) override;
     bool exists(const QString &path) const override;
+    bool existsIgnoringCase(const QString &path) const override;
     bool remove(const QString &path) override;
 };

@@ -11,6 +11,9 @@ public:
     virtual QString currentPath() const = 0;
     virtual bool setCurrent(const QString &directory) = 0;
     virtual bool exists(const QString &path) const = 0;
+    // Whether anything of that name is in the path's directory, the letter case of the name
+    // ignored: lists are told apart by name alone, whatever the file system.
+    virtual bool existsIgnoringCase(const QString &path) const = 0;
     // Whether the file is gone afterwards.
     virtual bool remove(const QString &path) = 0;
 };

@@ -1,5 +1,6 @@
 #include "QtFileDialogs.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 
@@ -33,7 +34,9 @@ std::optional<QString> QtFileDialogs::getSaveFileName(const Options &options)
 
 std::optional<QString> QtFileDialogs::run(const Options &options, bool save)
 {
-    QFileDialog dialog(m_parent, options.title, options.initialDirectory);
+    // Over the window the player is using, so that window is active again afterwards.
+    QWidget *active = QApplication::activeWindow();
+    QFileDialog dialog(active ? active : m_parent.get(), options.title, options.initialDirectory);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     const bool mustExist = (options.flags & FileMustExist) != 0;
     dialog.setFileMode(mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);

@@ -9,6 +9,7 @@
 class QtFileDialogs : public FileDialogs
 {
 public:
+    // Boxes open over the program's active window, or over this one when none is active.
     void setParentWidget(QWidget *parent) { m_parent = parent; }
 
     std::optional<QString> getOpenFileName(const Options &options) override;

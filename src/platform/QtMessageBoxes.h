@@ -9,6 +9,7 @@
 class QtMessageBoxes : public MessageBoxes
 {
 public:
+    // Boxes open over the program's active window, or over this one when none is active.
     void setParentWidget(QWidget *parent) { m_parent = parent; }
 
     void inform(const QString &text, const QString &title, Icon icon) override;

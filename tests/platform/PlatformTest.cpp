@@ -40,3 +40,20 @@ TEST(DiskFileSystem, saysWhetherAFileIsGoneAfterRemovingIt)
     ASSERT_TRUE(QDir(dir.path()).mkdir(u"folder.wdr"_s));
     EXPECT_FALSE(files.remove(folder));
 }
+
+TEST(DiskFileSystem, findsANameTakenInAnyLetterCase)
+{
+    TempDir dir;
+    DiskFileSystem files;
+    dir.write(u"Week1.WDR"_s, "\"CAT\"\r\n");
+    EXPECT_TRUE(files.existsIgnoringCase(dir.filePath(u"week1.wdr"_s)));
+    EXPECT_TRUE(files.existsIgnoringCase(dir.filePath(u"Week1.WDR"_s)));
+    EXPECT_FALSE(files.existsIgnoringCase(dir.filePath(u"week2.wdr"_s)));
+    EXPECT_FALSE(files.existsIgnoringCase(dir.filePath(u"no folder/week1.wdr"_s)));
+
+    // A dangling link or a folder takes the name as much as a file does.
+    ASSERT_TRUE(QFile::link(dir.filePath(u"nowhere"_s), dir.filePath(u"Link.wdr"_s)));
+    EXPECT_TRUE(files.existsIgnoringCase(dir.filePath(u"link.wdr"_s)));
+    ASSERT_TRUE(QDir(dir.path()).mkdir(u"Folder.wdr"_s));
+    EXPECT_TRUE(files.existsIgnoringCase(dir.filePath(u"FOLDER.wdr"_s)));
+}

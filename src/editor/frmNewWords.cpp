@@ -1,0 +1,321 @@
+#include "frmNewWords.h"
+
+#include "Twips.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QStyle>
+
+#include <algorithm>
+#include <functional>
+#include <optional>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QColor BackColor(128, 128, 128);
+const QColor TextColor(255, 224, 192);
+
+// The desktop's sans-serif at the editor's sizes.
+QFont sansFont(double points, bool bold)
+{
+    QFont font = QApplication::font();
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+void place(QWidget *widget, double left, double top, double width, double height)
+{
+    widget->setGeometry(Twips::toPixels(QRectF(left, top, width, height)));
+}
+
+void setColors(QWidget *widget, const QColor &text, const QColor &background)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, text);
+    palette.setColor(QPalette::Window, background);
+    widget->setPalette(palette);
+}
+
+// Greedy word wrap into lines no wider than width; nullopt if it needs more than maxLines lines
+// or a word is wider than that on its own. '&' marks an access key and takes no room.
+std::optional<QString> wrapped(
+    const QString &text, const QFontMetrics &metrics, int width, int maxLines)
+{
+    const auto widthOf = [&metrics](const QString &line) {
+        return metrics.horizontalAdvance(QString(line).remove(u'&'));
+    };
+    QStringList lines;
+    for (const QString &word : text.split(u' ')) {
+        const QString longer = lines.isEmpty() ? word : lines.constLast() + u' ' + word;
+        if (!lines.isEmpty() && widthOf(longer) <= width)
+            lines.last() = longer;
+        else
+            lines.append(word);
+        if (widthOf(lines.constLast()) > width || lines.size() > maxLines)
+            return std::nullopt;
+    }
+    return lines.join(u'\n');
+}
+
+// The boxes were laid out for a narrower font than most desktops have. A caption that does not
+// fit its box at the given size is broken into lines and, if need be, condensed a little: the
+// box and the point size stay as designed.
+void fitCaption(QWidget *widget, const QString &text, int width, int maxLines,
+    const std::function<void(const QString &)> &setText)
+{
+    QFont font = widget->font();
+    for (int stretch = 100; stretch >= 70; stretch -= 5) {
+        font.setStretch(stretch);
+        if (const std::optional<QString> lines
+            = wrapped(text, QFontMetrics(font), width, maxLines)) {
+            widget->setFont(font);
+            setText(*lines);
+            return;
+        }
+    }
+    setText(text);
+}
+
+// A label at its designed place; it grows downwards when its lines need more height.
+QLabel *createLabel(const QString &text, QWidget *parent, const QFont &font, const QRectF &twips,
+    int maxLines = 1, Qt::Alignment alignment = Qt::AlignLeft)
+{
+    auto *label = new QLabel(parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(alignment | Qt::AlignTop);
+    label->setFont(font);
+    setColors(label, TextColor, BackColor);
+    QRect box = Twips::toPixels(twips);
+    fitCaption(label, text, box.width(), maxLines,
+        [label](const QString &lines) { label->setText(lines); });
+    box.setHeight(std::max(box.height(), label->sizeHint().height()));
+    label->setGeometry(box);
+    return label;
+}
+
+QPushButton *createButton(
+    const QString &text, const QString &toolTip, QWidget *parent, const QRectF &twips)
+{
+    auto *button = new QPushButton(parent);
+    button->setToolTip(toolTip);
+    button->setAccessibleName(QString(text).remove(u'&'));
+    const QRect box = Twips::toPixels(twips);
+    button->setGeometry(box);
+    const int margins = 2 * button->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button);
+    fitCaption(button, text, box.width() - margins, 2,
+        [button](const QString &lines) { button->setText(lines); });
+    return button;
+}
+
+QRadioButton *createOption(const QString &text, QWidget *parent, const QRectF &twips)
+{
+    auto *option = new QRadioButton(text, parent);
+    // Buttons fill with the Button role, which would paint a light patch on the grey frame.
+    option->setBackgroundRole(QPalette::Window);
+    option->setAutoFillBackground(true);
+    setColors(option, TextColor, BackColor);
+    option->setGeometry(Twips::toPixels(twips));
+    // Wide enough for its text in the desktop's font, within its frame.
+    const int room = parent->width() - option->x() - 2;
+    option->resize(std::clamp(option->sizeHint().width(), option->width(), room), option->height());
+    return option;
+}
+
+QFrame *createFrame(QWidget *parent, const QRectF &twips)
+{
+    auto *frame = new QFrame(parent);
+    frame->setGeometry(Twips::toPixels(twips));
+    frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    frame->setAutoFillBackground(true);
+    setColors(frame, TextColor, BackColor);
+    return frame;
+}
+
+} // namespace
+
+frmNewWords::frmNewWords(
+    Module1 &state, const Platform &platform, MainWindowView &mainWindow, QWidget *parent)
+    : QDialog(parent,
+        Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+            | Qt::MSWindowsFixedSizeDialogHint)
+    , m_model(state, *this, mainWindow, platform)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(u"Make New Word List"_s);
+    setFont(sansFont(8, false));
+    setAutoFillBackground(true);
+    setColors(this, TextColor, BackColor);
+    setFixedSize(Twips::toPixels(6720), Twips::toPixels(2304));
+
+    createControls();
+    createChoices();
+    setTabOrder();
+    connectControls();
+    m_txtWord->setFocus();
+}
+
+void frmNewWords::createControls()
+{
+    const QFont labelFont = sansFont(7.8, true);
+    m_lblEnterWord
+        = createLabel(u"Enter word here:"_s, this, labelFont, QRectF(120, 360, 1452, 252));
+
+    m_txtWord = new QLineEdit(this);
+    m_txtWord->setFont(sansFont(9.6, true));
+    m_txtWord->setMaxLength(NewWordsModel::MaxWordLength);
+    m_txtWord->setToolTip(
+        u"Type a word in here and then press ENTER (or click the Add to List button)."_s);
+    m_txtWord->setAccessibleName(u"Enter word here"_s);
+    place(m_txtWord, 120, 600, 1932, 348);
+
+    m_Label1
+        = createLabel(u"> >"_s, this, labelFont, QRectF(2160, 720, 252, 252), 1, Qt::AlignHCenter);
+    m_lblList = createLabel(
+        u"Word list"_s, this, labelFont, QRectF(3360, 360, 1092, 252), 1, Qt::AlignHCenter);
+
+    m_lstWords = new QListWidget(this);
+    m_lstWords->setFont(sansFont(9.6, true));
+    m_lstWords->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_lstWords->setAccessibleName(u"Word list"_s);
+    place(m_lstWords, 2520, 600, 2772, 1488);
+
+    m_cmdEnter = createButton(u"&Add to List"_s,
+        u"Add the word you have typed to the list. (Or just press ENTER)"_s, this,
+        QRectF(5520, 240, 972, 372));
+    m_cmdEnter->setDefault(true);
+    m_cmdDelete = createButton(u"&Remove from List"_s,
+        u"Click on a word in the list to highlight it.  Then click this button to remove that "
+        u"word."_s,
+        this, QRectF(5520, 720, 972, 372));
+    m_cmdDelete->setEnabled(false);
+    m_cmdSave = createButton(u"&Save List"_s,
+        u"Save the list you have typed in, so that you can use it again."_s, this,
+        QRectF(5520, 1200, 972, 372));
+    m_cmdSave->setEnabled(false);
+    m_cmdExit = createButton(u"E&xit"_s, u"Close this window without saving a new list."_s, this,
+        QRectF(5520, 1680, 972, 372));
+}
+
+void frmNewWords::createChoices()
+{
+    m_frmNewSave = createFrame(this, QRectF(1320, 960, 1092, 1092));
+    m_frmNewSave->setToolTip(u"If you save this word list, do you want to use it in the game now "
+                             u"and when you start the program again?"_s);
+    m_lblNewSave = createLabel(
+        u"Make this the startup list"_s, m_frmNewSave, font(), QRectF(120, 120, 972, 372), 2);
+    m_optDefaultYes = createOption(u"&Yes"_s, m_frmNewSave, QRectF(240, 600, 612, 192));
+    m_optDefaultNo = createOption(u"&No"_s, m_frmNewSave, QRectF(240, 840, 492, 192));
+    m_optDefaultNo->setChecked(true);
+
+    m_frmNewLoad = createFrame(this, QRectF(120, 960, 1092, 1092));
+    m_lblNewLoad = createLabel(
+        u"After Save, load this list"_s, m_frmNewLoad, font(), QRectF(120, 120, 852, 372), 2);
+    m_optNewYes = createOption(u"Yes"_s, m_frmNewLoad, QRectF(240, 600, 612, 192));
+    m_optNewNo = createOption(u"No"_s, m_frmNewLoad, QRectF(240, 840, 492, 192));
+    m_optNewNo->setChecked(true);
+}
+
+void frmNewWords::setTabOrder()
+{
+    QWidget *const order[] = {m_txtWord, m_lstWords, m_cmdEnter, m_cmdDelete, m_cmdSave, m_cmdExit,
+        m_optDefaultYes, m_optDefaultNo, m_optNewYes, m_optNewNo};
+    for (std::size_t i = 0; i + 1 < std::size(order); ++i)
+        QWidget::setTabOrder(order[i], order[i + 1]);
+}
+
+void frmNewWords::connectControls()
+{
+    connect(m_txtWord, &QLineEdit::textChanged, this,
+        [this](const QString &text) { m_model.setTyped(text); });
+    connect(m_lstWords, &QListWidget::itemSelectionChanged, this, &frmNewWords::passOnSelection);
+    connect(m_cmdEnter, &QPushButton::clicked, this, [this] { m_model.cmdEnter_Click(); });
+    connect(m_cmdDelete, &QPushButton::clicked, this, [this] { m_model.cmdDelete_Click(); });
+    connect(m_cmdSave, &QPushButton::clicked, this, [this] { m_model.cmdSave_Click(); });
+    connect(m_cmdExit, &QPushButton::clicked, this, [this] { m_model.cmdExit_Click(); });
+
+    connect(m_optNewYes, &QRadioButton::toggled, this,
+        [this](bool checked) { m_model.setLoadNow(checked); });
+    connect(m_optDefaultYes, &QRadioButton::toggled, this,
+        [this](bool checked) { m_model.setMakeStartup(checked); });
+    connect(m_optNewYes, &QRadioButton::clicked, this, [this] { m_model.optNewYes_Click(); });
+    connect(m_optNewNo, &QRadioButton::clicked, this, [this] { m_model.optNewNo_Click(); });
+    connect(
+        m_optDefaultYes, &QRadioButton::clicked, this, [this] { m_model.optDefaultYes_Click(); });
+    connect(m_optDefaultNo, &QRadioButton::clicked, this, [this] { m_model.optDefaultNo_Click(); });
+}
+
+void frmNewWords::passOnSelection()
+{
+    const QList<QListWidgetItem *> selected = m_lstWords->selectedItems();
+    m_model.setSelection(
+        selected.isEmpty() ? std::nullopt : std::optional(m_lstWords->row(selected.constFirst())));
+}
+
+void frmNewWords::appendEntry(const QString &entry)
+{
+    m_lstWords->addItem(entry);
+}
+
+void frmNewWords::removeEntry(int index)
+{
+    // The list would otherwise select a neighbour on its own.
+    const QSignalBlocker blocker(m_lstWords);
+    delete m_lstWords->takeItem(index);
+    m_lstWords->clearSelection();
+    m_lstWords->setCurrentItem(nullptr);
+}
+
+void frmNewWords::setTypedWord(const QString &text)
+{
+    m_txtWord->setText(text);
+}
+
+void frmNewWords::selectTypedWord()
+{
+    m_txtWord->selectAll();
+}
+
+void frmNewWords::focusTypedWord()
+{
+    // A message box may have handed activation to the main window.
+    if (!isActiveWindow())
+        activateWindow();
+    m_txtWord->setFocus(Qt::OtherFocusReason);
+}
+
+void frmNewWords::setRemoveEnabled(bool enabled)
+{
+    m_cmdDelete->setEnabled(enabled);
+}
+
+void frmNewWords::setSaveEnabled(bool enabled)
+{
+    m_cmdSave->setEnabled(enabled);
+}
+
+void frmNewWords::requestClose()
+{
+    close();
+}
+
+void frmNewWords::closeEvent(QCloseEvent *event)
+{
+    bool cancel = false;
+    m_model.Form_Unload(cancel);
+    event->setAccepted(!cancel);
+}
+
+void frmNewWords::reject()
+{
+    close();
+}
