@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Takes the main window's screenshots for the README under Xvfb, into docs/screenshots/: at the
-# window's restored size and filling a 1280 x 1024 screen, each before a round, in a round, after
-# a loss and after a win. The game plays a one-word list, so every round draws the same word.
+# Takes the screenshots for the README under Xvfb, into docs/screenshots/: the main window at its
+# restored size and filling a 1280 x 1024 screen, each before a round, in a round, after a loss and
+# after a win, then the word-list editor with a few words typed in. The game plays a one-word list,
+# so every round draws the same word.
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -61,5 +62,16 @@ game=$!
 window=$(xdotool search --sync --onlyvisible --pid $game | head -n 1)
 xdotool windowmove "$window" 0 0 windowsize --sync "$window" 1280 1024
 playAndShoot maximized
+
+# The word-list editor over the game, with a few words typed in.
+xdotool windowfocus --sync "$window" key ctrl+m
+editor=$(xdotool search --sync --onlyvisible --name "Make New Word List" | head -n 1)
+for word in cat dog x-ray "don't"; do
+    xdotool type --delay 20 "$word"
+    xdotool key Return
+done
+xdotool type --delay 20 emu
+sleep 0.5
+import -window "$editor" "$out/editor.png"
 kill $game
 echo "Screenshots in $out"
