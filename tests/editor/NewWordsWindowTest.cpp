@@ -9,6 +9,7 @@
 #include "TempDir.h"
 #include "frmNewWords.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QFrame>
 #include <QLabel>
@@ -20,6 +21,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
 using namespace Qt::StringLiterals;
@@ -41,9 +43,18 @@ protected:
         EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
     }
 
+    // Through the File menu's "Make New Wordlist", as Ctrl+M does.
     frmNewWords *open()
     {
-        window->mnuFileNew_Click();
+        const QList<QAction *> actions = window->findChildren<QAction *>();
+        const auto item = std::find_if(actions.cbegin(), actions.cend(),
+            [](QAction *action) { return action->text() == u"Make &New Wordlist"_s; });
+        if (item == actions.cend()) {
+            ADD_FAILURE() << "no Make New Wordlist item";
+            return nullptr;
+        }
+        EXPECT_EQ((*item)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_M));
+        (*item)->trigger();
         frmNewWords *editor = window->newWordsWindow();
         // A dialog counts as active while its main window is: wait for the dialog itself.
         EXPECT_TRUE(
