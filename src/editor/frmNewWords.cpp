@@ -127,7 +127,8 @@ QRadioButton *createOption(const QString &text, QWidget *parent, const QRectF &t
     option->setGeometry(Twips::toPixels(twips));
     // Wide enough for its text in the desktop's font, within its frame.
     const int room = parent->width() - option->x() - 2;
-    option->resize(std::clamp(option->sizeHint().width(), option->width(), room), option->height());
+    option->resize(
+        std::max(option->width(), std::min(option->sizeHint().width(), room)), option->height());
     return option;
 }
 
