@@ -43,4 +43,8 @@ public:
 
     QString varHomeDir;
     bool blnHideSplash = false;
+
+    // The help window's topic texts, rebuilt whenever that window opens.
+    static constexpr int TopicCount = 8;
+    std::array<QString, TopicCount> strTopicText;
 };
