@@ -30,7 +30,8 @@ int main(int argc, char *argv[])
     messages.setParentWidget(&window);
     dialogs.setParentWidget(&window);
     window.Form_Load();
-    window.showMaximized();
+    if (!window.isTitleScreenOpen())
+        window.showMaximized();
     // Drawing the icon from its SVG loads a plugin: not worth delaying the window for.
     QTimer::singleShot(0, &window, [] { QApplication::setWindowIcon(QIcon(u":/wordrow.svg"_s)); });
     return QApplication::exec();

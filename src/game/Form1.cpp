@@ -89,6 +89,9 @@ Form1::Form1(Module1 &state, const Platform &platform, QWidget *parent)
     , m_round(state, *this, platform.random, m_sound)
     , m_fileMenu(state, *this, platform.dialogs, platform.messages, platform.files)
 {
+    // The program ends only through this window's quit question, never because the title screen,
+    // the last window up at that moment, closed.
+    QGuiApplication::setQuitOnLastWindowClosed(false);
     createControls();
     createMenus();
     // The inner area has the restored size; the menu bar comes on top of it.
@@ -414,7 +417,15 @@ void Form1::setLetterCaption(int index, const QString &caption)
 
 void Form1::showTitleScreen()
 {
-    // The title screen has no window yet; the main window shows at once.
+    // This window is not shown yet: it waits, hidden, until the title screen closes.
+    m_frmSplash = new frmSplash(m_state, m_platform, *this, this);
+    m_frmSplash->showMaximized();
+}
+
+void Form1::showMainWindow()
+{
+    showMaximized();
+    activateWindow();
 }
 
 void Form1::endProgram()

@@ -6,6 +6,7 @@
 #include "Platform.h"
 #include "SoundPlayback.h"
 #include "frmNewWords.h"
+#include "frmSplash.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -29,6 +30,9 @@ public:
 
     // Brings the program into its playable state; called once, before the window is shown.
     void Form_Load();
+    // Whether start-up left the title screen up, the main window waiting for it to close.
+    bool isTitleScreenOpen() const { return m_frmSplash; }
+    frmSplash *titleScreen() const { return m_frmSplash; }
 
     // Opens the word-list editor, or brings the open one to the front as it is.
     void mnuFileNew_Click();
@@ -52,6 +56,7 @@ public:
     void setFormCaption(const QString &caption) override;
     void setLetterCaption(int index, const QString &caption) override;
     void showTitleScreen() override;
+    void showMainWindow() override;
     void endProgram() override;
 
     // The controls, for tests and for windows that borrow from this one.
@@ -101,4 +106,5 @@ private:
     QAction *m_mnuFileExit = nullptr;
 
     QPointer<frmNewWords> m_frmNewWords;
+    QPointer<frmSplash> m_frmSplash;
 };

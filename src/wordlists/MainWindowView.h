@@ -24,8 +24,10 @@ public:
     virtual void setFormCaption(const QString &caption) = 0;
     virtual void setLetterCaption(int index, const QString &caption) = 0;
 
-    // Start-up hands over to the title screen while it goes on loading.
+    // Start-up hands over to the title screen while it goes on loading; the title screen shows
+    // the main window when it closes.
     virtual void showTitleScreen() = 0;
+    virtual void showMainWindow() = 0;
     // Ends the program at once: no other window runs its closing steps.
     virtual void endProgram() = 0;
 };

@@ -37,6 +37,7 @@ protected:
         files.current = dir.path();
         random.runOn = true;
         dir.write(u"wordrow.wdr"_s, "\"OLD\"\r\n\"LIST\"\r\n");
+        dir.write(u"wordrow.ini"_s, "\"\"\r\n#TRUE#\r\n");
         window->Form_Load();
         player.played.clear();
         window->show();

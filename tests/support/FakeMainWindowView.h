@@ -58,6 +58,7 @@ public:
         letterCaptions.at(index) = caption;
     }
     void showTitleScreen() override { ++titleScreens; }
+    void showMainWindow() override { ++mainWindowShows; }
     void endProgram() override { ++programEnds; }
 
     FakeGameView game;
@@ -65,5 +66,6 @@ public:
     QString formCaption;
     std::array<QString, 28> letterCaptions;
     int titleScreens = 0;
+    int mainWindowShows = 0;
     int programEnds = 0;
 };
