@@ -18,6 +18,37 @@ trap 'kill $xvfb 2>/dev/null; rm -rf "$home"' EXIT
 export DISPLAY=:73
 sleep 1
 
+mkdir -p "$out"
+
+# The title screen of a first start, with both bears out and the dedication uncovered. The bears
+# stand beside the red maker line, which is found by its colour since its width follows the font.
+first=$(mktemp -d)
+(cd "$first" && exec "$root/build/src/wordrow") &
+game=$!
+splash=$(xdotool search --sync --onlyvisible --name "Wordrow by Quilbyte" | head -n 1)
+sleep 1
+click() {
+    xdotool mousemove --window "$splash" "$1" "$2" click 1
+    sleep 0.3
+}
+click 10 10
+click 10 10
+import -window "$splash" "$first/shot.png"
+read -r makerWidth makerLeft makerTop < <(convert "$first/shot.png" -fill white -fuzz 8% \
+    +opaque "rgb(192,0,0)" -trim -format '%w %X %Y\n' info: | tr -d '+')
+eval "$(xdotool getwindowgeometry --shell "$splash")"
+titleTop=$(((HEIGHT + 3) / 6))
+click $((makerLeft - 18)) $((makerTop + 12))
+# The right bear now stands on the title's top edge, 1480 twips or more right of the maker line.
+rightBear=$((makerLeft + (makerWidth + 7 > 99 ? makerWidth + 7 : 99) + 18))
+click "$rightBear" $((titleTop - 18))
+click $((WIDTH / 2)) $((titleTop + 80))
+sleep 0.5
+import -window "$splash" "$out/title-screen.png"
+kill $game
+wait $game 2>/dev/null || true
+rm -rf "$first"
+
 printf '"WORDROW"\r\n' >"$home/wordrow.wdr"
 printf '"%s/wordrow.wdr"\r\n#TRUE#\r\n' "$home" >"$home/wordrow.ini"
 (cd "$home" && exec "$root/build/src/wordrow") &
@@ -52,7 +83,6 @@ playAndShoot() {
     shot "$size-after-loss"
 }
 
-mkdir -p "$out"
 playAndShoot restored
 # Without a window manager the window is as large as it is told: the whole screen.
 kill $game
