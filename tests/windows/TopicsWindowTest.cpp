@@ -112,7 +112,7 @@ TEST_F(TopicsWindowTest, bandsAndListUseTheirOwnColoursAndTheTextBoxHasNoFrame)
     EXPECT_TRUE(window->lblMargin()->text().isEmpty());
     EXPECT_TRUE(window->lstContents()->font().underline());
 
-    // Grey and blue where the design sets them; the desktop's own text background elsewhere.
+    // Grey and blue in the contents column; the desktop's own text background in the bands.
     const QColor grey(224, 224, 224);
     EXPECT_EQ(window->lblContents()->palette().color(QPalette::Window), grey);
     EXPECT_EQ(window->lstContents()->palette().color(QPalette::Base), grey);
