@@ -227,10 +227,18 @@ void Form1::createMenus()
 
     // The help windows and the manual come with their own windows.
     QMenu *help = menuBar()->addMenu(u"&Help"_s);
-    help->addAction(u"&Topics"_s)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    QAction *topics = help->addAction(u"&Topics"_s);
+    topics->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    connect(topics, &QAction::triggered, this, &Form1::mnuHelpTopics_Click);
     help->addAction(u"&Instruction Manual"_s)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
     help->addSeparator();
     help->addAction(u"&About Wordrow"_s);
+}
+
+Form1::~Form1()
+{
+    // Windows of their own with a task-bar entry, so not children of this one.
+    delete m_frmTopics;
 }
 
 void Form1::Form_Load()
@@ -249,6 +257,19 @@ void Form1::mnuFileNew_Click()
     m_frmNewWords->show();
     m_frmNewWords->raise();
     m_frmNewWords->activateWindow();
+}
+
+void Form1::mnuHelpTopics_Click()
+{
+    if (!m_frmTopics) {
+        m_frmTopics = new frmTopics(m_state, m_platform.player);
+        m_frmTopics->showMaximized();
+        return;
+    }
+    if (m_frmTopics->isMinimized())
+        m_frmTopics->setWindowState(m_frmTopics->windowState() & ~Qt::WindowMinimized);
+    m_frmTopics->raise();
+    m_frmTopics->activateWindow();
 }
 
 bool Form1::eventFilter(QObject *watched, QEvent *event)

@@ -7,6 +7,7 @@
 #include "SoundPlayback.h"
 #include "frmNewWords.h"
 #include "frmSplash.h"
+#include "frmTopics.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -27,6 +28,8 @@ class Form1 : public QMainWindow, public MainWindowView
 {
 public:
     Form1(Module1 &state, const Platform &platform, QWidget *parent = nullptr);
+    // Takes the help windows along, without their closing steps.
+    ~Form1() override;
 
     // Brings the program into its playable state; called once, before the window is shown.
     void Form_Load();
@@ -37,6 +40,9 @@ public:
     // Opens the word-list editor, or brings the open one to the front as it is.
     void mnuFileNew_Click();
     frmNewWords *newWordsWindow() const { return m_frmNewWords; }
+    // Opens the help topics, or brings the open window to the front as it is.
+    void mnuHelpTopics_Click();
+    frmTopics *topicsWindow() const { return m_frmTopics; }
 
     // MainWindowView
     void setLabelVisible(Label label, bool visible) override;
@@ -107,4 +113,5 @@ private:
 
     QPointer<frmNewWords> m_frmNewWords;
     QPointer<frmSplash> m_frmSplash;
+    QPointer<frmTopics> m_frmTopics;
 };
