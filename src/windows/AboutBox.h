@@ -1,0 +1,48 @@
+#pragma once
+
+#include "AboutView.h"
+#include "SoundPlayback.h"
+
+#include <QString>
+
+class Module1;
+class RandomSource;
+class SoundPlayer;
+
+// The rules of the about box: the two bears the background brings out, what they do when clicked,
+// and the sound of the box going. It holds nothing itself; the controls carry all there is, so a
+// new box always starts from the beginning.
+class AboutBox
+{
+public:
+    using Side = AboutView::Side;
+
+    AboutBox(const Module1 &state, AboutView &view, SoundPlayer &player, RandomSource &random);
+
+    void Form_Click();
+    void imgBearL_Click() { bearClicked(Side::Left); }
+    void imgBearR_Click() { bearClicked(Side::Right); }
+    // However the box goes; nothing here keeps it open.
+    void Form_Unload();
+
+    // The text of the box: ten lines, each ended by CR LF.
+    static QString aboutText();
+
+    // The box's inside, in twips.
+    static constexpr double ClientWidth = 3852;
+    static constexpr double ClientHeight = 2712;
+    // Tops a jumping bear may land on, in twips.
+    static constexpr double LowestJumpTop = 360;
+    static constexpr double JumpRange = 1280;
+    // Room between a speaking bear and its words, in twips.
+    static constexpr double CommentGap = 50;
+
+private:
+    void bearClicked(Side side);
+    void jump(Side side);
+    void speak(Side side);
+
+    AboutView &m_view;
+    RandomSource &m_random;
+    SoundPlayback m_sound;
+};
