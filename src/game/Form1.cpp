@@ -232,13 +232,15 @@ void Form1::createMenus()
     connect(topics, &QAction::triggered, this, &Form1::mnuHelpTopics_Click);
     help->addAction(u"&Instruction Manual"_s)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
     help->addSeparator();
-    help->addAction(u"&About Wordrow"_s);
+    connect(help->addAction(u"&About Wordrow"_s), &QAction::triggered, this,
+        &Form1::mnuHelpAbout_Click);
 }
 
 Form1::~Form1()
 {
-    // Windows of their own with a task-bar entry, so not children of this one.
+    // Windows of their own, without an owner, so not children of this one.
     delete m_frmTopics;
+    delete m_frmAbout;
 }
 
 void Form1::Form_Load()
@@ -270,6 +272,15 @@ void Form1::mnuHelpTopics_Click()
         m_frmTopics->setWindowState(m_frmTopics->windowState() & ~Qt::WindowMinimized);
     m_frmTopics->raise();
     m_frmTopics->activateWindow();
+}
+
+void Form1::mnuHelpAbout_Click()
+{
+    if (!m_frmAbout)
+        m_frmAbout = new frmAbout(m_state, m_platform);
+    m_frmAbout->show();
+    m_frmAbout->raise();
+    m_frmAbout->activateWindow();
 }
 
 bool Form1::eventFilter(QObject *watched, QEvent *event)

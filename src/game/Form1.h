@@ -5,6 +5,7 @@
 #include "MainWindowView.h"
 #include "Platform.h"
 #include "SoundPlayback.h"
+#include "frmAbout.h"
 #include "frmNewWords.h"
 #include "frmSplash.h"
 #include "frmTopics.h"
@@ -43,6 +44,9 @@ public:
     // Opens the help topics, or brings the open window to the front as it is.
     void mnuHelpTopics_Click();
     frmTopics *topicsWindow() const { return m_frmTopics; }
+    // Opens the about box; it goes away as soon as another window of the program is active.
+    void mnuHelpAbout_Click();
+    frmAbout *aboutBox() const { return m_frmAbout; }
 
     // MainWindowView
     void setLabelVisible(Label label, bool visible) override;
@@ -114,4 +118,5 @@ private:
     QPointer<frmNewWords> m_frmNewWords;
     QPointer<frmSplash> m_frmSplash;
     QPointer<frmTopics> m_frmTopics;
+    QPointer<frmAbout> m_frmAbout;
 };

@@ -1,0 +1,114 @@
+#include "FakeFileDialogs.h"
+#include "FakeFileSystem.h"
+#include "FakeMessageBoxes.h"
+#include "Form1.h"
+#include "Module1.h"
+#include "PictureBox.h"
+#include "RecordingSoundPlayer.h"
+#include "ScriptedRandom.h"
+#include "TempDir.h"
+#include "frmAbout.h"
+#include "frmTopics.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QListWidget>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The Help menu's windows as the main window opens them and takes them along at the end.
+class HelpMenuTest : public ::testing::Test
+{
+protected:
+    HelpMenuTest()
+    {
+        files.current = dir.path();
+        random.runOn = true;
+        dir.write(u"wordrow.wdr"_s, "\"CAT\"\r\n\"DOG\"\r\n");
+        dir.write(u"wordrow.ini"_s, "\"\"\r\n#TRUE#\r\n");
+        window->Form_Load();
+        player.played.clear();
+        window->show();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+
+    void choose(const QString &text)
+    {
+        for (QAction *action : window->findChildren<QAction *>()) {
+            if (action->text() == text) {
+                action->trigger();
+                return;
+            }
+        }
+        ADD_FAILURE() << "no menu item " << text.toStdString();
+    }
+    static bool becomesActive(QWidget *widget)
+    {
+        return QTest::qWaitFor([widget] { return QApplication::activeWindow() == widget; });
+    }
+
+    TempDir dir;
+    Module1 state;
+    FakeMessageBoxes messages;
+    FakeFileDialogs dialogs;
+    FakeFileSystem files{QString()};
+    RecordingSoundPlayer player;
+    ScriptedRandom random;
+    std::unique_ptr<Form1> window
+        = std::make_unique<Form1>(state, Platform{messages, dialogs, files, player, random});
+};
+
+} // namespace
+
+TEST_F(HelpMenuTest, topicsOpensMaximizedOnceAndComesBackAsItWas)
+{
+    choose(u"&Topics"_s);
+    frmTopics *topics = window->topicsWindow();
+    ASSERT_TRUE(topics);
+    EXPECT_TRUE(topics->windowState() & Qt::WindowMaximized);
+    EXPECT_FALSE(topics->parentWidget());
+    topics->lstContents()->setCurrentRow(2);
+
+    window->activateWindow();
+    ASSERT_TRUE(becomesActive(window.get()));
+    choose(u"&Topics"_s);
+    EXPECT_EQ(window->topicsWindow(), topics);
+    EXPECT_EQ(topics->lstContents()->currentRow(), 2);
+    EXPECT_TRUE(becomesActive(topics));
+}
+
+TEST_F(HelpMenuTest, theAboutBoxGoesAwayWhenTheGameIsActiveAgain)
+{
+    choose(u"&About Wordrow"_s);
+    QPointer<frmAbout> about = window->aboutBox();
+    ASSERT_TRUE(about && becomesActive(about));
+    window->activateWindow();
+    EXPECT_TRUE(QTest::qWaitFor([&about] { return about.isNull(); }));
+    ASSERT_EQ(player.played.size(), 1);
+    EXPECT_TRUE(player.played[0].endsWith(u"sound560.wav"_s, Qt::CaseInsensitive));
+
+    // Every opening is a fresh box.
+    choose(u"&About Wordrow"_s);
+    EXPECT_TRUE(window->aboutBox());
+    EXPECT_FALSE(window->aboutBox()->imgBearL()->isVisible());
+}
+
+TEST_F(HelpMenuTest, endingTheProgramTakesTheHelpWindowsAlongSilently)
+{
+    choose(u"&Topics"_s);
+    choose(u"&About Wordrow"_s);
+    QPointer<frmTopics> topics = window->topicsWindow();
+    QPointer<frmAbout> about = window->aboutBox();
+    ASSERT_TRUE(topics && about);
+    window.reset();
+    EXPECT_TRUE(topics.isNull());
+    EXPECT_TRUE(about.isNull());
+    EXPECT_TRUE(player.played.isEmpty());
+}
