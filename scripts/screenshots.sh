@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Takes the screenshots for the README under Xvfb, into docs/screenshots/: the main window at its
 # restored size and filling a 1280 x 1024 screen, each before a round, in a round, after a loss and
-# after a win, then the word-list editor with a few words typed in. The game plays a one-word list,
+# after a win, then the word-list editor with a few words typed in, the help topics and the about
+# box; before all of these, the title screen of a first start. The game plays a one-word list,
 # so every round draws the same word.
 set -euo pipefail
 
@@ -103,5 +104,27 @@ done
 xdotool type --delay 20 emu
 sleep 0.5
 import -window "$editor" "$out/editor.png"
+
+# The help topics at the second topic.
+xdotool windowfocus --sync "$window" key ctrl+t
+topics=$(xdotool search --sync --onlyvisible --name "Help Topics" | head -n 1)
+xdotool windowsize --sync "$topics" 640 480 windowfocus --sync "$topics" key Down
+sleep 0.5
+import -window "$topics" "$out/topics.png"
+
+# The about box with both bears out and one of them clicked a few times.
+xdotool windowfocus --sync "$window" key alt+h a
+about=$(xdotool search --sync --onlyvisible --name "About Wordrow" | head -n 1)
+sleep 0.5
+for _ in 1 2; do
+    xdotool mousemove --window "$about" 5 5 click 1
+    sleep 0.2
+done
+for _ in 1 2 3; do
+    xdotool mousemove --window "$about" 42 42 click 1
+    sleep 0.2
+done
+sleep 0.3
+import -window "$about" "$out/about.png"
 kill $game
 echo "Screenshots in $out"
