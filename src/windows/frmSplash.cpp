@@ -123,7 +123,7 @@ void frmSplash::createControls()
     m_chkHideSplash = new QCheckBox(u"Don't show this screen again"_s, this);
     m_chkHideSplash->setToolTip(
         u"Check this box if you don't want this window to show next time."_s);
-    // A check box fills with the Button role; the design wants the window's own yellow.
+    // A check box fills with the Button role; it should show the window's own yellow.
     m_chkHideSplash->setBackgroundRole(QPalette::Window);
     m_chkHideSplash->setAutoFillBackground(true);
     setColors(m_chkHideSplash, Qt::black, BackColor);
