@@ -20,7 +20,8 @@ installed() {
 
 if [ "${1:-}" = "--for-tests" ]; then
     shift
-    packages+=(pulseaudio-utils)
+    # parec and pactl, and sox to measure what the audio tests record
+    packages+=(pulseaudio-utils sox)
     # A desktop running PipeWire has its own server, which PulseAudio would replace.
     if ! installed pipewire-pulse; then
         packages+=(pulseaudio)

@@ -24,9 +24,14 @@ export QT_QPA_PLATFORM=offscreen
 # The audio tests play through a real sound server: without one on the machine (as in CI), a
 # PulseAudio server of our own with a null sink stands in for the speakers.
 if ! pactl info >/dev/null 2>&1; then
-    export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
-    pulseaudio --daemonize=yes --exit-idle-time=-1 --disallow-exit --log-target=stderr \
-        --load="module-null-sink sink_name=wordrow_null" 2>/dev/null || true
+    # As root and without a desktop session, the server needs a home and a runtime folder of
+    # its own. Without norewinds a null sink holds back the end of a sound.
+    HOME=$(mktemp -d)
+    XDG_RUNTIME_DIR=$(mktemp -d)
+    export HOME XDG_RUNTIME_DIR
+    pulseaudio -n --daemonize=yes --exit-idle-time=-1 --disallow-exit --log-target=stderr \
+        --load=module-native-protocol-unix \
+        --load="module-null-sink sink_name=wordrow_null norewinds=1" 2>/dev/null || true
     trap 'pulseaudio --kill 2>/dev/null || true' EXIT
     for _ in $(seq 50); do
         pactl info >/dev/null 2>&1 && break

@@ -90,7 +90,7 @@ void SoundWorker::play(const QString &path)
 {
     if (!m_output)
         return;
-    const WavFile sound = WavFile::read(path);
+    const WavFile sound = m_library.load(path);
     if (!sound.isValid()) {
         qCDebug(lcSound) << "Not playing" << path << "problem" << int(sound.problem());
         return;

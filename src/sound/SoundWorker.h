@@ -1,5 +1,7 @@
 #pragma once
 
+#include "SoundLibrary.h"
+
 #include <QMutex>
 #include <QObject>
 #include <QString>
@@ -11,8 +13,9 @@
 
 class SoundOutput;
 
-// The sound thread's side of the player: loads the output module, reads the .wav files and
-// plays them, so that the thread that asks never waits for any of it.
+// The sound thread's side of the player: loads the output module, reads the .wav files (or the
+// bundled sounds in their place) and plays them, so that the thread that asks never waits for
+// any of it.
 class SoundWorker : public QObject
 {
 public:
@@ -44,5 +47,7 @@ private:
     std::optional<QString> m_request;
     QString m_nowPlaying;
 
-    std::unique_ptr<SoundOutput> m_output; // used on the sound thread only
+    // Used on the sound thread only.
+    std::unique_ptr<SoundOutput> m_output;
+    SoundLibrary m_library;
 };

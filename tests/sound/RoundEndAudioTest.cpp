@@ -1,0 +1,146 @@
+#include "AudioPlayer.h"
+#include "FakeGameView.h"
+#include "GameRound.h"
+#include "Module1.h"
+#include "ScriptedRandom.h"
+#include "SoundPlayback.h"
+#include "TempDir.h"
+
+#include <QCoreApplication>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <memory>
+#include <optional>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The sound of a round's end through the real player, recorded from the audio server's monitor
+// of the speakers, so the test hears what a player would. It needs a running server (the test
+// script starts one with a null sink where there is none) and parec and sox.
+class RoundEndAudioTest : public ::testing::Test
+{
+protected:
+    static void SetUpTestSuite() { app = new QCoreApplication(argc, argv); }
+    static void TearDownTestSuite()
+    {
+        delete app;
+        app = nullptr;
+    }
+
+    void SetUp() override
+    {
+        for (const QString &tool : {u"pactl"_s, u"parec"_s, u"sox"_s}) {
+            if (QStandardPaths::findExecutable(tool).isEmpty())
+                GTEST_SKIP() << "no " << tool.toStdString() << " on this machine";
+        }
+        const std::optional<QString> sink = run(u"pactl"_s, {u"get-default-sink"_s});
+        if (!sink || sink->trimmed().isEmpty())
+            GTEST_SKIP() << "no audio server answers (pactl get-default-sink failed)";
+        monitor = sink->trimmed() + u".monitor"_s;
+
+        state.varHomeDir = home.path();
+        state.strLetters = Module1::letterSet();
+        state.strWordList = {u"A"};
+        state.blnSoundCard = player.isSoundCardEnabled();
+        ASSERT_TRUE(state.blnSoundCard) << "the server runs, yet Qt finds no audio output";
+        random.runOn = true;
+    }
+
+    static std::optional<QString> run(const QString &program, const QStringList &arguments)
+    {
+        QProcess process;
+        process.start(program, arguments);
+        if (!process.waitForFinished(10000) || process.exitCode() != 0)
+            return std::nullopt;
+        return QString::fromLocal8Bit(process.readAllStandardOutput());
+    }
+
+    // Records the speakers while the round ends, until the sound is over; the recording's RMS
+    // amplitude, 0 for an empty or silent one.
+    double recordRoundEnd()
+    {
+        const QString file = home.filePath(u"recording-%1.wav"_s.arg(++recordings));
+        QProcess recorder;
+        recorder.start(u"parec"_s, {u"-d"_s, monitor, u"--file-format=wav"_s, file});
+        if (!recorder.waitForStarted(5000))
+            return -1;
+        // Play only once the server lists the recorder, or the start of the sound is lost.
+        const bool listening = QTest::qWaitFor(
+            [] {
+                const std::optional<QString> outputs
+                    = run(u"pactl"_s, {u"list"_s, u"short"_s, u"source-outputs"_s});
+                return outputs && !outputs->trimmed().isEmpty();
+            },
+            10000);
+        EXPECT_TRUE(listening) << "the recorder never connected";
+
+        round.cmdStart_Click();
+        round.cmdLetter_Click(0); // "A": the word is complete, the round is won
+        const bool started
+            = QTest::qWaitFor([this] { return !player.nowPlaying().isEmpty(); }, 3000);
+        if (started)
+            static_cast<void>(
+                QTest::qWaitFor([this] { return player.nowPlaying().isEmpty(); }, 6000));
+        QTest::qWait(started ? 300 : 1500);
+
+        // SIGINT lets parec finish the file with a valid header.
+        ::kill(pid_t(recorder.processId()), SIGINT);
+        recorder.waitForFinished(5000);
+        return rmsAmplitude(file);
+    }
+
+    static double rmsAmplitude(const QString &file)
+    {
+        QProcess sox;
+        sox.start(u"sox"_s, {file, u"-n"_s, u"stat"_s});
+        sox.waitForFinished(10000);
+        const QString report = QString::fromLocal8Bit(sox.readAllStandardError());
+        const QRegularExpressionMatch match
+            = QRegularExpression(u"RMS\\s+amplitude:\\s+(\\S+)"_s).match(report);
+        bool ok = false;
+        const double rms = match.hasMatch() ? match.captured(1).toDouble(&ok) : 0;
+        // An empty capture reports "-nan": silence.
+        return ok && rms == rms ? rms : 0;
+    }
+
+    TempDir home;
+    QString monitor;
+    int recordings = 0;
+    Module1 state;
+    FakeGameView view;
+    ScriptedRandom random;
+    AudioPlayer player{[] {}, {QStringLiteral(WORDROW_SOUND_OUTPUT_DIR)}};
+    SoundPlayback sound{state, player};
+    GameRound round{state, view, random, sound};
+
+private:
+    static inline int argc = 1;
+    static inline char name[] = "round_end_audio_tests";
+    static inline char *argv[] = {name, nullptr};
+    static inline QCoreApplication *app = nullptr;
+};
+
+// Well above a null sink's silence (exactly 0) and well below any of the game's sounds.
+constexpr double Audible = 0.002;
+
+} // namespace
+
+TEST_F(RoundEndAudioTest, aWonRoundIsHeardAndNothingWithSoundsOff)
+{
+    // A busy machine may start the recorder late: give the audible case a few tries.
+    double rms = 0;
+    for (int attempt = 0; attempt < 3 && rms <= Audible; ++attempt)
+        rms = recordRoundEnd();
+    EXPECT_GT(rms, Audible) << "the round's end was not heard on " << monitor.toStdString();
+
+    state.blnSoundOff = true;
+    EXPECT_LT(recordRoundEnd(), Audible / 10) << "sounds off, yet something played";
+}
