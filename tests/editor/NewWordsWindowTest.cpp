@@ -1,12 +1,7 @@
-#include "FakeFileDialogs.h"
-#include "FakeFileSystem.h"
-#include "FakeMessageBoxes.h"
 #include "Form1.h"
 #include "LetterButton.h"
 #include "Module1.h"
-#include "RecordingSoundPlayer.h"
-#include "ScriptedRandom.h"
-#include "TempDir.h"
+#include "ProgramFixture.h"
 #include "frmNewWords.h"
 
 #include <QAction>
@@ -29,20 +24,10 @@ using Answer = MessageBoxes::Answer;
 
 namespace {
 
-class NewWordsWindowTest : public ::testing::Test
+class NewWordsWindowTest : public ProgramFixture
 {
 protected:
-    NewWordsWindowTest()
-    {
-        files.current = dir.path();
-        random.runOn = true;
-        dir.write(u"wordrow.wdr"_s, "\"OLD\"\r\n\"LIST\"\r\n");
-        dir.write(u"wordrow.ini"_s, "\"\"\r\n#TRUE#\r\n");
-        window->Form_Load();
-        player.played.clear();
-        window->show();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    }
+    NewWordsWindowTest() { startGame("\"OLD\"\r\n\"LIST\"\r\n"); }
 
     // Through the File menu's "Make New Wordlist", as Ctrl+M does.
     frmNewWords *open()
@@ -57,9 +42,7 @@ protected:
         EXPECT_EQ((*item)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_M));
         (*item)->trigger();
         frmNewWords *editor = window->newWordsWindow();
-        // A dialog counts as active while its main window is: wait for the dialog itself.
-        EXPECT_TRUE(
-            editor && QTest::qWaitFor([editor] { return QApplication::activeWindow() == editor; }));
+        EXPECT_TRUE(editor && becomesActive(editor));
         return editor;
     }
     void type(frmNewWords *editor, const QString &text)
@@ -79,18 +62,6 @@ protected:
             entries.append(editor->lstWords()->item(i)->text());
         return entries;
     }
-    // Lets a closed editor be deleted.
-    static void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
-
-    TempDir dir;
-    Module1 state;
-    FakeMessageBoxes messages;
-    FakeFileDialogs dialogs;
-    FakeFileSystem files{QString()};
-    RecordingSoundPlayer player;
-    ScriptedRandom random;
-    std::unique_ptr<Form1> window
-        = std::make_unique<Form1>(state, Platform{messages, dialogs, files, player, random});
 };
 
 } // namespace

@@ -1,12 +1,7 @@
-#include "FakeFileDialogs.h"
-#include "FakeFileSystem.h"
-#include "FakeMessageBoxes.h"
 #include "Form1.h"
 #include "Module1.h"
 #include "PictureBox.h"
-#include "RecordingSoundPlayer.h"
-#include "ScriptedRandom.h"
-#include "TempDir.h"
+#include "ProgramFixture.h"
 #include "frmAbout.h"
 #include "frmTopics.h"
 
@@ -24,20 +19,10 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // The Help menu's windows as the main window opens them and takes them along at the end.
-class HelpMenuTest : public ::testing::Test
+class HelpMenuTest : public ProgramFixture
 {
 protected:
-    HelpMenuTest()
-    {
-        files.current = dir.path();
-        random.runOn = true;
-        dir.write(u"wordrow.wdr"_s, "\"CAT\"\r\n\"DOG\"\r\n");
-        dir.write(u"wordrow.ini"_s, "\"\"\r\n#TRUE#\r\n");
-        window->Form_Load();
-        player.played.clear();
-        window->show();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    }
+    HelpMenuTest() { startGame("\"CAT\"\r\n\"DOG\"\r\n"); }
 
     void choose(const QString &text)
     {
@@ -49,20 +34,6 @@ protected:
         }
         ADD_FAILURE() << "no menu item " << text.toStdString();
     }
-    static bool becomesActive(QWidget *widget)
-    {
-        return QTest::qWaitFor([widget] { return QApplication::activeWindow() == widget; });
-    }
-
-    TempDir dir;
-    Module1 state;
-    FakeMessageBoxes messages;
-    FakeFileDialogs dialogs;
-    FakeFileSystem files{QString()};
-    RecordingSoundPlayer player;
-    ScriptedRandom random;
-    std::unique_ptr<Form1> window
-        = std::make_unique<Form1>(state, Platform{messages, dialogs, files, player, random});
 };
 
 } // namespace

@@ -1,12 +1,7 @@
-#include "FakeFileDialogs.h"
-#include "FakeFileSystem.h"
-#include "FakeMessageBoxes.h"
 #include "Form1.h"
 #include "Module1.h"
 #include "PictureBox.h"
-#include "RecordingSoundPlayer.h"
-#include "ScriptedRandom.h"
-#include "TempDir.h"
+#include "ProgramFixture.h"
 #include "frmSplash.h"
 
 #include <QAction>
@@ -24,13 +19,11 @@ using MenuItem = MainWindowView::MenuItem;
 
 namespace {
 
-class SplashWindowTest : public ::testing::Test
+class SplashWindowTest : public ProgramFixture
 {
 protected:
     SplashWindowTest()
     {
-        files.current = dir.path();
-        random.runOn = true;
         dir.write(u"wordrow.wdr"_s, "\"CAT\"\r\n\"DOG\"\r\n");
         dir.write(u"wordrow.ini"_s, settings);
     }
@@ -38,26 +31,17 @@ protected:
     // Starts the program as main does; the title screen is up, the main window waits.
     frmSplash *start()
     {
-        window.Form_Load();
-        frmSplash *splash = window.titleScreen();
+        window->Form_Load();
+        frmSplash *splash = window->titleScreen();
         EXPECT_TRUE(splash && QTest::qWaitForWindowExposed(splash));
         return splash;
     }
-    static void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
     static void click(QWidget *widget, QPoint at = {})
     {
         QTest::mouseClick(widget, Qt::LeftButton, {}, at.isNull() ? widget->rect().center() : at);
     }
 
     const QByteArray settings = "\"lists/week 1.wdr\"\r\n#FALSE#\r\n";
-    TempDir dir;
-    Module1 state;
-    FakeMessageBoxes messages;
-    FakeFileDialogs dialogs;
-    FakeFileSystem files{QString()};
-    RecordingSoundPlayer player;
-    ScriptedRandom random;
-    Form1 window{state, Platform{messages, dialogs, files, player, random}};
 };
 
 } // namespace
@@ -65,8 +49,8 @@ protected:
 TEST_F(SplashWindowTest, greetsThePlayerWhileTheMainWindowWaits)
 {
     frmSplash *splash = start();
-    EXPECT_TRUE(window.isTitleScreenOpen());
-    EXPECT_FALSE(window.isVisible());
+    EXPECT_TRUE(window->isTitleScreenOpen());
+    EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(splash->windowTitle(), u"Wordrow by Quilbyte"_s);
     EXPECT_TRUE(splash->windowState() & Qt::WindowMaximized);
     EXPECT_FALSE(
@@ -140,10 +124,10 @@ TEST_F(SplashWindowTest, closingUntickedShowsTheGameAndLeavesTheSettings)
     frmSplash *splash = start();
     splash->close();
     settle();
-    EXPECT_FALSE(window.isTitleScreenOpen());
-    EXPECT_TRUE(window.isVisible());
+    EXPECT_FALSE(window->isTitleScreenOpen());
+    EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(dir.read(u"wordrow.ini"_s), settings);
-    EXPECT_TRUE(window.menuItem(MenuItem::mnuFileOptionsShow)->isChecked());
+    EXPECT_TRUE(window->menuItem(MenuItem::mnuFileOptionsShow)->isChecked());
     EXPECT_FALSE(state.blnHideSplash);
 }
 
@@ -156,13 +140,13 @@ TEST_F(SplashWindowTest, enterRightAfterTickingClosesAndRecordsTheChoice)
     EXPECT_EQ(QApplication::focusWidget(), splash->cmdOK());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     settle();
-    EXPECT_FALSE(window.isTitleScreenOpen());
-    EXPECT_TRUE(window.isVisible());
+    EXPECT_FALSE(window->isTitleScreenOpen());
+    EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(dir.read(u"wordrow.ini"_s), "\"lists/week 1.wdr\"\r\n#TRUE#\r\n");
     EXPECT_TRUE(state.blnHideSplash);
-    EXPECT_TRUE(window.menuItem(MenuItem::mnuFileOptionsHide)->isChecked());
-    EXPECT_FALSE(window.menuItem(MenuItem::mnuFileOptionsHide)->isEnabled());
-    EXPECT_TRUE(window.menuItem(MenuItem::mnuFileOptionsShow)->isEnabled());
+    EXPECT_TRUE(window->menuItem(MenuItem::mnuFileOptionsHide)->isChecked());
+    EXPECT_FALSE(window->menuItem(MenuItem::mnuFileOptionsHide)->isEnabled());
+    EXPECT_TRUE(window->menuItem(MenuItem::mnuFileOptionsShow)->isEnabled());
 }
 
 TEST_F(SplashWindowTest, escapeLeavesLikeOk)
@@ -171,7 +155,7 @@ TEST_F(SplashWindowTest, escapeLeavesLikeOk)
     splash->chkHideSplash()->setChecked(true);
     QTest::keyClick(splash, Qt::Key_Escape);
     settle();
-    EXPECT_FALSE(window.isTitleScreenOpen());
-    EXPECT_TRUE(window.isVisible());
+    EXPECT_FALSE(window->isTitleScreenOpen());
+    EXPECT_TRUE(window->isVisible());
     EXPECT_TRUE(state.blnHideSplash);
 }

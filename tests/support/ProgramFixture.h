@@ -1,0 +1,59 @@
+#pragma once
+
+#include "FakeFileDialogs.h"
+#include "FakeFileSystem.h"
+#include "FakeMessageBoxes.h"
+#include "Form1.h"
+#include "Module1.h"
+#include "RecordingSoundPlayer.h"
+#include "ScriptedRandom.h"
+#include "TempDir.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+// The whole program in a home folder of its own, on scripted boxes, dialogs, files, sounds and
+// draws. Tests that use it link the main window.
+class ProgramFixture : public ::testing::Test
+{
+protected:
+    ProgramFixture()
+    {
+        files.current = dir.path();
+        random.runOn = true;
+    }
+
+    // Starts the program on the list, without the title screen, and shows the game.
+    void startGame(const QByteArray &list)
+    {
+        dir.write(QStringLiteral("wordrow.wdr"), list);
+        dir.write(QStringLiteral("wordrow.ini"), "\"\"\r\n#TRUE#\r\n");
+        window->Form_Load();
+        player.played.clear();
+        window->show();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+
+    // A dialog counts as active while its owner is: this waits for the window itself.
+    static bool becomesActive(QWidget *widget)
+    {
+        return QTest::qWaitFor([widget] { return QApplication::activeWindow() == widget; });
+    }
+    // Lets closed windows be deleted.
+    static void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+    TempDir dir;
+    Module1 state;
+    FakeMessageBoxes messages;
+    FakeFileDialogs dialogs;
+    FakeFileSystem files{QString()};
+    RecordingSoundPlayer player;
+    ScriptedRandom random;
+    std::unique_ptr<Form1> window
+        = std::make_unique<Form1>(state, Platform{messages, dialogs, files, player, random});
+};
