@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Takes the screenshots for the README under Xvfb, into docs/screenshots/: the main window at its
 # restored size and filling a 1280 x 1024 screen, each before a round, in a round, after a loss and
-# after a win, then the word-list editor with a few words typed in, the help topics and the about
-# box; before all of these, the title screen of a first start. The game plays a one-word list,
+# after a win, then the word-list editor with a few words typed in, the help topics, the manual and
+# the about box; before all of these, the title screen of a first start. The game plays a one-word list,
 # so every round draws the same word.
 set -euo pipefail
 
@@ -111,6 +111,15 @@ topics=$(xdotool search --sync --onlyvisible --name "Help Topics" | head -n 1)
 xdotool windowsize --sync "$topics" 640 480 windowfocus --sync "$topics" key Down
 sleep 0.5
 import -window "$topics" "$out/topics.png"
+
+# The instruction manual at its section on making lists.
+xdotool windowfocus --sync "$window" key ctrl+h
+manual=$(xdotool search --sync --onlyvisible --name "Wordrow Instruction Manual" | head -n 1)
+xdotool windowsize --sync "$manual" 800 600 windowfocus --sync "$manual"
+sleep 0.5
+xdotool key Down Down Down Down
+sleep 0.5
+import -window "$manual" "$out/manual.png"
 
 # The about box with both bears out and one of them clicked a few times.
 xdotool windowfocus --sync "$window" key alt+h a

@@ -230,7 +230,10 @@ void Form1::createMenus()
     QAction *topics = help->addAction(u"&Topics"_s);
     topics->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
     connect(topics, &QAction::triggered, this, &Form1::mnuHelpTopics_Click);
-    help->addAction(u"&Instruction Manual"_s)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    // The manual stands in for an outside help viewer: a window of our own, no browser needed.
+    QAction *manual = help->addAction(u"&Instruction Manual"_s);
+    manual->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    connect(manual, &QAction::triggered, this, &Form1::mnuHelpManual_Click);
     help->addSeparator();
     connect(help->addAction(u"&About Wordrow"_s), &QAction::triggered, this,
         &Form1::mnuHelpAbout_Click);
@@ -240,6 +243,7 @@ Form1::~Form1()
 {
     // Windows of their own, without an owner, so not children of this one.
     delete m_frmTopics;
+    delete m_frmManual;
     delete m_frmAbout;
 }
 
@@ -272,6 +276,17 @@ void Form1::mnuHelpTopics_Click()
         m_frmTopics->setWindowState(m_frmTopics->windowState() & ~Qt::WindowMinimized);
     m_frmTopics->raise();
     m_frmTopics->activateWindow();
+}
+
+void Form1::mnuHelpManual_Click()
+{
+    if (!m_frmManual)
+        m_frmManual = new frmManual;
+    if (m_frmManual->isMinimized())
+        m_frmManual->setWindowState(m_frmManual->windowState() & ~Qt::WindowMinimized);
+    m_frmManual->show();
+    m_frmManual->raise();
+    m_frmManual->activateWindow();
 }
 
 void Form1::mnuHelpAbout_Click()

@@ -6,6 +6,7 @@
 #include "Platform.h"
 #include "SoundPlayback.h"
 #include "frmAbout.h"
+#include "frmManual.h"
 #include "frmNewWords.h"
 #include "frmSplash.h"
 #include "frmTopics.h"
@@ -44,6 +45,9 @@ public:
     // Opens the help topics, or brings the open window to the front as it is.
     void mnuHelpTopics_Click();
     frmTopics *topicsWindow() const { return m_frmTopics; }
+    // Opens the instruction manual, or brings the open one to the front as it is.
+    void mnuHelpManual_Click();
+    frmManual *manualWindow() const { return m_frmManual; }
     // Opens the about box; it goes away as soon as another window of the program is active.
     void mnuHelpAbout_Click();
     frmAbout *aboutBox() const { return m_frmAbout; }
@@ -119,4 +123,5 @@ private:
     QPointer<frmSplash> m_frmSplash;
     QPointer<frmTopics> m_frmTopics;
     QPointer<frmAbout> m_frmAbout;
+    QPointer<frmManual> m_frmManual;
 };

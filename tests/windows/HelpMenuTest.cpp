@@ -3,12 +3,15 @@
 #include "PictureBox.h"
 #include "ProgramFixture.h"
 #include "frmAbout.h"
+#include "frmManual.h"
 #include "frmTopics.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QListWidget>
+#include <QScrollBar>
 #include <QTest>
+#include <QTextBrowser>
 
 #include <gtest/gtest.h>
 
@@ -74,12 +77,46 @@ TEST_F(HelpMenuTest, theAboutBoxGoesAwayWhenTheGameIsActiveAgain)
 TEST_F(HelpMenuTest, endingTheProgramTakesTheHelpWindowsAlongSilently)
 {
     choose(u"&Topics"_s);
+    choose(u"&Instruction Manual"_s);
     choose(u"&About Wordrow"_s);
     QPointer<frmTopics> topics = window->topicsWindow();
+    QPointer<frmManual> manual = window->manualWindow();
     QPointer<frmAbout> about = window->aboutBox();
-    ASSERT_TRUE(topics && about);
+    ASSERT_TRUE(topics && manual && about);
     window.reset();
     EXPECT_TRUE(topics.isNull());
+    EXPECT_TRUE(manual.isNull());
     EXPECT_TRUE(about.isNull());
     EXPECT_TRUE(player.played.isEmpty());
+}
+
+TEST_F(HelpMenuTest, theManualOpensOnceFromTheMenuAndJumpsToABookmark)
+{
+    choose(u"&Instruction Manual"_s);
+    frmManual *manual = window->manualWindow();
+    ASSERT_TRUE(manual && becomesActive(manual));
+    EXPECT_FALSE(manual->parentWidget());
+    QListWidget *bookmarks = manual->bookmarks();
+    ASSERT_GE(bookmarks->count(), 10);
+    EXPECT_EQ(bookmarks->count(), manual->anchors().size());
+
+    QScrollBar *scroll = manual->text()->verticalScrollBar();
+    const int top = scroll->value();
+    bookmarks->setCurrentRow(bookmarks->count() - 1);
+    EXPECT_GT(scroll->value(), top);
+
+    // Activating the manual is activating another window of the program.
+    choose(u"&About Wordrow"_s);
+    QPointer<frmAbout> about = window->aboutBox();
+    ASSERT_TRUE(about && becomesActive(about));
+    manual->activateWindow();
+    EXPECT_TRUE(QTest::qWaitFor([&about] { return about.isNull(); }));
+
+    // A second choice brings the same window back as it was.
+    window->activateWindow();
+    ASSERT_TRUE(becomesActive(window.get()));
+    choose(u"&Instruction Manual"_s);
+    EXPECT_EQ(window->manualWindow(), manual);
+    EXPECT_EQ(bookmarks->currentRow(), bookmarks->count() - 1);
+    EXPECT_TRUE(becomesActive(manual));
 }
