@@ -1,8 +1,8 @@
 #include "frmNewWords.h"
 
+#include "DesktopFont.h"
 #include "Twips.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QLabel>
@@ -23,15 +23,6 @@ namespace {
 
 const QColor BackColor(128, 128, 128);
 const QColor TextColor(255, 224, 192);
-
-// The desktop's sans-serif at the editor's sizes.
-QFont sansFont(double points, bool bold)
-{
-    QFont font = QApplication::font();
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
 
 void place(QWidget *widget, double left, double top, double width, double height)
 {
@@ -153,7 +144,7 @@ frmNewWords::frmNewWords(
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(u"Make New Word List"_s);
-    setFont(sansFont(8, false));
+    setFont(desktopFont(8, false));
     setAutoFillBackground(true);
     setColors(this, TextColor, BackColor);
     setFixedSize(Twips::toPixels(6720), Twips::toPixels(2304));
@@ -167,12 +158,12 @@ frmNewWords::frmNewWords(
 
 void frmNewWords::createControls()
 {
-    const QFont labelFont = sansFont(7.8, true);
+    const QFont labelFont = desktopFont(7.8, true);
     m_lblEnterWord
         = createLabel(u"Enter word here:"_s, this, labelFont, QRectF(120, 360, 1452, 252));
 
     m_txtWord = new QLineEdit(this);
-    m_txtWord->setFont(sansFont(9.6, true));
+    m_txtWord->setFont(desktopFont(9.6, true));
     m_txtWord->setMaxLength(NewWordsModel::MaxWordLength);
     m_txtWord->setToolTip(
         u"Type a word in here and then press ENTER (or click the Add to List button)."_s);
@@ -185,7 +176,7 @@ void frmNewWords::createControls()
         u"Word list"_s, this, labelFont, QRectF(3360, 360, 1092, 252), 1, Qt::AlignHCenter);
 
     m_lstWords = new QListWidget(this);
-    m_lstWords->setFont(sansFont(9.6, true));
+    m_lstWords->setFont(desktopFont(9.6, true));
     m_lstWords->setSelectionMode(QAbstractItemView::SingleSelection);
     m_lstWords->setAccessibleName(u"Word list"_s);
     place(m_lstWords, 2520, 600, 2772, 1488);

@@ -1,5 +1,6 @@
 #include "Form1.h"
 
+#include "DesktopFont.h"
 #include "LetterButton.h"
 #include "MainLayout.h"
 #include "Module1.h"
@@ -9,7 +10,6 @@
 #include "Twips.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLabel>
@@ -33,16 +33,6 @@ constexpr QStringView LetterToolTip
 QColor storedColor(quint32 color)
 {
     return QColor(int(color & 0xFF), int(color >> 8 & 0xFF), int(color >> 16 & 0xFF));
-}
-
-// The desktop's own font, a sans-serif on every common desktop, at the game's sizes: asking for
-// another family by name would cost a font search per size at start-up.
-QFont sansFont(double points, bool bold)
-{
-    QFont font = QApplication::font();
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
 }
 
 QLabel *createLabel(QWidget *parent, const QFont &font, Qt::Alignment alignment = {})
@@ -116,7 +106,7 @@ void Form1::createControls()
     m_inner->installEventFilter(this);
     setCentralWidget(m_inner);
 
-    m_lblStart = createLabel(m_inner, sansFont(13.8, true), Qt::AlignCenter);
+    m_lblStart = createLabel(m_inner, desktopFont(13.8, true), Qt::AlignCenter);
     m_lblStart->setWordWrap(true);
     m_lblStart->setText(u"Click here to start:  "_s);
     setTextColor(m_lblStart, StartColor);
@@ -134,7 +124,7 @@ void Form1::createControls()
         m_imgHang[i] = picture;
     }
 
-    m_lblWin = createLabel(m_inner, sansFont(18, true));
+    m_lblWin = createLabel(m_inner, desktopFont(18, true));
     setTextColor(m_lblWin, WinColor);
     m_lblWin->move(0, Twips::toPixels(MainLayout::WinTop));
 
@@ -150,7 +140,7 @@ void Form1::createControls()
     m_lblButtons->hide();
 
     for (int i = 0; i < Module1::SlotCount; ++i) {
-        QLabel *slot = createLabel(m_inner, sansFont(13.8, true), Qt::AlignCenter);
+        QLabel *slot = createLabel(m_inner, desktopFont(13.8, true), Qt::AlignCenter);
         slot->setAutoFillBackground(true);
         QPalette face = slot->palette();
         face.setColor(QPalette::Window, face.color(QPalette::Button));
@@ -163,7 +153,7 @@ void Form1::createControls()
     const int letterSize = Twips::toPixels(MainLayout::LetterHeight);
     for (int i = 0; i < Module1::LetterCount; ++i) {
         auto *button = new LetterButton(m_inner);
-        button->setFont(sansFont(9.6, true));
+        button->setFont(desktopFont(9.6, true));
         button->resize(letterSize, letterSize);
         connect(
             button, &QPushButton::clicked, this, [this, i] { m_round.cmdLetter_Click(qint16(i)); });

@@ -1,5 +1,6 @@
 #include "frmAbout.h"
 
+#include "DesktopFont.h"
 #include "PictureBox.h"
 #include "Platform.h"
 #include "Twips.h"
@@ -24,15 +25,6 @@ const QColor CommentColor(192, 64, 0);
 const QString BearPicture = u":/bear.svg"_s;
 // The bear picture is 36 pixels square.
 constexpr double BearSize = 540;
-
-QFont sansFont(double points, bool bold, bool italic = false)
-{
-    QFont font = QApplication::font();
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    font.setItalic(italic);
-    return font;
-}
 
 void place(QWidget *widget, double left, double top, double width, double height)
 {
@@ -61,7 +53,7 @@ frmAbout::frmAbout(Module1 &state, const Platform &platform, QWidget *parent)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(u"About Wordrow"_s);
-    setFont(sansFont(8, false));
+    setFont(desktopFont(8, false));
     setBackground(this, BackColor);
     setFixedSize(Twips::toPixels(AboutBox::ClientWidth), Twips::toPixels(AboutBox::ClientHeight));
     createControls();
@@ -84,7 +76,7 @@ void frmAbout::createControls()
 {
     m_Text1 = new QPlainTextEdit(this);
     place(m_Text1, 1100, 240, 1572, 2052);
-    m_Text1->setFont(sansFont(7.8, true));
+    m_Text1->setFont(desktopFont(7.8, true));
     m_Text1->setReadOnly(true);
     m_Text1->setTextInteractionFlags(Qt::NoTextInteraction);
     m_Text1->setFocusPolicy(Qt::NoFocus);
@@ -118,7 +110,7 @@ void frmAbout::createControls()
     for (QLabel **label : {&m_lblCommentL, &m_lblCommentR}) {
         *label = new QLabel(u"That Tickles"_s, this);
         (*label)->setTextFormat(Qt::PlainText);
-        (*label)->setFont(sansFont(7.8, true, true));
+        (*label)->setFont(desktopFont(7.8, true, true));
         QPalette palette = (*label)->palette();
         palette.setColor(QPalette::WindowText, CommentColor);
         (*label)->setPalette(palette);

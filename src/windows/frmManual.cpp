@@ -1,8 +1,9 @@
 #include "frmManual.h"
 
+#include "DesktopFont.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QAction>
-#include <QApplication>
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
@@ -40,14 +41,6 @@ constexpr QStringView StyleSheet = u"h1 { color: #c00000; } "
 
 constexpr QStringView MissingText = u"The instruction manual is missing from this copy of Wordrow. "
                                     u"The help topics on the Help menu describe the game.";
-
-QFont sansFont(double points, bool bold)
-{
-    QFont font = QApplication::font();
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
 
 // The names a heading can be reached by; a heading may have none.
 QString anchorOf(const QTextBlock &block)
@@ -117,7 +110,7 @@ void frmManual::createControls()
     paneLayout->setSpacing(4);
     auto *heading = new QLabel(u"Bookmarks"_s, pane);
     heading->setTextFormat(Qt::PlainText);
-    heading->setFont(sansFont(10, true));
+    heading->setFont(desktopFont(10, true));
     paneLayout->addWidget(heading);
 
     m_bookmarks = new QListWidget(pane);
@@ -128,13 +121,13 @@ void frmManual::createControls()
     m_bookmarks->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_bookmarks->setResizeMode(QListView::Adjust);
     m_bookmarks->setMinimumWidth(60);
-    m_bookmarks->setFont(sansFont(10, false));
+    m_bookmarks->setFont(desktopFont(10, false));
     m_bookmarks->setSpacing(2);
     paneLayout->addWidget(m_bookmarks);
 
     m_text = new QTextBrowser(m_splitter);
     m_text->setAccessibleName(u"Instruction Manual"_s);
-    m_text->setFont(sansFont(11, false));
+    m_text->setFont(desktopFont(11, false));
     m_text->setLineWrapMode(QTextEdit::WidgetWidth);
     m_text->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     // Links are followed here, and only within the manual: nothing is fetched or opened outside.

@@ -1,12 +1,12 @@
 #include "frmSplash.h"
 
+#include "DesktopFont.h"
 #include "Module1.h"
 #include "PictureBox.h"
 #include "Platform.h"
 #include "SplashLayout.h"
 #include "Twips.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QLabel>
@@ -25,14 +25,6 @@ constexpr double TitleHeight = 2400;
 const QSizeF DedicationSize(612, 1572);
 const QSizeF HangLeftSize(2052, 2052);
 const QSizeF HangRightSize(2532, 2412);
-
-QFont sansFont(double points)
-{
-    QFont font = QApplication::font();
-    font.setPointSizeF(points);
-    font.setBold(true);
-    return font;
-}
 
 void setColors(QWidget *widget, const QColor &text, const QColor &background)
 {
@@ -94,7 +86,7 @@ void frmSplash::createControls()
     m_lblQuilbyte = new QLabel(u"by Quilbyte"_s, this);
     m_lblQuilbyte->setTextFormat(Qt::PlainText);
     m_lblQuilbyte->setAlignment(Qt::AlignCenter);
-    m_lblQuilbyte->setFont(sansFont(12));
+    m_lblQuilbyte->setFont(desktopFont(12, true));
     setColors(m_lblQuilbyte, QColor(192, 0, 0), BackColor);
     m_lblQuilbyte->setToolTip(
         u"Wordrow was made by Quilbyte for everyone learning to spell, one letter at a time."_s);
@@ -104,7 +96,7 @@ void frmSplash::createControls()
     m_lblDedication->setTextFormat(Qt::PlainText);
     m_lblDedication->setWordWrap(true);
     m_lblDedication->setAlignment(Qt::AlignCenter);
-    m_lblDedication->setFont(sansFont(7.8));
+    m_lblDedication->setFont(desktopFont(7.8, true));
     m_lblDedication->setFrameStyle(QFrame::Box | QFrame::Plain);
     m_lblDedication->setAutoFillBackground(true);
     setColors(m_lblDedication, QColor(128, 0, 0), QColor(255, 224, 192));

@@ -1,5 +1,6 @@
 #include "frmTopics.h"
 
+#include "DesktopFont.h"
 #include "TopicsLayout.h"
 #include "Twips.h"
 
@@ -21,15 +22,6 @@ namespace {
 const QColor LightGrey(224, 224, 224);
 const QColor DarkBlue(0, 0, 192);
 const QColor DarkRed(192, 0, 0);
-
-// The desktop's sans-serif at the window's sizes.
-QFont sansFont(double points, bool bold)
-{
-    QFont font = QApplication::font();
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
 
 // The desktop's colours for the inside of windows: a label painted with them looks like the text
 // box beside it.
@@ -99,11 +91,11 @@ void frmTopics::createControls()
     setCentralWidget(m_client);
 
     m_lblContents
-        = createLabel(m_client, u"Contents"_s, sansFont(9.6, true), windowText(), LightGrey);
+        = createLabel(m_client, u"Contents"_s, desktopFont(9.6, true), windowText(), LightGrey);
     m_lblContents->setFrameStyle(QFrame::Box | QFrame::Plain);
 
     m_lstContents = new QListWidget(m_client);
-    QFont listFont = sansFont(7.8, true);
+    QFont listFont = desktopFont(7.8, true);
     listFont.setUnderline(true);
     m_lstContents->setFont(listFont);
     m_lstContents->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -116,13 +108,13 @@ void frmTopics::createControls()
     m_lstContents->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     m_lblTitle = createLabel(
-        m_client, u"W o r d r o w"_s, sansFont(13.8, true), DarkRed, windowBackground());
+        m_client, u"W o r d r o w"_s, desktopFont(13.8, true), DarkRed, windowBackground());
     m_lblHeading
-        = createLabel(m_client, QString(), sansFont(12, true), windowText(), windowBackground());
+        = createLabel(m_client, QString(), desktopFont(12, true), windowText(), windowBackground());
     m_lblMargin = createLabel(m_client, QString(), font(), windowText(), windowBackground());
 
     m_txtDescription = new QPlainTextEdit(m_client);
-    m_txtDescription->setFont(sansFont(9.6, false));
+    m_txtDescription->setFont(desktopFont(9.6, false));
     m_txtDescription->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     m_txtDescription->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_txtDescription->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
