@@ -1,7 +1,7 @@
 #include "frmNewWords.h"
 
-#include "DesktopFont.h"
 #include "Twips.h"
+#include "WindowLook.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -23,19 +23,6 @@ namespace {
 
 const QColor BackColor(128, 128, 128);
 const QColor TextColor(255, 224, 192);
-
-void place(QWidget *widget, double left, double top, double width, double height)
-{
-    widget->setGeometry(Twips::toPixels(QRectF(left, top, width, height)));
-}
-
-void setColors(QWidget *widget, const QColor &text, const QColor &background)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, text);
-    palette.setColor(QPalette::Window, background);
-    widget->setPalette(palette);
-}
 
 // Greedy word wrap into lines no wider than width; nullopt if it needs more than maxLines lines
 // or a word is wider than that on its own. '&' marks an access key and takes no room.
@@ -168,7 +155,7 @@ void frmNewWords::createControls()
     m_txtWord->setToolTip(
         u"Type a word in here and then press ENTER (or click the Add to List button)."_s);
     m_txtWord->setAccessibleName(u"Enter word here"_s);
-    place(m_txtWord, 120, 600, 1932, 348);
+    placeInTwips(m_txtWord, QRectF(120, 600, 1932, 348));
 
     m_Label1
         = createLabel(u"> >"_s, this, labelFont, QRectF(2160, 720, 252, 252), 1, Qt::AlignHCenter);
@@ -179,7 +166,7 @@ void frmNewWords::createControls()
     m_lstWords->setFont(desktopFont(9.6, true));
     m_lstWords->setSelectionMode(QAbstractItemView::SingleSelection);
     m_lstWords->setAccessibleName(u"Word list"_s);
-    place(m_lstWords, 2520, 600, 2772, 1488);
+    placeInTwips(m_lstWords, QRectF(2520, 600, 2772, 1488));
 
     m_cmdEnter = createButton(u"&Add to List"_s,
         u"Add the word you have typed to the list. (Or just press ENTER)"_s, this,

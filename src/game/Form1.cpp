@@ -1,6 +1,5 @@
 #include "Form1.h"
 
-#include "DesktopFont.h"
 #include "LetterButton.h"
 #include "MainLayout.h"
 #include "Module1.h"
@@ -8,6 +7,7 @@
 #include "RoundTexts.h"
 #include "Startup.h"
 #include "Twips.h"
+#include "WindowLook.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -62,11 +62,6 @@ QString plainToolTip(const QString &text)
 QString literalText(const QString &caption)
 {
     return QString(caption).replace(u'&', u"&&"_s);
-}
-
-void place(QWidget *widget, const QRectF &twips)
-{
-    widget->setGeometry(Twips::toPixels(twips));
 }
 
 } // namespace
@@ -303,17 +298,17 @@ void Form1::Form_Resize()
     if (!layout)
         return;
     for (int i = 0; i < Module1::LetterCount; ++i) {
-        place(m_cmdLetter[i], layout->letters[i]);
+        placeInTwips(m_cmdLetter[i], layout->letters[i]);
         m_cmdLetter[i]->setToolTip(LetterToolTip.toString());
     }
     for (int i = 0; i < Module1::SlotCount; ++i)
-        place(m_lblPick[i], layout->slots[i]);
-    place(m_cmdStart, layout->start);
-    place(m_lblStart, layout->lblStart);
+        placeInTwips(m_lblPick[i], layout->slots[i]);
+    placeInTwips(m_cmdStart, layout->start);
+    placeInTwips(m_lblStart, layout->lblStart);
     m_lblSpell->move(Twips::toPixels(layout->lblSpell));
-    place(m_lblButtons, layout->lblButtons);
+    placeInTwips(m_lblButtons, layout->lblButtons);
     for (PictureBox *picture : m_imgHang)
-        place(picture, layout->picture);
+        placeInTwips(picture, layout->picture);
 }
 
 void Form1::closeEvent(QCloseEvent *event)

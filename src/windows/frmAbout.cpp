@@ -1,9 +1,9 @@
 #include "frmAbout.h"
 
-#include "DesktopFont.h"
 #include "PictureBox.h"
 #include "Platform.h"
 #include "Twips.h"
+#include "WindowLook.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -25,11 +25,6 @@ const QColor CommentColor(192, 64, 0);
 const QString BearPicture = u":/bear.svg"_s;
 // The bear picture is 36 pixels square.
 constexpr double BearSize = 540;
-
-void place(QWidget *widget, double left, double top, double width, double height)
-{
-    widget->setGeometry(Twips::toPixels(QRectF(left, top, width, height)));
-}
 
 QRectF twipsOf(const QRect &pixels)
 {
@@ -75,7 +70,7 @@ frmAbout::~frmAbout()
 void frmAbout::createControls()
 {
     m_Text1 = new QPlainTextEdit(this);
-    place(m_Text1, 1100, 240, 1572, 2052);
+    placeInTwips(m_Text1, QRectF(1100, 240, 1572, 2052));
     m_Text1->setFont(desktopFont(7.8, true));
     m_Text1->setReadOnly(true);
     m_Text1->setTextInteractionFlags(Qt::NoTextInteraction);
@@ -102,8 +97,8 @@ void frmAbout::createControls()
         setBackground(*picture, BackColor);
         (*picture)->hide();
     }
-    place(m_imgBearL, 360, 360, BearSize, BearSize);
-    place(m_imgBearR, 3120, 360, BearSize, BearSize);
+    placeInTwips(m_imgBearL, QRectF(360, 360, BearSize, BearSize));
+    placeInTwips(m_imgBearR, QRectF(3120, 360, BearSize, BearSize));
     connect(m_imgBearL, &PictureBox::clicked, this, [this] { m_box.imgBearL_Click(); });
     connect(m_imgBearR, &PictureBox::clicked, this, [this] { m_box.imgBearR_Click(); });
 
@@ -127,7 +122,7 @@ void frmAbout::createControls()
     m_lblCommentR->adjustSize();
 
     m_cmdOK = new QPushButton(u"OK"_s, this);
-    place(m_cmdOK, 2880, 2160, 732, 372);
+    placeInTwips(m_cmdOK, QRectF(2880, 2160, 732, 372));
     m_cmdOK->setDefault(true);
     m_cmdOK->setFocus();
     connect(m_cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);

@@ -1,6 +1,6 @@
 #include "frmManual.h"
 
-#include "DesktopFont.h"
+#include "WindowLook.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QAction>

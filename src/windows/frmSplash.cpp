@@ -1,11 +1,11 @@
 #include "frmSplash.h"
 
-#include "DesktopFont.h"
 #include "Module1.h"
 #include "PictureBox.h"
 #include "Platform.h"
 #include "SplashLayout.h"
 #include "Twips.h"
+#include "WindowLook.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -25,14 +25,6 @@ constexpr double TitleHeight = 2400;
 const QSizeF DedicationSize(612, 1572);
 const QSizeF HangLeftSize(2052, 2052);
 const QSizeF HangRightSize(2532, 2412);
-
-void setColors(QWidget *widget, const QColor &text, const QColor &background)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, text);
-    palette.setColor(QPalette::Window, background);
-    widget->setPalette(palette);
-}
 
 void resizeTwips(QWidget *widget, const QSizeF &twips)
 {

@@ -1,8 +1,8 @@
 #include "frmTopics.h"
 
-#include "DesktopFont.h"
 #include "TopicsLayout.h"
 #include "Twips.h"
+#include "WindowLook.h"
 
 #include <QAction>
 #include <QApplication>
@@ -48,11 +48,6 @@ QLabel *createLabel(QWidget *parent, const QString &text, const QFont &font, con
     palette.setColor(QPalette::Window, background);
     label->setPalette(palette);
     return label;
-}
-
-void place(QWidget *widget, const QRectF &twips)
-{
-    widget->setGeometry(Twips::toPixels(twips));
 }
 
 } // namespace
@@ -172,12 +167,12 @@ void frmTopics::Form_Resize()
 {
     const TopicsLayout layout = TopicsLayout::forClientSize(
         Twips::fromPixels(m_client->width()), Twips::fromPixels(m_client->height()));
-    place(m_lblContents, layout.lblContents);
-    place(m_lblTitle, layout.lblTitle);
-    place(m_lblHeading, layout.lblHeading);
-    place(m_lstContents, layout.lstContents);
-    place(m_lblMargin, layout.lblMargin);
-    place(m_txtDescription, layout.txtDescription);
+    placeInTwips(m_lblContents, layout.lblContents);
+    placeInTwips(m_lblTitle, layout.lblTitle);
+    placeInTwips(m_lblHeading, layout.lblHeading);
+    placeInTwips(m_lstContents, layout.lstContents);
+    placeInTwips(m_lblMargin, layout.lblMargin);
+    placeInTwips(m_txtDescription, layout.txtDescription);
     fitTitles();
 }
 
