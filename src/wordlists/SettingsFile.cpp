@@ -23,15 +23,6 @@ std::optional<QByteArray> readSettingsBytes(const QString &homeDir)
     return WholeFile::read(path, MaxSettingsSize);
 }
 
-std::optional<QByteArray> firstItem(QByteArrayView bytes)
-{
-    ItemReader reader(bytes);
-    QByteArrayView item;
-    if (!reader.next(item))
-        return std::nullopt;
-    return item.toByteArray();
-}
-
 } // namespace
 
 QString SettingsFile::path(const QString &homeDir)
@@ -46,12 +37,14 @@ QString SettingsFile::defaultListPath(const QString &homeDir)
 
 SettingsFile::StartupSettings SettingsFile::read(const QString &homeDir)
 {
-    StartupSettings settings{DefaultListName.toString(), false};
     const std::optional<QByteArray> bytes = readSettingsBytes(homeDir);
-    if (!bytes)
-        return settings;
+    return parse(bytes ? QByteArrayView(*bytes) : QByteArrayView());
+}
 
-    ItemReader reader(*bytes);
+SettingsFile::StartupSettings SettingsFile::parse(QByteArrayView bytes)
+{
+    StartupSettings settings{DefaultListName.toString(), false};
+    ItemReader reader(bytes);
     QByteArrayView item;
     if (!reader.next(item))
         return settings;
@@ -60,6 +53,15 @@ SettingsFile::StartupSettings SettingsFile::read(const QString &homeDir)
     if (reader.next(item))
         settings.hideSplash = item == TrueItem;
     return settings;
+}
+
+std::optional<QByteArray> SettingsFile::firstItem(QByteArrayView bytes)
+{
+    ItemReader reader(bytes);
+    QByteArrayView item;
+    if (!reader.next(item))
+        return std::nullopt;
+    return item.toByteArray();
 }
 
 std::optional<QByteArray> SettingsFile::readLine1(const QString &homeDir, bool *readable)
@@ -75,17 +77,23 @@ bool SettingsFile::canStorePath(QByteArrayView path)
     return !path.contains('"') && !path.contains('\r') && !path.contains('\n');
 }
 
-bool SettingsFile::write(const QString &homeDir, QByteArrayView line1, bool hideSplash)
+std::optional<QByteArray> SettingsFile::format(QByteArrayView line1, bool hideSplash)
 {
     if (!canStorePath(line1))
-        return false;
+        return std::nullopt;
     QByteArray bytes;
     bytes += '"';
     bytes += line1;
     bytes += "\"\r\n";
     bytes += hideSplash ? TrueItem : FalseItem;
     bytes += "\r\n";
-    return WholeFile::write(path(homeDir), bytes);
+    return bytes;
+}
+
+bool SettingsFile::write(const QString &homeDir, QByteArrayView line1, bool hideSplash)
+{
+    const std::optional<QByteArray> bytes = format(line1, hideSplash);
+    return bytes && WholeFile::write(path(homeDir), *bytes);
 }
 
 bool SettingsFile::writeStartupList(

@@ -29,6 +29,10 @@ public:
     // What start-up reads: an empty file or an empty first item names the default list relative
     // to the home directory; a missing or unknown second item shows the title screen.
     static StartupSettings read(const QString &homeDir);
+    // The same rules on the file's bytes.
+    static StartupSettings parse(QByteArrayView bytes);
+    // The first item of the file's bytes; nullopt when there is none.
+    static std::optional<QByteArray> firstItem(QByteArrayView bytes);
 
     // The first item exactly as stored; nullopt when the file is missing, empty or unreadable.
     // readable, when given, tells the last apart: a missing file reads as empty.
@@ -37,6 +41,8 @@ public:
     // Each writer replaces the whole file atomically and says whether it did. A path holding a
     // double quote or a line break cannot be stored and is never written.
     static bool write(const QString &homeDir, QByteArrayView line1, bool hideSplash);
+    // The two lines as written; nullopt for a first line that cannot be stored.
+    static std::optional<QByteArray> format(QByteArrayView line1, bool hideSplash);
     static bool writeStartupList(const QString &homeDir, const QString &listPath, bool hideSplash);
     // Rewrites line 2 and keeps line 1 byte for byte. A settings file that has gone missing or
     // empty gets the default list as line 1; one that exists but cannot be read is left alone.
