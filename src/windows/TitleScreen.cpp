@@ -46,8 +46,10 @@ void TitleScreen::Form_Unload()
     if (m_view.isHideTicked()) {
         m_files.setCurrent(m_state.varHomeDir);
         // Line 1 is kept as it is; the setting and the menu change only once the file says so.
-        if (SettingsFile::setHideSplash(m_state, true))
+        if (SettingsFile::setHideSplash(m_state, true)) {
             FileMenu::showTitleScreenOption(m_mainWindow, true);
+            FileMenu::showStartupList(m_mainWindow, m_state.varHomeDir);
+        }
     }
     // Whatever became of the file, the game goes on.
     m_mainWindow.showMainWindow();

@@ -50,6 +50,12 @@ void FileMenu::showTitleScreenOption(MainWindowView &view, bool hideSplash)
     view.setMenuEnabled(MenuItem::mnuFileOptionsHide, !hideSplash);
 }
 
+void FileMenu::showStartupList(MainWindowView &view, const QString &homeDir)
+{
+    view.setMenuCaption(
+        MenuItem::mnuFileDefault1, currentlyCaption(SettingsFile::read(homeDir).startupList));
+}
+
 std::optional<QString> FileMenu::chooseList(const QString &title)
 {
     m_files.setCurrent(m_state.varHomeDir);
@@ -113,15 +119,16 @@ void FileMenu::mnuFileDelete_Click()
         return;
     if (line1 != QFile::encodeName(*path))
         return;
-    const QString defaultList = SettingsFile::defaultListPath(home);
-    if (SettingsFile::writeStartupList(home, defaultList, m_state.blnHideSplash))
-        m_view.setMenuCaption(MenuItem::mnuFileDefault1, currentlyCaption(defaultList));
+    if (SettingsFile::writeDefaultStartupList(home, m_state.blnHideSplash))
+        showStartupList(m_view, home);
 }
 
 void FileMenu::setHideSplash(bool hide)
 {
     m_files.setCurrent(m_state.varHomeDir);
-    SettingsFile::setHideSplash(m_state, hide);
+    // A settings file that had gone missing now names the default list: the menu says so too.
+    if (SettingsFile::setHideSplash(m_state, hide))
+        showStartupList(m_view, m_state.varHomeDir);
     // Also after a failed write: the menu then goes back to the setting still in force.
     showTitleScreenOption(m_view, m_state.blnHideSplash);
 }

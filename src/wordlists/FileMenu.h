@@ -33,6 +33,8 @@ public:
     static QString currentlyCaption(const QString &listName);
     // The item of the setting in force is checked and disabled, the other one offered.
     static void showTitleScreenOption(MainWindowView &view, bool hideSplash);
+    // Names the start-up list as the settings file now gives it.
+    static void showStartupList(MainWindowView &view, const QString &homeDir);
 
     static constexpr QStringView ListFilter = u"Wordrow Files(*.wdr)|*.wdr";
     // Flags of the three list dialogs: the file must exist, no read-only box.

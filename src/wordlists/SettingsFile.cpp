@@ -110,7 +110,14 @@ bool SettingsFile::rewriteKeepingLine1(const QString &homeDir, bool hideSplash)
     const std::optional<QByteArray> line1 = firstItem(*bytes);
     if (line1)
         return write(homeDir, *line1, hideSplash);
-    return writeStartupList(homeDir, defaultListPath(homeDir), hideSplash);
+    return writeDefaultStartupList(homeDir, hideSplash);
+}
+
+bool SettingsFile::writeDefaultStartupList(const QString &homeDir, bool hideSplash)
+{
+    const QByteArray path = QFile::encodeName(defaultListPath(homeDir));
+    return write(
+        homeDir, canStorePath(path) ? QByteArrayView(path) : QByteArrayView(""), hideSplash);
 }
 
 bool SettingsFile::setHideSplash(Module1 &state, bool hide)

@@ -44,6 +44,9 @@ public:
     // The two lines as written; nullopt for a first line that cannot be stored.
     static std::optional<QByteArray> format(QByteArrayView line1, bool hideSplash);
     static bool writeStartupList(const QString &homeDir, const QString &listPath, bool hideSplash);
+    // Names the default list: by its full path, or where that holds a double quote by an empty
+    // item, which reads as the same list.
+    static bool writeDefaultStartupList(const QString &homeDir, bool hideSplash);
     // Rewrites line 2 and keeps line 1 byte for byte. A settings file that has gone missing or
     // empty gets the default list as line 1; one that exists but cannot be read is left alone.
     static bool rewriteKeepingLine1(const QString &homeDir, bool hideSplash);

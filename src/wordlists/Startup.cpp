@@ -97,7 +97,7 @@ bool Startup::writeMissingFiles()
     bool written = true;
     if (!m_files.exists(SettingsFile::path(home))) {
         m_state.blnHideSplash = false;
-        written = SettingsFile::writeStartupList(home, SettingsFile::defaultListPath(home), false);
+        written = SettingsFile::writeDefaultStartupList(home, false);
     }
     if (!m_files.exists(SettingsFile::defaultListPath(home))) {
         written = WordListFile::WriteWordList(

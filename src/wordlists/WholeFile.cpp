@@ -22,7 +22,9 @@ std::optional<QByteArray> WholeFile::read(const QString &path, qint64 maxSize)
 bool WholeFile::write(const QString &path, QByteArrayView bytes)
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered, so that a full disk fails the write itself: a buffered QSaveFile flushes only
+    // while committing, ignores the failure there, and puts an empty file in the old one's place.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
     if (file.write(bytes.data(), bytes.size()) != bytes.size()) {
         file.cancelWriting();

@@ -1,0 +1,262 @@
+#include "FaultFixture.h"
+#include "FileMenu.h"
+#include "frmNewWords.h"
+#include "frmSplash.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
+
+namespace {
+
+using MenuItem = MainWindowView::MenuItem;
+using Answer = MessageBoxes::Answer;
+
+const QByteArray GameList = "\"CAT\"\r\n\"DOG\"\r\n\"EMU\"\r\n";
+
+class DiskFaultTest : public MountedHomeFixture
+{
+protected:
+    // The home folder as a player leaves it: a list and settings without the title screen.
+    void writeHome()
+    {
+        writeHomeFile(u"wordrow.wdr"_s, GameList);
+        writeHomeFile(u"wordrow.ini"_s, settingsNaming(home + u"/wordrow.wdr"_s, true));
+    }
+    static QByteArray settingsNaming(const QString &list, bool hide)
+    {
+        return '"' + list.toUtf8() + "\"\r\n" + (hide ? "#TRUE#" : "#FALSE#") + "\r\n";
+    }
+    void closeTitleScreen(bool tickHide)
+    {
+        frmSplash *splash = window->titleScreen();
+        ASSERT_TRUE(splash);
+        splash->chkHideSplash()->setChecked(tickHide);
+        QTest::mouseClick(splash->cmdOK(), Qt::LeftButton);
+        ASSERT_TRUE(QTest::qWaitFor([this] { return window->isVisible(); }));
+    }
+    void expectTitleScreenSetting(bool hide)
+    {
+        EXPECT_EQ(state.blnHideSplash, hide);
+        EXPECT_EQ(window->menuItem(MenuItem::mnuFileOptionsHide)->isChecked(), hide);
+        EXPECT_EQ(window->menuItem(MenuItem::mnuFileOptionsHide)->isEnabled(), !hide);
+        EXPECT_EQ(window->menuItem(MenuItem::mnuFileOptionsShow)->isChecked(), !hide);
+    }
+    frmNewWords *editorWithWords(const QStringList &words)
+    {
+        window->mnuFileNew_Click();
+        frmNewWords *editor = window->newWordsWindow();
+        EXPECT_TRUE(editor);
+        if (!editor)
+            return nullptr;
+        for (const QString &word : words) {
+            QTest::keyClicks(editor->txtWord(), word);
+            QTest::keyClick(editor->txtWord(), Qt::Key_Return);
+        }
+        EXPECT_EQ(editor->lstWords()->count(), words.size());
+        return editor;
+    }
+    void save(frmNewWords *editor, const QString &name)
+    {
+        dialogs.choices.append(home + u'/' + name);
+        QTest::mouseClick(editor->cmdSave(), Qt::LeftButton);
+    }
+};
+
+TEST_F(DiskFaultTest, anEmptyHomeThatCannotBeWrittenPlaysTheBuiltInWordsAndSavesNothing)
+{
+    ASSERT_TRUE(PrivateMounts::remountReadOnly(home));
+    start();
+
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_TRUE(messages.shown[0].text.startsWith(u"Wordrow cannot save files in "_s + home));
+    EXPECT_EQ(state.strWordList.size(), 463);
+    EXPECT_EQ(window->windowTitle(), FileMenu::formCaption(u"built-in words"_s));
+
+    // Nothing can record the title screen's box, yet the game comes up.
+    closeTitleScreen(true);
+    expectTitleScreenSetting(false);
+    window->menuItem(MenuItem::mnuFileOptionsHide)->trigger();
+    expectTitleScreenSetting(false);
+
+    // A list elsewhere still loads, but cannot become the start-up list.
+    const QString other = dir.write(u"other.wdr"_s, GameList);
+    const QString startupCaption = caption(MenuItem::mnuFileDefault1);
+    setStartupList(other);
+    EXPECT_EQ(caption(MenuItem::mnuFileDefault1), startupCaption);
+    loadList(other);
+    EXPECT_EQ(wordsInPlay(), QStringList({u"CAT"_s, u"DOG"_s, u"EMU"_s}));
+
+    EXPECT_EQ(homeEntries(), QStringList());
+    EXPECT_EQ(messages.shown.size(), 1);
+    expectPlayable();
+}
+
+TEST_F(DiskFaultTest, aHomeThatCannotBeWrittenKeepsItsFilesAndTheEditorsWords)
+{
+    writeHome();
+    const QByteArray settings = homeFile(u"wordrow.ini"_s);
+    ASSERT_TRUE(PrivateMounts::remountReadOnly(home));
+    start();
+    EXPECT_TRUE(messages.shown.isEmpty());
+    EXPECT_EQ(wordsInPlay(), QStringList({u"CAT"_s, u"DOG"_s, u"EMU"_s}));
+
+    window->menuItem(MenuItem::mnuFileOptionsShow)->trigger();
+    expectTitleScreenSetting(true);
+
+    // Deleting fails; the list stays the start-up list.
+    messages.answers.append(Answer::Yes);
+    dialogs.choices.append(home + u"/wordrow.wdr"_s);
+    action(u"&Delete..."_s)->trigger();
+    EXPECT_EQ(homeFile(u"wordrow.wdr"_s), GameList);
+
+    frmNewWords *editor = editorWithWords({u"ant"_s, u"bee"_s, u"cow"_s, u"dog"_s});
+    ASSERT_TRUE(editor);
+    QTest::mouseClick(editor->optDefaultYes(), Qt::LeftButton);
+    save(editor, u"animals"_s);
+    ASSERT_FALSE(messages.shown.isEmpty());
+    EXPECT_EQ(messages.shown.last().text,
+        u"Wordrow could not save the list as "_s + home
+            + u"/animals.wdr.  Your words are still here, so you can try another name or folder."_s);
+    EXPECT_EQ(editor->lstWords()->count(), 4);
+    EXPECT_TRUE(window->newWordsWindow());
+
+    EXPECT_EQ(homeEntries(), QStringList({u"wordrow.ini"_s, u"wordrow.wdr"_s}));
+    EXPECT_EQ(homeFile(u"wordrow.ini"_s), settings);
+    expectPlayable();
+}
+
+TEST_F(DiskFaultTest, aFullDiskLeavesTheSettingsAsTheyWere)
+{
+    start();
+    closeTitleScreen(false);
+    const QByteArray settings = homeFile(u"wordrow.ini"_s);
+    fillDisk();
+
+    window->menuItem(MenuItem::mnuFileOptionsHide)->trigger();
+    expectTitleScreenSetting(false);
+    const QString startupCaption = caption(MenuItem::mnuFileDefault1);
+    setStartupList(dir.write(u"other.wdr"_s, GameList));
+    EXPECT_EQ(caption(MenuItem::mnuFileDefault1), startupCaption);
+
+    EXPECT_EQ(homeFile(u"wordrow.ini"_s), settings);
+    EXPECT_EQ(playerFiles(), QStringList({u"wordrow.ini"_s, u"wordrow.wdr"_s}));
+    EXPECT_TRUE(messages.shown.isEmpty());
+
+    // With room again, the same choice is recorded.
+    freeDisk();
+    window->menuItem(MenuItem::mnuFileOptionsHide)->trigger();
+    expectTitleScreenSetting(true);
+    EXPECT_EQ(homeFile(u"wordrow.ini"_s), settingsNaming(home + u"/wordrow.wdr"_s, true));
+    expectPlayable();
+}
+
+TEST_F(DiskFaultTest, aFullDiskWhenTheTitleScreenClosesStillShowsTheGame)
+{
+    start();
+    const QByteArray settings = homeFile(u"wordrow.ini"_s);
+    fillDisk();
+    closeTitleScreen(true);
+
+    expectTitleScreenSetting(false);
+    EXPECT_EQ(homeFile(u"wordrow.ini"_s), settings);
+    EXPECT_EQ(playerFiles(), QStringList({u"wordrow.ini"_s, u"wordrow.wdr"_s}));
+    expectPlayable();
+}
+
+TEST_F(DiskFaultTest, aFullDiskDuringAnEditorSaveWritesNoFileAndKeepsTheWords)
+{
+    writeHome();
+    start();
+    frmNewWords *editor = editorWithWords({u"ant"_s, u"bee"_s, u"cow"_s, u"dog"_s});
+    ASSERT_TRUE(editor);
+    QTest::mouseClick(editor->optDefaultYes(), Qt::LeftButton);
+    fillDisk();
+
+    save(editor, u"animals"_s);
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_TRUE(messages.shown[0].text.startsWith(u"Wordrow could not save the list as "_s));
+    EXPECT_EQ(playerFiles(), QStringList({u"wordrow.ini"_s, u"wordrow.wdr"_s}));
+    EXPECT_EQ(editor->lstWords()->count(), 4);
+
+    // Leaving asks, since the words are nowhere else.
+    messages.answers.append(Answer::No);
+    QTest::mouseClick(editor->cmdExit(), Qt::LeftButton);
+    EXPECT_EQ(messages.shown.last().text, u"Do you want to Exit without saving your word list?"_s);
+    EXPECT_TRUE(window->newWordsWindow());
+    expectPlayable();
+}
+
+TEST_F(DiskFaultTest, roomForTheListButNotForTheSettingsSavesTheListAndSaysSo)
+{
+    writeHome();
+    const QByteArray settings = homeFile(u"wordrow.ini"_s);
+    start();
+    frmNewWords *editor = editorWithWords({u"ant"_s, u"bee"_s, u"cow"_s, u"dog"_s});
+    ASSERT_TRUE(editor);
+    QTest::mouseClick(editor->optDefaultYes(), Qt::LeftButton);
+    fillDisk(true);
+
+    save(editor, u"animals"_s);
+    EXPECT_EQ(homeFile(u"animals.wdr"_s), "\"ANT\"\r\n\"BEE\"\r\n\"COW\"\r\n\"DOG\"\r\n");
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_TRUE(messages.shown[0].text.contains(u"could not make it the startup list"_s));
+    EXPECT_EQ(homeFile(u"wordrow.ini"_s), settings);
+    EXPECT_EQ(
+        caption(MenuItem::mnuFileDefault1), FileMenu::currentlyCaption(home + u"/wordrow.wdr"_s));
+    EXPECT_EQ(playerFiles(), QStringList({u"animals.wdr"_s, u"wordrow.ini"_s, u"wordrow.wdr"_s}));
+    expectPlayable();
+}
+
+// No mount needed: the settings file goes while the program runs.
+class SettingsRemovedTest : public FaultFixture
+{
+};
+
+TEST_F(SettingsRemovedTest, hideAndShowThenWriteSettingsNamingTheDefaultList)
+{
+    writeHomeFile(u"wordrow.wdr"_s, GameList);
+    const QString mine = writeHomeFile(u"mine.wdr"_s, "\"OWL\"\r\n\"YAK\"\r\n");
+    writeHomeFile(u"wordrow.ini"_s, '"' + mine.toUtf8() + "\"\r\n#TRUE#\r\n");
+    start();
+    ASSERT_EQ(wordsInPlay(), QStringList({u"OWL"_s, u"YAK"_s}));
+
+    ASSERT_TRUE(QFile::remove(home + u"/wordrow.ini"_s));
+    window->menuItem(MenuItem::mnuFileOptionsShow)->trigger();
+    const QString defaultList = home + u"/wordrow.wdr"_s;
+    EXPECT_EQ(homeFile(u"wordrow.ini"_s), '"' + defaultList.toUtf8() + "\"\r\n#FALSE#\r\n");
+    EXPECT_FALSE(state.blnHideSplash);
+    EXPECT_EQ(caption(MenuItem::mnuFileDefault1), FileMenu::currentlyCaption(defaultList));
+
+    // An emptied file is treated alike.
+    writeHomeFile(u"wordrow.ini"_s, QByteArray());
+    window->menuItem(MenuItem::mnuFileOptionsHide)->trigger();
+    EXPECT_EQ(homeFile(u"wordrow.ini"_s), '"' + defaultList.toUtf8() + "\"\r\n#TRUE#\r\n");
+    EXPECT_TRUE(state.blnHideSplash);
+
+    // The list in play was never the file's business.
+    EXPECT_EQ(wordsInPlay(), QStringList({u"OWL"_s, u"YAK"_s}));
+    EXPECT_TRUE(messages.shown.isEmpty());
+    expectPlayable();
+}
+
+TEST_F(SettingsRemovedTest, theTitleScreensCloseWritesSettingsNamingTheDefaultList)
+{
+    start();
+    ASSERT_TRUE(window->isTitleScreenOpen());
+    ASSERT_TRUE(QFile::remove(home + u"/wordrow.ini"_s));
+
+    frmSplash *splash = window->titleScreen();
+    splash->chkHideSplash()->setChecked(true);
+    QTest::mouseClick(splash->cmdOK(), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return window->isVisible(); }));
+
+    const QString defaultList = home + u"/wordrow.wdr"_s;
+    EXPECT_EQ(homeFile(u"wordrow.ini"_s), '"' + defaultList.toUtf8() + "\"\r\n#TRUE#\r\n");
+    EXPECT_TRUE(state.blnHideSplash);
+    EXPECT_TRUE(window->menuItem(MenuItem::mnuFileOptionsHide)->isChecked());
+    expectPlayable();
+}
+
+} // namespace

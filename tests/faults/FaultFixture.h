@@ -1,0 +1,157 @@
+#pragma once
+
+#include "LetterButton.h"
+#include "PrivateMounts.h"
+#include "ProgramFixture.h"
+
+#include <QAction>
+#include <QDir>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+// The whole program, started as main starts it, in a home folder that a test may spoil.
+class FaultFixture : public ProgramFixture
+{
+protected:
+    FaultFixture() { QDir().mkpath(home); }
+
+    void start()
+    {
+        files.current = home;
+        window->Form_Load();
+        if (!window->isTitleScreenOpen())
+            window->showMaximized();
+    }
+
+    QAction *action(const QString &text) const
+    {
+        const QList<QAction *> actions = window->findChildren<QAction *>();
+        for (QAction *action : actions) {
+            if (action->text() == text)
+                return action;
+        }
+        ADD_FAILURE() << "no menu item " << text.toStdString();
+        return nullptr;
+    }
+    void loadList(const QString &path)
+    {
+        dialogs.choices.append(path);
+        window->menuItem(MainWindowView::MenuItem::mnuFileCurrent)->trigger();
+    }
+    void setStartupList(const QString &path)
+    {
+        dialogs.choices.append(path);
+        window->menuItem(MainWindowView::MenuItem::mnuFileDefault1)->trigger();
+    }
+    QString caption(MainWindowView::MenuItem item) const { return window->menuItem(item)->text(); }
+
+    QStringList homeEntries() const
+    {
+        return QDir(home).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    }
+    QByteArray homeFile(const QString &name) const
+    {
+        QFile file(home + u'/' + name);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    QString writeHomeFile(const QString &name, const QByteArray &bytes) const
+    {
+        QFile file(home + u'/' + name);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly)) << name.toStdString();
+        EXPECT_EQ(file.write(bytes), bytes.size());
+        return file.fileName();
+    }
+    QStringList wordsInPlay() const { return state.strWordList.toStringList(); }
+    QStringList messageTexts() const
+    {
+        QStringList texts;
+        for (const FakeMessageBoxes::Shown &box : messages.shown)
+            texts.append(box.text);
+        return texts;
+    }
+
+    // The program is still there and a round starts from the list in play.
+    void expectPlayable()
+    {
+        ASSERT_TRUE(window->isVisible());
+        ASSERT_FALSE(state.strWordList.isEmpty());
+        QTest::mouseClick(window->cmdStart(), Qt::LeftButton);
+        EXPECT_TRUE(wordsInPlay().contains(state.strWord));
+        EXPECT_EQ(state.intRight, 0);
+        EXPECT_EQ(state.intWrong, 0);
+        for (int i = 0; i < Module1::LetterCount; ++i)
+            EXPECT_TRUE(window->cmdLetter(i)->isEnabled()) << i;
+    }
+
+    // Another home folder, for names the usual one does not have.
+    void setHome(const QString &name)
+    {
+        home = dir.filePath(name);
+        ASSERT_TRUE(QDir().mkpath(home));
+    }
+    // Quits and starts again in the same folder.
+    void restart()
+    {
+        window = std::make_unique<Form1>(state, Platform{messages, dialogs, files, player, random});
+        start();
+    }
+    // A fresh program, not started yet.
+    void quit()
+    {
+        window = std::make_unique<Form1>(state, Platform{messages, dialogs, files, player, random});
+    }
+
+    QString home = dir.filePath(u"home"_s);
+};
+
+// The same with the home folder on a tmpfs of its own, a few pages large.
+class MountedHomeFixture : public FaultFixture
+{
+protected:
+    static constexpr qint64 DiskSize = 256 * 1024;
+
+    void SetUp() override
+    {
+        if (!PrivateMounts::available()) {
+            // CI runs as root, where these tests must run rather than pass by skipping.
+            if (!qEnvironmentVariableIsEmpty("CI"))
+                FAIL() << "cannot mount: " << PrivateMounts::unavailableReason().toStdString();
+            GTEST_SKIP() << "cannot mount: " << PrivateMounts::unavailableReason().toStdString();
+        }
+        ASSERT_TRUE(PrivateMounts::mountTmpfs(home, DiskSize));
+        m_mounted = true;
+    }
+    ~MountedHomeFixture() override
+    {
+        window.reset();
+        if (m_mounted)
+            PrivateMounts::unmount(home);
+    }
+
+    // Fills the disk, leaving one page free when asked: enough for one small file.
+    void fillDisk(bool leaveOnePage = false)
+    {
+        const QString spare = home + u"/.spare"_s;
+        if (leaveOnePage) {
+            writeHomeFile(u".spare"_s, "x");
+        }
+        ASSERT_GT(PrivateMounts::fillUp(home + u"/.filler"_s), 0);
+        if (leaveOnePage) {
+            ASSERT_TRUE(QFile::remove(spare));
+        }
+    }
+    void freeDisk() { ASSERT_TRUE(QFile::remove(home + u"/.filler"_s)); }
+    // What a player would see in the folder: no temporary files, nothing half-written.
+    QStringList playerFiles() const
+    {
+        QStringList names = homeEntries();
+        names.removeAll(u".filler"_s);
+        return names;
+    }
+
+private:
+    bool m_mounted = false;
+};
