@@ -56,7 +56,9 @@ class Finding:
             self.bytes = 0
             self.blocks = 0
         # The first stack is where it happened; a memory error may add where the block came from.
-        self.stacks = [[Frame(f) for f in stack.findall("frame")] for stack in element.findall("stack")]
+        self.stacks = [
+            [Frame(f) for f in stack.findall("frame")] for stack in element.findall("stack")
+        ]
         self.unique = element.findtext("unique", "")
 
     def is_leak(self):
@@ -84,7 +86,8 @@ def read_report(path):
     for pair in root.findall("errorcounts/pair"):
         counts[pair.findtext("unique", "")] = int(pair.findtext("count", "0"))
     suppressions = {
-        p.findtext("name", ""): int(p.findtext("count", "0")) for p in root.findall("suppcounts/pair")
+        p.findtext("name", ""): int(p.findtext("count", "0"))
+        for p in root.findall("suppcounts/pair")
     }
     finished = any(s.findtext("state") == "FINISHED" for s in root.findall("status"))
     return findings, counts, suppressions, finished
@@ -103,7 +106,10 @@ def main(argv):
         print(f"memcheck: cannot read the report {report}: {error}", file=sys.stderr)
         return 2
     if not finished:
-        print(f"memcheck: the report {report} has no end: the program did not finish", file=sys.stderr)
+        print(
+            f"memcheck: the report {report} has no end: the program did not finish",
+            file=sys.stderr,
+        )
         return 2
 
     errors = [f for f in findings if not f.is_leak()]
@@ -123,7 +129,9 @@ def main(argv):
         print(f"   {name + ':':17}{total:,} bytes in {blocks:,} blocks ({len(records)} records)")
 
     def ours(finding):
-        return any(is_our_frame(frame, source_dir, binary) for stack in finding.stacks for frame in stack)
+        return any(
+            is_our_frame(frame, source_dir, binary) for stack in finding.stacks for frame in stack
+        )
 
     failing = [f for f in errors + leaks if ours(f)]
     print(
