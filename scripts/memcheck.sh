@@ -233,4 +233,6 @@ game=
 finished=$(date +%s)
 echo "Wall time: $((finished - built))s under valgrind," \
     "$((finished - started))s with setup and build"
+# The reader's own tests first: a reader that misses a leak would pass every run.
+/usr/bin/python3 "$root/scripts/memcheck_report_test.py"
 /usr/bin/python3 "$root/scripts/memcheck_report.py" "$work/memcheck.xml" "$root" "$binary"
