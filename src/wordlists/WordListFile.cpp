@@ -59,10 +59,10 @@ bool WordListFile::canStore(const QString &word)
     return word.size() <= MaxWordLength && std::none_of(word.cbegin(), word.cend(), breaksFormat);
 }
 
-bool WordListFile::WriteWordList(const QString &path, const QStringList &words)
+std::optional<QByteArray> WordListFile::format(const QStringList &words)
 {
     if (!std::all_of(words.cbegin(), words.cend(), canStore))
-        return false;
+        return std::nullopt;
 
     QByteArray bytes;
     bytes.reserve(words.size() * (MaxWordLength + 4));
@@ -71,5 +71,11 @@ bool WordListFile::WriteWordList(const QString &path, const QStringList &words)
         bytes += word.toUtf8();
         bytes += "\"\r\n";
     }
-    return WholeFile::write(path, bytes);
+    return bytes;
+}
+
+bool WordListFile::WriteWordList(const QString &path, const QStringList &words)
+{
+    const std::optional<QByteArray> bytes = format(words);
+    return bytes && WholeFile::write(path, *bytes);
 }

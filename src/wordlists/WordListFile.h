@@ -2,9 +2,12 @@
 
 #include "WordList.h"
 
+#include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 class Module1;
 
@@ -31,6 +34,9 @@ public:
     // The usable words of a file's contents: items of at most MaxWordLength characters, in file
     // order, at most MaxWords of them.
     static WordList parseWords(QByteArrayView bytes);
+
+    // The file's bytes for these words; nullopt when a word cannot be stored.
+    static std::optional<QByteArray> format(const QStringList &words);
 
     static bool canStore(const QString &word);
 };
