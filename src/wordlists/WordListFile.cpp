@@ -56,7 +56,9 @@ WordListFile::LoadResult WordListFile::LoadWordList(Module1 &state, const QStrin
 bool WordListFile::canStore(const QString &word)
 {
     const auto breaksFormat = [](QChar c) { return c == u'"' || c == u'\r' || c == u'\n'; };
-    return word.size() <= MaxWordLength && std::none_of(word.cbegin(), word.cend(), breaksFormat);
+    // A lone surrogate has no UTF-8 form: it would be written as a different character.
+    return word.size() <= MaxWordLength && std::none_of(word.cbegin(), word.cend(), breaksFormat)
+        && QStringView(word).isValidUtf16();
 }
 
 std::optional<QByteArray> WordListFile::format(const QStringList &words)

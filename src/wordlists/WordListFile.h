@@ -28,7 +28,8 @@ public:
     static LoadResult LoadWordList(Module1 &state, const QString &path);
 
     // Writes the words atomically, replacing any file at the path. Refuses (and writes nothing)
-    // when a word could not be read back as it is: a quote, a line break, or too long.
+    // when a word could not be read back as it is: a quote, a line break, a lone surrogate, or
+    // too long.
     static bool WriteWordList(const QString &path, const QStringList &words);
 
     // The usable words of a file's contents: items of at most MaxWordLength characters, in file
