@@ -11,6 +11,10 @@
 
 WordList WordListFile::parseWords(QByteArrayView bytes)
 {
+    // Editors that save UTF-8 may mark it so; the mark is not part of the first word.
+    constexpr QByteArrayView Utf8Bom = "\xEF\xBB\xBF";
+    if (bytes.startsWith(Utf8Bom))
+        bytes = bytes.sliced(Utf8Bom.size());
     const auto encoding = TextEncoding::detect(bytes);
     // Decoding never makes text longer than its bytes, so most items need no count.
     const auto usable = [encoding](QByteArrayView item) {

@@ -40,12 +40,12 @@ TEST_F(WordListFileTest, WritesQuotedWordsWithCrLf)
 TEST_F(WordListFileTest, WhatIsWrittenReadsBackExactly)
 {
     const QStringList words{u"CAN'T"_s, u"X-RAY"_s, QString(), u"ICE CREAM"_s, u"A,B"_s, u"lower"_s,
-        u"ABCDEFGHIJKLMNO"_s, u"CAN'T"_s, u"\U0001F600 OK"_s};
+        u"ABCDEFGHIJKLMNO"_s, u"CAN'T"_s, u"\U0001F600 OK"_s, u"\uFEFFZERO"_s};
     const QString path = dir.filePath(u"round.wdr"_s);
     ASSERT_TRUE(WordListFile::WriteWordList(path, words));
     ASSERT_EQ(WordListFile::LoadWordList(state, path), LoadResult::Loaded);
     EXPECT_EQ(state.strWordList.toStringList(), words);
-    EXPECT_EQ(state.intWordMax(), 8);
+    EXPECT_EQ(state.intWordMax(), 9);
 }
 
 TEST_F(WordListFileTest, RefusesWordsThatWouldNotReadBack)
