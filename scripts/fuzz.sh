@@ -44,7 +44,7 @@ for pair in wordlist_fuzzer:wordlist settings_fuzzer:settings; do
     if [ "$status" -ne 0 ]; then
         failed=1
         echo "$target FAILED (exit $status); its output:"
-        grep -v -e '^#[0-9]' -e '^INFO:' "$log" | tail -n 60
+        grep -v -e '^#[0-9]' -e '^INFO:' "$log" | tail -n 60 || true
         for reproducer in "$artifacts"/*; do
             [ -e "$reproducer" ] || continue
             echo "Reproducer: $reproducer"

@@ -15,8 +15,6 @@
 #include <cstring>
 #include <optional>
 
-using namespace Qt::StringLiterals;
-
 namespace {
 
 // Some small inputs are also read repeated until they hold more words than a list may keep: one in
