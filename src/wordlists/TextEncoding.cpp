@@ -1,5 +1,7 @@
 #include "TextEncoding.h"
 
+#include <QStringDecoder>
+
 #include <algorithm>
 #include <array>
 #include <cstring>
@@ -142,8 +144,12 @@ bool TextEncoding::readsAsLatin1(QByteArrayView bytes, Encoding encoding)
 
 QString TextEncoding::decode(QByteArrayView bytes, Encoding encoding)
 {
-    if (encoding != Encoding::Windows1252)
-        return QString::fromUtf8(bytes);
+    if (encoding != Encoding::Windows1252) {
+        // QString::fromUtf8 would drop a U+FEFF that begins the bytes: a word's own character.
+        QStringDecoder utf8(QStringDecoder::Utf8,
+            QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+        return utf8(bytes);
+    }
     QString text(bytes.size(), Qt::Uninitialized);
     QChar *out = text.data();
     for (const char c : bytes) {

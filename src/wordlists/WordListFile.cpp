@@ -11,6 +11,10 @@
 
 WordList WordListFile::parseWords(QByteArrayView bytes)
 {
+    // Editors that save UTF-8 may mark it so; the mark is not part of the first word.
+    constexpr QByteArrayView Utf8Bom = "\xEF\xBB\xBF";
+    if (bytes.startsWith(Utf8Bom))
+        bytes = bytes.sliced(Utf8Bom.size());
     const auto encoding = TextEncoding::detect(bytes);
     // Decoding never makes text longer than its bytes, so most items need no count.
     const auto usable = [encoding](QByteArrayView item) {
@@ -56,13 +60,15 @@ WordListFile::LoadResult WordListFile::LoadWordList(Module1 &state, const QStrin
 bool WordListFile::canStore(const QString &word)
 {
     const auto breaksFormat = [](QChar c) { return c == u'"' || c == u'\r' || c == u'\n'; };
-    return word.size() <= MaxWordLength && std::none_of(word.cbegin(), word.cend(), breaksFormat);
+    // A lone surrogate has no UTF-8 form: it would be written as a different character.
+    return word.size() <= MaxWordLength && std::none_of(word.cbegin(), word.cend(), breaksFormat)
+        && QStringView(word).isValidUtf16();
 }
 
-bool WordListFile::WriteWordList(const QString &path, const QStringList &words)
+std::optional<QByteArray> WordListFile::format(const QStringList &words)
 {
     if (!std::all_of(words.cbegin(), words.cend(), canStore))
-        return false;
+        return std::nullopt;
 
     QByteArray bytes;
     bytes.reserve(words.size() * (MaxWordLength + 4));
@@ -71,5 +77,11 @@ bool WordListFile::WriteWordList(const QString &path, const QStringList &words)
         bytes += word.toUtf8();
         bytes += "\"\r\n";
     }
-    return WholeFile::write(path, bytes);
+    return bytes;
+}
+
+bool WordListFile::WriteWordList(const QString &path, const QStringList &words)
+{
+    const std::optional<QByteArray> bytes = format(words);
+    return bytes && WholeFile::write(path, *bytes);
 }

@@ -2,9 +2,12 @@
 
 #include "WordList.h"
 
+#include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 class Module1;
 
@@ -25,12 +28,16 @@ public:
     static LoadResult LoadWordList(Module1 &state, const QString &path);
 
     // Writes the words atomically, replacing any file at the path. Refuses (and writes nothing)
-    // when a word could not be read back as it is: a quote, a line break, or too long.
+    // when a word could not be read back as it is: a quote, a line break, a lone surrogate, or
+    // too long.
     static bool WriteWordList(const QString &path, const QStringList &words);
 
     // The usable words of a file's contents: items of at most MaxWordLength characters, in file
     // order, at most MaxWords of them.
     static WordList parseWords(QByteArrayView bytes);
+
+    // The file's bytes for these words; nullopt when a word cannot be stored.
+    static std::optional<QByteArray> format(const QStringList &words);
 
     static bool canStore(const QString &word);
 };

@@ -68,6 +68,17 @@ TEST(ItemReading, TextIsUtf8WhenValidAndWindows1252Otherwise)
     EXPECT_TRUE(words(QByteArray(fifteenE + "\xC3\x89")).isEmpty());
 }
 
+TEST(ItemReading, Utf8MarkAtTheStartIsNotText)
+{
+    EXPECT_EQ(words("\xEF\xBB\xBF\"BOM\"\r\n\"AFTER\"\r\n"), (QStringList{u"BOM"_s, u"AFTER"_s}));
+    EXPECT_EQ(words("\xEF\xBB\xBF"
+                    "BARE,CAF\xC3\x89\r\n"),
+        (QStringList{u"BARE"_s, u"CAF\u00C9"_s}));
+    // Anywhere else U+FEFF is a character of its word.
+    EXPECT_EQ(words("\"A\"\r\n\"\xEF\xBB\xBFX\"\r\n"), (QStringList{u"A"_s, u"\uFEFFX"_s}));
+    EXPECT_EQ(words("\xEF\xBB\xBF\xEF\xBB\xBFY"), QStringList{u"\uFEFFY"_s});
+}
+
 TEST(ItemReading, KeepsTheFirst32767UsableWords)
 {
     QByteArray bytes;

@@ -40,18 +40,20 @@ TEST_F(WordListFileTest, WritesQuotedWordsWithCrLf)
 TEST_F(WordListFileTest, WhatIsWrittenReadsBackExactly)
 {
     const QStringList words{u"CAN'T"_s, u"X-RAY"_s, QString(), u"ICE CREAM"_s, u"A,B"_s, u"lower"_s,
-        u"ABCDEFGHIJKLMNO"_s, u"CAN'T"_s};
+        u"ABCDEFGHIJKLMNO"_s, u"CAN'T"_s, u"\U0001F600 OK"_s, u"\uFEFFZERO"_s};
     const QString path = dir.filePath(u"round.wdr"_s);
     ASSERT_TRUE(WordListFile::WriteWordList(path, words));
     ASSERT_EQ(WordListFile::LoadWordList(state, path), LoadResult::Loaded);
     EXPECT_EQ(state.strWordList.toStringList(), words);
-    EXPECT_EQ(state.intWordMax(), 7);
+    EXPECT_EQ(state.intWordMax(), 9);
 }
 
 TEST_F(WordListFileTest, RefusesWordsThatWouldNotReadBack)
 {
     const QString path = dir.write(u"old.wdr"_s, "\"OLD\"\r\n");
-    for (const QString &bad : {u"SAY \"HI\""_s, u"TWO\nLINES"_s, u"ABCDEFGHIJKLMNOP"_s}) {
+    const QString loneSurrogate = u"AB"_s + QChar(0xD83D) + u"C"_s;
+    for (const QString &bad :
+        {u"SAY \"HI\""_s, u"TWO\nLINES"_s, u"ABCDEFGHIJKLMNOP"_s, loneSurrogate}) {
         EXPECT_FALSE(WordListFile::WriteWordList(path, {u"GOOD"_s, bad}));
         EXPECT_EQ(dir.read(u"old.wdr"_s), QByteArray("\"OLD\"\r\n")) << "nothing written";
     }
