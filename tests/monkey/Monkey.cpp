@@ -125,6 +125,12 @@ void Monkey::restart()
     m_watcher.detach();
     m_window.reset();
     settle();
+    // Every window of the program goes with the main window, as when the program ends.
+    const qsizetype left = liveWindows<frmNewWords>().size() + liveWindows<frmSplash>().size()
+        + liveWindows<frmTopics>().size() + liveWindows<frmAbout>().size()
+        + liveWindows<frmManual>().size();
+    if (left > 0)
+        m_restartProblems.append(u"%1 windows outlived the main window"_s.arg(left));
     m_state.reset();
     start();
 }
@@ -177,9 +183,21 @@ QStringList Monkey::run(long long actions)
         ++action.count;
         if (trace)
             std::cout << i << ' ' << action.name.toStdString() << std::endl;
+        const Module1 *before = m_state.get();
+        const bool soundOffBefore = m_state->blnSoundOff;
+        const qsizetype played = m_player.played.size();
+        const int beeps = m_player.beeps;
+        m_restartProblems.clear();
         action.perform();
         settle();
-        const QStringList found = problems();
+        QStringList found = problems();
+        // The program's sound switch silences everything until it is turned on again.
+        if (m_state.get() == before && soundOffBefore && m_state->blnSoundOff) {
+            if (m_player.played.size() != played)
+                found.append(u"%1 played with sounds off"_s.arg(m_player.played.constLast()));
+            if (m_player.beeps != beeps)
+                found.append(u"a beep with sounds off"_s);
+        }
         if (!found.isEmpty()) {
             QStringList named;
             for (const QString &problem : found)
@@ -203,6 +221,11 @@ QStringList Monkey::counts() const
     QStringList lines;
     for (const Action &action : m_actions)
         lines.append(u"%1 %2"_s.arg(action.count, 7).arg(action.name));
+    lines.append(u"%1 message boxes, %2 of them questions; %3 open and %4 save dialogs"_s
+                     .arg(m_messages.informed + m_messages.asked)
+                     .arg(m_messages.asked)
+                     .arg(m_dialogs.opened)
+                     .arg(m_dialogs.saved));
     return lines;
 }
 
@@ -328,6 +351,14 @@ void Monkey::addEditorActions()
                                  type(window, someText());
                              }
                          }});
+    m_actions.push_back(
+        {u"editor: type a word and press Return"_s, 12, Where::Editor, [this, editor] {
+             // Enough entries to save now and then, so that the save dialog gets its turn.
+             frmNewWords *window = editor();
+             click(window->txtWord());
+             type(window, someWord());
+             key(window, Qt::Key_Return);
+         }});
     m_actions.push_back({u"editor: Add to List"_s, 6, Where::Editor,
         [this, editor] { click(editor()->cmdEnter()); }});
     m_actions.push_back(
@@ -528,10 +559,15 @@ void Monkey::chooseMenu(const QString &text)
     ADD_FAILURE() << "no menu item " << text.toStdString();
 }
 
-QString Monkey::someText()
+QString Monkey::someWord()
 {
     static const QStringList words = {u"cat"_s, u"Dog"_s, u"EMU"_s, u"rock'n-roll"_s, u"x"_s,
         u"yak"_s, u"Straße"_s, u"o'clock"_s, u"well-known"_s, u"QUIZ"_s};
+    return words.at(below(int(words.size())));
+}
+
+QString Monkey::someText()
+{
     static const QStringList odd = {u"1"_s, u"!"_s, u" "_s, u"é"_s, u"ß"_s, u"Ж"_s, u"\""_s, u"&"_s,
         u"<b>"_s, u"ﬁ"_s, u"\U0001F600"_s, u"\t"_s, u"\b"_s, u"\u0301"_s};
     const auto letters = [this](int count) {
@@ -555,7 +591,7 @@ QString Monkey::someText()
     case 5:
         return u"\b\b\b"_s;
     default:
-        return words.at(below(int(words.size())));
+        return someWord();
     }
 }
 
@@ -571,8 +607,9 @@ void Monkey::settle()
 
 QStringList Monkey::problems() const
 {
-    QStringList found = m_watcher.problems();
+    QStringList found = m_restartProblems + m_watcher.problems();
     problemsOfWindows(found);
+    problemsOfMenus(found);
     problemsOfEditor(found);
     return found;
 }
@@ -606,6 +643,31 @@ void Monkey::problemsOfWindows(QStringList &found) const
             found.append(u"an unexpected window is up: %1 '%2'"_s.arg(
                 QString::fromLatin1(widget->metaObject()->className()), widget->windowTitle()));
     }
+}
+
+void Monkey::problemsOfMenus(QStringList &found) const
+{
+    using MenuItem = MainWindowView::MenuItem;
+    const Module1 &state = *m_state;
+    const QAction *show = m_window->menuItem(MenuItem::mnuFileOptionsShow);
+    const QAction *hide = m_window->menuItem(MenuItem::mnuFileOptionsHide);
+    if (show->isChecked() == state.blnHideSplash || show->isEnabled() != state.blnHideSplash
+        || hide->isChecked() != state.blnHideSplash || hide->isEnabled() == state.blnHideSplash)
+        found.append(
+            u"the title-screen options disagree with blnHideSplash %1"_s.arg(state.blnHideSplash));
+    const QString sounds = m_window->menuItem(MenuItem::mnuOptionsSounds)->text();
+    if (sounds != (state.blnSoundOff ? u"&Turn On Sounds"_s : u"&Turn Off Sounds"_s))
+        found.append(
+            u"the sound item reads '%1' with blnSoundOff %2"_s.arg(sounds).arg(state.blnSoundOff));
+
+    // The list in play is named in the title and on the menu alike.
+    const QString prefix = u"Wordrow - by Quilbyte:  "_s;
+    const QString title = m_window->windowTitle();
+    const QString current = m_window->menuItem(MenuItem::mnuFileCurrent)->text();
+    if (!title.startsWith(prefix)
+        || current != u"(Currently: "_s + title.mid(prefix.size()).replace(u'&', u"&&"_s) + u')')
+        found.append(
+            u"the title '%1' and the menu's '%2' name different lists"_s.arg(title, current));
 }
 
 void Monkey::problemsOfEditor(QStringList &found) const

@@ -75,12 +75,14 @@ private:
     void closeBox(QWidget *window);
     void chooseMenu(QWidget *window, QAction *action);
     void chooseMenu(const QString &text);
+    QString someWord();
     QString someText();
 
     // Checks.
     void settle();
     QStringList problems() const;
     void problemsOfWindows(QStringList &found) const;
+    void problemsOfMenus(QStringList &found) const;
     void problemsOfEditor(QStringList &found) const;
 
     int below(int count) { return int(m_engine() % unsigned(count)); }
@@ -98,4 +100,5 @@ private:
     std::unique_ptr<Form1> m_window;
     RoundWatcher m_watcher;
     std::vector<Action> m_actions;
+    QStringList m_restartProblems;
 };

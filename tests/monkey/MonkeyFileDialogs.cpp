@@ -53,6 +53,7 @@ QString MonkeyFileDialogs::anyExistingList() const
 
 std::optional<QString> MonkeyFileDialogs::getOpenFileName(const Options &options)
 {
+    ++opened;
     restoreFixtures();
     record.choices = {std::nullopt};
     const QDir home(m_home);
@@ -81,6 +82,7 @@ std::optional<QString> MonkeyFileDialogs::getOpenFileName(const Options &options
 
 std::optional<QString> MonkeyFileDialogs::getSaveFileName(const Options &options)
 {
+    ++saved;
     restoreFixtures();
     record.choices = {std::nullopt};
     const QDir home(m_home);

@@ -22,6 +22,8 @@ public:
     void restoreFixtures() const;
 
     FakeFileDialogs record;
+    long long opened = 0;
+    long long saved = 0;
 
 private:
     QString anyExistingList() const;

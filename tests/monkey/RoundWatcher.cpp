@@ -149,6 +149,14 @@ void RoundWatcher::problemsOfSlots(QStringList &found) const
     }
     if (pictures != 1)
         found.append(u"%1 gallows pictures shown"_s.arg(pictures));
+    using Label = GameView::Label;
+    // "Click here to start" until the first round; the spelling lines from then on.
+    if (m_window->label(Label::lblStart)->isHidden() != m_running
+        || m_window->label(Label::lblSpell)->isHidden() == m_running
+        || m_window->label(Label::lblButtons)->isHidden() == m_running)
+        found.append(m_running
+                ? u"the start prompt or the spelling lines are wrong in a round"_s
+                : u"the start prompt or the spelling lines are wrong before a round"_s);
     if (!m_running)
         return;
 
