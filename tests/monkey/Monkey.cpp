@@ -243,6 +243,26 @@ void Monkey::addActions()
     addEditorActions();
     addTitleScreenActions();
     addHelpActions();
+    m_actions.push_back({u"resize a window"_s, 2, Where::Anywhere, [this] {
+                             // The fixed-size editor and about box cannot be resized.
+                             QList<QWidget *> resizable;
+                             for (QWidget *window : {static_cast<QWidget *>(m_window.get()),
+                                      static_cast<QWidget *>(shownWindow<frmSplash>()),
+                                      static_cast<QWidget *>(shownWindow<frmTopics>()),
+                                      static_cast<QWidget *>(shownWindow<frmManual>())}) {
+                                 if (window && window->isVisible())
+                                     resizable.append(window);
+                             }
+                             if (resizable.isEmpty())
+                                 return;
+                             QWidget *window = resizable.at(below(int(resizable.size())));
+                             if (chance(25)) {
+                                 window->showMaximized();
+                                 return;
+                             }
+                             window->showNormal();
+                             window->resize(1 + below(1000), 1 + below(800));
+                         }});
     m_actions.push_back({u"restart the program"_s, 2, Where::Anywhere, [this] { restart(); }});
     m_actions.push_back({u"activate another window"_s, 6, Where::Anywhere, [this] {
                              // In a fixed order: the application's own lists come from a hash.
@@ -291,6 +311,11 @@ void Monkey::addMainActions()
                          }});
     m_actions.push_back({u"click any letter"_s, 10, Where::Main,
         [this, main] { click(main()->cmdLetter(below(Module1::LetterCount))); }});
+    m_actions.push_back(
+        {u"Tab or Space in the main window"_s, 6, Where::Main, [this, main] {
+             key(main(),
+                 std::array{Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Space, Qt::Key_Space}[below(4)]);
+         }});
     m_actions.push_back({u"File > Load Another List (Ctrl+L)"_s, 4, Where::Main,
         [this, main] { key(main(), Qt::Key_L, Qt::ControlModifier); }});
     m_actions.push_back(
@@ -467,15 +492,22 @@ void Monkey::activate(QWidget *window)
     waitFor([watched] { return !watched || QApplication::activeWindow() == watched; });
 }
 
-// Through the window, as a real click: it lands on whatever lies at that point, and a click on a
-// window makes it the active one first.
+// Through the window, as a real click, which makes the window the active one first. Only where
+// the target can be seen: in a window made small, the point may lie outside it or on the menu
+// bar, whose overflow button would open a menu that waits for the player in a loop of its own.
 void Monkey::clickAt(QWidget *target, QPoint at, Qt::KeyboardModifiers modifiers)
 {
     QWidget *window = target->window();
+    const QPoint point = target->mapTo(window, at);
+    QWidget *hit = window->childAt(point);
+    if (!hit)
+        hit = window;
+    if (!window->rect().contains(point) || (hit != target && !target->isAncestorOf(hit)))
+        return;
     activate(window);
     if (!window->isVisible() || !window->windowHandle())
         return;
-    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, modifiers, target->mapTo(window, at));
+    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, modifiers, point);
 }
 
 void Monkey::click(QWidget *target)

@@ -12,7 +12,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // Enough for about a minute in an optimised build; the environment can ask for more or fewer.
-constexpr long long DefaultActions = 40000;
+constexpr long long DefaultActions = 60000;
 
 quint64 seedFromEnvironment()
 {
