@@ -21,7 +21,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-#include <QTextBrowser>
 #include <QWindow>
 
 #include <algorithm>
@@ -105,6 +104,7 @@ Monkey::~Monkey()
 
 void Monkey::start()
 {
+    ++m_starts;
     m_dialogs.restoreFixtures();
     m_state = std::make_unique<Module1>();
     // Started where main starts it: in the home folder, which any dialog may have moved from.
@@ -183,7 +183,7 @@ QStringList Monkey::run(long long actions)
         ++action.count;
         if (trace)
             std::cout << i << ' ' << action.name.toStdString() << std::endl;
-        const Module1 *before = m_state.get();
+        const long long startsBefore = m_starts;
         const bool soundOffBefore = m_state->blnSoundOff;
         const qsizetype played = m_player.played.size();
         const int beeps = m_player.beeps;
@@ -192,7 +192,7 @@ QStringList Monkey::run(long long actions)
         settle();
         QStringList found = problems();
         // The program's sound switch silences everything until it is turned on again.
-        if (m_state.get() == before && soundOffBefore && m_state->blnSoundOff) {
+        if (m_starts == startsBefore && soundOffBefore && m_state->blnSoundOff) {
             if (m_player.played.size() != played)
                 found.append(u"%1 played with sounds off"_s.arg(m_player.played.constLast()));
             if (m_player.beeps != beeps)

@@ -101,4 +101,5 @@ private:
     RoundWatcher m_watcher;
     std::vector<Action> m_actions;
     QStringList m_restartProblems;
+    long long m_starts = 0;
 };
