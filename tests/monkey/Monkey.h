@@ -1,0 +1,105 @@
+#pragma once
+
+#include "FakeFileSystem.h"
+#include "MonkeyFileDialogs.h"
+#include "MonkeyMessageBoxes.h"
+#include "RecordingSoundPlayer.h"
+#include "RoundWatcher.h"
+#include "SeededRandom.h"
+#include "TempDir.h"
+
+#include <QPoint>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+#include <random>
+#include <vector>
+
+class Form1;
+class Module1;
+class QAction;
+class QListWidget;
+class QWidget;
+
+// The whole program in a home folder of its own, driven by random clicks and keys on whatever
+// window is up, with every box and file dialog answered at random. One seed replays a run
+// exactly. After each action it checks what must always hold.
+class Monkey
+{
+public:
+    explicit Monkey(quint64 seed);
+    ~Monkey();
+
+    // Runs the actions one after another; stops at the first problem found. Returns the problems
+    // of that action, each naming the seed and the action.
+    QStringList run(long long actions);
+
+    // How often each kind of action ran, one line each.
+    QStringList counts() const;
+    const RoundWatcher &rounds() const { return m_watcher; }
+    bool everyKindRan() const;
+
+private:
+    enum class Where { Main, Editor, TitleScreen, Topics, About, Manual, Anywhere };
+    struct Action
+    {
+        QString name;
+        int weight;
+        Where where;
+        std::function<void()> perform;
+        long long count = 0;
+    };
+
+    void addActions();
+    void addMainActions();
+    void addEditorActions();
+    void addTitleScreenActions();
+    void addHelpActions();
+    bool isUp(Where where) const;
+    Action &pick();
+
+    // The program's life.
+    void start();
+    void restart();
+
+    // Input, as a player gives it.
+    void activate(QWidget *window);
+    void clickAt(QWidget *target, QPoint at, Qt::KeyboardModifiers modifiers = {});
+    void click(QWidget *target);
+    void clickRow(QListWidget *list, Qt::KeyboardModifiers modifiers = {});
+    void clickBackground(QWidget *window);
+    void key(QWidget *window, Qt::Key key, Qt::KeyboardModifiers modifiers = {});
+    void type(QWidget *window, const QString &text);
+    void closeBox(QWidget *window);
+    void chooseMenu(QWidget *window, QAction *action);
+    void chooseMenu(const QString &text);
+    QString someWord();
+    QString someText();
+
+    // Checks.
+    void settle();
+    QStringList problems() const;
+    void problemsOfWindows(QStringList &found) const;
+    void problemsOfMenus(QStringList &found) const;
+    void problemsOfEditor(QStringList &found) const;
+
+    int below(int count) { return int(m_engine() % unsigned(count)); }
+    bool chance(int percent) { return below(100) < percent; }
+
+    quint64 m_seed;
+    std::mt19937_64 m_engine;
+    TempDir m_dir;
+    MonkeyMessageBoxes m_messages{m_engine};
+    MonkeyFileDialogs m_dialogs{m_engine, m_dir.path()};
+    FakeFileSystem m_files{m_dir.path()};
+    RecordingSoundPlayer m_player;
+    SeededRandom m_random{m_engine};
+    std::unique_ptr<Module1> m_state;
+    std::unique_ptr<Form1> m_window;
+    RoundWatcher m_watcher;
+    std::vector<Action> m_actions;
+    QStringList m_restartProblems;
+    long long m_starts = 0;
+};

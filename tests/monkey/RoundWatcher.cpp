@@ -1,0 +1,185 @@
+#include "RoundWatcher.h"
+
+#include "Form1.h"
+#include "LetterButton.h"
+#include "Module1.h"
+#include "PictureBox.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+using namespace Qt::StringLiterals;
+
+void RoundWatcher::attach(Form1 &window, const Module1 &state)
+{
+    detach();
+    m_window = &window;
+    m_state = &state;
+    // Connected after the window's own handlers: these run once the round has reacted.
+    QObject::connect(
+        window.cmdStart(), &QPushButton::clicked, m_context.get(), [this] { started(); });
+    for (int i = 0; i < Module1::LetterCount; ++i)
+        QObject::connect(
+            window.cmdLetter(i), &QPushButton::clicked, m_context.get(), [this, i] { guessed(i); });
+}
+
+void RoundWatcher::detach()
+{
+    // The connections go with their context.
+    m_context = std::make_unique<QObject>();
+    m_window = nullptr;
+    m_state = nullptr;
+    m_running = false;
+    m_word.clear();
+    m_guessed.fill(false);
+    m_ownProblems.clear();
+}
+
+void RoundWatcher::started()
+{
+    // With no word to draw, New Word changes nothing.
+    if (m_state->strWordList.isEmpty())
+        return;
+    m_running = true;
+    m_word = m_state->strWord;
+    m_guessed.fill(false);
+    ++m_rounds;
+    if (m_word.isEmpty())
+        m_ownProblems.append(u"New Word drew an empty word"_s);
+}
+
+void RoundWatcher::guessed(int index)
+{
+    if (!m_running || won() || lost()) {
+        m_ownProblems.append(u"letter %1 was clicked with no round running"_s.arg(index));
+        return;
+    }
+    if (m_guessed.at(index))
+        m_ownProblems.append(u"letter %1 was guessed twice in one round"_s.arg(index));
+    m_guessed.at(index) = true;
+    if (won())
+        ++m_wins;
+    else if (lost())
+        ++m_losses;
+}
+
+int RoundWatcher::right() const
+{
+    const std::array<QString, Module1::LetterCount> letters = Module1::letterSet();
+    int count = 0;
+    for (const QChar c : m_word) {
+        for (int i = 0; i < Module1::LetterCount; ++i) {
+            if (m_guessed.at(i) && letters.at(i) == c)
+                ++count;
+        }
+    }
+    return count;
+}
+
+int RoundWatcher::wrong() const
+{
+    const std::array<QString, Module1::LetterCount> letters = Module1::letterSet();
+    int count = 0;
+    for (int i = 0; i < Module1::LetterCount; ++i) {
+        if (m_guessed.at(i) && !m_word.contains(letters.at(i)))
+            ++count;
+    }
+    return count;
+}
+
+QStringList RoundWatcher::problems() const
+{
+    QStringList found = m_ownProblems;
+    if (!m_window || !m_state)
+        return found;
+    const Module1 &state = *m_state;
+
+    // The bounds hold whatever happened.
+    if (state.intRight < 0 || state.intRight > state.strWord.size())
+        found.append(u"intRight %1 outside 0..%2"_s.arg(state.intRight).arg(state.strWord.size()));
+    if (state.intWrong < 0 || state.intWrong > 6)
+        found.append(u"intWrong %1 outside 0..6"_s.arg(state.intWrong));
+    if (state.intHang < 0 || state.intHang > 8 || state.intHang == 6)
+        found.append(u"intHang %1 is no picture the game shows"_s.arg(state.intHang));
+
+    if (m_running) {
+        const qint16 hang = won() ? 8 : lost() ? 7 : qint16(wrong());
+        if (state.strWord != m_word)
+            found.append(
+                u"the word changed from %1 to %2 within a round"_s.arg(m_word, state.strWord));
+        if (state.intRight != right() || state.intWrong != wrong() || state.intHang != hang)
+            found.append(u"word %1: right/wrong/hang %2/%3/%4, expected %5/%6/%7"_s.arg(m_word)
+                             .arg(state.intRight)
+                             .arg(state.intWrong)
+                             .arg(state.intHang)
+                             .arg(right())
+                             .arg(wrong())
+                             .arg(hang));
+    }
+    problemsOfLetters(found);
+    problemsOfSlots(found);
+    return found;
+}
+
+void RoundWatcher::problemsOfLetters(QStringList &found) const
+{
+    const bool playing = m_running && !won() && !lost();
+    for (int i = 0; i < Module1::LetterCount; ++i) {
+        const bool expected = playing && !m_guessed.at(i);
+        if (m_window->cmdLetter(i)->isEnabled() != expected)
+            found.append(u"letter button %1 (%2) is %3"_s.arg(i)
+                             .arg(m_state->strLetters.at(i))
+                             .arg(expected ? u"disabled"_s : u"enabled"_s));
+        if (m_window->cmdLetter(i)->accessibleName() != m_state->strLetters.at(i))
+            found.append(u"letter button %1 shows %2"_s.arg(i).arg(
+                m_window->cmdLetter(i)->accessibleName()));
+    }
+}
+
+void RoundWatcher::problemsOfSlots(QStringList &found) const
+{
+    int pictures = 0;
+    for (int i = 0; i < 9; ++i) {
+        if (!m_window->imgHang(i)->isHidden()) {
+            ++pictures;
+            if (i != m_state->intHang)
+                found.append(
+                    u"gallows picture %1 shown for intHang %2"_s.arg(i).arg(m_state->intHang));
+        }
+    }
+    if (pictures != 1)
+        found.append(u"%1 gallows pictures shown"_s.arg(pictures));
+    using Label = GameView::Label;
+    // "Click here to start" until the first round; the spelling lines from then on.
+    if (m_window->label(Label::lblStart)->isHidden() != m_running
+        || m_window->label(Label::lblSpell)->isHidden() == m_running
+        || m_window->label(Label::lblButtons)->isHidden() == m_running)
+        found.append(m_running
+                ? u"the start prompt or the spelling lines are wrong in a round"_s
+                : u"the start prompt or the spelling lines are wrong before a round"_s);
+    if (!m_running)
+        return;
+
+    const std::array<QString, Module1::LetterCount> letters = Module1::letterSet();
+    const bool over = won() || lost();
+    for (int i = 0; i < Module1::SlotCount; ++i) {
+        QLabel *slot = m_window->lblPick(i);
+        const bool shown = i < m_word.size();
+        if (slot->isHidden() == shown) {
+            found.append(u"slot %1 %2 for a word of %3 characters"_s.arg(i)
+                             .arg(shown ? u"hidden"_s : u"shown"_s)
+                             .arg(m_word.size()));
+            continue;
+        }
+        if (!shown)
+            continue;
+        const QString character = m_word.mid(i, 1);
+        bool known = false;
+        for (int l = 0; l < Module1::LetterCount; ++l)
+            known = known || (m_guessed.at(l) && letters.at(l) == character);
+        // A lost round tells the word below the slots, not in them.
+        if (slot->text() != (known ? character : QString()))
+            found.append(u"slot %1 shows '%2' for %3 in %4%5"_s.arg(i).arg(
+                slot->text(), character, m_word, over ? u" (round over)"_s : QString()));
+    }
+}
