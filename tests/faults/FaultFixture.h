@@ -95,7 +95,7 @@ protected:
     // Quits and starts again in the same folder.
     void restart()
     {
-        window = std::make_unique<Form1>(state, Platform{messages, dialogs, files, player, random});
+        quit();
         start();
     }
     // A fresh program, not started yet.
