@@ -85,7 +85,8 @@ private:
     void problemsOfMenus(QStringList &found) const;
     void problemsOfEditor(QStringList &found) const;
 
-    int below(int count) { return int(m_engine() % unsigned(count)); }
+    // A window shrunk to a sliver leaves some widgets with no width or height.
+    int below(int count) { return count > 0 ? int(m_engine() % unsigned(count)) : 0; }
     bool chance(int percent) { return below(100) < percent; }
 
     quint64 m_seed;
