@@ -1,13 +1,6 @@
-#include "FakeFileDialogs.h"
-#include "FakeFileSystem.h"
-#include "FakeMessageBoxes.h"
-#include "Form1.h"
 #include "LetterButton.h"
-#include "Module1.h"
 #include "PictureBox.h"
-#include "RecordingSoundPlayer.h"
-#include "ScriptedRandom.h"
-#include "TempDir.h"
+#include "ProgramFixture.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -29,44 +22,39 @@ namespace {
 constexpr QRgb Peach = 0xFFFFE0C0;
 constexpr QRgb Silver = 0xFFC0C0C0;
 
-class MainWindowTest : public ::testing::Test
+class MainWindowTest : public ProgramFixture
 {
 protected:
-    MainWindowTest()
-    {
-        files.current = dir.path();
-        random.runOn = true;
-        player.hasCard = false;
-    }
+    MainWindowTest() { player.hasCard = false; }
 
     // Starts the program on a list of the given words and shows the window at its restored size.
     void startWith(const QByteArray &listFile)
     {
         dir.write(u"wordrow.wdr"_s, listFile);
-        window.Form_Load();
-        window.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        window->Form_Load();
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     }
 
     void click(QPushButton *button) { QTest::mouseClick(button, Qt::LeftButton); }
     void guess(QChar c)
     {
         const int index = c == u'\'' ? 26 : c == u'-' ? 27 : c.unicode() - u'A';
-        click(window.cmdLetter(index));
+        click(window->cmdLetter(index));
     }
     QString slots() const
     {
         QString shown;
         for (int i = 0; i < 15; ++i) {
-            if (window.lblPick(i)->isVisible())
-                shown += window.lblPick(i)->text().isEmpty() ? u"_"_s : window.lblPick(i)->text();
+            if (window->lblPick(i)->isVisible())
+                shown += window->lblPick(i)->text().isEmpty() ? u"_"_s : window->lblPick(i)->text();
         }
         return shown;
     }
     int visiblePicture() const
     {
         for (int i = 0; i < 9; ++i) {
-            if (window.imgHang(i)->isVisible())
+            if (window->imgHang(i)->isVisible())
                 return i;
         }
         return -1;
@@ -77,15 +65,6 @@ protected:
         const QImage face = button->grab().toImage();
         return face.pixel(2, face.height() / 2);
     }
-
-    TempDir dir;
-    Module1 state;
-    FakeMessageBoxes messages;
-    FakeFileDialogs dialogs;
-    FakeFileSystem files{QString()};
-    RecordingSoundPlayer player;
-    ScriptedRandom random;
-    Form1 window{state, Platform{messages, dialogs, files, player, random}};
 };
 
 } // namespace
@@ -95,25 +74,25 @@ TEST_F(MainWindowTest, opensWithItsControlsInTheirFirstStateAndTheListNamed)
     startWith("\"CAT\"\r\n");
 
     const QString list = dir.filePath(u"wordrow.wdr"_s);
-    EXPECT_EQ(window.windowTitle(), u"Wordrow - by Quilbyte:  "_s + list);
-    EXPECT_EQ(window.menuItem(MenuItem::mnuFileCurrent)->text(), u"(Currently: "_s + list + u')');
-    EXPECT_EQ(window.innerArea()->size(), QSize(634, 354));
-    EXPECT_EQ(window.innerArea()->palette().color(QPalette::Window), QColor(224, 224, 224));
+    EXPECT_EQ(window->windowTitle(), u"Wordrow - by Quilbyte:  "_s + list);
+    EXPECT_EQ(window->menuItem(MenuItem::mnuFileCurrent)->text(), u"(Currently: "_s + list + u')');
+    EXPECT_EQ(window->innerArea()->size(), QSize(634, 354));
+    EXPECT_EQ(window->innerArea()->palette().color(QPalette::Window), QColor(224, 224, 224));
 
-    EXPECT_TRUE(window.label(Label::lblStart)->isVisible());
-    EXPECT_EQ(window.label(Label::lblStart)->text(), u"Click here to start:  "_s);
-    EXPECT_TRUE(window.label(Label::lblWin)->isVisible());
-    EXPECT_TRUE(window.label(Label::lblWin)->text().isEmpty());
-    EXPECT_FALSE(window.label(Label::lblSpell)->isVisible());
-    EXPECT_FALSE(window.label(Label::lblButtons)->isVisible());
+    EXPECT_TRUE(window->label(Label::lblStart)->isVisible());
+    EXPECT_EQ(window->label(Label::lblStart)->text(), u"Click here to start:  "_s);
+    EXPECT_TRUE(window->label(Label::lblWin)->isVisible());
+    EXPECT_TRUE(window->label(Label::lblWin)->text().isEmpty());
+    EXPECT_FALSE(window->label(Label::lblSpell)->isVisible());
+    EXPECT_FALSE(window->label(Label::lblButtons)->isVisible());
     EXPECT_EQ(slots(), QString());
     EXPECT_EQ(visiblePicture(), 0);
-    EXPECT_EQ(window.imgHang(0)->accessibleName(), window.imgHang(0)->toolTip());
+    EXPECT_EQ(window->imgHang(0)->accessibleName(), window->imgHang(0)->toolTip());
 
-    EXPECT_TRUE(window.cmdStart()->isDefault());
-    EXPECT_EQ(window.cmdStart()->text(), u"&New Word"_s);
+    EXPECT_TRUE(window->cmdStart()->isDefault());
+    EXPECT_EQ(window->cmdStart()->text(), u"&New Word"_s);
     for (int i = 0; i < 28; ++i) {
-        QPushButton *letter = window.cmdLetter(i);
+        QPushButton *letter = window->cmdLetter(i);
         EXPECT_FALSE(letter->isEnabled()) << i;
         EXPECT_EQ(
             letter->toolTip(), u"Click one of these buttons to choose a letter for the word."_s);
@@ -121,103 +100,103 @@ TEST_F(MainWindowTest, opensWithItsControlsInTheirFirstStateAndTheListNamed)
         // Disabled, yet peach: the colour does not fade with the state.
         EXPECT_EQ(faceColor(letter), Peach) << i;
     }
-    EXPECT_EQ(window.cmdLetter(26)->text(), u"'"_s);
-    EXPECT_EQ(window.cmdLetter(27)->text(), u"-"_s);
+    EXPECT_EQ(window->cmdLetter(26)->text(), u"'"_s);
+    EXPECT_EQ(window->cmdLetter(27)->text(), u"-"_s);
 }
 
 TEST_F(MainWindowTest, laysOutTheRestoredWindowInPixelsOfFifteenTwips)
 {
     startWith("\"CAT\"\r\n");
     // 634 x 354 pixels are 9510 x 5310 twips.
-    EXPECT_EQ(window.cmdLetter(0)->geometry(), QRect(0, 312, 23, 17));
-    EXPECT_EQ(window.cmdLetter(1)->x(), 23);
-    EXPECT_EQ(window.cmdLetter(27)->geometry().right(), 633);
-    EXPECT_EQ(window.cmdStart()->geometry(), QRect(547, 259, 68, 25));
-    EXPECT_EQ(window.lblPick(0)->geometry(), QRect(27, 259, 35, 35));
-    EXPECT_EQ(window.lblPick(1)->x(), 65);
-    EXPECT_EQ(window.imgHang(0)->geometry(), QRect(221, 25, 192, 233));
-    EXPECT_EQ(window.label(Label::lblStart)->pos(), QPoint(547, 159));
+    EXPECT_EQ(window->cmdLetter(0)->geometry(), QRect(0, 312, 23, 17));
+    EXPECT_EQ(window->cmdLetter(1)->x(), 23);
+    EXPECT_EQ(window->cmdLetter(27)->geometry().right(), 633);
+    EXPECT_EQ(window->cmdStart()->geometry(), QRect(547, 259, 68, 25));
+    EXPECT_EQ(window->lblPick(0)->geometry(), QRect(27, 259, 35, 35));
+    EXPECT_EQ(window->lblPick(1)->x(), 65);
+    EXPECT_EQ(window->imgHang(0)->geometry(), QRect(221, 25, 192, 233));
+    EXPECT_EQ(window->label(Label::lblStart)->pos(), QPoint(547, 159));
     // "From these letters" is centred, and wide enough for its text in any font.
-    QLabel *buttons = window.label(Label::lblButtons);
+    QLabel *buttons = window->label(Label::lblButtons);
     EXPECT_EQ(buttons->y(), 331);
     EXPECT_NEAR(buttons->geometry().center().x(), 317, 1);
     EXPECT_GE(buttons->width(), buttons->sizeHint().width());
     EXPECT_GE(buttons->width(), 89);
-    EXPECT_EQ(window.label(Label::lblSpell)->pos(), QPoint(26, 242));
+    EXPECT_EQ(window->label(Label::lblSpell)->pos(), QPoint(26, 242));
 }
 
 TEST_F(MainWindowTest, followsEverySizeChangeAndSurvivesTinyOnes)
 {
     startWith("\"CAT\"\r\n");
-    window.resize(150, 200);
+    window->resize(150, 200);
     QCoreApplication::processEvents();
-    const QRect narrowPicture = window.imgHang(0)->geometry();
+    const QRect narrowPicture = window->imgHang(0)->geometry();
     EXPECT_LT(narrowPicture.left(), 0);
-    EXPECT_NEAR(narrowPicture.center().x(), window.innerArea()->width() / 2, 1);
+    EXPECT_NEAR(narrowPicture.center().x(), window->innerArea()->width() / 2, 1);
 
-    window.resize(1, 1);
+    window->resize(1, 1);
     QCoreApplication::processEvents();
-    window.showMinimized();
+    window->showMinimized();
     QCoreApplication::processEvents();
-    window.showNormal();
-    window.resize(1280, 900);
+    window->showNormal();
+    window->resize(1280, 900);
     QCoreApplication::processEvents();
-    EXPECT_EQ(window.cmdStart()->x(), window.innerArea()->width() - 87);
+    EXPECT_EQ(window->cmdStart()->x(), window->innerArea()->width() - 87);
 }
 
 TEST_F(MainWindowTest, playsAWholeWinAndAWholeLossThroughTheWindow)
 {
     startWith("\"CAT\"\r\n");
-    click(window.cmdStart());
+    click(window->cmdStart());
     EXPECT_EQ(slots(), u"___"_s);
-    EXPECT_FALSE(window.label(Label::lblStart)->isVisible());
-    EXPECT_TRUE(window.label(Label::lblSpell)->isVisible());
-    EXPECT_TRUE(window.cmdLetter(0)->isEnabled());
+    EXPECT_FALSE(window->label(Label::lblStart)->isVisible());
+    EXPECT_TRUE(window->label(Label::lblSpell)->isVisible());
+    EXPECT_TRUE(window->cmdLetter(0)->isEnabled());
 
     guess(u'C');
     EXPECT_EQ(slots(), u"C__"_s);
-    EXPECT_EQ(faceColor(window.cmdLetter(2)), Silver);
-    EXPECT_FALSE(window.cmdLetter(2)->isEnabled());
-    EXPECT_FALSE(window.label(Label::lblWin)->text().isEmpty());
-    EXPECT_EQ(window.lblPick(0)->accessibleName(), u"Letter 1: C"_s);
+    EXPECT_EQ(faceColor(window->cmdLetter(2)), Silver);
+    EXPECT_FALSE(window->cmdLetter(2)->isEnabled());
+    EXPECT_FALSE(window->label(Label::lblWin)->text().isEmpty());
+    EXPECT_EQ(window->lblPick(0)->accessibleName(), u"Letter 1: C"_s);
     guess(u'X');
     EXPECT_EQ(visiblePicture(), 1);
     guess(u'A');
     guess(u'T');
     EXPECT_EQ(slots(), u"CAT"_s);
     EXPECT_EQ(visiblePicture(), 8);
-    EXPECT_EQ(window.label(Label::lblSpell)->text(), u"You spelled this word:"_s);
+    EXPECT_EQ(window->label(Label::lblSpell)->text(), u"You spelled this word:"_s);
     EXPECT_EQ(player.beeps, 1);
     for (int i = 0; i < 28; ++i)
-        EXPECT_FALSE(window.cmdLetter(i)->isEnabled()) << i;
+        EXPECT_FALSE(window->cmdLetter(i)->isEnabled()) << i;
 
-    click(window.cmdStart());
+    click(window->cmdStart());
     EXPECT_EQ(slots(), u"___"_s);
     EXPECT_EQ(visiblePicture(), 0);
     for (const QChar c : u"BDEFGH"_s)
         guess(c);
     EXPECT_EQ(visiblePicture(), 7);
-    EXPECT_EQ(window.label(Label::lblSpell)->text(), u"The word was CAT"_s);
+    EXPECT_EQ(window->label(Label::lblSpell)->text(), u"The word was CAT"_s);
     EXPECT_EQ(player.beeps, 2);
     // After a loss the used letters stay silver and the others peach, all disabled.
-    EXPECT_EQ(faceColor(window.cmdLetter(1)), Silver);
-    EXPECT_EQ(faceColor(window.cmdLetter(0)), Peach);
-    EXPECT_FALSE(window.cmdLetter(0)->isEnabled());
+    EXPECT_EQ(faceColor(window->cmdLetter(1)), Silver);
+    EXPECT_EQ(faceColor(window->cmdLetter(0)), Peach);
+    EXPECT_FALSE(window->cmdLetter(0)->isEnabled());
 }
 
 TEST_F(MainWindowTest, drawsTheButtonOverTheSlotsItReachesAndTheRemarkOverThePicture)
 {
     startWith("\"ABCDEFGHIJKLMNO\"\r\n");
-    click(window.cmdStart());
+    click(window->cmdStart());
     guess(u'Q');
 
-    QWidget *inner = window.innerArea();
-    const QRect overlap = window.lblPick(13)->geometry() & window.cmdStart()->geometry();
+    QWidget *inner = window->innerArea();
+    const QRect overlap = window->lblPick(13)->geometry() & window->cmdStart()->geometry();
     ASSERT_FALSE(overlap.isEmpty());
-    EXPECT_EQ(inner->childAt(overlap.center()), window.cmdStart());
+    EXPECT_EQ(inner->childAt(overlap.center()), window->cmdStart());
 
-    QLabel *remark = window.label(Label::lblWin);
-    const QRect onPicture = remark->geometry() & window.imgHang(1)->geometry();
+    QLabel *remark = window->label(Label::lblWin);
+    const QRect onPicture = remark->geometry() & window->imgHang(1)->geometry();
     ASSERT_FALSE(onPicture.isEmpty());
     EXPECT_EQ(inner->childAt(onPicture.center()), remark);
 }
@@ -225,62 +204,62 @@ TEST_F(MainWindowTest, drawsTheButtonOverTheSlotsItReachesAndTheRemarkOverThePic
 TEST_F(MainWindowTest, enterStartsAWordAnywhereButTypingALetterGuessesNothing)
 {
     startWith("\"CAT\"\r\n");
-    window.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
 
-    QTest::keyClick(&window, Qt::Key_Return);
+    QTest::keyClick(window.get(), Qt::Key_Return);
     EXPECT_EQ(state.strWord, u"CAT"_s);
-    window.cmdLetter(0)->setFocus();
-    QTest::keyClick(window.cmdLetter(0), Qt::Key_C);
-    QTest::keyClick(window.cmdLetter(0), Qt::Key_C, Qt::AltModifier);
+    window->cmdLetter(0)->setFocus();
+    QTest::keyClick(window->cmdLetter(0), Qt::Key_C);
+    QTest::keyClick(window->cmdLetter(0), Qt::Key_C, Qt::AltModifier);
     EXPECT_EQ(slots(), u"___"_s);
     EXPECT_EQ(state.intWrong, 0);
 
     // Space on a focused button guesses, so the game can be played from the keyboard alone.
-    QTest::keyClick(window.cmdLetter(0), Qt::Key_Space);
+    QTest::keyClick(window->cmdLetter(0), Qt::Key_Space);
     EXPECT_EQ(slots(), u"_A_"_s);
-    QTest::keyClick(window.cmdLetter(0), Qt::Key_Enter);
+    QTest::keyClick(window->cmdLetter(0), Qt::Key_Enter);
     EXPECT_EQ(slots(), u"___"_s);
 }
 
 TEST_F(MainWindowTest, answeringNoToTheQuitQuestionKeepsTheRound)
 {
     startWith("\"CAT\"\r\n");
-    click(window.cmdStart());
+    click(window->cmdStart());
     guess(u'A');
 
     messages.answers = {Answer::No};
-    window.mnuFileExit()->trigger();
-    EXPECT_TRUE(window.isVisible());
+    window->mnuFileExit()->trigger();
+    EXPECT_TRUE(window->isVisible());
     messages.answers = {Answer::No};
-    EXPECT_FALSE(window.close());
+    EXPECT_FALSE(window->close());
     EXPECT_EQ(messages.shown.size(), 2);
     EXPECT_EQ(slots(), u"_A_"_s);
     EXPECT_EQ(state.strWord, u"CAT"_s);
 
     messages.answers = {Answer::Yes};
-    EXPECT_TRUE(window.close());
+    EXPECT_TRUE(window->close());
 }
 
 TEST_F(MainWindowTest, loadingAListMidRoundKeepsTheWordOnScreen)
 {
     startWith("\"CAT\"\r\n");
-    click(window.cmdStart());
+    click(window->cmdStart());
     guess(u'C');
 
     const QString other = dir.write(u"week & more.wdr"_s, "\"DOG\"\r\n");
     dialogs.choices = {other};
-    window.menuItem(MenuItem::mnuFileCurrent)->trigger();
+    window->menuItem(MenuItem::mnuFileCurrent)->trigger();
 
     EXPECT_EQ(slots(), u"C__"_s);
     EXPECT_EQ(state.strWord, u"CAT"_s);
-    EXPECT_EQ(window.windowTitle(), u"Wordrow - by Quilbyte:  "_s + other);
+    EXPECT_EQ(window->windowTitle(), u"Wordrow - by Quilbyte:  "_s + other);
     // The '&' of the name is shown, not taken as an access key.
-    EXPECT_EQ(window.menuItem(MenuItem::mnuFileCurrent)->text(),
+    EXPECT_EQ(window->menuItem(MenuItem::mnuFileCurrent)->text(),
         u"(Currently: "_s + QString(other).replace(u"&"_s, u"&&"_s) + u')');
     guess(u'A');
     guess(u'T');
-    click(window.cmdStart());
+    click(window->cmdStart());
     EXPECT_EQ(state.strWord, u"DOG"_s);
 }
 
@@ -307,7 +286,7 @@ TEST_F(MainWindowTest, offersTheFileAndHelpMenusInTheirOrder)
                       walk(action->menu(), indent + u"  "_s);
               }
           };
-    for (QAction *top : window.menuBar()->actions()) {
+    for (QAction *top : window->menuBar()->actions()) {
         entries.append(top->text());
         walk(top->menu(), u"  "_s);
     }
@@ -340,23 +319,23 @@ TEST_F(MainWindowTest, offersTheFileAndHelpMenusInTheirOrder)
             u"  &About Wordrow"_s,
         }));
 
-    window.menuItem(MenuItem::mnuOptionsSounds)->trigger();
-    EXPECT_EQ(window.menuItem(MenuItem::mnuOptionsSounds)->text(), u"&Turn On Sounds"_s);
-    window.menuItem(MenuItem::mnuFileOptionsHide)->trigger();
-    EXPECT_TRUE(window.menuItem(MenuItem::mnuFileOptionsHide)->isChecked());
-    EXPECT_FALSE(window.menuItem(MenuItem::mnuFileOptionsHide)->isEnabled());
-    EXPECT_TRUE(window.menuItem(MenuItem::mnuFileOptionsShow)->isEnabled());
+    window->menuItem(MenuItem::mnuOptionsSounds)->trigger();
+    EXPECT_EQ(window->menuItem(MenuItem::mnuOptionsSounds)->text(), u"&Turn On Sounds"_s);
+    window->menuItem(MenuItem::mnuFileOptionsHide)->trigger();
+    EXPECT_TRUE(window->menuItem(MenuItem::mnuFileOptionsHide)->isChecked());
+    EXPECT_FALSE(window->menuItem(MenuItem::mnuFileOptionsHide)->isEnabled());
+    EXPECT_TRUE(window->menuItem(MenuItem::mnuFileOptionsShow)->isEnabled());
     EXPECT_TRUE(state.blnHideSplash);
 }
 
 TEST_F(MainWindowTest, showsWordsFromAListAsPlainTextNeverAsMarkup)
 {
     startWith("\"<B>X</B>\"\r\n");
-    click(window.cmdStart());
+    click(window->cmdStart());
     for (const QChar c : u"QRSTUV"_s)
         guess(c);
-    QLabel *spell = window.label(Label::lblSpell);
+    QLabel *spell = window->label(Label::lblSpell);
     EXPECT_EQ(spell->textFormat(), Qt::PlainText);
     EXPECT_EQ(spell->text(), u"The word was <B>X</B>"_s);
-    EXPECT_TRUE(window.lblPick(0)->toolTip().contains(u"&lt;B&gt;"_s));
+    EXPECT_TRUE(window->lblPick(0)->toolTip().contains(u"&lt;B&gt;"_s));
 }
