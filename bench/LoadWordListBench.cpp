@@ -1,7 +1,7 @@
 // Loading a word list against a baseline that only reads the same file's bytes twice.
-#include "BuiltInWords.h"
-#include "Module1.h"
-#include "WordListFile.h"
+#include "core/GameState.h"
+#include "wordlists/BuiltInWords.h"
+#include "wordlists/WordListFile.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -21,7 +21,7 @@ public:
     ListFiles()
     {
         defaultList = m_dir.filePath(u"wordrow.wdr"_s);
-        WordListFile::WriteWordList(defaultList, BuiltInWords::words());
+        WordListFile::write(defaultList, BuiltInWords::words());
 
         std::mt19937 engine(2024);
         std::uniform_int_distribution<int> length(4, 12);
@@ -34,7 +34,7 @@ public:
             words.append(word);
         }
         largeList = m_dir.filePath(u"large.wdr"_s);
-        WordListFile::WriteWordList(largeList, words);
+        WordListFile::write(largeList, words);
     }
 
     QString defaultList;
@@ -71,13 +71,13 @@ void BM_ReadBytesTwice(benchmark::State &state)
 void BM_LoadWordList(benchmark::State &state)
 {
     const QString &path = pathFor(state);
-    Module1 module;
+    GameState module;
     for (auto _ : state) {
-        WordListFile::LoadWordList(module, path);
-        benchmark::DoNotOptimize(module.strWordList.size());
+        WordListFile::load(module, path);
+        benchmark::DoNotOptimize(module.words.size());
     }
     state.SetBytesProcessed(state.iterations() * QFile(path).size());
-    state.counters["words"] = double(module.strWordList.size());
+    state.counters["words"] = double(module.words.size());
 }
 
 } // namespace

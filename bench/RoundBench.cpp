@@ -1,11 +1,11 @@
 // Whole rounds, won and lost, through the round logic with a window that shows nothing.
-#include "ClockRandom.h"
-#include "GameRound.h"
-#include "GameView.h"
-#include "Module1.h"
-#include "SoundPlayback.h"
-#include "SoundPlayer.h"
-#include "SteadyClock.h"
+#include "core/ClockRandom.h"
+#include "core/GameState.h"
+#include "core/SteadyClock.h"
+#include "game/GameRound.h"
+#include "game/GameView.h"
+#include "platform/SoundPlayer.h"
+#include "sound/SoundPlayback.h"
 
 #include <QTemporaryDir>
 
@@ -19,16 +19,16 @@ class NullView final : public GameView
 {
 public:
     void setLabelVisible(Label, bool) override { }
-    void setLabelCaption(Label, const QString &) override { }
-    int lblWinWidth() const override { return 1500; }
-    void setLblWinLeft(int) override { }
+    void setLabelText(Label, const QString &) override { }
+    int remarkWidth() const override { return 1500; }
+    void setRemarkLeft(int) override { }
     int innerWidth() const override { return 9504; }
-    void setPickVisible(int, bool) override { }
-    void setPickCaption(int, const QString &) override { }
-    void setPickToolTip(int, const QString &) override { }
+    void setSlotVisible(int, bool) override { }
+    void setSlotText(int, const QString &) override { }
+    void setSlotToolTip(int, const QString &) override { }
     void setLetterEnabled(int, bool) override { }
-    void setLetterBackColor(int, quint32) override { }
-    void showHangPicture(int) override { }
+    void setLetterColor(int, quint32) override { }
+    void showGallowsPicture(int) override { }
 };
 
 class NullPlayer final : public SoundPlayer
@@ -43,12 +43,12 @@ public:
 // Plays rounds on two words to their end: every letter of the word, or six that are not in it.
 void playRounds(benchmark::State &state, bool toWin)
 {
-    Module1 module;
-    module.strLetters = Module1::letterSet();
-    module.strWordList = {u"BECOME"_s, u"JUMPING"_s};
-    module.blnSoundCard = true;
+    GameState module;
+    module.letters = GameState::letterSet();
+    module.words = {u"BECOME"_s, u"JUMPING"_s};
+    module.soundCardFound = true;
     const QTemporaryDir home; // an empty home: no sound file to find
-    module.varHomeDir = home.path();
+    module.homeDir = home.path();
     NullView view;
     NullPlayer player;
     SoundPlayback sound(module, player);
@@ -57,16 +57,16 @@ void playRounds(benchmark::State &state, bool toWin)
     GameRound round(module, view, random, sound);
 
     for (auto _ : state) {
-        round.cmdStart_Click();
+        round.startRound();
         int misses = 0;
-        for (qint16 i = 0; i < Module1::LetterCount && module.intHang < 7; ++i) {
-            const bool inWord = module.strWord.contains(module.strLetters[i]);
+        for (qint16 i = 0; i < GameState::LetterCount && module.gallowsPicture < 7; ++i) {
+            const bool inWord = module.word.contains(module.letters[i]);
             if (inWord == toWin || (!toWin && misses++ < 6))
-                round.cmdLetter_Click(i);
+                round.guess(i);
         }
-        benchmark::DoNotOptimize(module.intHang);
+        benchmark::DoNotOptimize(module.gallowsPicture);
     }
-    if (module.intHang != (toWin ? 8 : 7))
+    if (module.gallowsPicture != (toWin ? 8 : 7))
         state.SkipWithError("the round did not end as intended");
 }
 

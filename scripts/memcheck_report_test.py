@@ -53,7 +53,7 @@ def report(*errors, counts=(), suppressed=(), finished=True):
     )
 
 
-OUR_FRAME = frame("Form1::createControls()", BINARY, f"{REPO}/src/game", "Form1.cpp", 106)
+OUR_FRAME = frame("MainWindow::createControls()", BINARY, f"{REPO}/src/app", "MainWindow.cpp", 106)
 
 
 class MemcheckReportTest(unittest.TestCase):
@@ -86,7 +86,7 @@ class MemcheckReportTest(unittest.TestCase):
             )
         )
         self.assertEqual(status, 1, out)
-        self.assertIn("* Form1::createControls() (/work/repo/src/game/Form1.cpp:106)", out)
+        self.assertIn("* MainWindow::createControls() (/work/repo/src/app/MainWindow.cpp:106)", out)
 
     def test_frames_outside_our_source_and_binary_are_not_ours(self):
         elsewhere = [

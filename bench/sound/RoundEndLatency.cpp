@@ -3,12 +3,12 @@
 // output with parec, timing the first sound sample against the click. Prints one line per round
 // and the median; needs a running audio server.
 
-#include "AudioPlayer.h"
-#include "FakeGameView.h"
-#include "GameRound.h"
-#include "Module1.h"
-#include "ScriptedRandom.h"
-#include "SoundPlayback.h"
+#include "core/GameState.h"
+#include "game/GameRound.h"
+#include "sound/AudioPlayer.h"
+#include "sound/SoundPlayback.h"
+#include "support/FakeGameView.h"
+#include "support/ScriptedRandom.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -103,13 +103,13 @@ int main(int argc, char *argv[])
         = QString::fromLocal8Bit(pactl.readAllStandardOutput()).trimmed() + u".monitor"_s;
 
     QTemporaryDir home;
-    Module1 state;
-    state.varHomeDir = home.path();
-    state.strLetters = Module1::letterSet();
-    state.strWordList = {u"A"};
+    GameState state;
+    state.homeDir = home.path();
+    state.letters = GameState::letterSet();
+    state.words = {u"A"};
     AudioPlayer player([] {}, {QStringLiteral(WORDROW_SOUND_OUTPUT_DIR)});
-    state.blnSoundCard = player.isSoundCardEnabled();
-    if (!state.blnSoundCard) {
+    state.soundCardFound = player.isSoundCardEnabled();
+    if (!state.soundCardFound) {
         std::fprintf(stderr, "Qt finds no audio output\n");
         return 2;
     }
@@ -127,14 +127,14 @@ int main(int argc, char *argv[])
     QTest::qWait(500);
     std::vector<double> latencies;
     for (int i = 0; i < Rounds; ++i) {
-        round.cmdStart_Click();
+        round.startRound();
         // Each sound plays out before the next round, so its start is heard in silence.
         static_cast<void>(
             QTest::qWaitFor([&player] { return player.nowPlaying().isEmpty(); }, 5000));
         QTest::qWait(300);
         listener.drain();
         const double click = listener.now();
-        round.cmdLetter_Click(0); // the word is "A": the round is won
+        round.guess(0); // the word is "A": the round is won
         const double heard = listener.firstLoudSample(3000);
         if (heard < 0) {
             std::printf("round %2d: not heard within 3 s\n", i + 1);

@@ -1,10 +1,10 @@
-#include "GameRound.h"
+#include "game/GameRound.h"
 
-#include "GameView.h"
-#include "Module1.h"
-#include "RandomSource.h"
-#include "RoundTexts.h"
-#include "SoundPlayback.h"
+#include "core/GameState.h"
+#include "core/RandomSource.h"
+#include "game/GameView.h"
+#include "game/RoundTexts.h"
+#include "sound/SoundPlayback.h"
 
 #include <algorithm>
 #include <cmath>
@@ -17,7 +17,7 @@ constexpr qint16 LostPicture = 7;
 constexpr qint16 WonPicture = 8;
 } // namespace
 
-GameRound::GameRound(Module1 &state, GameView &view, RandomSource &random, SoundPlayback &sound)
+GameRound::GameRound(GameState &state, GameView &view, RandomSource &random, SoundPlayback &sound)
     : m_state(state)
     , m_view(view)
     , m_random(random)
@@ -25,43 +25,43 @@ GameRound::GameRound(Module1 &state, GameView &view, RandomSource &random, Sound
 {
 }
 
-void GameRound::cmdStart_Click()
+void GameRound::startRound()
 {
     // With nothing to draw there is no round to start; the screen stays as it was.
-    if (m_state.strWordList.isEmpty())
+    if (m_state.words.isEmpty())
         return;
 
-    m_state.intRight = 0;
-    m_state.intWrong = 0;
-    m_view.setLabelVisible(Label::lblStart, false);
-    m_view.setLabelCaption(Label::lblWin, QString());
-    showHangPicture(0);
-    for (int i = 0; i < Module1::LetterCount; ++i) {
+    m_state.hits = 0;
+    m_state.misses = 0;
+    m_view.setLabelVisible(Label::Prompt, false);
+    m_view.setLabelText(Label::Remark, QString());
+    showGallowsPicture(0);
+    for (int i = 0; i < GameState::LetterCount; ++i) {
         m_view.setLetterEnabled(i, true);
-        m_view.setLetterBackColor(i, RoundTexts::availableColor);
+        m_view.setLetterColor(i, RoundTexts::availableColor);
     }
 
     drawWord();
-    m_state.strLastWord = m_state.strWord;
+    m_state.lastWord = m_state.word;
 
-    for (int i = 0; i < Module1::SlotCount; ++i) {
-        m_view.setPickVisible(i, false);
-        m_view.setPickCaption(i, QString());
+    for (int i = 0; i < GameState::SlotCount; ++i) {
+        m_view.setSlotVisible(i, false);
+        m_view.setSlotText(i, QString());
     }
     for (int i = 0; i < shownSlotCount(); ++i) {
-        m_view.setPickVisible(i, true);
-        m_view.setPickToolTip(i, RoundTexts::slotToolTip.toString());
+        m_view.setSlotVisible(i, true);
+        m_view.setSlotToolTip(i, RoundTexts::slotToolTip.toString());
     }
 
-    m_view.setLabelCaption(Label::lblSpell, RoundTexts::spellCaption.toString());
-    m_view.setLabelVisible(Label::lblSpell, true);
-    m_view.setLabelCaption(Label::lblButtons, RoundTexts::buttonsCaption.toString());
-    m_view.setLabelVisible(Label::lblButtons, true);
+    m_view.setLabelText(Label::Spelling, RoundTexts::spellCaption.toString());
+    m_view.setLabelVisible(Label::Spelling, true);
+    m_view.setLabelText(Label::LettersHeading, RoundTexts::buttonsCaption.toString());
+    m_view.setLabelVisible(Label::LettersHeading, true);
 }
 
 void GameRound::drawWord()
 {
-    const WordList &list = m_state.strWordList;
+    const WordList &list = m_state.words;
     const auto drawOne = [&] {
         return list.at(RandomSource::indexFor(m_random.draw(), int(list.size()))).toString();
     };
@@ -69,125 +69,125 @@ void GameRound::drawWord()
 
     // Draw until the word differs from the last round's. A list with no other word (one word, or
     // the same word throughout) would never end that loop: it takes a single draw instead.
-    if (!list.containsOtherThan(m_state.strLastWord)) {
-        m_state.strWord = drawOne();
+    if (!list.containsOtherThan(m_state.lastWord)) {
+        m_state.word = drawOne();
         return;
     }
-    while (m_state.strWord == m_state.strLastWord)
-        m_state.strWord = drawOne();
+    while (m_state.word == m_state.lastWord)
+        m_state.word = drawOne();
 }
 
-void GameRound::cmdLetter_Click(qint16 Index)
+void GameRound::guess(int letter)
 {
-    if (Index < 0 || Index >= Module1::LetterCount)
+    if (letter < 0 || letter >= GameState::LetterCount)
         return;
 
-    m_view.setLetterBackColor(Index, RoundTexts::usedColor);
-    m_view.setLetterEnabled(Index, false);
+    m_view.setLetterColor(letter, RoundTexts::usedColor);
+    m_view.setLetterEnabled(letter, false);
 
-    const QString &letter = m_state.strLetters[Index];
-    const qint16 before = m_state.intRight;
-    const QStringView word = m_state.strWord;
+    const QString &character = m_state.letters[letter];
+    const qint16 before = m_state.hits;
+    const QStringView word = m_state.word;
     for (qsizetype p = 0; p < word.size(); ++p) {
-        if (word.mid(p, 1) == letter) {
-            if (p < Module1::SlotCount)
-                m_view.setPickCaption(int(p), letter);
-            ++m_state.intRight;
+        if (word.mid(p, 1) == character) {
+            if (p < GameState::SlotCount)
+                m_view.setSlotText(int(p), character);
+            ++m_state.hits;
         }
     }
 
-    if (m_state.intRight == before) {
-        ++m_state.intWrong;
-        if (m_state.intWrong > LossThreshold)
+    if (m_state.hits == before) {
+        ++m_state.misses;
+        if (m_state.misses > LossThreshold)
             lose();
         else
             miss();
     } else {
-        showRemark(RoundTexts::hitRemarks, m_state.strLastHitRemark);
+        showRemark(RoundTexts::hitRemarks, m_state.lastHitRemark);
     }
 
-    if (m_state.strWord.size() == m_state.intRight)
+    if (m_state.word.size() == m_state.hits)
         win();
 }
 
 void GameRound::miss()
 {
-    showRemark(RoundTexts::missRemarks, m_state.strLastMissRemark);
-    showHangPicture(m_state.intWrong);
+    showRemark(RoundTexts::missRemarks, m_state.lastMissRemark);
+    showGallowsPicture(m_state.misses);
 }
 
 void GameRound::lose()
 {
     playEndSound(RoundTexts::loseSounds);
-    showRemark(RoundTexts::loseRemarks, m_state.strLastLoseRemark);
+    showRemark(RoundTexts::loseRemarks, m_state.lastLoseRemark);
     disableLetters();
-    showHangPicture(LostPicture);
-    m_view.setLabelCaption(Label::lblSpell, RoundTexts::lossSpellPrefix + m_state.strWord);
-    m_view.setLabelCaption(Label::lblButtons, QString());
+    showGallowsPicture(LostPicture);
+    m_view.setLabelText(Label::Spelling, RoundTexts::lossSpellPrefix + m_state.word);
+    m_view.setLabelText(Label::LettersHeading, QString());
     setShownSlotToolTips(RoundTexts::lossToolTipPrefix);
 }
 
 void GameRound::win()
 {
-    showHangPicture(WonPicture);
+    showGallowsPicture(WonPicture);
     playEndSound(RoundTexts::winSounds);
-    showRemark(RoundTexts::winRemarks, m_state.strLastWinRemark);
+    showRemark(RoundTexts::winRemarks, m_state.lastWinRemark);
     disableLetters();
-    m_view.setLabelCaption(Label::lblSpell, RoundTexts::winSpellCaption.toString());
+    m_view.setLabelText(Label::Spelling, RoundTexts::winSpellCaption.toString());
     setShownSlotToolTips(RoundTexts::winToolTipPrefix);
 }
 
 void GameRound::showRemark(std::span<const QStringView> table, QString &lastShown)
 {
     m_random.reseed();
-    m_view.setLabelVisible(Label::lblWin, false);
+    m_view.setLabelVisible(Label::Remark, false);
     QStringView drawn;
     do {
         drawn = table[RandomSource::indexFor(m_random.draw(), int(table.size()))];
     } while (drawn == lastShown);
-    m_view.setLabelCaption(Label::lblWin, drawn.toString());
+    m_view.setLabelText(Label::Remark, drawn.toString());
     lastShown = drawn.toString();
 
-    const int labelWidth = m_view.lblWinWidth();
+    const int labelWidth = m_view.remarkWidth();
     const double r = m_random.draw();
     const int innerWidth = m_view.innerWidth();
-    m_view.setLblWinLeft(int(std::floor((innerWidth - labelWidth) * r + 1)));
-    m_view.setLabelVisible(Label::lblWin, true);
+    m_view.setRemarkLeft(int(std::floor((innerWidth - labelWidth) * r + 1)));
+    m_view.setLabelVisible(Label::Remark, true);
 }
 
 void GameRound::playEndSound(std::span<const QStringView> table)
 {
-    if (m_state.blnSoundOff)
+    if (m_state.soundsOff)
         return;
-    if (!m_state.blnSoundCard) {
-        m_sound.Beep();
+    if (!m_state.soundCardFound) {
+        m_sound.beep();
         return;
     }
     m_random.reseed();
-    m_sound.PlaySound(table[RandomSource::indexFor(m_random.draw(), int(table.size()))]);
+    m_sound.play(table[RandomSource::indexFor(m_random.draw(), int(table.size()))]);
 }
 
 void GameRound::disableLetters()
 {
-    for (int i = 0; i < Module1::LetterCount; ++i)
+    for (int i = 0; i < GameState::LetterCount; ++i)
         m_view.setLetterEnabled(i, false);
 }
 
-void GameRound::showHangPicture(qint16 index)
+void GameRound::showGallowsPicture(qint16 index)
 {
-    m_view.showHangPicture(index);
-    m_state.intHang = index;
+    m_view.showGallowsPicture(index);
+    m_state.gallowsPicture = index;
 }
 
 void GameRound::setShownSlotToolTips(QStringView prefix)
 {
-    const QString toolTip = prefix + m_state.strWord.toUpper() + u'.';
+    const QString toolTip = prefix + m_state.word.toUpper() + u'.';
     for (int i = 0; i < shownSlotCount(); ++i)
-        m_view.setPickToolTip(i, toolTip);
+        m_view.setSlotToolTip(i, toolTip);
 }
 
 int GameRound::shownSlotCount() const
 {
     // The loader keeps words to the slots there are; a word set by other means shows no more.
-    return std::min(int(m_state.strWord.size()), int(Module1::SlotCount));
+    return std::min(int(m_state.word.size()), int(GameState::SlotCount));
 }

@@ -6,21 +6,21 @@
 #include <span>
 
 class GameView;
-class Module1;
+class GameState;
 class RandomSource;
 class SoundPlayback;
 
 // One round of the game: drawing a word, evaluating guesses, and telling the main window what to
-// show. The state it works on lives in Module1.
+// show. The state it works on lives in GameState.
 class GameRound
 {
 public:
-    GameRound(Module1 &state, GameView &view, RandomSource &random, SoundPlayback &sound);
+    GameRound(GameState &state, GameView &view, RandomSource &random, SoundPlayback &sound);
 
     // "New Word": starts a round from any state.
-    void cmdStart_Click();
-    // A letter button: guesses strLetters(Index).
-    void cmdLetter_Click(qint16 Index);
+    void startRound();
+    // A letter button: guesses letters[letter].
+    void guess(int letter);
 
 private:
     void drawWord();
@@ -30,11 +30,11 @@ private:
     void showRemark(std::span<const QStringView> table, QString &lastShown);
     void playEndSound(std::span<const QStringView> table);
     void disableLetters();
-    void showHangPicture(qint16 index);
+    void showGallowsPicture(qint16 index);
     void setShownSlotToolTips(QStringView prefix);
     int shownSlotCount() const;
 
-    Module1 &m_state;
+    GameState &m_state;
     GameView &m_view;
     RandomSource &m_random;
     SoundPlayback &m_sound;

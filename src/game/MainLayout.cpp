@@ -1,4 +1,4 @@
-#include "MainLayout.h"
+#include "game/MainLayout.h"
 
 #include <cmath>
 
@@ -19,9 +19,9 @@ std::optional<MainLayout> MainLayout::forInnerSize(double W, double H, double bu
         layout.slots[i] = QRectF((slotSize + 50) * i + 400, slotTop, slotSize, slotSize);
 
     layout.start = QRectF(W - 1300, letterTop - 270 - slotSize, StartWidth, StartHeight);
-    layout.lblStart = QRectF(W - 1300, layout.start.top() - 1500, LblStartWidth, LblStartHeight);
-    layout.lblSpell = QPointF(SpellLeft, slotTop - 252);
-    layout.lblButtons = QRectF((W - buttonsLabelWidth) / 2, H - ButtonsLabelHeight - 100,
+    layout.prompt = QRectF(W - 1300, layout.start.top() - 1500, PromptWidth, PromptHeight);
+    layout.spelling = QPointF(SpellLeft, slotTop - 252);
+    layout.lettersHeading = QRectF((W - buttonsLabelWidth) / 2, H - ButtonsLabelHeight - 100,
         buttonsLabelWidth, ButtonsLabelHeight);
     layout.picture = QRectF((W - PictureWidth) / 2, 380, PictureWidth, PictureHeight);
     return layout;

@@ -15,8 +15,8 @@ struct MainLayout
     static constexpr double LetterHeight = 252;
     static constexpr double StartWidth = 1020;
     static constexpr double StartHeight = 372;
-    static constexpr double LblStartWidth = 852;
-    static constexpr double LblStartHeight = 1452;
+    static constexpr double PromptWidth = 852;
+    static constexpr double PromptHeight = 1452;
     static constexpr double ButtonsLabelWidth = 1332;
     static constexpr double ButtonsLabelHeight = 252;
     static constexpr double PictureWidth = 2892;
@@ -27,9 +27,9 @@ struct MainLayout
     std::array<QRectF, 28> letters;
     std::array<QRectF, 15> slots;
     QRectF start;
-    QRectF lblStart;
-    QPointF lblSpell; // the label sizes itself; only its place is set
-    QRectF lblButtons;
+    QRectF prompt;
+    QPointF spelling; // the label sizes itself; only its place is set
+    QRectF lettersHeading;
     QRectF picture;
 
     // Nothing while the window is too narrow for a letter button (W < 4, as when minimized).

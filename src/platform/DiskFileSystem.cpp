@@ -1,4 +1,4 @@
-#include "DiskFileSystem.h"
+#include "platform/DiskFileSystem.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "QtFileDialogs.h"
+#include "platform/QtFileDialogs.h"
 
 #include <QApplication>
 #include <QDir>

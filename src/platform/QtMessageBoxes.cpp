@@ -1,4 +1,4 @@
-#include "QtMessageBoxes.h"
+#include "platform/QtMessageBoxes.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,6 +1,6 @@
-#include "AudioPlayer.h"
+#include "sound/AudioPlayer.h"
 
-#include "SoundWorker.h"
+#include "sound/SoundWorker.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>

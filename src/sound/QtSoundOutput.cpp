@@ -1,6 +1,6 @@
-#include "QtSoundOutput.h"
+#include "sound/QtSoundOutput.h"
 
-#include "WavFile.h"
+#include "sound/WavFile.h"
 
 #include <QAudioDevice>
 #include <QAudioFormat>

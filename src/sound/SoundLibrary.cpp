@@ -1,4 +1,4 @@
-#include "SoundLibrary.h"
+#include "sound/SoundLibrary.h"
 
 #include <QDir>
 #include <QFileInfo>

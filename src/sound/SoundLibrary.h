@@ -1,6 +1,6 @@
 #pragma once
 
-#include "WavFile.h"
+#include "sound/WavFile.h"
 
 #include <QDateTime>
 #include <QHash>

@@ -1,25 +1,25 @@
-#include "SoundPlayback.h"
+#include "sound/SoundPlayback.h"
 
-#include "Module1.h"
-#include "SoundPlayer.h"
+#include "core/GameState.h"
+#include "platform/SoundPlayer.h"
 
 #include <QDir>
 #include <QFileInfo>
 
-SoundPlayback::SoundPlayback(const Module1 &state, SoundPlayer &player)
+SoundPlayback::SoundPlayback(const GameState &state, SoundPlayer &player)
     : m_state(state)
     , m_player(player)
 {
 }
 
-void SoundPlayback::PlaySound(QStringView name)
+void SoundPlayback::play(QStringView name)
 {
-    if (m_state.blnSoundOff || !m_state.blnSoundCard)
+    if (m_state.soundsOff || !m_state.soundCardFound)
         return;
-    m_player.setFileName(soundFilePath(m_state.varHomeDir, name));
+    m_player.setFileName(soundFilePath(m_state.homeDir, name));
 }
 
-void SoundPlayback::Beep()
+void SoundPlayback::beep()
 {
     m_player.beep();
 }

@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringView>
 
-class Module1;
+class GameState;
 class SoundPlayer;
 
 // The one way the game plays a sound: by a name such as "\Laser.wav", looked up in the home
@@ -11,16 +11,16 @@ class SoundPlayer;
 class SoundPlayback
 {
 public:
-    SoundPlayback(const Module1 &state, SoundPlayer &player);
+    SoundPlayback(const GameState &state, SoundPlayer &player);
 
-    void PlaySound(QStringView name);
-    void Beep();
+    void play(QStringView name);
+    void beep();
 
     // The file a sound name stands for in a directory. The leading backslash is the separator, and
     // the letter case of the name is ignored: callers spell the same sound differently.
     static QString soundFilePath(const QString &directory, QStringView name);
 
 private:
-    const Module1 &m_state;
+    const GameState &m_state;
     SoundPlayer &m_player;
 };

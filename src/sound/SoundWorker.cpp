@@ -1,7 +1,7 @@
-#include "SoundWorker.h"
+#include "sound/SoundWorker.h"
 
-#include "SoundOutput.h"
-#include "WavFile.h"
+#include "sound/SoundOutput.h"
+#include "sound/WavFile.h"
 
 #include <QDir>
 #include <QLibrary>

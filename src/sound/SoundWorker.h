@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SoundLibrary.h"
+#include "sound/SoundLibrary.h"
 
 #include <QMutex>
 #include <QObject>

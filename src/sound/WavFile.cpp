@@ -1,4 +1,4 @@
-#include "WavFile.h"
+#include "sound/WavFile.h"
 
 #include <QFile>
 #include <QFileInfo>

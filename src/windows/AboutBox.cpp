@@ -1,6 +1,6 @@
-#include "AboutBox.h"
+#include "windows/AboutBox.h"
 
-#include "RandomSource.h"
+#include "core/RandomSource.h"
 
 #include <QStringList>
 
@@ -9,14 +9,15 @@
 
 using namespace Qt::StringLiterals;
 
-AboutBox::AboutBox(const Module1 &state, AboutView &view, SoundPlayer &player, RandomSource &random)
+AboutBox::AboutBox(
+    const GameState &state, AboutBoxView &view, SoundPlayer &player, RandomSource &random)
     : m_view(view)
     , m_random(random)
     , m_sound(state, player)
 {
 }
 
-void AboutBox::Form_Click()
+void AboutBox::backgroundClicked()
 {
     // Nothing hides a bear, so this shows the left one, then the right one, then changes nothing.
     if (!m_view.bearVisible(Side::Left))
@@ -65,9 +66,9 @@ void AboutBox::speak(Side side)
     m_view.setCommentVisible(side, true);
 }
 
-void AboutBox::Form_Unload()
+void AboutBox::close()
 {
-    m_sound.PlaySound(u"\\sound560.wav");
+    m_sound.play(u"\\sound560.wav");
 }
 
 QString AboutBox::aboutText()

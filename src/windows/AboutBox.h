@@ -1,11 +1,11 @@
 #pragma once
 
-#include "AboutView.h"
-#include "SoundPlayback.h"
+#include "sound/SoundPlayback.h"
+#include "windows/AboutBoxView.h"
 
 #include <QString>
 
-class Module1;
+class GameState;
 class RandomSource;
 class SoundPlayer;
 
@@ -15,15 +15,14 @@ class SoundPlayer;
 class AboutBox
 {
 public:
-    using Side = AboutView::Side;
+    using Side = AboutBoxView::Side;
 
-    AboutBox(const Module1 &state, AboutView &view, SoundPlayer &player, RandomSource &random);
+    AboutBox(const GameState &state, AboutBoxView &view, SoundPlayer &player, RandomSource &random);
 
-    void Form_Click();
-    void imgBearL_Click() { bearClicked(Side::Left); }
-    void imgBearR_Click() { bearClicked(Side::Right); }
+    void backgroundClicked();
+    void bearClicked(Side side);
     // However the box goes; nothing here keeps it open.
-    void Form_Unload();
+    void close();
 
     // The text of the box: ten lines, each ended by CR LF.
     static QString aboutText();
@@ -38,11 +37,10 @@ public:
     static constexpr double CommentGap = 50;
 
 private:
-    void bearClicked(Side side);
     void jump(Side side);
     void speak(Side side);
 
-    AboutView &m_view;
+    AboutBoxView &m_view;
     RandomSource &m_random;
     SoundPlayback m_sound;
 };

@@ -1,27 +1,29 @@
 #pragma once
 
-#include <QString>
-#include <QStringList>
+#include "sound/SoundPlayback.h"
+#include "windows/HelpTopicTexts.h"
 
-class Module1;
+#include <array>
 
-// What the help window shows, built into the program: eight numbered titles, each with a text
-// of one or more paragraphs.
+class GameState;
+class HelpTopicsView;
+class SoundPlayer;
+
+// The help window's steps: filling it when it opens, showing a chosen topic, the closing sound.
 class HelpTopics
 {
 public:
-    static constexpr int Count = 8;
+    HelpTopics(const GameState &state, HelpTopicsView &view, SoundPlayer &player);
 
-    // The titles as the contents list shows them, numbers included.
-    static QStringList titles();
-    // Empty for a position outside 0..Count-1.
-    static QString title(int position);
-    // The topic's paragraphs, in order.
-    static QStringList paragraphs(int position);
-    // The paragraphs separated by one empty line in CR LF line ends, nothing before the first or
-    // after the last.
-    static QString text(int position);
+    // Fills the window as it opens.
+    void open();
+    // A position outside the list (nothing selected) changes nothing.
+    void showTopic(int position);
+    void close();
 
-    // Replaces every topic text of the shared state with a freshly built one.
-    static void fillTopicText(Module1 &state);
+private:
+    HelpTopicsView &m_view;
+    SoundPlayback m_sound;
+    // Built afresh at every opening.
+    std::array<QString, HelpTopicTexts::Count> m_texts;
 };

@@ -1,13 +1,13 @@
-#include "TitleScreen.h"
+#include "windows/TitleScreen.h"
 
-#include "FileMenu.h"
-#include "FileSystem.h"
-#include "MainWindowView.h"
-#include "Module1.h"
-#include "SettingsFile.h"
+#include "core/GameState.h"
+#include "game/MainWindowView.h"
+#include "game/MenuCaptions.h"
+#include "platform/FileSystem.h"
+#include "wordlists/SettingsFile.h"
 
 TitleScreen::TitleScreen(
-    Module1 &state, TitleScreenView &view, MainWindowView &mainWindow, FileSystem &files)
+    GameState &state, TitleScreenView &view, MainWindowView &mainWindow, FileSystem &files)
     : m_state(state)
     , m_view(view)
     , m_mainWindow(mainWindow)
@@ -15,7 +15,7 @@ TitleScreen::TitleScreen(
 {
 }
 
-void TitleScreen::Form_Click()
+void TitleScreen::backgroundClicked()
 {
     m_view.showBear(m_view.isBearVisible(Side::Left) ? Side::Right : Side::Left);
 }
@@ -25,7 +25,7 @@ void TitleScreen::Form_Click()
 void TitleScreen::bearClicked(Side side)
 {
     const bool left = side == Side::Left;
-    m_view.showHangPicture(side, left ? LeftPicture : RightPicture);
+    m_view.showGallowsPicture(side, left ? LeftPicture : RightPicture);
     const Side other = left ? Side::Right : Side::Left;
     const double makerTop = m_view.makerLineTop();
     m_view.setBearTop(other,
@@ -33,22 +33,22 @@ void TitleScreen::bearClicked(Side side)
                                           : makerTop);
 }
 
-void TitleScreen::imgTitle_Click()
+void TitleScreen::titleClicked()
 {
-    if (m_view.hangPicture(Side::Left) == LeftPicture
-        && m_view.hangPicture(Side::Right) == RightPicture) {
+    if (m_view.shownGallowsPicture(Side::Left) == LeftPicture
+        && m_view.shownGallowsPicture(Side::Right) == RightPicture) {
         m_view.showDedication();
     }
 }
 
-void TitleScreen::Form_Unload()
+void TitleScreen::close()
 {
     if (m_view.isHideTicked()) {
-        m_files.setCurrent(m_state.varHomeDir);
+        m_files.setCurrent(m_state.homeDir);
         // Line 1 is kept as it is; the setting and the menu change only once the file says so.
-        if (SettingsFile::setHideSplash(m_state, true)) {
-            FileMenu::showTitleScreenOption(m_mainWindow, true);
-            FileMenu::showStartupList(m_mainWindow, m_state.varHomeDir);
+        if (SettingsFile::setHideTitleScreen(m_state, true)) {
+            MenuCaptions::showTitleScreenOption(m_mainWindow, true);
+            MenuCaptions::showStartupList(m_mainWindow, m_state.homeDir);
         }
     }
     // Whatever became of the file, the game goes on.

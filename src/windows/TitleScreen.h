@@ -1,10 +1,10 @@
 #pragma once
 
-#include "TitleScreenView.h"
+#include "windows/TitleScreenView.h"
 
 class FileSystem;
 class MainWindowView;
-class Module1;
+class GameState;
 
 // The rules of the title screen: the bears' little play, the dedication it uncovers, and what
 // closing records before the game's window shows.
@@ -18,19 +18,16 @@ public:
     static constexpr int RightPicture = 7;
 
     TitleScreen(
-        Module1 &state, TitleScreenView &view, MainWindowView &mainWindow, FileSystem &files);
+        GameState &state, TitleScreenView &view, MainWindowView &mainWindow, FileSystem &files);
 
-    void Form_Click();
-    void imgBearLeft_Click() { bearClicked(Side::Left); }
-    void imgBearRight_Click() { bearClicked(Side::Right); }
-    void imgTitle_Click();
+    void backgroundClicked();
+    void bearClicked(Side side);
+    void titleClicked();
     // Any way of closing; it cannot be cancelled.
-    void Form_Unload();
+    void close();
 
 private:
-    void bearClicked(Side side);
-
-    Module1 &m_state;
+    GameState &m_state;
     TitleScreenView &m_view;
     MainWindowView &m_mainWindow;
     FileSystem &m_files;

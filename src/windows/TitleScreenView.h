@@ -19,8 +19,8 @@ public:
     virtual double titleTop() const = 0;
 
     // The gallows picture a picture area shows, or -1 while it is empty.
-    virtual int hangPicture(Side side) const = 0;
-    virtual void showHangPicture(Side side, int index) = 0;
+    virtual int shownGallowsPicture(Side side) const = 0;
+    virtual void showGallowsPicture(Side side, int index) = 0;
     virtual void showDedication() = 0;
 
     virtual bool isHideTicked() const = 0;

@@ -1,4 +1,4 @@
-#include "BuiltInWords.h"
+#include "wordlists/BuiltInWords.h"
 
 QStringList BuiltInWords::words()
 {

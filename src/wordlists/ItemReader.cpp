@@ -1,4 +1,4 @@
-#include "ItemReader.h"
+#include "wordlists/ItemReader.h"
 
 namespace {
 bool isLineEnd(char c)

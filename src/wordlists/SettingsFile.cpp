@@ -1,8 +1,8 @@
-#include "SettingsFile.h"
+#include "wordlists/SettingsFile.h"
 
-#include "ItemReader.h"
-#include "Module1.h"
-#include "WholeFile.h"
+#include "core/GameState.h"
+#include "wordlists/ItemReader.h"
+#include "wordlists/WholeFile.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -51,7 +51,7 @@ SettingsFile::StartupSettings SettingsFile::parse(QByteArrayView bytes)
     if (!item.isEmpty())
         settings.startupList = QFile::decodeName(item.toByteArray());
     if (reader.next(item))
-        settings.hideSplash = item == TrueItem;
+        settings.hideTitleScreen = item == TrueItem;
     return settings;
 }
 
@@ -77,7 +77,7 @@ bool SettingsFile::canStorePath(QByteArrayView path)
     return !path.contains('"') && !path.contains('\r') && !path.contains('\n');
 }
 
-std::optional<QByteArray> SettingsFile::format(QByteArrayView line1, bool hideSplash)
+std::optional<QByteArray> SettingsFile::format(QByteArrayView line1, bool hideTitleScreen)
 {
     if (!canStorePath(line1))
         return std::nullopt;
@@ -85,45 +85,45 @@ std::optional<QByteArray> SettingsFile::format(QByteArrayView line1, bool hideSp
     bytes += '"';
     bytes += line1;
     bytes += "\"\r\n";
-    bytes += hideSplash ? TrueItem : FalseItem;
+    bytes += hideTitleScreen ? TrueItem : FalseItem;
     bytes += "\r\n";
     return bytes;
 }
 
-bool SettingsFile::write(const QString &homeDir, QByteArrayView line1, bool hideSplash)
+bool SettingsFile::write(const QString &homeDir, QByteArrayView line1, bool hideTitleScreen)
 {
-    const std::optional<QByteArray> bytes = format(line1, hideSplash);
+    const std::optional<QByteArray> bytes = format(line1, hideTitleScreen);
     return bytes && WholeFile::write(path(homeDir), *bytes);
 }
 
 bool SettingsFile::writeStartupList(
-    const QString &homeDir, const QString &listPath, bool hideSplash)
+    const QString &homeDir, const QString &listPath, bool hideTitleScreen)
 {
-    return write(homeDir, QFile::encodeName(listPath), hideSplash);
+    return write(homeDir, QFile::encodeName(listPath), hideTitleScreen);
 }
 
-bool SettingsFile::rewriteKeepingLine1(const QString &homeDir, bool hideSplash)
+bool SettingsFile::rewriteKeepingLine1(const QString &homeDir, bool hideTitleScreen)
 {
     const std::optional<QByteArray> bytes = readSettingsBytes(homeDir);
     if (!bytes)
         return false;
     const std::optional<QByteArray> line1 = firstItem(*bytes);
     if (line1)
-        return write(homeDir, *line1, hideSplash);
-    return writeDefaultStartupList(homeDir, hideSplash);
+        return write(homeDir, *line1, hideTitleScreen);
+    return writeDefaultStartupList(homeDir, hideTitleScreen);
 }
 
-bool SettingsFile::writeDefaultStartupList(const QString &homeDir, bool hideSplash)
+bool SettingsFile::writeDefaultStartupList(const QString &homeDir, bool hideTitleScreen)
 {
     const QByteArray path = QFile::encodeName(defaultListPath(homeDir));
     return write(
-        homeDir, canStorePath(path) ? QByteArrayView(path) : QByteArrayView(""), hideSplash);
+        homeDir, canStorePath(path) ? QByteArrayView(path) : QByteArrayView(""), hideTitleScreen);
 }
 
-bool SettingsFile::setHideSplash(Module1 &state, bool hide)
+bool SettingsFile::setHideTitleScreen(GameState &state, bool hide)
 {
-    if (!rewriteKeepingLine1(state.varHomeDir, hide))
+    if (!rewriteKeepingLine1(state.homeDir, hide))
         return false;
-    state.blnHideSplash = hide;
+    state.hideTitleScreen = hide;
     return true;
 }

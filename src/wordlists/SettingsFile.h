@@ -7,7 +7,7 @@
 
 #include <optional>
 
-class Module1;
+class GameState;
 
 // The settings file in the home directory: two lines, the quoted path of the start-up list and
 // #TRUE# or #FALSE# for leaving out the title screen. Paths are kept as the file system's bytes.
@@ -20,7 +20,7 @@ public:
     struct StartupSettings
     {
         QString startupList;
-        bool hideSplash = false;
+        bool hideTitleScreen = false;
     };
 
     static QString path(const QString &homeDir);
@@ -40,19 +40,20 @@ public:
 
     // Each writer replaces the whole file atomically and says whether it did. A path holding a
     // double quote or a line break cannot be stored and is never written.
-    static bool write(const QString &homeDir, QByteArrayView line1, bool hideSplash);
+    static bool write(const QString &homeDir, QByteArrayView line1, bool hideTitleScreen);
     // The two lines as written; nullopt for a first line that cannot be stored.
-    static std::optional<QByteArray> format(QByteArrayView line1, bool hideSplash);
-    static bool writeStartupList(const QString &homeDir, const QString &listPath, bool hideSplash);
+    static std::optional<QByteArray> format(QByteArrayView line1, bool hideTitleScreen);
+    static bool writeStartupList(
+        const QString &homeDir, const QString &listPath, bool hideTitleScreen);
     // Names the default list: by its full path, or where that holds a double quote by an empty
     // item, which reads as the same list.
-    static bool writeDefaultStartupList(const QString &homeDir, bool hideSplash);
+    static bool writeDefaultStartupList(const QString &homeDir, bool hideTitleScreen);
     // Rewrites line 2 and keeps line 1 byte for byte. A settings file that has gone missing or
     // empty gets the default list as line 1; one that exists but cannot be read is left alone.
-    static bool rewriteKeepingLine1(const QString &homeDir, bool hideSplash);
+    static bool rewriteKeepingLine1(const QString &homeDir, bool hideTitleScreen);
 
-    // Records the title-screen setting; blnHideSplash changes only once the file says so too.
-    static bool setHideSplash(Module1 &state, bool hide);
+    // Records the title-screen setting; hideTitleScreen changes only once the file says so too.
+    static bool setHideTitleScreen(GameState &state, bool hide);
 
     static bool canStorePath(QByteArrayView path);
 };

@@ -1,4 +1,4 @@
-#include "TextEncoding.h"
+#include "wordlists/TextEncoding.h"
 
 #include <QStringDecoder>
 

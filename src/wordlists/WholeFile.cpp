@@ -1,4 +1,4 @@
-#include "WholeFile.h"
+#include "wordlists/WholeFile.h"
 
 #include <QFile>
 #include <QFileInfo>

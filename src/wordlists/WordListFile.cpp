@@ -1,9 +1,9 @@
-#include "WordListFile.h"
+#include "wordlists/WordListFile.h"
 
-#include "ItemReader.h"
-#include "Module1.h"
-#include "TextEncoding.h"
-#include "WholeFile.h"
+#include "core/GameState.h"
+#include "wordlists/ItemReader.h"
+#include "wordlists/TextEncoding.h"
+#include "wordlists/WholeFile.h"
 
 #include <algorithm>
 #include <optional>
@@ -45,7 +45,7 @@ WordList WordListFile::parseWords(QByteArrayView bytes)
     return words;
 }
 
-WordListFile::LoadResult WordListFile::LoadWordList(Module1 &state, const QString &path)
+WordListFile::LoadResult WordListFile::load(GameState &state, const QString &path)
 {
     const std::optional<QByteArray> bytes = WholeFile::read(path, MaxFileSize);
     if (!bytes)
@@ -53,7 +53,7 @@ WordListFile::LoadResult WordListFile::LoadWordList(Module1 &state, const QStrin
     WordList words = parseWords(*bytes);
     if (words.isEmpty())
         return LoadResult::NoUsableWords;
-    state.strWordList.swap(words);
+    state.words.swap(words);
     return LoadResult::Loaded;
 }
 
@@ -80,7 +80,7 @@ std::optional<QByteArray> WordListFile::format(const QStringList &words)
     return bytes;
 }
 
-bool WordListFile::WriteWordList(const QString &path, const QStringList &words)
+bool WordListFile::write(const QString &path, const QStringList &words)
 {
     const std::optional<QByteArray> bytes = format(words);
     return bytes && WholeFile::write(path, *bytes);

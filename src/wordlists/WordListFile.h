@@ -1,6 +1,6 @@
 #pragma once
 
-#include "WordList.h"
+#include "core/WordList.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -9,7 +9,7 @@
 
 #include <optional>
 
-class Module1;
+class GameState;
 
 // Word-list files: one quoted word per line, CR LF line ends.
 class WordListFile
@@ -21,16 +21,19 @@ public:
     // Far beyond any real list; a larger file is refused rather than read into memory.
     static constexpr qint64 MaxFileSize = 256 * 1024 * 1024;
 
+    // The filter of every file dialog that chooses a list.
+    static constexpr QStringView DialogFilter = u"Wordrow Files(*.wdr)|*.wdr";
+
     enum class LoadResult { Loaded, Unreadable, NoUsableWords };
 
     // Replaces the list in play with the file's words. On any failure the list in play is kept as
     // it was: a file that cannot be read, or one without a single usable word.
-    static LoadResult LoadWordList(Module1 &state, const QString &path);
+    static LoadResult load(GameState &state, const QString &path);
 
     // Writes the words atomically, replacing any file at the path. Refuses (and writes nothing)
     // when a word could not be read back as it is: a quote, a line break, a lone surrogate, or
     // too long.
-    static bool WriteWordList(const QString &path, const QStringList &words);
+    static bool write(const QString &path, const QStringList &words);
 
     // The usable words of a file's contents: items of at most MaxWordLength characters, in file
     // order, at most MaxWords of them.

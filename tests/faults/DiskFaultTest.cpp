@@ -1,7 +1,8 @@
-#include "FaultFixture.h"
-#include "FileMenu.h"
-#include "frmNewWords.h"
-#include "frmSplash.h"
+#include "editor/WordListEditorDialog.h"
+#include "faults/FaultFixture.h"
+#include "game/FileCommands.h"
+#include "game/MenuCaptions.h"
+#include "windows/TitleScreenDialog.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -30,37 +31,37 @@ protected:
     }
     void closeTitleScreen(bool tickHide)
     {
-        frmSplash *splash = window->titleScreen();
+        TitleScreenDialog *splash = window->titleScreen();
         ASSERT_TRUE(splash);
-        splash->chkHideSplash()->setChecked(tickHide);
-        QTest::mouseClick(splash->cmdOK(), Qt::LeftButton);
+        splash->hideCheckBox()->setChecked(tickHide);
+        QTest::mouseClick(splash->okButton(), Qt::LeftButton);
         ASSERT_TRUE(QTest::qWaitFor([this] { return window->isVisible(); }));
     }
     void expectTitleScreenSetting(bool hide)
     {
-        EXPECT_EQ(state.blnHideSplash, hide);
-        EXPECT_EQ(window->menuItem(MenuItem::mnuFileOptionsHide)->isChecked(), hide);
-        EXPECT_EQ(window->menuItem(MenuItem::mnuFileOptionsHide)->isEnabled(), !hide);
-        EXPECT_EQ(window->menuItem(MenuItem::mnuFileOptionsShow)->isChecked(), !hide);
+        EXPECT_EQ(state.hideTitleScreen, hide);
+        EXPECT_EQ(window->menuItem(MenuItem::HideTitleScreen)->isChecked(), hide);
+        EXPECT_EQ(window->menuItem(MenuItem::HideTitleScreen)->isEnabled(), !hide);
+        EXPECT_EQ(window->menuItem(MenuItem::ShowTitleScreen)->isChecked(), !hide);
     }
-    frmNewWords *editorWithWords(const QStringList &words)
+    WordListEditorDialog *editorWithWords(const QStringList &words)
     {
-        window->mnuFileNew_Click();
-        frmNewWords *editor = window->newWordsWindow();
+        window->showWordListEditor();
+        WordListEditorDialog *editor = window->wordListEditor();
         EXPECT_TRUE(editor);
         if (!editor)
             return nullptr;
         for (const QString &word : words) {
-            QTest::keyClicks(editor->txtWord(), word);
-            QTest::keyClick(editor->txtWord(), Qt::Key_Return);
+            QTest::keyClicks(editor->wordEdit(), word);
+            QTest::keyClick(editor->wordEdit(), Qt::Key_Return);
         }
-        EXPECT_EQ(editor->lstWords()->count(), words.size());
+        EXPECT_EQ(editor->wordList()->count(), words.size());
         return editor;
     }
-    void save(frmNewWords *editor, const QString &name)
+    void save(WordListEditorDialog *editor, const QString &name)
     {
         dialogs.choices.append(home + u'/' + name);
-        QTest::mouseClick(editor->cmdSave(), Qt::LeftButton);
+        QTest::mouseClick(editor->saveButton(), Qt::LeftButton);
     }
 };
 
@@ -71,20 +72,20 @@ TEST_F(DiskFaultTest, anEmptyHomeThatCannotBeWrittenPlaysTheBuiltInWordsAndSaves
 
     ASSERT_EQ(messages.shown.size(), 1);
     EXPECT_TRUE(messages.shown[0].text.startsWith(u"Wordrow cannot save files in "_s + home));
-    EXPECT_EQ(state.strWordList.size(), 463);
-    EXPECT_EQ(window->windowTitle(), FileMenu::formCaption(u"built-in words"_s));
+    EXPECT_EQ(state.words.size(), 463);
+    EXPECT_EQ(window->windowTitle(), MenuCaptions::windowTitle(u"built-in words"_s));
 
     // Nothing can record the title screen's box, yet the game comes up.
     closeTitleScreen(true);
     expectTitleScreenSetting(false);
-    window->menuItem(MenuItem::mnuFileOptionsHide)->trigger();
+    window->menuItem(MenuItem::HideTitleScreen)->trigger();
     expectTitleScreenSetting(false);
 
     // A list elsewhere still loads, but cannot become the start-up list.
     const QString other = dir.write(u"other.wdr"_s, GameList);
-    const QString startupCaption = caption(MenuItem::mnuFileDefault1);
+    const QString startupCaption = caption(MenuItem::StartupList);
     setStartupList(other);
-    EXPECT_EQ(caption(MenuItem::mnuFileDefault1), startupCaption);
+    EXPECT_EQ(caption(MenuItem::StartupList), startupCaption);
     loadList(other);
     EXPECT_EQ(wordsInPlay(), QStringList({u"CAT"_s, u"DOG"_s, u"EMU"_s}));
 
@@ -102,7 +103,7 @@ TEST_F(DiskFaultTest, aHomeThatCannotBeWrittenKeepsItsFilesAndTheEditorsWords)
     EXPECT_TRUE(messages.shown.isEmpty());
     EXPECT_EQ(wordsInPlay(), QStringList({u"CAT"_s, u"DOG"_s, u"EMU"_s}));
 
-    window->menuItem(MenuItem::mnuFileOptionsShow)->trigger();
+    window->menuItem(MenuItem::ShowTitleScreen)->trigger();
     expectTitleScreenSetting(true);
 
     // Deleting fails; the list stays the start-up list.
@@ -111,16 +112,16 @@ TEST_F(DiskFaultTest, aHomeThatCannotBeWrittenKeepsItsFilesAndTheEditorsWords)
     action(u"&Delete..."_s)->trigger();
     EXPECT_EQ(homeFile(u"wordrow.wdr"_s), GameList);
 
-    frmNewWords *editor = editorWithWords({u"ant"_s, u"bee"_s, u"cow"_s, u"dog"_s});
+    WordListEditorDialog *editor = editorWithWords({u"ant"_s, u"bee"_s, u"cow"_s, u"dog"_s});
     ASSERT_TRUE(editor);
-    QTest::mouseClick(editor->optDefaultYes(), Qt::LeftButton);
+    QTest::mouseClick(editor->startupYes(), Qt::LeftButton);
     save(editor, u"animals"_s);
     ASSERT_FALSE(messages.shown.isEmpty());
     EXPECT_EQ(messages.shown.last().text,
         u"Wordrow could not save the list as "_s + home
             + u"/animals.wdr.  Your words are still here, so you can try another name or folder."_s);
-    EXPECT_EQ(editor->lstWords()->count(), 4);
-    EXPECT_TRUE(window->newWordsWindow());
+    EXPECT_EQ(editor->wordList()->count(), 4);
+    EXPECT_TRUE(window->wordListEditor());
 
     EXPECT_EQ(homeEntries(), QStringList({u"wordrow.ini"_s, u"wordrow.wdr"_s}));
     EXPECT_EQ(homeFile(u"wordrow.ini"_s), settings);
@@ -134,11 +135,11 @@ TEST_F(DiskFaultTest, aFullDiskLeavesTheSettingsAsTheyWere)
     const QByteArray settings = homeFile(u"wordrow.ini"_s);
     fillDisk();
 
-    window->menuItem(MenuItem::mnuFileOptionsHide)->trigger();
+    window->menuItem(MenuItem::HideTitleScreen)->trigger();
     expectTitleScreenSetting(false);
-    const QString startupCaption = caption(MenuItem::mnuFileDefault1);
+    const QString startupCaption = caption(MenuItem::StartupList);
     setStartupList(dir.write(u"other.wdr"_s, GameList));
-    EXPECT_EQ(caption(MenuItem::mnuFileDefault1), startupCaption);
+    EXPECT_EQ(caption(MenuItem::StartupList), startupCaption);
 
     EXPECT_EQ(homeFile(u"wordrow.ini"_s), settings);
     EXPECT_EQ(playerFiles(), QStringList({u"wordrow.ini"_s, u"wordrow.wdr"_s}));
@@ -146,7 +147,7 @@ TEST_F(DiskFaultTest, aFullDiskLeavesTheSettingsAsTheyWere)
 
     // With room again, the same choice is recorded.
     freeDisk();
-    window->menuItem(MenuItem::mnuFileOptionsHide)->trigger();
+    window->menuItem(MenuItem::HideTitleScreen)->trigger();
     expectTitleScreenSetting(true);
     EXPECT_EQ(homeFile(u"wordrow.ini"_s), settingsNaming(home + u"/wordrow.wdr"_s, true));
     expectPlayable();
@@ -169,22 +170,22 @@ TEST_F(DiskFaultTest, aFullDiskDuringAnEditorSaveWritesNoFileAndKeepsTheWords)
 {
     writeHome();
     start();
-    frmNewWords *editor = editorWithWords({u"ant"_s, u"bee"_s, u"cow"_s, u"dog"_s});
+    WordListEditorDialog *editor = editorWithWords({u"ant"_s, u"bee"_s, u"cow"_s, u"dog"_s});
     ASSERT_TRUE(editor);
-    QTest::mouseClick(editor->optDefaultYes(), Qt::LeftButton);
+    QTest::mouseClick(editor->startupYes(), Qt::LeftButton);
     fillDisk();
 
     save(editor, u"animals"_s);
     ASSERT_EQ(messages.shown.size(), 1);
     EXPECT_TRUE(messages.shown[0].text.startsWith(u"Wordrow could not save the list as "_s));
     EXPECT_EQ(playerFiles(), QStringList({u"wordrow.ini"_s, u"wordrow.wdr"_s}));
-    EXPECT_EQ(editor->lstWords()->count(), 4);
+    EXPECT_EQ(editor->wordList()->count(), 4);
 
     // Leaving asks, since the words are nowhere else.
     messages.answers.append(Answer::No);
-    QTest::mouseClick(editor->cmdExit(), Qt::LeftButton);
+    QTest::mouseClick(editor->exitButton(), Qt::LeftButton);
     EXPECT_EQ(messages.shown.last().text, u"Do you want to Exit without saving your word list?"_s);
-    EXPECT_TRUE(window->newWordsWindow());
+    EXPECT_TRUE(window->wordListEditor());
     expectPlayable();
 }
 
@@ -193,9 +194,9 @@ TEST_F(DiskFaultTest, roomForTheListButNotForTheSettingsSavesTheListAndSaysSo)
     writeHome();
     const QByteArray settings = homeFile(u"wordrow.ini"_s);
     start();
-    frmNewWords *editor = editorWithWords({u"ant"_s, u"bee"_s, u"cow"_s, u"dog"_s});
+    WordListEditorDialog *editor = editorWithWords({u"ant"_s, u"bee"_s, u"cow"_s, u"dog"_s});
     ASSERT_TRUE(editor);
-    QTest::mouseClick(editor->optDefaultYes(), Qt::LeftButton);
+    QTest::mouseClick(editor->startupYes(), Qt::LeftButton);
     fillDisk(true);
 
     save(editor, u"animals"_s);
@@ -204,7 +205,7 @@ TEST_F(DiskFaultTest, roomForTheListButNotForTheSettingsSavesTheListAndSaysSo)
     EXPECT_TRUE(messages.shown[0].text.contains(u"could not make it the startup list"_s));
     EXPECT_EQ(homeFile(u"wordrow.ini"_s), settings);
     EXPECT_EQ(
-        caption(MenuItem::mnuFileDefault1), FileMenu::currentlyCaption(home + u"/wordrow.wdr"_s));
+        caption(MenuItem::StartupList), MenuCaptions::currentlyCaption(home + u"/wordrow.wdr"_s));
     EXPECT_EQ(playerFiles(), QStringList({u"animals.wdr"_s, u"wordrow.ini"_s, u"wordrow.wdr"_s}));
     expectPlayable();
 }
@@ -223,17 +224,17 @@ TEST_F(SettingsRemovedTest, hideAndShowThenWriteSettingsNamingTheDefaultList)
     ASSERT_EQ(wordsInPlay(), QStringList({u"OWL"_s, u"YAK"_s}));
 
     ASSERT_TRUE(QFile::remove(home + u"/wordrow.ini"_s));
-    window->menuItem(MenuItem::mnuFileOptionsShow)->trigger();
+    window->menuItem(MenuItem::ShowTitleScreen)->trigger();
     const QString defaultList = home + u"/wordrow.wdr"_s;
     EXPECT_EQ(homeFile(u"wordrow.ini"_s), '"' + defaultList.toUtf8() + "\"\r\n#FALSE#\r\n");
-    EXPECT_FALSE(state.blnHideSplash);
-    EXPECT_EQ(caption(MenuItem::mnuFileDefault1), FileMenu::currentlyCaption(defaultList));
+    EXPECT_FALSE(state.hideTitleScreen);
+    EXPECT_EQ(caption(MenuItem::StartupList), MenuCaptions::currentlyCaption(defaultList));
 
     // An emptied file is treated alike.
     writeHomeFile(u"wordrow.ini"_s, QByteArray());
-    window->menuItem(MenuItem::mnuFileOptionsHide)->trigger();
+    window->menuItem(MenuItem::HideTitleScreen)->trigger();
     EXPECT_EQ(homeFile(u"wordrow.ini"_s), '"' + defaultList.toUtf8() + "\"\r\n#TRUE#\r\n");
-    EXPECT_TRUE(state.blnHideSplash);
+    EXPECT_TRUE(state.hideTitleScreen);
 
     // The list in play was never the file's business.
     EXPECT_EQ(wordsInPlay(), QStringList({u"OWL"_s, u"YAK"_s}));
@@ -247,15 +248,15 @@ TEST_F(SettingsRemovedTest, theTitleScreensCloseWritesSettingsNamingTheDefaultLi
     ASSERT_TRUE(window->isTitleScreenOpen());
     ASSERT_TRUE(QFile::remove(home + u"/wordrow.ini"_s));
 
-    frmSplash *splash = window->titleScreen();
-    splash->chkHideSplash()->setChecked(true);
-    QTest::mouseClick(splash->cmdOK(), Qt::LeftButton);
+    TitleScreenDialog *splash = window->titleScreen();
+    splash->hideCheckBox()->setChecked(true);
+    QTest::mouseClick(splash->okButton(), Qt::LeftButton);
     ASSERT_TRUE(QTest::qWaitFor([this] { return window->isVisible(); }));
 
     const QString defaultList = home + u"/wordrow.wdr"_s;
     EXPECT_EQ(homeFile(u"wordrow.ini"_s), '"' + defaultList.toUtf8() + "\"\r\n#TRUE#\r\n");
-    EXPECT_TRUE(state.blnHideSplash);
-    EXPECT_TRUE(window->menuItem(MenuItem::mnuFileOptionsHide)->isChecked());
+    EXPECT_TRUE(state.hideTitleScreen);
+    EXPECT_TRUE(window->menuItem(MenuItem::HideTitleScreen)->isChecked());
     expectPlayable();
 }
 

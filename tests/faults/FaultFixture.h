@@ -1,8 +1,8 @@
 #pragma once
 
-#include "LetterButton.h"
-#include "PrivateMounts.h"
-#include "ProgramFixture.h"
+#include "app/LetterButton.h"
+#include "faults/PrivateMounts.h"
+#include "support/ProgramFixture.h"
 
 #include <QAction>
 #include <QDir>
@@ -21,7 +21,7 @@ protected:
     void start()
     {
         files.current = home;
-        window->Form_Load();
+        window->start();
         if (!window->isTitleScreenOpen())
             window->showMaximized();
     }
@@ -39,12 +39,12 @@ protected:
     void loadList(const QString &path)
     {
         dialogs.choices.append(path);
-        window->menuItem(MainWindowView::MenuItem::mnuFileCurrent)->trigger();
+        window->menuItem(MainWindowView::MenuItem::CurrentList)->trigger();
     }
     void setStartupList(const QString &path)
     {
         dialogs.choices.append(path);
-        window->menuItem(MainWindowView::MenuItem::mnuFileDefault1)->trigger();
+        window->menuItem(MainWindowView::MenuItem::StartupList)->trigger();
     }
     QString caption(MainWindowView::MenuItem item) const { return window->menuItem(item)->text(); }
 
@@ -64,7 +64,7 @@ protected:
         EXPECT_EQ(file.write(bytes), bytes.size());
         return file.fileName();
     }
-    QStringList wordsInPlay() const { return state.strWordList.toStringList(); }
+    QStringList wordsInPlay() const { return state.words.toStringList(); }
     QStringList messageTexts() const
     {
         QStringList texts;
@@ -77,13 +77,13 @@ protected:
     void expectPlayable()
     {
         ASSERT_TRUE(window->isVisible());
-        ASSERT_FALSE(state.strWordList.isEmpty());
-        QTest::mouseClick(window->cmdStart(), Qt::LeftButton);
-        EXPECT_TRUE(wordsInPlay().contains(state.strWord));
-        EXPECT_EQ(state.intRight, 0);
-        EXPECT_EQ(state.intWrong, 0);
-        for (int i = 0; i < Module1::LetterCount; ++i)
-            EXPECT_TRUE(window->cmdLetter(i)->isEnabled()) << i;
+        ASSERT_FALSE(state.words.isEmpty());
+        QTest::mouseClick(window->newWordButton(), Qt::LeftButton);
+        EXPECT_TRUE(wordsInPlay().contains(state.word));
+        EXPECT_EQ(state.hits, 0);
+        EXPECT_EQ(state.misses, 0);
+        for (int i = 0; i < GameState::LetterCount; ++i)
+            EXPECT_TRUE(window->letterButton(i)->isEnabled()) << i;
     }
 
     // Another home folder, for names the usual one does not have.
@@ -101,7 +101,8 @@ protected:
     // A fresh program, not started yet.
     void quit()
     {
-        window = std::make_unique<Form1>(state, Platform{messages, dialogs, files, player, random});
+        window = std::make_unique<MainWindow>(
+            state, Services{messages, dialogs, files, player, random});
     }
 
     QString home = dir.filePath(u"home"_s);

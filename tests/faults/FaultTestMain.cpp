@@ -1,4 +1,4 @@
-#include "PrivateMounts.h"
+#include "faults/PrivateMounts.h"
 
 #include <QApplication>
 

@@ -1,8 +1,9 @@
-#include "FaultFixture.h"
-#include "FileMenu.h"
-#include "WordListFile.h"
-#include "frmNewWords.h"
-#include "frmSplash.h"
+#include "editor/WordListEditorDialog.h"
+#include "faults/FaultFixture.h"
+#include "game/FileCommands.h"
+#include "game/MenuCaptions.h"
+#include "windows/TitleScreenDialog.h"
+#include "wordlists/WordListFile.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -36,9 +37,9 @@ protected:
     void expectListInPlayKept(const QString &name)
     {
         EXPECT_EQ(wordsInPlay(), GameWords) << name.toStdString();
-        EXPECT_EQ(window->windowTitle(), FileMenu::formCaption(home + u"/wordrow.wdr"_s));
-        EXPECT_EQ(caption(MenuItem::mnuFileCurrent),
-            FileMenu::currentlyCaption(home + u"/wordrow.wdr"_s));
+        EXPECT_EQ(window->windowTitle(), MenuCaptions::windowTitle(home + u"/wordrow.wdr"_s));
+        EXPECT_EQ(caption(MenuItem::CurrentList),
+            MenuCaptions::currentlyCaption(home + u"/wordrow.wdr"_s));
     }
     QString makeFifo(const QString &name) const
     {
@@ -57,9 +58,9 @@ protected:
     }
     void clickAllLetters()
     {
-        for (int i = 0; i < Module1::LetterCount; ++i) {
-            if (window->cmdLetter(i)->isEnabled())
-                QTest::mouseClick(window->cmdLetter(i), Qt::LeftButton);
+        for (int i = 0; i < GameState::LetterCount; ++i) {
+            if (window->letterButton(i)->isEnabled())
+                QTest::mouseClick(window->letterButton(i), Qt::LeftButton);
         }
     }
 };
@@ -96,7 +97,7 @@ TEST_F(ListFileFaultTest, aStartupListThatIsAFolderOrAFifoFallsBackToTheDefaultL
         EXPECT_EQ(messages.shown[0].text,
             u"The start-up list "_s + path + u" could not be loaded.  Wordrow is using "_s + home
                 + u"/wordrow.wdr instead."_s);
-        EXPECT_EQ(caption(MenuItem::mnuFileDefault1), FileMenu::currentlyCaption(path));
+        EXPECT_EQ(caption(MenuItem::StartupList), MenuCaptions::currentlyCaption(path));
         expectPlayable();
     }
 }
@@ -105,14 +106,14 @@ TEST_F(ListFileFaultTest, theDefaultListBeingAFolderLeavesTheBuiltInWordsInPlay)
 {
     ASSERT_TRUE(QDir(home).mkdir(u"wordrow.wdr"_s));
     start();
-    EXPECT_EQ(state.strWordList.size(), 463);
-    EXPECT_EQ(window->windowTitle(), FileMenu::formCaption(u"built-in words"_s));
+    EXPECT_EQ(state.words.size(), 463);
+    EXPECT_EQ(window->windowTitle(), MenuCaptions::windowTitle(u"built-in words"_s));
     ASSERT_FALSE(messages.shown.isEmpty());
     EXPECT_EQ(messages.shown.last().text,
         u"The start-up list "_s + home
             + u"/wordrow.wdr could not be loaded.  Wordrow is using built-in words instead."_s);
     ASSERT_TRUE(window->isTitleScreenOpen());
-    QTest::mouseClick(window->titleScreen()->cmdOK(), Qt::LeftButton);
+    QTest::mouseClick(window->titleScreen()->okButton(), Qt::LeftButton);
     ASSERT_TRUE(QTest::qWaitFor([this] { return window->isVisible(); }));
     expectPlayable();
 }
@@ -149,11 +150,11 @@ TEST_F(ListFileFaultTest, hugeListsLoadTheirFirstWordsOrAreRefusedKeepingTheList
     const QString words = writeLarge(
         u"words.wdr"_s, QByteArray("\"OWL\"\r\n\"YAK\"\r\n").repeated(4096), HundredMegabytes);
     loadList(words);
-    ASSERT_EQ(state.strWordList.size(), WordListFile::MaxWords);
-    EXPECT_EQ(state.intWordMax(), 32766);
-    EXPECT_EQ(state.strWordList.at(0), u"OWL"_s);
-    EXPECT_EQ(state.strWordList.at(32766), u"OWL"_s);
-    EXPECT_EQ(window->windowTitle(), FileMenu::formCaption(words));
+    ASSERT_EQ(state.words.size(), WordListFile::MaxWords);
+    EXPECT_EQ(state.lastWordIndex(), 32766);
+    EXPECT_EQ(state.words.at(0), u"OWL"_s);
+    EXPECT_EQ(state.words.at(32766), u"OWL"_s);
+    EXPECT_EQ(window->windowTitle(), MenuCaptions::windowTitle(words));
     QFile::remove(words);
     expectPlayable();
 }
@@ -168,7 +169,7 @@ TEST_F(ListFileFaultTest, binaryGarbageLoadsOnlyWhatFitsAndEveryRoundStillEnds)
     const QString path = writeHomeFile(u"garbage.wdr"_s, garbage);
 
     loadList(path);
-    ASSERT_GT(state.strWordList.size(), 0);
+    ASSERT_GT(state.words.size(), 0);
     for (const QString &word : wordsInPlay())
         ASSERT_LE(word.size(), WordListFile::MaxWordLength);
 
@@ -176,11 +177,11 @@ TEST_F(ListFileFaultTest, binaryGarbageLoadsOnlyWhatFitsAndEveryRoundStillEnds)
     for (int round = 0; round < 40; ++round) {
         expectPlayable();
         clickAllLetters();
-        EXPECT_TRUE(state.intHang == 7 || state.intHang == 8) << state.intHang;
-        EXPECT_LE(state.intWrong, 6);
-        EXPECT_LE(state.intRight, state.strWord.size());
-        for (int i = 0; i < Module1::LetterCount; ++i)
-            ASSERT_FALSE(window->cmdLetter(i)->isEnabled());
+        EXPECT_TRUE(state.gallowsPicture == 7 || state.gallowsPicture == 8) << state.gallowsPicture;
+        EXPECT_LE(state.misses, 6);
+        EXPECT_LE(state.hits, state.word.size());
+        for (int i = 0; i < GameState::LetterCount; ++i)
+            ASSERT_FALSE(window->letterButton(i)->isEnabled());
     }
 }
 
@@ -191,22 +192,22 @@ TEST_F(ListFileFaultTest, pathsWithOtherThanAsciiCharactersRoundTripThroughTheSe
     ASSERT_TRUE(messages.shown.isEmpty());
     const QString defaultList = home + u"/wordrow.wdr"_s;
     EXPECT_EQ(homeFile(u"wordrow.ini"_s), '"' + defaultList.toUtf8() + "\"\r\n#FALSE#\r\n");
-    EXPECT_EQ(window->windowTitle(), FileMenu::formCaption(defaultList));
-    QTest::mouseClick(window->titleScreen()->cmdOK(), Qt::LeftButton);
+    EXPECT_EQ(window->windowTitle(), MenuCaptions::windowTitle(defaultList));
+    QTest::mouseClick(window->titleScreen()->okButton(), Qt::LeftButton);
     ASSERT_TRUE(QTest::qWaitFor([this] { return window->isVisible(); }));
 
     const QString list = writeHomeFile(u"Übungsliste €.wdr"_s, "\"ÄRGER\"\r\n\"ÉTÉ\"\r\n");
     loadList(list);
     EXPECT_EQ(wordsInPlay(), QStringList({u"ÄRGER"_s, u"ÉTÉ"_s}));
-    EXPECT_EQ(window->windowTitle(), FileMenu::formCaption(list));
+    EXPECT_EQ(window->windowTitle(), MenuCaptions::windowTitle(list));
     setStartupList(list);
-    EXPECT_EQ(caption(MenuItem::mnuFileDefault1), FileMenu::currentlyCaption(list));
+    EXPECT_EQ(caption(MenuItem::StartupList), MenuCaptions::currentlyCaption(list));
 
     restart();
     EXPECT_EQ(wordsInPlay(), QStringList({u"ÄRGER"_s, u"ÉTÉ"_s}));
-    EXPECT_EQ(window->windowTitle(), FileMenu::formCaption(list));
+    EXPECT_EQ(window->windowTitle(), MenuCaptions::windowTitle(list));
     EXPECT_TRUE(messages.shown.isEmpty());
-    QTest::mouseClick(window->titleScreen()->cmdOK(), Qt::LeftButton);
+    QTest::mouseClick(window->titleScreen()->okButton(), Qt::LeftButton);
     ASSERT_TRUE(QTest::qWaitFor([this] { return window->isVisible(); }));
     expectPlayable();
 }
@@ -218,13 +219,13 @@ TEST_F(ListFileFaultTest, aHomeWithADoubleQuoteGetsSettingsThatStillWork)
     // The home's path cannot stand between quotes: an empty first line names the same list.
     EXPECT_TRUE(messages.shown.isEmpty()) << messageTexts().join(u'|').toStdString();
     EXPECT_EQ(homeFile(u"wordrow.ini"_s), "\"\"\r\n#FALSE#\r\n");
-    EXPECT_EQ(state.strWordList.size(), 463);
-    EXPECT_EQ(window->windowTitle(), FileMenu::formCaption(u"wordrow.wdr"_s));
+    EXPECT_EQ(state.words.size(), 463);
+    EXPECT_EQ(window->windowTitle(), MenuCaptions::windowTitle(u"wordrow.wdr"_s));
 
-    frmSplash *splash = window->titleScreen();
+    TitleScreenDialog *splash = window->titleScreen();
     ASSERT_TRUE(splash);
-    splash->chkHideSplash()->setChecked(true);
-    QTest::mouseClick(splash->cmdOK(), Qt::LeftButton);
+    splash->hideCheckBox()->setChecked(true);
+    QTest::mouseClick(splash->okButton(), Qt::LeftButton);
     ASSERT_TRUE(QTest::qWaitFor([this] { return window->isVisible(); }));
     EXPECT_EQ(homeFile(u"wordrow.ini"_s), "\"\"\r\n#TRUE#\r\n");
 
@@ -234,7 +235,7 @@ TEST_F(ListFileFaultTest, aHomeWithADoubleQuoteGetsSettingsThatStillWork)
     EXPECT_EQ(wordsInPlay(), GameWords);
     setStartupList(quoted);
     EXPECT_EQ(homeFile(u"wordrow.ini"_s), "\"\"\r\n#TRUE#\r\n");
-    EXPECT_EQ(caption(MenuItem::mnuFileDefault1), FileMenu::currentlyCaption(u"wordrow.wdr"_s));
+    EXPECT_EQ(caption(MenuItem::StartupList), MenuCaptions::currentlyCaption(u"wordrow.wdr"_s));
 
     // Deleting the default list, then starting again, brings it back.
     messages.answers.append(Answer::Yes);
@@ -244,7 +245,7 @@ TEST_F(ListFileFaultTest, aHomeWithADoubleQuoteGetsSettingsThatStillWork)
     EXPECT_EQ(homeFile(u"wordrow.ini"_s), "\"\"\r\n#TRUE#\r\n");
     messages.shown.clear();
     restart();
-    EXPECT_EQ(state.strWordList.size(), 463);
+    EXPECT_EQ(state.words.size(), 463);
     EXPECT_TRUE(messages.shown.isEmpty());
     expectPlayable();
 }
@@ -253,18 +254,18 @@ TEST_F(ListFileFaultTest, aSavedListWithADoubleQuoteInItsNameIsKeptButNotMadeThe
 {
     startWithGameList();
     const QByteArray settings = homeFile(u"wordrow.ini"_s);
-    window->mnuFileNew_Click();
-    frmNewWords *editor = window->newWordsWindow();
+    window->showWordListEditor();
+    WordListEditorDialog *editor = window->wordListEditor();
     ASSERT_TRUE(editor);
     for (const QString &word : {u"ant"_s, u"bee"_s, u"cow"_s, u"dog"_s}) {
-        QTest::keyClicks(editor->txtWord(), word);
-        QTest::keyClick(editor->txtWord(), Qt::Key_Return);
+        QTest::keyClicks(editor->wordEdit(), word);
+        QTest::keyClick(editor->wordEdit(), Qt::Key_Return);
     }
-    QTest::mouseClick(editor->optDefaultYes(), Qt::LeftButton);
-    QTest::mouseClick(editor->optNewYes(), Qt::LeftButton);
+    QTest::mouseClick(editor->startupYes(), Qt::LeftButton);
+    QTest::mouseClick(editor->loadYes(), Qt::LeftButton);
     const QString path = home + u"/\"zoo\".wdr"_s;
     dialogs.choices.append(path);
-    QTest::mouseClick(editor->cmdSave(), Qt::LeftButton);
+    QTest::mouseClick(editor->saveButton(), Qt::LeftButton);
 
     EXPECT_EQ(homeFile(u"\"zoo\".wdr"_s), "\"ANT\"\r\n\"BEE\"\r\n\"COW\"\r\n\"DOG\"\r\n");
     EXPECT_EQ(wordsInPlay(), QStringList({u"ANT"_s, u"BEE"_s, u"COW"_s, u"DOG"_s}));
@@ -301,8 +302,8 @@ TEST_F(ListFileFaultTest, aListReplacedOrRemovedWhileLoadingGivesAWholeVersionOr
     int loadedFirst = 0, loadedSecond = 0, failed = 0;
     // Enough loads to meet every outcome, however the two threads happen to interleave.
     for (int i = 0; i < 100'000 && (i < 3000 || !loadedFirst || !loadedSecond || !failed); ++i) {
-        state.strWordList = {u"KEPT"_s};
-        const WordListFile::LoadResult result = WordListFile::LoadWordList(state, path);
+        state.words = {u"KEPT"_s};
+        const WordListFile::LoadResult result = WordListFile::load(state, path);
         const QStringList words = wordsInPlay();
         if (result != WordListFile::LoadResult::Loaded) {
             ASSERT_EQ(words, QStringList{u"KEPT"_s});

@@ -1,5 +1,5 @@
-#include "FuzzCheck.h"
-#include "SettingsFile.h"
+#include "fuzz/FuzzCheck.h"
+#include "wordlists/SettingsFile.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -36,7 +36,7 @@ void checkStoring(QByteArrayView line1)
             continue;
         fuzzCheck(SettingsFile::firstItem(*bytes) == line1.toByteArray(),
             "line 1 reads back byte for byte");
-        fuzzCheck(SettingsFile::parse(*bytes).hideSplash == hide, "the setting reads back");
+        fuzzCheck(SettingsFile::parse(*bytes).hideTitleScreen == hide, "the setting reads back");
         checkReadersAgree(*bytes);
     }
 }

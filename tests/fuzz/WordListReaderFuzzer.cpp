@@ -1,6 +1,6 @@
-#include "FuzzCheck.h"
-#include "TextEncoding.h"
-#include "WordListFile.h"
+#include "fuzz/FuzzCheck.h"
+#include "wordlists/TextEncoding.h"
+#include "wordlists/WordListFile.h"
 
 #include <QByteArray>
 #include <QByteArrayView>

@@ -1,4 +1,4 @@
-#include "RoundFixture.h"
+#include "game/RoundFixture.h"
 
 #include <cmath>
 
@@ -10,61 +10,61 @@ class NewRound : public RoundFixture
 
 TEST_F(NewRound, FirstRoundDrawsAndShowsAFreshBoard)
 {
-    state.strWordList = {u"CAT"_s, u"DOG"_s, u"EMU"_s};
-    view.setLabelVisible(Label::lblStart, true);
+    state.words = {u"CAT"_s, u"DOG"_s, u"EMU"_s};
+    view.setLabelVisible(Label::Prompt, true);
     random.script({0.5}); // floor(3 * 0.5) = 1
 
-    round.cmdStart_Click();
+    round.startRound();
 
-    EXPECT_EQ(state.strWord, u"DOG");
-    EXPECT_EQ(state.strLastWord, u"DOG");
+    EXPECT_EQ(state.word, u"DOG");
+    EXPECT_EQ(state.lastWord, u"DOG");
     EXPECT_TRUE(random.exhausted());
     EXPECT_GE(random.reseeds, 1);
-    EXPECT_FALSE(view.label(Label::lblStart).visible);
-    EXPECT_EQ(view.hangPicture, 0);
-    EXPECT_EQ(state.intHang, 0);
+    EXPECT_FALSE(view.label(Label::Prompt).visible);
+    EXPECT_EQ(view.shownGallowsPicture, 0);
+    EXPECT_EQ(state.gallowsPicture, 0);
     EXPECT_EQ(view.enabledLetterCount(), 28);
     for (const auto &letter : view.letters)
         EXPECT_EQ(letter.color, 0x00C0E0FFu);
     EXPECT_EQ(view.slotCaptions(), u"___");
     EXPECT_EQ(
         view.slots[2].toolTip, u"This is where the letters appear when you choose correctly.");
-    EXPECT_EQ(view.label(Label::lblSpell).caption, u"Spell this word:");
-    EXPECT_TRUE(view.label(Label::lblSpell).visible);
-    EXPECT_EQ(view.label(Label::lblButtons).caption, u"From these letters");
-    EXPECT_TRUE(view.label(Label::lblButtons).visible);
-    EXPECT_TRUE(view.label(Label::lblWin).caption.isEmpty());
+    EXPECT_EQ(view.label(Label::Spelling).caption, u"Spell this word:");
+    EXPECT_TRUE(view.label(Label::Spelling).visible);
+    EXPECT_EQ(view.label(Label::LettersHeading).caption, u"From these letters");
+    EXPECT_TRUE(view.label(Label::LettersHeading).visible);
+    EXPECT_TRUE(view.label(Label::Remark).caption.isEmpty());
 }
 
 TEST_F(NewRound, NeverRepeatsTheLastWordSoTwoWordsAlternate)
 {
-    state.strWordList = {u"CAT"_s, u"DOG"_s};
+    state.words = {u"CAT"_s, u"DOG"_s};
     random.script({0.1});
-    round.cmdStart_Click();
-    ASSERT_EQ(state.strWord, u"CAT");
+    round.startRound();
+    ASSERT_EQ(state.word, u"CAT");
 
     random.script({0.0, 0.4, 0.7}); // CAT twice more, then DOG
-    round.cmdStart_Click();
-    EXPECT_EQ(state.strWord, u"DOG");
+    round.startRound();
+    EXPECT_EQ(state.word, u"DOG");
     EXPECT_TRUE(random.exhausted());
 
     random.script({0.9, 0.2});
-    round.cmdStart_Click();
-    EXPECT_EQ(state.strWord, u"CAT");
+    round.startRound();
+    EXPECT_EQ(state.word, u"CAT");
     EXPECT_TRUE(random.exhausted());
 }
 
 TEST_F(NewRound, DrawMapsTheWholeRangeOfRIntoTheList)
 {
-    state.strWordList = {u"A"_s, u"B"_s, u"C"_s, u"D"_s};
+    state.words = {u"A"_s, u"B"_s, u"C"_s, u"D"_s};
     random.script({0.25});
-    round.cmdStart_Click();
-    EXPECT_EQ(state.strWord, u"B");
+    round.startRound();
+    EXPECT_EQ(state.word, u"B");
 
     // The largest r below 1 still picks the last word, never one past it.
     random.script({std::nextafter(1.0, 0.0)});
-    round.cmdStart_Click();
-    EXPECT_EQ(state.strWord, u"D");
+    round.startRound();
+    EXPECT_EQ(state.word, u"D");
 }
 
 TEST_F(NewRound, ShowsOneSlotPerCharacterAndClearsTheRest)
@@ -86,17 +86,17 @@ TEST_F(NewRound, MidRoundRestartResetsCountsPictureAndButtons)
     random.runOn = true;
     startWith(u"BECOME"_s);
     guessAll(u"AXZE"_s);
-    ASSERT_EQ(state.intWrong, 3);
-    ASSERT_EQ(view.hangPicture, 3);
+    ASSERT_EQ(state.misses, 3);
+    ASSERT_EQ(view.shownGallowsPicture, 3);
 
-    state.strWordList = {u"BECOME"_s, u"KITE"_s};
-    round.cmdStart_Click();
+    state.words = {u"BECOME"_s, u"KITE"_s};
+    round.startRound();
 
-    EXPECT_EQ(state.strWord, u"KITE");
-    EXPECT_EQ(state.intWrong, 0);
-    EXPECT_EQ(state.intRight, 0);
-    EXPECT_EQ(view.hangPicture, 0);
-    EXPECT_EQ(state.intHang, 0);
+    EXPECT_EQ(state.word, u"KITE");
+    EXPECT_EQ(state.misses, 0);
+    EXPECT_EQ(state.hits, 0);
+    EXPECT_EQ(view.shownGallowsPicture, 0);
+    EXPECT_EQ(state.gallowsPicture, 0);
     EXPECT_EQ(view.enabledLetterCount(), 28);
     EXPECT_EQ(view.letters[letterIndex(u'E')].color, RoundTexts::availableColor);
     EXPECT_EQ(view.slotCaptions(), u"____");
@@ -108,14 +108,14 @@ TEST_F(NewRound, ListReplacedMidRoundKeepsTheWordAndIsUsedNextRound)
     startWith(u"CAT"_s);
     guess(u'C');
 
-    state.strWordList = {u"CAT"_s, u"DOG"_s};
-    EXPECT_EQ(state.strWord, u"CAT");
+    state.words = {u"CAT"_s, u"DOG"_s};
+    EXPECT_EQ(state.word, u"CAT");
     EXPECT_EQ(view.slotCaptions(), u"C__");
 
     random.runOn = false;
     random.script({0.0, 0.0, 0.6});
-    round.cmdStart_Click();
-    EXPECT_EQ(state.strWord, u"DOG");
+    round.startRound();
+    EXPECT_EQ(state.word, u"DOG");
 }
 
 // A list that cannot give a different word must not hang or read past its end.
@@ -123,26 +123,26 @@ TEST_F(NewRound, OneWordListRepeatsItsWordWithASingleDraw)
 {
     startWith(u"ONLY"_s);
     random.script({0.99});
-    round.cmdStart_Click();
-    EXPECT_EQ(state.strWord, u"ONLY");
+    round.startRound();
+    EXPECT_EQ(state.word, u"ONLY");
     EXPECT_TRUE(random.exhausted());
 
-    state.strWordList = {u"ONLY"_s, u"ONLY"_s};
+    state.words = {u"ONLY"_s, u"ONLY"_s};
     random.script({0.7});
-    round.cmdStart_Click();
-    EXPECT_EQ(state.strWord, u"ONLY");
+    round.startRound();
+    EXPECT_EQ(state.word, u"ONLY");
     EXPECT_EQ(view.visibleSlotCount(), 4);
 }
 
 TEST_F(NewRound, EmptyListLeavesEverythingAsItWas)
 {
-    view.setLabelVisible(Label::lblStart, true);
-    round.cmdStart_Click();
+    view.setLabelVisible(Label::Prompt, true);
+    round.startRound();
 
     EXPECT_EQ(random.draws, 0);
-    EXPECT_TRUE(view.label(Label::lblStart).visible);
+    EXPECT_TRUE(view.label(Label::Prompt).visible);
     EXPECT_EQ(view.enabledLetterCount(), 0);
-    EXPECT_TRUE(state.strWord.isEmpty());
+    EXPECT_TRUE(state.word.isEmpty());
     EXPECT_EQ(view.hangPictureChanges, 0);
 }
 

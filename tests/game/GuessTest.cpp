@@ -1,4 +1,4 @@
-#include "RoundFixture.h"
+#include "game/RoundFixture.h"
 
 #include <cmath>
 #include <utility>
@@ -18,16 +18,16 @@ TEST_F(Guess, RepeatedLetterFillsEverySlotAsOneHit)
 
     guess(u'E');
 
-    EXPECT_EQ(state.intRight, 2);
-    EXPECT_EQ(state.intWrong, 0);
+    EXPECT_EQ(state.hits, 2);
+    EXPECT_EQ(state.misses, 0);
     EXPECT_EQ(view.slotCaptions(), u"_E___E");
     EXPECT_TRUE(isIn(RoundTexts::hitRemarks, remark()));
-    EXPECT_EQ(state.strLastHitRemark, remark());
+    EXPECT_EQ(state.lastHitRemark, remark());
     EXPECT_EQ(random.draws - drawsBefore, 2); // one remark, one position
     EXPECT_FALSE(view.letters[letterIndex(u'E')].enabled);
     EXPECT_EQ(view.letters[letterIndex(u'E')].color, 0x00C0C0C0u);
     EXPECT_EQ(view.enabledLetterCount(), 27);
-    EXPECT_EQ(view.hangPicture, 0);
+    EXPECT_EQ(view.shownGallowsPicture, 0);
 }
 
 TEST_F(Guess, FiveMissesGoOnAndTheSixthLoses)
@@ -37,8 +37,8 @@ TEST_F(Guess, FiveMissesGoOnAndTheSixthLoses)
     const QString misses = u"ADFGH"_s;
     for (int i = 0; i < misses.size(); ++i) {
         guess(misses[i]);
-        EXPECT_EQ(view.hangPicture, i + 1);
-        EXPECT_EQ(state.intHang, i + 1);
+        EXPECT_EQ(view.shownGallowsPicture, i + 1);
+        EXPECT_EQ(state.gallowsPicture, i + 1);
         EXPECT_TRUE(isIn(RoundTexts::missRemarks, remark()));
     }
     EXPECT_EQ(view.enabledLetterCount(), 22);
@@ -46,16 +46,16 @@ TEST_F(Guess, FiveMissesGoOnAndTheSixthLoses)
 
     guess(u'I');
 
-    EXPECT_EQ(state.intWrong, 6);
-    EXPECT_EQ(view.hangPicture, 7);
-    EXPECT_EQ(state.intHang, 7);
+    EXPECT_EQ(state.misses, 6);
+    EXPECT_EQ(view.shownGallowsPicture, 7);
+    EXPECT_EQ(state.gallowsPicture, 7);
     EXPECT_TRUE(isIn(RoundTexts::loseRemarks, remark()));
     EXPECT_EQ(view.enabledLetterCount(), 0);
     EXPECT_EQ(view.letters[letterIndex(u'I')].color, RoundTexts::usedColor);
     EXPECT_EQ(view.letters[letterIndex(u'Z')].color, RoundTexts::availableColor);
     EXPECT_EQ(view.slotCaptions(), u"_E___E") << "unfound letters stay blank";
-    EXPECT_EQ(view.label(Label::lblSpell).caption, u"The word was BECOME");
-    EXPECT_TRUE(view.label(Label::lblButtons).caption.isEmpty());
+    EXPECT_EQ(view.label(Label::Spelling).caption, u"The word was BECOME");
+    EXPECT_TRUE(view.label(Label::LettersHeading).caption.isEmpty());
     for (int i = 0; i < 6; ++i)
         EXPECT_EQ(view.slots[i].toolTip, u"You were suppose to spell BECOME.");
     EXPECT_EQ(player.played.size(), 1);
@@ -65,21 +65,21 @@ TEST_F(Guess, WinAfterFiveMissesWithLastLetter)
 {
     startWith(u"BECOME"_s);
     guessAll(u"ADFGHBCOM"_s);
-    ASSERT_EQ(state.intWrong, 5);
-    ASSERT_EQ(view.label(Label::lblSpell).caption, u"Spell this word:");
+    ASSERT_EQ(state.misses, 5);
+    ASSERT_EQ(view.label(Label::Spelling).caption, u"Spell this word:");
 
     guess(u'E');
 
-    EXPECT_EQ(state.intRight, 6);
-    EXPECT_EQ(view.hangPicture, 8);
-    EXPECT_EQ(state.intHang, 8);
+    EXPECT_EQ(state.hits, 6);
+    EXPECT_EQ(view.shownGallowsPicture, 8);
+    EXPECT_EQ(state.gallowsPicture, 8);
     EXPECT_TRUE(isIn(RoundTexts::winRemarks, remark()));
-    EXPECT_TRUE(isIn(RoundTexts::hitRemarks, state.strLastHitRemark))
+    EXPECT_TRUE(isIn(RoundTexts::hitRemarks, state.lastHitRemark))
         << "the replaced hit remark still counts as shown";
     EXPECT_EQ(view.enabledLetterCount(), 0);
     EXPECT_EQ(view.slotCaptions(), u"BECOME");
-    EXPECT_EQ(view.label(Label::lblSpell).caption, u"You spelled this word:");
-    EXPECT_EQ(view.label(Label::lblButtons).caption, u"From these letters");
+    EXPECT_EQ(view.label(Label::Spelling).caption, u"You spelled this word:");
+    EXPECT_EQ(view.label(Label::LettersHeading).caption, u"From these letters");
     for (int i = 0; i < 6; ++i)
         EXPECT_EQ(view.slots[i].toolTip, u"That's right!  The word was BECOME.");
     ASSERT_EQ(player.played.size(), 1);
@@ -89,12 +89,12 @@ TEST_F(Guess, HandMadeWordsPlayAsStoredAndShowUpperCaseInToolTips)
 {
     startWith(u"it's"_s);
     guessAll(u"ITS'"_s); // only the apostrophe matches a lower-case word
-    EXPECT_EQ(state.intRight, 1);
+    EXPECT_EQ(state.hits, 1);
     EXPECT_EQ(view.slotCaptions(), u"__'_");
     guessAll(u"ABC"_s);
 
-    EXPECT_EQ(view.hangPicture, 7);
-    EXPECT_EQ(view.label(Label::lblSpell).caption, u"The word was it's");
+    EXPECT_EQ(view.shownGallowsPicture, 7);
+    EXPECT_EQ(view.label(Label::Spelling).caption, u"The word was it's");
     EXPECT_EQ(view.slots[0].toolTip, u"You were suppose to spell IT'S.");
 }
 
@@ -105,11 +105,11 @@ TEST_F(Guess, EmptyWordMissesAndWinsInOneClick)
 
     guess(u'Q');
 
-    EXPECT_EQ(state.intWrong, 1);
-    EXPECT_TRUE(isIn(RoundTexts::missRemarks, state.strLastMissRemark));
+    EXPECT_EQ(state.misses, 1);
+    EXPECT_TRUE(isIn(RoundTexts::missRemarks, state.lastMissRemark));
     EXPECT_TRUE(isIn(RoundTexts::winRemarks, remark()));
     EXPECT_EQ(view.hangPictureChanges, 3) << "0 at the start, 1 for the miss, 8 for the win";
-    EXPECT_EQ(view.hangPicture, 8);
+    EXPECT_EQ(view.shownGallowsPicture, 8);
     EXPECT_EQ(view.enabledLetterCount(), 0);
     EXPECT_EQ(player.played.size(), 1);
 }
@@ -121,16 +121,16 @@ TEST_F(Guess, EndOfRoundSoundFollowsTheSwitches)
     EXPECT_EQ(player.played.size(), 1);
     EXPECT_EQ(player.beeps, 0);
 
-    state.blnSoundCard = false;
+    state.soundCardFound = false;
     startWith(u"OX"_s);
     guessAll(u"OX"_s);
     EXPECT_EQ(player.played.size(), 1) << "no sound card: a beep instead";
     EXPECT_EQ(player.beeps, 1);
 
-    state.blnSoundOff = true;
+    state.soundsOff = true;
     startWith(u"OX"_s);
     guessAll(u"ABCDEF"_s);
-    state.blnSoundCard = true;
+    state.soundCardFound = true;
     startWith(u"OX"_s);
     guessAll(u"OX"_s);
     EXPECT_EQ(player.played.size(), 1) << "sounds off: silence, not even a beep";
@@ -143,7 +143,7 @@ class ScriptedGuess : public RoundFixture
 
 TEST_F(ScriptedGuess, LossSoundIsDrawnOneBasedBeforeTheRemark)
 {
-    state.varHomeDir = u"/games"_s;
+    state.homeDir = u"/games"_s;
     const std::pair<double, double> soundAndRemark[]
         = {{0.0, 0.9}, {std::nextafter(1.0, 0.0), 0.1}};
     for (const auto &[r, remarkDraw] : soundAndRemark) {
@@ -160,7 +160,7 @@ TEST_F(ScriptedGuess, LossSoundIsDrawnOneBasedBeforeTheRemark)
 
 TEST_F(ScriptedGuess, WinSoundIsDrawnOneBasedAfterTheHitRemark)
 {
-    state.varHomeDir = u"/games"_s;
+    state.homeDir = u"/games"_s;
     startWith(u"OX"_s);
     random.script({0.0, 0.5});
     guess(u'O');
@@ -199,29 +199,29 @@ TEST_F(ScriptedGuess, RemarkIsPlacedAtARandomLeftEdge)
 {
     startWith(u"BECOME"_s);
     view.windowWidth = 9504;
-    view.remarkWidth = 1500;
+    view.remarkLabelWidth = 1500;
     random.script({0.0, 0.5});
     guess(u'A');
-    EXPECT_EQ(view.lblWinLeft, 4003); // floor(8004 * 0.5 + 1)
-    EXPECT_TRUE(view.label(Label::lblWin).visible);
+    EXPECT_EQ(view.remarkLeft, 4003); // floor(8004 * 0.5 + 1)
+    EXPECT_TRUE(view.label(Label::Remark).visible);
 
     random.script({0.5, 0.0});
     guess(u'D');
-    EXPECT_EQ(view.lblWinLeft, 1);
+    EXPECT_EQ(view.remarkLeft, 1);
 
     // Wider than the window: the left edge goes below 1 and the remark is cut.
-    view.remarkWidth = 12000;
+    view.remarkLabelWidth = 12000;
     random.script({0.2, 0.5});
     guess(u'F');
-    EXPECT_EQ(view.lblWinLeft, -1247); // floor(-2496 * 0.5 + 1)
+    EXPECT_EQ(view.remarkLeft, -1247); // floor(-2496 * 0.5 + 1)
 }
 
 TEST_F(ScriptedGuess, IndexOutsideTheButtonsIsIgnored)
 {
     startWith(u"CAT"_s);
-    round.cmdLetter_Click(28);
-    round.cmdLetter_Click(-1);
-    EXPECT_EQ(state.intWrong, 0);
+    round.guess(28);
+    round.guess(-1);
+    EXPECT_EQ(state.misses, 0);
     EXPECT_EQ(random.draws, 1);
     EXPECT_EQ(view.enabledLetterCount(), 28);
 }

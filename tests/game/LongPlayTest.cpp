@@ -1,13 +1,13 @@
-#include "BuiltInWords.h"
-#include "ClockRandom.h"
-#include "FakeGameView.h"
-#include "GameRound.h"
-#include "Module1.h"
-#include "RecordingSoundPlayer.h"
-#include "SoundPlayback.h"
-#include "SteadyClock.h"
-#include "TempDir.h"
-#include "WordListFile.h"
+#include "core/ClockRandom.h"
+#include "core/GameState.h"
+#include "core/SteadyClock.h"
+#include "game/GameRound.h"
+#include "sound/SoundPlayback.h"
+#include "support/FakeGameView.h"
+#include "support/RecordingSoundPlayer.h"
+#include "support/TempDir.h"
+#include "wordlists/BuiltInWords.h"
+#include "wordlists/WordListFile.h"
 
 #include <gtest/gtest.h>
 
@@ -42,14 +42,14 @@ constexpr int Rounds = 100'000;
 TEST(LongPlayTest, DrawsEveryEntryUniformlyAndNeverTheSameWordTwiceInARow)
 {
     TempDir dir;
-    Module1 state;
+    GameState state;
     const QString list = dir.filePath(u"wordrow.wdr"_s);
-    ASSERT_TRUE(WordListFile::WriteWordList(list, BuiltInWords::words()));
-    ASSERT_EQ(WordListFile::LoadWordList(state, list), WordListFile::LoadResult::Loaded);
-    const int entries = int(state.strWordList.size());
+    ASSERT_TRUE(WordListFile::write(list, BuiltInWords::words()));
+    ASSERT_EQ(WordListFile::load(state, list), WordListFile::LoadResult::Loaded);
+    const int entries = int(state.words.size());
     ASSERT_EQ(entries, 463);
-    ASSERT_EQ(state.strWordList.at(428), u"WENT"_s);
-    ASSERT_EQ(state.strWordList.at(435), u"WENT"_s);
+    ASSERT_EQ(state.words.at(428), u"WENT"_s);
+    ASSERT_EQ(state.words.at(435), u"WENT"_s);
 
     SteadyClock clock;
     ClockRandom clockRandom(clock);
@@ -57,20 +57,20 @@ TEST(LongPlayTest, DrawsEveryEntryUniformlyAndNeverTheSameWordTwiceInARow)
     FakeGameView view;
     RecordingSoundPlayer player;
     SoundPlayback sound(state, player);
-    state.strLetters = Module1::letterSet();
+    state.letters = GameState::letterSet();
     GameRound round(state, view, random, sound);
 
     std::vector<int> drawn(std::size_t(entries), 0);
     QString previous;
     int repeats = 0;
     for (int i = 0; i < Rounds; ++i) {
-        round.cmdStart_Click();
+        round.startRound();
         // The round's word comes from the last draw; anything else means a draw went elsewhere.
         const int index = RandomSource::indexFor(random.lastDraw, entries);
-        ASSERT_EQ(state.strWordList.at(index), state.strWord) << "round " << i;
+        ASSERT_EQ(state.words.at(index), state.word) << "round " << i;
         ++drawn[std::size_t(index)];
-        repeats += state.strWord == previous;
-        previous = state.strWord;
+        repeats += state.word == previous;
+        previous = state.word;
     }
 
     EXPECT_EQ(repeats, 0);

@@ -1,5 +1,5 @@
-#include "MainLayout.h"
-#include "Twips.h"
+#include "game/MainLayout.h"
+#include "ui/Twips.h"
 
 #include <gtest/gtest.h>
 
@@ -32,17 +32,17 @@ TEST(MainLayout, placesEveryControlAtTheRestoredSize)
     EXPECT_DOUBLE_EQ(layout.slots[2].left(), 1556);
     EXPECT_DOUBLE_EQ(layout.slots[14].top(), 3891);
 
-    EXPECT_EQ(layout.lblSpell, QPointF(396, 3639));
+    EXPECT_EQ(layout.spelling, QPointF(396, 3639));
     EXPECT_EQ(layout.start, QRectF(8204, 3891, 1020, 372));
-    EXPECT_EQ(layout.lblStart.topLeft(), QPointF(8204, 2391));
-    EXPECT_EQ(layout.lblButtons.topLeft(), QPointF(4086, 4964));
+    EXPECT_EQ(layout.prompt.topLeft(), QPointF(8204, 2391));
+    EXPECT_EQ(layout.lettersHeading.topLeft(), QPointF(4086, 4964));
     EXPECT_EQ(layout.picture, QRectF(3306, 380, 2892, 3492));
 }
 
 TEST(MainLayout, centresAWiderButtonsLabelAtItsOwnWidth)
 {
     const MainLayout layout = *MainLayout::forInnerSize(9504, 5316, 1600);
-    EXPECT_EQ(layout.lblButtons, QRectF(3952, 4964, 1600, 252));
+    EXPECT_EQ(layout.lettersHeading, QRectF(3952, 4964, 1600, 252));
 }
 
 TEST(MainLayout, letsTheNewWordButtonCoverTheLastSlotsUntilTheWindowIsWideEnough)

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "FakeGameView.h"
-#include "GameRound.h"
-#include "Module1.h"
-#include "RecordingSoundPlayer.h"
-#include "RoundTexts.h"
-#include "ScriptedRandom.h"
-#include "SoundPlayback.h"
+#include "core/GameState.h"
+#include "game/GameRound.h"
+#include "game/RoundTexts.h"
+#include "sound/SoundPlayback.h"
+#include "support/FakeGameView.h"
+#include "support/RecordingSoundPlayer.h"
+#include "support/ScriptedRandom.h"
 
 #include <gtest/gtest.h>
 
@@ -21,21 +21,21 @@ class RoundFixture : public ::testing::Test
 protected:
     RoundFixture()
     {
-        state.strLetters = Module1::letterSet();
-        state.varHomeDir = u"/nowhere"_s;
-        state.blnSoundCard = true;
+        state.letters = GameState::letterSet();
+        state.homeDir = u"/nowhere"_s;
+        state.soundCardFound = true;
     }
 
     // Starts a round on a one-word list, so the draw is certain.
     void startWith(const QString &word)
     {
-        state.strWordList = {word};
+        state.words = {word};
         random.script({0.0});
-        round.cmdStart_Click();
-        ASSERT_EQ(state.strWord, word);
+        round.startRound();
+        ASSERT_EQ(state.word, word);
     }
 
-    void guess(QChar c) { round.cmdLetter_Click(letterIndex(c)); }
+    void guess(QChar c) { round.guess(letterIndex(c)); }
     void guessAll(const QString &letters)
     {
         for (const QChar c : letters)
@@ -57,9 +57,9 @@ protected:
         return std::find(table.begin(), table.end(), text) != table.end();
     }
 
-    QString remark() { return view.label(Label::lblWin).caption; }
+    QString remark() { return view.label(Label::Remark).caption; }
 
-    Module1 state;
+    GameState state;
     FakeGameView view;
     ScriptedRandom random;
     RecordingSoundPlayer player;

@@ -1,14 +1,14 @@
-#include "Monkey.h"
+#include "monkey/Monkey.h"
 
-#include "Form1.h"
-#include "LetterButton.h"
-#include "Module1.h"
-#include "PictureBox.h"
-#include "frmAbout.h"
-#include "frmManual.h"
-#include "frmNewWords.h"
-#include "frmSplash.h"
-#include "frmTopics.h"
+#include "app/LetterButton.h"
+#include "app/MainWindow.h"
+#include "core/GameState.h"
+#include "editor/WordListEditorDialog.h"
+#include "ui/PictureBox.h"
+#include "windows/AboutDialog.h"
+#include "windows/HelpTopicsWindow.h"
+#include "windows/ManualWindow.h"
+#include "windows/TitleScreenDialog.h"
 
 #include <QAction>
 #include <QApplication>
@@ -56,9 +56,9 @@ T *shownWindow()
 
 bool isOurs(QWidget *widget)
 {
-    return dynamic_cast<Form1 *>(widget) || dynamic_cast<frmNewWords *>(widget)
-        || dynamic_cast<frmSplash *>(widget) || dynamic_cast<frmTopics *>(widget)
-        || dynamic_cast<frmAbout *>(widget) || dynamic_cast<frmManual *>(widget);
+    return dynamic_cast<MainWindow *>(widget) || dynamic_cast<WordListEditorDialog *>(widget)
+        || dynamic_cast<TitleScreenDialog *>(widget) || dynamic_cast<HelpTopicsWindow *>(widget)
+        || dynamic_cast<AboutDialog *>(widget) || dynamic_cast<ManualWindow *>(widget);
 }
 
 // Processes what is pending without the ten milliseconds' sleep of QTest::qWaitFor, which would
@@ -106,15 +106,15 @@ void Monkey::start()
 {
     ++m_starts;
     m_dialogs.restoreFixtures();
-    m_state = std::make_unique<Module1>();
+    m_state = std::make_unique<GameState>();
     // Started where main starts it: in the home folder, which any dialog may have moved from.
     m_files.current = m_dir.path();
     // Now and then a machine without sound.
     m_player.hasCard = below(5) != 0;
-    m_window = std::make_unique<Form1>(
-        *m_state, Platform{m_messages, m_dialogs, m_files, m_player, m_random});
+    m_window = std::make_unique<MainWindow>(
+        *m_state, Services{m_messages, m_dialogs, m_files, m_player, m_random});
     m_watcher.attach(*m_window, *m_state);
-    m_window->Form_Load();
+    m_window->start();
     if (!m_window->isTitleScreenOpen())
         m_window->showMaximized();
     settle();
@@ -126,9 +126,9 @@ void Monkey::restart()
     m_window.reset();
     settle();
     // Every window of the program goes with the main window, as when the program ends.
-    const qsizetype left = liveWindows<frmNewWords>().size() + liveWindows<frmSplash>().size()
-        + liveWindows<frmTopics>().size() + liveWindows<frmAbout>().size()
-        + liveWindows<frmManual>().size();
+    const qsizetype left = liveWindows<WordListEditorDialog>().size()
+        + liveWindows<TitleScreenDialog>().size() + liveWindows<HelpTopicsWindow>().size()
+        + liveWindows<AboutDialog>().size() + liveWindows<ManualWindow>().size();
     if (left > 0)
         m_restartProblems.append(u"%1 windows outlived the main window"_s.arg(left));
     m_state.reset();
@@ -141,15 +141,15 @@ bool Monkey::isUp(Where where) const
     case Where::Main:
         return m_window->isVisible();
     case Where::Editor:
-        return shownWindow<frmNewWords>();
+        return shownWindow<WordListEditorDialog>();
     case Where::TitleScreen:
-        return shownWindow<frmSplash>();
+        return shownWindow<TitleScreenDialog>();
     case Where::Topics:
-        return shownWindow<frmTopics>();
+        return shownWindow<HelpTopicsWindow>();
     case Where::About:
-        return shownWindow<frmAbout>();
+        return shownWindow<AboutDialog>();
     case Where::Manual:
-        return shownWindow<frmManual>();
+        return shownWindow<ManualWindow>();
     case Where::Anywhere:
         return true;
     }
@@ -184,7 +184,7 @@ QStringList Monkey::run(long long actions)
         if (trace)
             std::cout << i << ' ' << action.name.toStdString() << std::endl;
         const long long startsBefore = m_starts;
-        const bool soundOffBefore = m_state->blnSoundOff;
+        const bool soundOffBefore = m_state->soundsOff;
         const qsizetype played = m_player.played.size();
         const int beeps = m_player.beeps;
         m_restartProblems.clear();
@@ -192,7 +192,7 @@ QStringList Monkey::run(long long actions)
         settle();
         QStringList found = problems();
         // The program's sound switch silences everything until it is turned on again.
-        if (m_starts == startsBefore && soundOffBefore && m_state->blnSoundOff) {
+        if (m_starts == startsBefore && soundOffBefore && m_state->soundsOff) {
             if (m_player.played.size() != played)
                 found.append(u"%1 played with sounds off"_s.arg(m_player.played.constLast()));
             if (m_player.beeps != beeps)
@@ -247,9 +247,9 @@ void Monkey::addActions()
                              // The fixed-size editor and about box cannot be resized.
                              QList<QWidget *> resizable;
                              for (QWidget *window : {static_cast<QWidget *>(m_window.get()),
-                                      static_cast<QWidget *>(shownWindow<frmSplash>()),
-                                      static_cast<QWidget *>(shownWindow<frmTopics>()),
-                                      static_cast<QWidget *>(shownWindow<frmManual>())}) {
+                                      static_cast<QWidget *>(shownWindow<TitleScreenDialog>()),
+                                      static_cast<QWidget *>(shownWindow<HelpTopicsWindow>()),
+                                      static_cast<QWidget *>(shownWindow<ManualWindow>())}) {
                                  if (window && window->isVisible())
                                      resizable.append(window);
                              }
@@ -268,11 +268,11 @@ void Monkey::addActions()
                              // In a fixed order: the application's own lists come from a hash.
                              QList<QWidget *> shown;
                              for (QWidget *window : {static_cast<QWidget *>(m_window.get()),
-                                      static_cast<QWidget *>(shownWindow<frmNewWords>()),
-                                      static_cast<QWidget *>(shownWindow<frmSplash>()),
-                                      static_cast<QWidget *>(shownWindow<frmTopics>()),
-                                      static_cast<QWidget *>(shownWindow<frmAbout>()),
-                                      static_cast<QWidget *>(shownWindow<frmManual>())}) {
+                                      static_cast<QWidget *>(shownWindow<WordListEditorDialog>()),
+                                      static_cast<QWidget *>(shownWindow<TitleScreenDialog>()),
+                                      static_cast<QWidget *>(shownWindow<HelpTopicsWindow>()),
+                                      static_cast<QWidget *>(shownWindow<AboutDialog>()),
+                                      static_cast<QWidget *>(shownWindow<ManualWindow>())}) {
                                  if (window && window->isVisible())
                                      shown.append(window);
                              }
@@ -287,30 +287,30 @@ void Monkey::addMainActions()
     m_actions.push_back(
         {u"New Word by Return"_s, 6, Where::Main, [this, main] { key(main(), Qt::Key_Return); }});
     m_actions.push_back(
-        {u"New Word by click"_s, 6, Where::Main, [this, main] { click(main()->cmdStart()); }});
+        {u"New Word by click"_s, 6, Where::Main, [this, main] { click(main()->newWordButton()); }});
     m_actions.push_back({u"click an enabled letter"_s, 60, Where::Main, [this, main] {
                              QList<QWidget *> enabled;
-                             for (int i = 0; i < Module1::LetterCount; ++i) {
-                                 if (main()->cmdLetter(i)->isEnabled())
-                                     enabled.append(main()->cmdLetter(i));
+                             for (int i = 0; i < GameState::LetterCount; ++i) {
+                                 if (main()->letterButton(i)->isEnabled())
+                                     enabled.append(main()->letterButton(i));
                              }
                              click(enabled.isEmpty()
-                                     ? main()->cmdLetter(below(Module1::LetterCount))
+                                     ? main()->letterButton(below(GameState::LetterCount))
                                      : enabled.at(below(int(enabled.size()))));
                          }});
     m_actions.push_back({u"click a letter of the word"_s, 30, Where::Main, [this, main] {
                              // A player who knows the word: rounds get won, not only lost.
                              QList<QWidget *> good;
-                             for (int i = 0; i < Module1::LetterCount; ++i) {
-                                 if (main()->cmdLetter(i)->isEnabled()
-                                     && m_state->strWord.contains(m_state->strLetters.at(i)))
-                                     good.append(main()->cmdLetter(i));
+                             for (int i = 0; i < GameState::LetterCount; ++i) {
+                                 if (main()->letterButton(i)->isEnabled()
+                                     && m_state->word.contains(m_state->letters.at(i)))
+                                     good.append(main()->letterButton(i));
                              }
                              if (!good.isEmpty())
                                  click(good.at(below(int(good.size()))));
                          }});
     m_actions.push_back({u"click any letter"_s, 10, Where::Main,
-        [this, main] { click(main()->cmdLetter(below(Module1::LetterCount))); }});
+        [this, main] { click(main()->letterButton(below(GameState::LetterCount))); }});
     m_actions.push_back(
         {u"Tab or Space in the main window"_s, 6, Where::Main, [this, main] {
              key(main(),
@@ -318,30 +318,28 @@ void Monkey::addMainActions()
          }});
     m_actions.push_back({u"File > Load Another List (Ctrl+L)"_s, 4, Where::Main,
         [this, main] { key(main(), Qt::Key_L, Qt::ControlModifier); }});
-    m_actions.push_back(
-        {u"File > current list"_s, 2, Where::Main, [this, main] {
-             chooseMenu(main(), main()->menuItem(MainWindowView::MenuItem::mnuFileCurrent));
-         }});
+    m_actions.push_back({u"File > current list"_s, 2, Where::Main, [this, main] {
+                             chooseMenu(
+                                 main(), main()->menuItem(MainWindowView::MenuItem::CurrentList));
+                         }});
     m_actions.push_back({u"File > Set Startup Wordlist"_s, 3, Where::Main,
         [this] { chooseMenu(u"Set &Startup Wordlist..."_s); }});
-    m_actions.push_back(
-        {u"File > start-up list"_s, 1, Where::Main, [this, main] {
-             chooseMenu(main(), main()->menuItem(MainWindowView::MenuItem::mnuFileDefault1));
-         }});
+    m_actions.push_back({u"File > start-up list"_s, 1, Where::Main, [this, main] {
+                             chooseMenu(
+                                 main(), main()->menuItem(MainWindowView::MenuItem::StartupList));
+                         }});
     m_actions.push_back(
         {u"File > Delete"_s, 3, Where::Main, [this] { chooseMenu(u"&Delete..."_s); }});
     m_actions.push_back(
         {u"File > Options > Show Startup Screen"_s, 2, Where::Main, [this, main] {
-             chooseMenu(main(), main()->menuItem(MainWindowView::MenuItem::mnuFileOptionsShow));
+             chooseMenu(main(), main()->menuItem(MainWindowView::MenuItem::ShowTitleScreen));
          }});
     m_actions.push_back(
         {u"File > Options > Hide Startup Screen"_s, 2, Where::Main, [this, main] {
-             chooseMenu(main(), main()->menuItem(MainWindowView::MenuItem::mnuFileOptionsHide));
+             chooseMenu(main(), main()->menuItem(MainWindowView::MenuItem::HideTitleScreen));
          }});
-    m_actions.push_back(
-        {u"File > Options > sounds"_s, 2, Where::Main, [this, main] {
-             chooseMenu(main(), main()->menuItem(MainWindowView::MenuItem::mnuOptionsSounds));
-         }});
+    m_actions.push_back({u"File > Options > sounds"_s, 2, Where::Main,
+        [this, main] { chooseMenu(main(), main()->menuItem(MainWindowView::MenuItem::Sounds)); }});
     m_actions.push_back({u"File > Exit (Ctrl+X), answered No"_s, 2, Where::Main,
         [this, main] { key(main(), Qt::Key_X, Qt::ControlModifier); }});
     m_actions.push_back({u"main window's close box, answered No"_s, 1, Where::Main,
@@ -358,13 +356,13 @@ void Monkey::addMainActions()
 
 void Monkey::addEditorActions()
 {
-    const auto editor = [] { return shownWindow<frmNewWords>(); };
+    const auto editor = [] { return shownWindow<WordListEditorDialog>(); };
     m_actions.push_back({u"editor: type"_s, 14, Where::Editor, [this, editor] {
-                             frmNewWords *window = editor();
+                             WordListEditorDialog *window = editor();
                              if (chance(70))
-                                 clickAt(window->txtWord(),
-                                     QPoint(1 + below(window->txtWord()->width() - 2),
-                                         window->txtWord()->height() / 2));
+                                 clickAt(window->wordEdit(),
+                                     QPoint(1 + below(window->wordEdit()->width() - 2),
+                                         window->wordEdit()->height() / 2));
                              if (chance(20)) {
                                  key(window, Qt::Key_A, Qt::ControlModifier);
                                  key(window, Qt::Key_Backspace);
@@ -379,31 +377,31 @@ void Monkey::addEditorActions()
     m_actions.push_back(
         {u"editor: type a word and press Return"_s, 12, Where::Editor, [this, editor] {
              // Enough entries to save now and then, so that the save dialog gets its turn.
-             frmNewWords *window = editor();
-             click(window->txtWord());
+             WordListEditorDialog *window = editor();
+             click(window->wordEdit());
              type(window, someWord());
              key(window, Qt::Key_Return);
          }});
     m_actions.push_back({u"editor: Add to List"_s, 6, Where::Editor,
-        [this, editor] { click(editor()->cmdEnter()); }});
+        [this, editor] { click(editor()->addButton()); }});
     m_actions.push_back(
         {u"editor: Return"_s, 6, Where::Editor, [this, editor] { key(editor(), Qt::Key_Return); }});
     m_actions.push_back({u"editor: Remove from List"_s, 4, Where::Editor,
-        [this, editor] { click(editor()->cmdDelete()); }});
+        [this, editor] { click(editor()->removeButton()); }});
     m_actions.push_back(
         {u"editor: select a row"_s, 5, Where::Editor, [this, editor] {
-             clickRow(editor()->lstWords(), chance(20) ? Qt::ControlModifier : Qt::NoModifier);
+             clickRow(editor()->wordList(), chance(20) ? Qt::ControlModifier : Qt::NoModifier);
          }});
     m_actions.push_back({u"editor: a choice"_s, 4, Where::Editor, [this, editor] {
-                             frmNewWords *window = editor();
-                             QRadioButton *const options[] = {window->optDefaultYes(),
-                                 window->optDefaultNo(), window->optNewYes(), window->optNewNo()};
+                             WordListEditorDialog *window = editor();
+                             QRadioButton *const options[] = {window->startupYes(),
+                                 window->startupNo(), window->loadYes(), window->loadNo()};
                              click(options[below(4)]);
                          }});
+    m_actions.push_back({u"editor: Save List"_s, 4, Where::Editor,
+        [this, editor] { click(editor()->saveButton()); }});
     m_actions.push_back(
-        {u"editor: Save List"_s, 4, Where::Editor, [this, editor] { click(editor()->cmdSave()); }});
-    m_actions.push_back(
-        {u"editor: Exit"_s, 1, Where::Editor, [this, editor] { click(editor()->cmdExit()); }});
+        {u"editor: Exit"_s, 1, Where::Editor, [this, editor] { click(editor()->exitButton()); }});
     m_actions.push_back(
         {u"editor: Escape"_s, 1, Where::Editor, [this, editor] { key(editor(), Qt::Key_Escape); }});
     m_actions.push_back(
@@ -413,17 +411,17 @@ void Monkey::addEditorActions()
 void Monkey::addTitleScreenActions()
 {
     using Side = TitleScreenView::Side;
-    const auto splash = [] { return shownWindow<frmSplash>(); };
+    const auto splash = [] { return shownWindow<TitleScreenDialog>(); };
     m_actions.push_back({u"title screen: background"_s, 10, Where::TitleScreen,
         [this, splash] { clickBackground(splash()); }});
     m_actions.push_back({u"title screen: a bear"_s, 10, Where::TitleScreen,
-        [this, splash] { click(splash()->imgBear(below(2) ? Side::Left : Side::Right)); }});
+        [this, splash] { click(splash()->bear(below(2) ? Side::Left : Side::Right)); }});
     m_actions.push_back({u"title screen: the title"_s, 5, Where::TitleScreen,
-        [this, splash] { click(splash()->imgTitle()); }});
+        [this, splash] { click(splash()->titlePicture()); }});
     m_actions.push_back({u"title screen: check box"_s, 3, Where::TitleScreen,
-        [this, splash] { click(splash()->chkHideSplash()); }});
+        [this, splash] { click(splash()->hideCheckBox()); }});
     m_actions.push_back({u"title screen: OK"_s, 1, Where::TitleScreen,
-        [this, splash] { click(splash()->cmdOK()); }});
+        [this, splash] { click(splash()->okButton()); }});
     m_actions.push_back({u"title screen: Escape"_s, 1, Where::TitleScreen,
         [this, splash] { key(splash(), Qt::Key_Escape); }});
     m_actions.push_back({u"title screen: close box"_s, 1, Where::TitleScreen,
@@ -432,39 +430,39 @@ void Monkey::addTitleScreenActions()
 
 void Monkey::addHelpActions()
 {
-    const auto topics = [] { return shownWindow<frmTopics>(); };
-    m_actions.push_back({u"topics: select"_s, 5, Where::Topics, [this, topics] {
-                             if (chance(70))
-                                 clickRow(topics()->lstContents(),
-                                     chance(10) ? Qt::ControlModifier : Qt::NoModifier);
-                             else
-                                 key(topics(), below(2) ? Qt::Key_Down : Qt::Key_Up);
-                         }});
+    const auto topics = [] { return shownWindow<HelpTopicsWindow>(); };
+    m_actions.push_back(
+        {u"topics: select"_s, 5, Where::Topics, [this, topics] {
+             if (chance(70))
+                 clickRow(topics()->contents(), chance(10) ? Qt::ControlModifier : Qt::NoModifier);
+             else
+                 key(topics(), below(2) ? Qt::Key_Down : Qt::Key_Up);
+         }});
     m_actions.push_back({u"topics: type into the text"_s, 3, Where::Topics, [this, topics] {
-                             frmTopics *window = topics();
-                             click(window->txtDescription());
+                             HelpTopicsWindow *window = topics();
+                             click(window->description());
                              type(window, someText());
                          }});
     m_actions.push_back({u"topics: close"_s, 2, Where::Topics, [this, topics] {
                              if (below(2))
-                                 chooseMenu(topics(), topics()->mnuClose());
+                                 chooseMenu(topics(), topics()->closeAction());
                              else
                                  closeBox(topics());
                          }});
 
-    const auto about = [] { return shownWindow<frmAbout>(); };
+    const auto about = [] { return shownWindow<AboutDialog>(); };
     m_actions.push_back({u"about: a bear"_s, 25, Where::About, [this, about] {
-                             frmAbout *window = about();
-                             click(below(2) ? window->imgBearL() : window->imgBearR());
+                             AboutDialog *window = about();
+                             click(below(2) ? window->leftBear() : window->rightBear());
                          }});
     m_actions.push_back(
         {u"about: background"_s, 25, Where::About, [this, about] { clickBackground(about()); }});
     m_actions.push_back(
-        {u"about: OK"_s, 4, Where::About, [this, about] { click(about()->cmdOK()); }});
+        {u"about: OK"_s, 4, Where::About, [this, about] { click(about()->okButton()); }});
     m_actions.push_back({u"about: Return or Escape"_s, 4, Where::About,
         [this, about] { key(about(), below(2) ? Qt::Key_Return : Qt::Key_Escape); }});
 
-    const auto manual = [] { return shownWindow<frmManual>(); };
+    const auto manual = [] { return shownWindow<ManualWindow>(); };
     m_actions.push_back(
         {u"manual: a bookmark"_s, 5, Where::Manual, [this, manual] {
              if (chance(70))
@@ -475,7 +473,7 @@ void Monkey::addHelpActions()
          }});
     m_actions.push_back({u"manual: close"_s, 2, Where::Manual, [this, manual] {
                              if (below(2))
-                                 chooseMenu(manual(), manual()->mnuClose());
+                                 chooseMenu(manual(), manual()->closeAction());
                              else
                                  closeBox(manual());
                          }});
@@ -652,16 +650,17 @@ void Monkey::problemsOfWindows(QStringList &found) const
         if (count > 1)
             found.append(u"%1 instances of the %2"_s.arg(count).arg(name));
     };
-    once(u"main window"_s, liveWindows<Form1>().size());
-    once(u"word-list editor"_s, liveWindows<frmNewWords>().size());
-    once(u"title screen"_s, liveWindows<frmSplash>().size());
-    once(u"help topics"_s, liveWindows<frmTopics>().size());
-    once(u"about box"_s, liveWindows<frmAbout>().size());
-    once(u"manual"_s, liveWindows<frmManual>().size());
+    once(u"main window"_s, liveWindows<MainWindow>().size());
+    once(u"word-list editor"_s, liveWindows<WordListEditorDialog>().size());
+    once(u"title screen"_s, liveWindows<TitleScreenDialog>().size());
+    once(u"help topics"_s, liveWindows<HelpTopicsWindow>().size());
+    once(u"about box"_s, liveWindows<AboutDialog>().size());
+    once(u"manual"_s, liveWindows<ManualWindow>().size());
 
-    if (liveWindows<Form1>().size() != 1 || liveWindows<Form1>().value(0) != m_window.get())
+    if (liveWindows<MainWindow>().size() != 1
+        || liveWindows<MainWindow>().value(0) != m_window.get())
         found.append(u"the main window is gone"_s);
-    const bool titleUp = shownWindow<frmSplash>();
+    const bool titleUp = shownWindow<TitleScreenDialog>();
     if (m_window->isVisible() == titleUp)
         found.append(m_window->isVisible()
                 ? u"the main window is up beside the title screen"_s
@@ -680,22 +679,22 @@ void Monkey::problemsOfWindows(QStringList &found) const
 void Monkey::problemsOfMenus(QStringList &found) const
 {
     using MenuItem = MainWindowView::MenuItem;
-    const Module1 &state = *m_state;
-    const QAction *show = m_window->menuItem(MenuItem::mnuFileOptionsShow);
-    const QAction *hide = m_window->menuItem(MenuItem::mnuFileOptionsHide);
-    if (show->isChecked() == state.blnHideSplash || show->isEnabled() != state.blnHideSplash
-        || hide->isChecked() != state.blnHideSplash || hide->isEnabled() == state.blnHideSplash)
+    const GameState &state = *m_state;
+    const QAction *show = m_window->menuItem(MenuItem::ShowTitleScreen);
+    const QAction *hide = m_window->menuItem(MenuItem::HideTitleScreen);
+    if (show->isChecked() == state.hideTitleScreen || show->isEnabled() != state.hideTitleScreen
+        || hide->isChecked() != state.hideTitleScreen || hide->isEnabled() == state.hideTitleScreen)
+        found.append(u"the title-screen options disagree with hideTitleScreen %1"_s.arg(
+            state.hideTitleScreen));
+    const QString sounds = m_window->menuItem(MenuItem::Sounds)->text();
+    if (sounds != (state.soundsOff ? u"&Turn On Sounds"_s : u"&Turn Off Sounds"_s))
         found.append(
-            u"the title-screen options disagree with blnHideSplash %1"_s.arg(state.blnHideSplash));
-    const QString sounds = m_window->menuItem(MenuItem::mnuOptionsSounds)->text();
-    if (sounds != (state.blnSoundOff ? u"&Turn On Sounds"_s : u"&Turn Off Sounds"_s))
-        found.append(
-            u"the sound item reads '%1' with blnSoundOff %2"_s.arg(sounds).arg(state.blnSoundOff));
+            u"the sound item reads '%1' with soundsOff %2"_s.arg(sounds).arg(state.soundsOff));
 
     // The list in play is named in the title and on the menu alike.
     const QString prefix = u"Wordrow - by Quilbyte:  "_s;
     const QString title = m_window->windowTitle();
-    const QString current = m_window->menuItem(MenuItem::mnuFileCurrent)->text();
+    const QString current = m_window->menuItem(MenuItem::CurrentList)->text();
     if (!title.startsWith(prefix)
         || current != u"(Currently: "_s + title.mid(prefix.size()).replace(u'&', u"&&"_s) + u')')
         found.append(
@@ -704,30 +703,30 @@ void Monkey::problemsOfMenus(QStringList &found) const
 
 void Monkey::problemsOfEditor(QStringList &found) const
 {
-    frmNewWords *editor = m_window->newWordsWindow();
+    WordListEditorDialog *editor = m_window->wordListEditor();
     if (!editor)
         return;
-    const NewWordsModel &model = editor->model();
+    const WordListEditor &model = editor->model();
     QStringList shown;
-    for (int i = 0; i < editor->lstWords()->count(); ++i)
-        shown.append(editor->lstWords()->item(i)->text());
+    for (int i = 0; i < editor->wordList()->count(); ++i)
+        shown.append(editor->wordList()->item(i)->text());
     if (shown != model.entries())
         found.append(u"the editor shows %1 but holds %2"_s.arg(
             shown.join(u','), model.entries().join(u',')));
-    if (editor->cmdSave()->isEnabled()
-        != (model.entries().size() >= NewWordsModel::MinSavedEntries))
+    if (editor->saveButton()->isEnabled()
+        != (model.entries().size() >= WordListEditor::MinSavedEntries))
         found.append(u"the editor's Save is %1 with %2 entries"_s
-                         .arg(editor->cmdSave()->isEnabled() ? u"enabled"_s : u"disabled"_s)
+                         .arg(editor->saveButton()->isEnabled() ? u"enabled"_s : u"disabled"_s)
                          .arg(model.entries().size()));
-    if (editor->cmdDelete()->isEnabled() == model.entries().isEmpty())
+    if (editor->removeButton()->isEnabled() == model.entries().isEmpty())
         found.append(u"the editor's Remove is %1 with %2 entries"_s
-                         .arg(editor->cmdDelete()->isEnabled() ? u"enabled"_s : u"disabled"_s)
+                         .arg(editor->removeButton()->isEnabled() ? u"enabled"_s : u"disabled"_s)
                          .arg(model.entries().size()));
-    if (editor->txtWord()->text().left(NewWordsModel::MaxWordLength) != model.typed())
+    if (editor->wordEdit()->text().left(WordListEditor::MaxWordLength) != model.typed())
         found.append(u"the editor shows '%1' typed but holds '%2'"_s.arg(
-            editor->txtWord()->text(), model.typed()));
+            editor->wordEdit()->text(), model.typed()));
     for (const QString &entry : model.entries()) {
-        if (!NewWordsModel::acceptedWord(entry) || entry != entry.toUpper())
+        if (!WordListEditor::acceptedWord(entry) || entry != entry.toUpper())
             found.append(u"the editor took the entry '%1'"_s.arg(entry));
     }
 }

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "FakeFileSystem.h"
-#include "MonkeyFileDialogs.h"
-#include "MonkeyMessageBoxes.h"
-#include "RecordingSoundPlayer.h"
-#include "RoundWatcher.h"
-#include "SeededRandom.h"
-#include "TempDir.h"
+#include "monkey/MonkeyFileDialogs.h"
+#include "monkey/MonkeyMessageBoxes.h"
+#include "monkey/RoundWatcher.h"
+#include "monkey/SeededRandom.h"
+#include "support/FakeFileSystem.h"
+#include "support/RecordingSoundPlayer.h"
+#include "support/TempDir.h"
 
 #include <QPoint>
 #include <QString>
@@ -17,8 +17,8 @@
 #include <random>
 #include <vector>
 
-class Form1;
-class Module1;
+class MainWindow;
+class GameState;
 class QAction;
 class QListWidget;
 class QWidget;
@@ -97,8 +97,8 @@ private:
     FakeFileSystem m_files{m_dir.path()};
     RecordingSoundPlayer m_player;
     SeededRandom m_random{m_engine};
-    std::unique_ptr<Module1> m_state;
-    std::unique_ptr<Form1> m_window;
+    std::unique_ptr<GameState> m_state;
+    std::unique_ptr<MainWindow> m_window;
     RoundWatcher m_watcher;
     std::vector<Action> m_actions;
     QStringList m_restartProblems;

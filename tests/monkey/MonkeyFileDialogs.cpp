@@ -1,4 +1,4 @@
-#include "MonkeyFileDialogs.h"
+#include "monkey/MonkeyFileDialogs.h"
 
 #include <QDir>
 #include <QFile>

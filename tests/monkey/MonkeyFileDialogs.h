@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FakeFileDialogs.h"
+#include "support/FakeFileDialogs.h"
 
 #include <QString>
 

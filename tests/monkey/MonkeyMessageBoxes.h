@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FakeMessageBoxes.h"
+#include "support/FakeMessageBoxes.h"
 
 #include <random>
 

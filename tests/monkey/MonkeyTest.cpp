@@ -1,4 +1,4 @@
-#include "Monkey.h"
+#include "monkey/Monkey.h"
 
 #include <QCoreApplication>
 #include <QDateTime>

@@ -1,26 +1,26 @@
-#include "RoundWatcher.h"
+#include "monkey/RoundWatcher.h"
 
-#include "Form1.h"
-#include "LetterButton.h"
-#include "Module1.h"
-#include "PictureBox.h"
+#include "app/LetterButton.h"
+#include "app/MainWindow.h"
+#include "core/GameState.h"
+#include "ui/PictureBox.h"
 
 #include <QLabel>
 #include <QPushButton>
 
 using namespace Qt::StringLiterals;
 
-void RoundWatcher::attach(Form1 &window, const Module1 &state)
+void RoundWatcher::attach(MainWindow &window, const GameState &state)
 {
     detach();
     m_window = &window;
     m_state = &state;
     // Connected after the window's own handlers: these run once the round has reacted.
     QObject::connect(
-        window.cmdStart(), &QPushButton::clicked, m_context.get(), [this] { started(); });
-    for (int i = 0; i < Module1::LetterCount; ++i)
-        QObject::connect(
-            window.cmdLetter(i), &QPushButton::clicked, m_context.get(), [this, i] { guessed(i); });
+        window.newWordButton(), &QPushButton::clicked, m_context.get(), [this] { started(); });
+    for (int i = 0; i < GameState::LetterCount; ++i)
+        QObject::connect(window.letterButton(i), &QPushButton::clicked, m_context.get(),
+            [this, i] { guessed(i); });
 }
 
 void RoundWatcher::detach()
@@ -38,10 +38,10 @@ void RoundWatcher::detach()
 void RoundWatcher::started()
 {
     // With no word to draw, New Word changes nothing.
-    if (m_state->strWordList.isEmpty())
+    if (m_state->words.isEmpty())
         return;
     m_running = true;
-    m_word = m_state->strWord;
+    m_word = m_state->word;
     m_guessed.fill(false);
     ++m_rounds;
     if (m_word.isEmpty())
@@ -65,10 +65,10 @@ void RoundWatcher::guessed(int index)
 
 int RoundWatcher::right() const
 {
-    const std::array<QString, Module1::LetterCount> letters = Module1::letterSet();
+    const std::array<QString, GameState::LetterCount> letters = GameState::letterSet();
     int count = 0;
     for (const QChar c : m_word) {
-        for (int i = 0; i < Module1::LetterCount; ++i) {
+        for (int i = 0; i < GameState::LetterCount; ++i) {
             if (m_guessed.at(i) && letters.at(i) == c)
                 ++count;
         }
@@ -78,9 +78,9 @@ int RoundWatcher::right() const
 
 int RoundWatcher::wrong() const
 {
-    const std::array<QString, Module1::LetterCount> letters = Module1::letterSet();
+    const std::array<QString, GameState::LetterCount> letters = GameState::letterSet();
     int count = 0;
-    for (int i = 0; i < Module1::LetterCount; ++i) {
+    for (int i = 0; i < GameState::LetterCount; ++i) {
         if (m_guessed.at(i) && !m_word.contains(letters.at(i)))
             ++count;
     }
@@ -92,26 +92,26 @@ QStringList RoundWatcher::problems() const
     QStringList found = m_ownProblems;
     if (!m_window || !m_state)
         return found;
-    const Module1 &state = *m_state;
+    const GameState &state = *m_state;
 
     // The bounds hold whatever happened.
-    if (state.intRight < 0 || state.intRight > state.strWord.size())
-        found.append(u"intRight %1 outside 0..%2"_s.arg(state.intRight).arg(state.strWord.size()));
-    if (state.intWrong < 0 || state.intWrong > 6)
-        found.append(u"intWrong %1 outside 0..6"_s.arg(state.intWrong));
-    if (state.intHang < 0 || state.intHang > 8 || state.intHang == 6)
-        found.append(u"intHang %1 is no picture the game shows"_s.arg(state.intHang));
+    if (state.hits < 0 || state.hits > state.word.size())
+        found.append(u"hits %1 outside 0..%2"_s.arg(state.hits).arg(state.word.size()));
+    if (state.misses < 0 || state.misses > 6)
+        found.append(u"misses %1 outside 0..6"_s.arg(state.misses));
+    if (state.gallowsPicture < 0 || state.gallowsPicture > 8 || state.gallowsPicture == 6)
+        found.append(u"gallowsPicture %1 is no picture the game shows"_s.arg(state.gallowsPicture));
 
     if (m_running) {
         const qint16 hang = won() ? 8 : lost() ? 7 : qint16(wrong());
-        if (state.strWord != m_word)
+        if (state.word != m_word)
             found.append(
-                u"the word changed from %1 to %2 within a round"_s.arg(m_word, state.strWord));
-        if (state.intRight != right() || state.intWrong != wrong() || state.intHang != hang)
+                u"the word changed from %1 to %2 within a round"_s.arg(m_word, state.word));
+        if (state.hits != right() || state.misses != wrong() || state.gallowsPicture != hang)
             found.append(u"word %1: right/wrong/hang %2/%3/%4, expected %5/%6/%7"_s.arg(m_word)
-                             .arg(state.intRight)
-                             .arg(state.intWrong)
-                             .arg(state.intHang)
+                             .arg(state.hits)
+                             .arg(state.misses)
+                             .arg(state.gallowsPicture)
                              .arg(right())
                              .arg(wrong())
                              .arg(hang));
@@ -124,15 +124,15 @@ QStringList RoundWatcher::problems() const
 void RoundWatcher::problemsOfLetters(QStringList &found) const
 {
     const bool playing = m_running && !won() && !lost();
-    for (int i = 0; i < Module1::LetterCount; ++i) {
+    for (int i = 0; i < GameState::LetterCount; ++i) {
         const bool expected = playing && !m_guessed.at(i);
-        if (m_window->cmdLetter(i)->isEnabled() != expected)
+        if (m_window->letterButton(i)->isEnabled() != expected)
             found.append(u"letter button %1 (%2) is %3"_s.arg(i)
-                             .arg(m_state->strLetters.at(i))
+                             .arg(m_state->letters.at(i))
                              .arg(expected ? u"disabled"_s : u"enabled"_s));
-        if (m_window->cmdLetter(i)->accessibleName() != m_state->strLetters.at(i))
+        if (m_window->letterButton(i)->accessibleName() != m_state->letters.at(i))
             found.append(u"letter button %1 shows %2"_s.arg(i).arg(
-                m_window->cmdLetter(i)->accessibleName()));
+                m_window->letterButton(i)->accessibleName()));
     }
 }
 
@@ -140,30 +140,30 @@ void RoundWatcher::problemsOfSlots(QStringList &found) const
 {
     int pictures = 0;
     for (int i = 0; i < 9; ++i) {
-        if (!m_window->imgHang(i)->isHidden()) {
+        if (!m_window->gallowsPicture(i)->isHidden()) {
             ++pictures;
-            if (i != m_state->intHang)
-                found.append(
-                    u"gallows picture %1 shown for intHang %2"_s.arg(i).arg(m_state->intHang));
+            if (i != m_state->gallowsPicture)
+                found.append(u"gallows picture %1 shown for gallowsPicture %2"_s.arg(i).arg(
+                    m_state->gallowsPicture));
         }
     }
     if (pictures != 1)
         found.append(u"%1 gallows pictures shown"_s.arg(pictures));
     using Label = GameView::Label;
     // "Click here to start" until the first round; the spelling lines from then on.
-    if (m_window->label(Label::lblStart)->isHidden() != m_running
-        || m_window->label(Label::lblSpell)->isHidden() == m_running
-        || m_window->label(Label::lblButtons)->isHidden() == m_running)
+    if (m_window->label(Label::Prompt)->isHidden() != m_running
+        || m_window->label(Label::Spelling)->isHidden() == m_running
+        || m_window->label(Label::LettersHeading)->isHidden() == m_running)
         found.append(m_running
                 ? u"the start prompt or the spelling lines are wrong in a round"_s
                 : u"the start prompt or the spelling lines are wrong before a round"_s);
     if (!m_running)
         return;
 
-    const std::array<QString, Module1::LetterCount> letters = Module1::letterSet();
+    const std::array<QString, GameState::LetterCount> letters = GameState::letterSet();
     const bool over = won() || lost();
-    for (int i = 0; i < Module1::SlotCount; ++i) {
-        QLabel *slot = m_window->lblPick(i);
+    for (int i = 0; i < GameState::SlotCount; ++i) {
+        QLabel *slot = m_window->slot(i);
         const bool shown = i < m_word.size();
         if (slot->isHidden() == shown) {
             found.append(u"slot %1 %2 for a word of %3 characters"_s.arg(i)
@@ -175,7 +175,7 @@ void RoundWatcher::problemsOfSlots(QStringList &found) const
             continue;
         const QString character = m_word.mid(i, 1);
         bool known = false;
-        for (int l = 0; l < Module1::LetterCount; ++l)
+        for (int l = 0; l < GameState::LetterCount; ++l)
             known = known || (m_guessed.at(l) && letters.at(l) == character);
         // A lost round tells the word below the slots, not in them.
         if (slot->text() != (known ? character : QString()))

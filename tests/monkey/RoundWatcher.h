@@ -7,8 +7,8 @@
 #include <array>
 #include <memory>
 
-class Form1;
-class Module1;
+class MainWindow;
+class GameState;
 
 // Follows the round from the clicks the main window's buttons report, on its own reckoning of
 // the rules, and compares the game's state and screen with it.
@@ -16,7 +16,7 @@ class RoundWatcher
 {
 public:
     // Starts watching a freshly loaded main window: no round has begun.
-    void attach(Form1 &window, const Module1 &state);
+    void attach(MainWindow &window, const GameState &state);
     void detach();
 
     // What disagrees, one line each; empty when all is well.
@@ -37,8 +37,8 @@ private:
     void problemsOfSlots(QStringList &found) const;
 
     std::unique_ptr<QObject> m_context = std::make_unique<QObject>();
-    Form1 *m_window = nullptr;
-    const Module1 *m_state = nullptr;
+    MainWindow *m_window = nullptr;
+    const GameState *m_state = nullptr;
     bool m_running = false;
     QString m_word;
     std::array<bool, 28> m_guessed{};

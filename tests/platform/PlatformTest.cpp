@@ -1,6 +1,6 @@
-#include "DiskFileSystem.h"
-#include "QtFileDialogs.h"
-#include "TempDir.h"
+#include "platform/DiskFileSystem.h"
+#include "platform/QtFileDialogs.h"
+#include "support/TempDir.h"
 
 #include <QDir>
 #include <QFile>

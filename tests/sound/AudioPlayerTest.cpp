@@ -1,7 +1,7 @@
-#include "AudioPlayer.h"
+#include "sound/AudioPlayer.h"
 
-#include "TempDir.h"
-#include "WavBytes.h"
+#include "sound/WavBytes.h"
+#include "support/TempDir.h"
 
 #include <QAudioDevice>
 #include <QCoreApplication>

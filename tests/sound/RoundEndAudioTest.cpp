@@ -1,10 +1,10 @@
-#include "AudioPlayer.h"
-#include "FakeGameView.h"
-#include "GameRound.h"
-#include "Module1.h"
-#include "ScriptedRandom.h"
-#include "SoundPlayback.h"
-#include "TempDir.h"
+#include "core/GameState.h"
+#include "game/GameRound.h"
+#include "sound/AudioPlayer.h"
+#include "sound/SoundPlayback.h"
+#include "support/FakeGameView.h"
+#include "support/ScriptedRandom.h"
+#include "support/TempDir.h"
 
 #include <QCoreApplication>
 #include <QProcess>
@@ -46,11 +46,11 @@ protected:
             GTEST_SKIP() << "no audio server answers (pactl get-default-sink failed)";
         monitor = sink->trimmed() + u".monitor"_s;
 
-        state.varHomeDir = home.path();
-        state.strLetters = Module1::letterSet();
-        state.strWordList = {u"A"};
-        state.blnSoundCard = player.isSoundCardEnabled();
-        ASSERT_TRUE(state.blnSoundCard) << "the server runs, yet Qt finds no audio output";
+        state.homeDir = home.path();
+        state.letters = GameState::letterSet();
+        state.words = {u"A"};
+        state.soundCardFound = player.isSoundCardEnabled();
+        ASSERT_TRUE(state.soundCardFound) << "the server runs, yet Qt finds no audio output";
         random.runOn = true;
     }
 
@@ -82,8 +82,8 @@ protected:
             10000);
         EXPECT_TRUE(listening) << "the recorder never connected";
 
-        round.cmdStart_Click();
-        round.cmdLetter_Click(0); // "A": the word is complete, the round is won
+        round.startRound();
+        round.guess(0); // "A": the word is complete, the round is won
         const bool started
             = QTest::qWaitFor([this] { return !player.nowPlaying().isEmpty(); }, 3000);
         if (started)
@@ -114,7 +114,7 @@ protected:
     TempDir home;
     QString monitor;
     int recordings = 0;
-    Module1 state;
+    GameState state;
     FakeGameView view;
     ScriptedRandom random;
     AudioPlayer player{[] {}, {QStringLiteral(WORDROW_SOUND_OUTPUT_DIR)}};
@@ -141,6 +141,6 @@ TEST_F(RoundEndAudioTest, aWonRoundIsHeardAndNothingWithSoundsOff)
         rms = recordRoundEnd();
     EXPECT_GT(rms, Audible) << "the round's end was not heard on " << monitor.toStdString();
 
-    state.blnSoundOff = true;
+    state.soundsOff = true;
     EXPECT_LT(recordRoundEnd(), Audible / 10) << "sounds off, yet something played";
 }

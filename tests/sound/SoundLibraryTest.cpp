@@ -1,10 +1,10 @@
-#include "SoundLibrary.h"
-#include "Module1.h"
-#include "RoundTexts.h"
-#include "SoundPlayback.h"
-#include "Startup.h"
-#include "TempDir.h"
-#include "WavBytes.h"
+#include "sound/SoundLibrary.h"
+#include "core/GameState.h"
+#include "game/RoundTexts.h"
+#include "game/Startup.h"
+#include "sound/SoundPlayback.h"
+#include "sound/WavBytes.h"
+#include "support/TempDir.h"
 
 #include <QFile>
 

@@ -1,7 +1,7 @@
-#include "SoundPlayback.h"
-#include "Module1.h"
-#include "RecordingSoundPlayer.h"
-#include "TempDir.h"
+#include "sound/SoundPlayback.h"
+#include "core/GameState.h"
+#include "support/RecordingSoundPlayer.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -14,26 +14,26 @@ class SoundPlaybackTest : public ::testing::Test
 protected:
     SoundPlaybackTest()
     {
-        state.varHomeDir = home.path();
-        state.blnSoundCard = true;
+        state.homeDir = home.path();
+        state.soundCardFound = true;
     }
 
     TempDir home;
-    Module1 state;
+    GameState state;
     RecordingSoundPlayer player;
     SoundPlayback sound{state, player};
 };
 
 TEST_F(SoundPlaybackTest, PlaysOnlyWithSoundsOnAndACard)
 {
-    sound.PlaySound(u"\\Laser.wav");
+    sound.play(u"\\Laser.wav");
     EXPECT_EQ(player.played, QStringList{home.path() + u"/Laser.wav"_s});
 
-    state.blnSoundOff = true;
-    sound.PlaySound(u"\\Laser.wav");
-    state.blnSoundOff = false;
-    state.blnSoundCard = false;
-    sound.PlaySound(u"\\Laser.wav");
+    state.soundsOff = true;
+    sound.play(u"\\Laser.wav");
+    state.soundsOff = false;
+    state.soundCardFound = false;
+    sound.play(u"\\Laser.wav");
     EXPECT_EQ(player.played.size(), 1);
     EXPECT_EQ(player.beeps, 0) << "a missing card never turns a sound into a beep here";
 }
@@ -43,9 +43,9 @@ TEST_F(SoundPlaybackTest, FindsTheFileWhateverItsLetterCase)
     home.write(u"SOUND560.WAV"_s, "RIFF");
     home.write(u"Laser.wav"_s, "RIFF");
 
-    sound.PlaySound(u"\\sound560.wav");
-    sound.PlaySound(u"\\Sound560.wav");
-    sound.PlaySound(u"\\Laser.wav");
+    sound.play(u"\\sound560.wav");
+    sound.play(u"\\Sound560.wav");
+    sound.play(u"\\Laser.wav");
 
     EXPECT_EQ(player.played,
         (QStringList{home.filePath(u"SOUND560.WAV"_s), home.filePath(u"SOUND560.WAV"_s),

@@ -1,7 +1,7 @@
-#include "WavFile.h"
+#include "sound/WavFile.h"
 
-#include "TempDir.h"
-#include "WavBytes.h"
+#include "sound/WavBytes.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DiskFileSystem.h"
+#include "platform/DiskFileSystem.h"
 
 #include <QStringList>
 

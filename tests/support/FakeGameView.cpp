@@ -1,28 +1,28 @@
-#include "FakeGameView.h"
+#include "support/FakeGameView.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
-void FakeGameView::setLabelCaption(Label label, const QString &caption)
+void FakeGameView::setLabelText(Label label, const QString &caption)
 {
     labels[label].caption = caption;
 }
 
-void FakeGameView::setPickCaption(int index, const QString &caption)
+void FakeGameView::setSlotText(int index, const QString &caption)
 {
     slots.at(index).caption = caption;
 }
 
-void FakeGameView::setPickToolTip(int index, const QString &toolTip)
+void FakeGameView::setSlotToolTip(int index, const QString &toolTip)
 {
     slots.at(index).toolTip = toolTip;
 }
 
-void FakeGameView::showHangPicture(int index)
+void FakeGameView::showGallowsPicture(int index)
 {
     EXPECT_TRUE(index >= 0 && index <= 8) << "no gallows picture " << index;
-    hangPicture = index;
+    shownGallowsPicture = index;
     ++hangPictureChanges;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "GameView.h"
+#include "game/GameView.h"
 
 #include <QString>
 
@@ -29,16 +29,16 @@ public:
     };
 
     void setLabelVisible(Label label, bool visible) override { labels[label].visible = visible; }
-    void setLabelCaption(Label label, const QString &caption) override;
-    int lblWinWidth() const override { return remarkWidth; }
-    void setLblWinLeft(int left) override { lblWinLeft = left; }
+    void setLabelText(Label label, const QString &caption) override;
+    int remarkWidth() const override { return remarkLabelWidth; }
+    void setRemarkLeft(int left) override { remarkLeft = left; }
     int innerWidth() const override { return windowWidth; }
-    void setPickVisible(int index, bool visible) override { slots.at(index).visible = visible; }
-    void setPickCaption(int index, const QString &caption) override;
-    void setPickToolTip(int index, const QString &toolTip) override;
+    void setSlotVisible(int index, bool visible) override { slots.at(index).visible = visible; }
+    void setSlotText(int index, const QString &caption) override;
+    void setSlotToolTip(int index, const QString &toolTip) override;
     void setLetterEnabled(int index, bool enabled) override { letters.at(index).enabled = enabled; }
-    void setLetterBackColor(int index, quint32 color) override { letters.at(index).color = color; }
-    void showHangPicture(int index) override;
+    void setLetterColor(int index, quint32 color) override { letters.at(index).color = color; }
+    void showGallowsPicture(int index) override;
 
     const LabelState &label(Label which) { return labels[which]; }
     int visibleSlotCount() const;
@@ -48,9 +48,9 @@ public:
     std::map<Label, LabelState> labels;
     std::array<SlotState, 15> slots{};
     std::array<LetterState, 28> letters{};
-    int hangPicture = 0;
+    int shownGallowsPicture = 0;
     int hangPictureChanges = 0;
-    int lblWinLeft = 0;
-    int remarkWidth = 1500;
+    int remarkLeft = 0;
+    int remarkLabelWidth = 1500;
     int windowWidth = 9504;
 };

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "FakeGameView.h"
-#include "MainWindowView.h"
+#include "game/MainWindowView.h"
+#include "support/FakeGameView.h"
 
 #include <map>
 
@@ -20,40 +20,37 @@ public:
     {
         game.setLabelVisible(label, visible);
     }
-    void setLabelCaption(Label label, const QString &caption) override
+    void setLabelText(Label label, const QString &caption) override
     {
-        game.setLabelCaption(label, caption);
+        game.setLabelText(label, caption);
     }
-    int lblWinWidth() const override { return game.lblWinWidth(); }
-    void setLblWinLeft(int left) override { game.setLblWinLeft(left); }
+    int remarkWidth() const override { return game.remarkWidth(); }
+    void setRemarkLeft(int left) override { game.setRemarkLeft(left); }
     int innerWidth() const override { return game.innerWidth(); }
-    void setPickVisible(int index, bool visible) override { game.setPickVisible(index, visible); }
-    void setPickCaption(int index, const QString &caption) override
+    void setSlotVisible(int index, bool visible) override { game.setSlotVisible(index, visible); }
+    void setSlotText(int index, const QString &caption) override
     {
-        game.setPickCaption(index, caption);
+        game.setSlotText(index, caption);
     }
-    void setPickToolTip(int index, const QString &toolTip) override
+    void setSlotToolTip(int index, const QString &toolTip) override
     {
-        game.setPickToolTip(index, toolTip);
+        game.setSlotToolTip(index, toolTip);
     }
     void setLetterEnabled(int index, bool enabled) override
     {
         game.setLetterEnabled(index, enabled);
     }
-    void setLetterBackColor(int index, quint32 color) override
-    {
-        game.setLetterBackColor(index, color);
-    }
-    void showHangPicture(int index) override { game.showHangPicture(index); }
+    void setLetterColor(int index, quint32 color) override { game.setLetterColor(index, color); }
+    void showGallowsPicture(int index) override { game.showGallowsPicture(index); }
 
-    void setMenuCaption(MenuItem item, const QString &caption) override
+    void setMenuText(MenuItem item, const QString &caption) override
     {
         menus[item].caption = caption;
     }
     void setMenuChecked(MenuItem item, bool checked) override { menus[item].checked = checked; }
     void setMenuEnabled(MenuItem item, bool enabled) override { menus[item].enabled = enabled; }
-    void setFormCaption(const QString &caption) override { formCaption = caption; }
-    void setLetterCaption(int index, const QString &caption) override
+    void setTitle(const QString &caption) override { windowTitle = caption; }
+    void setLetterText(int index, const QString &caption) override
     {
         letterCaptions.at(index) = caption;
     }
@@ -63,7 +60,7 @@ public:
 
     FakeGameView game;
     std::map<MenuItem, MenuState> menus;
-    QString formCaption;
+    QString windowTitle;
     std::array<QString, 28> letterCaptions;
     int titleScreens = 0;
     int mainWindowShows = 0;

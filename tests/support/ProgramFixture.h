@@ -1,13 +1,13 @@
 #pragma once
 
-#include "FakeFileDialogs.h"
-#include "FakeFileSystem.h"
-#include "FakeMessageBoxes.h"
-#include "Form1.h"
-#include "Module1.h"
-#include "RecordingSoundPlayer.h"
-#include "ScriptedRandom.h"
-#include "TempDir.h"
+#include "app/MainWindow.h"
+#include "core/GameState.h"
+#include "support/FakeFileDialogs.h"
+#include "support/FakeFileSystem.h"
+#include "support/FakeMessageBoxes.h"
+#include "support/RecordingSoundPlayer.h"
+#include "support/ScriptedRandom.h"
+#include "support/TempDir.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -33,7 +33,7 @@ protected:
     {
         dir.write(QStringLiteral("wordrow.wdr"), list);
         dir.write(QStringLiteral("wordrow.ini"), "\"\"\r\n#TRUE#\r\n");
-        window->Form_Load();
+        window->start();
         player.played.clear();
         window->show();
         EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
@@ -48,12 +48,12 @@ protected:
     static void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
     TempDir dir;
-    Module1 state;
+    GameState state;
     FakeMessageBoxes messages;
     FakeFileDialogs dialogs;
     FakeFileSystem files{QString()};
     RecordingSoundPlayer player;
     ScriptedRandom random;
-    std::unique_ptr<Form1> window
-        = std::make_unique<Form1>(state, Platform{messages, dialogs, files, player, random});
+    std::unique_ptr<MainWindow> window
+        = std::make_unique<MainWindow>(state, Services{messages, dialogs, files, player, random});
 };

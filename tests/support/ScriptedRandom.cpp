@@ -1,4 +1,4 @@
-#include "ScriptedRandom.h"
+#include "support/ScriptedRandom.h"
 
 #include <gtest/gtest.h>
 

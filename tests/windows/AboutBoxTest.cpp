@@ -1,14 +1,14 @@
-#include "AboutBox.h"
-#include "FakeAboutView.h"
-#include "Module1.h"
-#include "RecordingSoundPlayer.h"
-#include "ScriptedRandom.h"
-#include "TempDir.h"
+#include "windows/AboutBox.h"
+#include "core/GameState.h"
+#include "support/RecordingSoundPlayer.h"
+#include "support/ScriptedRandom.h"
+#include "support/TempDir.h"
+#include "windows/FakeAboutBoxView.h"
 
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
-using Side = AboutView::Side;
+using Side = AboutBoxView::Side;
 
 namespace {
 
@@ -22,20 +22,20 @@ class AboutBoxTest : public ::testing::Test
 protected:
     AboutBoxTest()
     {
-        state.varHomeDir = dir.path();
-        state.blnSoundCard = true;
+        state.homeDir = dir.path();
+        state.soundCardFound = true;
     }
 
     void click(Side bear, std::initializer_list<double> draws)
     {
         random.script(draws);
-        bear == Side::Left ? box.imgBearL_Click() : box.imgBearR_Click();
+        bear == Side::Left ? box.bearClicked(Side::Left) : box.bearClicked(Side::Right);
     }
-    FakeAboutView::Comment &words(Side side) { return view.comment(side); }
+    FakeAboutBoxView::Comment &words(Side side) { return view.comment(side); }
 
     TempDir dir;
-    Module1 state;
-    FakeAboutView view;
+    GameState state;
+    FakeAboutBoxView view;
     RecordingSoundPlayer player;
     ScriptedRandom random;
     AboutBox box{state, view, player, random};
@@ -45,14 +45,14 @@ protected:
 
 TEST_F(AboutBoxTest, backgroundClicksBringTheLeftBearThenTheRightThenNothingMore)
 {
-    box.Form_Click();
+    box.backgroundClicked();
     EXPECT_TRUE(view.bear(Side::Left).visible);
     EXPECT_FALSE(view.bear(Side::Right).visible);
-    box.Form_Click();
+    box.backgroundClicked();
     EXPECT_TRUE(view.bear(Side::Right).visible);
 
-    box.Form_Click();
-    box.Form_Click();
+    box.backgroundClicked();
+    box.backgroundClicked();
     EXPECT_TRUE(view.bear(Side::Left).visible && view.bear(Side::Right).visible);
     EXPECT_FALSE(words(Side::Left).visible || words(Side::Right).visible);
     // The background draws nothing and makes no sound.
@@ -82,14 +82,14 @@ TEST_F(AboutBoxTest, theDrawsChooseWhichBearJumpsWhereOrThatTheClickedOneSpeaks)
         {Side::Right, 0.999999, -1, 360, 360, true},
     };
     for (const auto &c : cases) {
-        FakeAboutView fresh;
+        FakeAboutBoxView fresh;
         ScriptedRandom draws;
         if (c.landing < 0)
             draws.script({c.pick});
         else
             draws.script({c.pick, c.landing});
         AboutBox about(state, fresh, player, draws);
-        c.clicked == Side::Left ? about.imgBearL_Click() : about.imgBearR_Click();
+        c.clicked == Side::Left ? about.bearClicked(Side::Left) : about.bearClicked(Side::Right);
 
         const std::string which = "pick " + std::to_string(c.pick);
         EXPECT_TRUE(draws.exhausted()) << which;
@@ -106,11 +106,11 @@ TEST_F(AboutBoxTest, theDrawsChooseWhichBearJumpsWhereOrThatTheClickedOneSpeaks)
 
 TEST_F(AboutBoxTest, aHiddenBearCanJumpAndShowsWhereItLanded)
 {
-    box.Form_Click();
+    box.backgroundClicked();
     click(Side::Left, {JumpRight, 0.5});
     EXPECT_FALSE(view.bear(Side::Right).visible);
 
-    box.Form_Click();
+    box.backgroundClicked();
     EXPECT_TRUE(view.bear(Side::Right).visible);
     EXPECT_EQ(view.bear(Side::Right).geometry.top(), 1000);
 }
@@ -143,11 +143,11 @@ TEST_F(AboutBoxTest, wordsAreCentredJustAboveTheBearAtTheirNewWidthYetStayWhole)
     click(Side::Left, {JumpLeft, 0.5});
     click(Side::Left, {Speak});
     const QRectF bear = view.bear(Side::Left).geometry;
-    EXPECT_EQ(words(Side::Left).geometry.top(), bear.top() - FakeAboutView::LabelHeight - 50);
+    EXPECT_EQ(words(Side::Left).geometry.top(), bear.top() - FakeAboutBoxView::LabelHeight - 50);
     EXPECT_EQ(words(Side::Left).geometry.center().x(), bear.center().x());
     // Shorter words are centred too: the width that counts is the new one.
     click(Side::Left, {Speak});
-    EXPECT_EQ(words(Side::Left).geometry.width(), 9 * FakeAboutView::CharWidth);
+    EXPECT_EQ(words(Side::Left).geometry.width(), 9 * FakeAboutBoxView::CharWidth);
     EXPECT_EQ(words(Side::Left).geometry.center().x(), bear.center().x());
 
     // Centred over the right bear, the longer words would stick out past the right edge.
@@ -155,7 +155,7 @@ TEST_F(AboutBoxTest, wordsAreCentredJustAboveTheBearAtTheirNewWidthYetStayWhole)
     const QRectF right = view.bear(Side::Right).geometry;
     EXPECT_GT(right.center().x() + words(Side::Right).geometry.width() / 2, AboutBox::ClientWidth);
     EXPECT_EQ(words(Side::Right).geometry.right(), AboutBox::ClientWidth);
-    EXPECT_EQ(words(Side::Right).geometry.top(), right.top() - FakeAboutView::LabelHeight - 50);
+    EXPECT_EQ(words(Side::Right).geometry.top(), right.top() - FakeAboutBoxView::LabelHeight - 50);
     // Past the left edge likewise.
     view.bear(Side::Left).geometry.moveLeft(-600);
     click(Side::Left, {Speak});
@@ -178,22 +178,22 @@ TEST_F(AboutBoxTest, everyBearClickStartsANewRandomSequenceFirst)
     } ordered;
     AboutBox withOrder(state, view, player, ordered);
 
-    withOrder.imgBearL_Click();
-    withOrder.imgBearR_Click();
+    withOrder.bearClicked(Side::Left);
+    withOrder.bearClicked(Side::Right);
     EXPECT_EQ(
         ordered.events, (QStringList{u"reseed"_s, u"draw"_s, u"draw"_s, u"reseed"_s, u"draw"_s}));
 }
 
 TEST_F(AboutBoxTest, closingPlaysItsSoundOnlyWhenSoundsCanPlay)
 {
-    box.Form_Unload();
+    box.close();
     EXPECT_EQ(player.played, QStringList{dir.filePath(u"sound560.wav"_s)});
 
-    state.blnSoundOff = true;
-    box.Form_Unload();
-    state.blnSoundOff = false;
-    state.blnSoundCard = false;
-    box.Form_Unload();
+    state.soundsOff = true;
+    box.close();
+    state.soundsOff = false;
+    state.soundCardFound = false;
+    box.close();
     EXPECT_EQ(player.played.size(), 1);
     EXPECT_EQ(player.beeps, 0);
 }

@@ -1,94 +1,91 @@
-#include "HelpTopics.h"
-#include "Module1.h"
+#include "windows/HelpTopics.h"
+#include "core/GameState.h"
+#include "support/RecordingSoundPlayer.h"
+#include "support/TempDir.h"
+#include "windows/FakeHelpTopicsView.h"
+#include "windows/HelpTopicTexts.h"
 
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
 
-TEST(HelpTopics, listsEightNumberedTitlesInOrder)
+namespace {
+
+class HelpTopicsTest : public ::testing::Test
 {
-    const QStringList expected = {u"1. Opening Title Screen"_s, u"2. Playing the Game"_s,
-        u"3. Word Lists"_s, u"4. Your Own Word Lists"_s, u"5. Removing a Word List"_s,
-        u"6. Setting Options"_s, u"7. Getting Help"_s, u"8. Quitting the Game"_s};
-    EXPECT_EQ(HelpTopics::titles(), expected);
-    for (int i = 0; i < HelpTopics::Count; ++i)
-        EXPECT_EQ(HelpTopics::title(i), expected.at(i));
-
-    EXPECT_TRUE(HelpTopics::title(-1).isEmpty());
-    EXPECT_TRUE(HelpTopics::title(8).isEmpty());
-    EXPECT_TRUE(HelpTopics::text(8).isEmpty());
-    EXPECT_TRUE(HelpTopics::paragraphs(-1).isEmpty());
-}
-
-TEST(HelpTopics, joinsParagraphsWithOneEmptyLineAndNothingAround)
-{
-    const QString playing = HelpTopics::text(1);
-    const QStringList paragraphs = playing.split(u"\r\n\r\n"_s);
-    ASSERT_EQ(paragraphs.size(), 5);
-    EXPECT_EQ(paragraphs, HelpTopics::paragraphs(1));
-    // Four separators of two line ends each, and no other line break anywhere.
-    EXPECT_EQ(playing.count(u"\r\n"_s), 8);
-    EXPECT_EQ(playing.count(u'\n'), 8);
-    EXPECT_EQ(playing.count(u'\r'), 8);
-    EXPECT_TRUE(playing.startsWith(u"The main game screen first displays an empty gallows"_s));
-    EXPECT_TRUE(playing.endsWith(u"for starting another round of Wordrow."_s));
-
-    const QList<qsizetype> paragraphCounts = {1, 5, 2, 5, 1, 2, 3, 1};
-    for (int i = 0; i < HelpTopics::Count; ++i) {
-        const QString text = HelpTopics::text(i);
-        EXPECT_EQ(HelpTopics::paragraphs(i).size(), paragraphCounts.at(i)) << i;
-        EXPECT_EQ(text, text.trimmed()) << i;
-        for (const QString &paragraph : HelpTopics::paragraphs(i))
-            EXPECT_FALSE(paragraph.isEmpty()) << i;
+protected:
+    HelpTopicsTest()
+    {
+        state.homeDir = dir.path();
+        state.soundCardFound = true;
+        view.model = &model;
     }
-    EXPECT_FALSE(HelpTopics::text(0).contains(u'\n'));
+
+    TempDir dir;
+    GameState state;
+    RecordingSoundPlayer player;
+    FakeHelpTopicsView view;
+    HelpTopics model{state, view, player};
+};
+
+} // namespace
+
+TEST_F(HelpTopicsTest, loadingListsTheTitlesAndShowsTheFirstTopicFromItsStart)
+{
+    model.open();
+
+    EXPECT_EQ(view.titles, HelpTopicTexts::titles());
+    EXPECT_EQ(view.selected, 0);
+    EXPECT_EQ(view.heading, u"1. Opening Title Screen"_s);
+    // Every text shown, the one the selection brought included, is already the built one.
+    ASSERT_FALSE(view.descriptions.isEmpty());
+    for (const QString &shown : view.descriptions)
+        EXPECT_EQ(shown, HelpTopicTexts::text(0));
+    EXPECT_TRUE(player.played.isEmpty());
 }
 
-TEST(HelpTopics, keepsTheWordingAndTheTwoSpacesAfterEachFullStop)
+TEST_F(HelpTopicsTest, choosingATopicShowsItsTitleAndItsText)
 {
-    EXPECT_EQ(HelpTopics::text(0),
-        u"The first time you run Wordrow, a title screen will appear.  Click on the OK button to "
-        u"go directly to the Wordrow game from there.  You have the option of checking the box on "
-        u"the lower left corner of the screen.  This will set the option not to show this screen "
-        u"when the program is run again."_s);
-    EXPECT_EQ(HelpTopics::text(7),
-        u"When you are finished playing the game, you can exit the program.  You can do this "
-        u"either by clicking on Exit in the File menu or else by clicking on the X in the "
-        u"close-window box in the upper right corner of the screen.  You will be asked if you "
-        u"really want to quit.  If you do, click Yes.  If not, click No."_s);
+    model.open();
+    model.showTopic(1);
+    EXPECT_EQ(view.heading, u"2. Playing the Game"_s);
+    EXPECT_EQ(view.description(), HelpTopicTexts::text(1));
 
-    EXPECT_TRUE(HelpTopics::text(1).contains(
-        u"Secondly, the buttons of the alphabet (as well as ' and -) are activated.  Now"_s));
-    EXPECT_TRUE(HelpTopics::text(3).contains(u"You can type in a word list of you own"_s));
-    EXPECT_TRUE(HelpTopics::text(3).contains(
-        u"just highlight the word in the lisit by clicking on it.  Then click the Remove"_s));
-    EXPECT_TRUE(HelpTopics::text(3).endsWith(
-        u"study weekly spelling lists -- or maybe a list of words to try to stump your friends "
-        u"with when they play the game."_s));
-    EXPECT_TRUE(HelpTopics::text(6).contains(
-        u"brought you to this help screen:  by clicking on Topics under the Help menu."_s));
-    EXPECT_TRUE(HelpTopics::text(6).endsWith(
-        u"To check on this version of Wordrow - and maybe a bit more - click on About Wordrow in "
-        u"the Help menu."_s));
-    EXPECT_TRUE(HelpTopics::text(5).contains(
-        u"a sound, like a beep, will be made over your computer's built-in speaker."_s));
+    model.showTopic(7);
+    EXPECT_EQ(view.heading, u"8. Quitting the Game"_s);
+    EXPECT_EQ(view.description(), HelpTopicTexts::text(7));
 
-    // No sentence lost its second space.
-    for (int i = 0; i < HelpTopics::Count; ++i) {
-        for (const QString &paragraph : HelpTopics::paragraphs(i)) {
-            const QString single = QString(paragraph).replace(u".  "_s, u"##"_s);
-            EXPECT_FALSE(single.contains(u". "_s)) << i << ": " << paragraph.toStdString();
-        }
+    FakeHelpTopicsView again;
+    HelpTopics reopened(state, again, player);
+    again.model = &reopened;
+    reopened.open();
+    reopened.showTopic(4);
+    EXPECT_EQ(again.description(), HelpTopicTexts::text(4));
+    EXPECT_EQ(again.titles.size(), 8);
+}
+
+TEST_F(HelpTopicsTest, aPositionOutsideTheListChangesNothing)
+{
+    model.open();
+    model.showTopic(2);
+    const qsizetype shown = view.descriptions.size();
+    for (int position : {-1, 8, 1000}) {
+        model.showTopic(position);
+        EXPECT_EQ(view.heading, u"3. Word Lists"_s);
+        EXPECT_EQ(view.descriptions.size(), shown);
     }
 }
 
-TEST(HelpTopics, fillingReplacesEveryStoredText)
+TEST_F(HelpTopicsTest, closingPlaysTheLaserOnlyWithSoundsOnAndACardAndNeverBeeps)
 {
-    Module1 state;
-    state.strTopicText.fill(u"stale"_s);
-    HelpTopics::fillTopicText(state);
-    for (int i = 0; i < HelpTopics::Count; ++i) {
-        EXPECT_EQ(state.strTopicText[i], HelpTopics::text(i)) << i;
-        EXPECT_FALSE(state.strTopicText[i].isEmpty()) << i;
-    }
+    model.close();
+    EXPECT_EQ(player.played, QStringList{dir.path() + u"/Laser.wav"_s});
+
+    state.soundsOff = true;
+    model.close();
+    state.soundsOff = false;
+    state.soundCardFound = false;
+    model.close();
+    EXPECT_EQ(player.played.size(), 1);
+    EXPECT_EQ(player.beeps, 0);
 }

@@ -1,4 +1,4 @@
-#include "ManualHtml.h"
+#include "windows/ManualHtml.h"
 
 #include <QFile>
 #include <QRegularExpression>

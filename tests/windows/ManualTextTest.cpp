@@ -1,7 +1,7 @@
-#include "ManualHtml.h"
-#include "NewWordsModel.h"
-#include "SoundLibrary.h"
-#include "WordListFile.h"
+#include "editor/WordListEditor.h"
+#include "sound/SoundLibrary.h"
+#include "windows/ManualHtml.h"
+#include "wordlists/WordListFile.h"
 
 #include <QSet>
 
@@ -82,11 +82,12 @@ TEST_F(ManualTextTest, statesTheLimitsTheProgramKeeps)
 {
     const QString text = ManualHtml::plainText(html);
     const int longest = WordListFile::MaxWordLength;
-    EXPECT_EQ(NewWordsModel::MaxWordLength, longest);
+    EXPECT_EQ(WordListEditor::MaxWordLength, longest);
     EXPECT_TRUE(text.contains(u"1 to %1 characters"_s.arg(longest)));
     EXPECT_TRUE(text.contains(u"up to %1 characters"_s.arg(longest)));
 
     const QStringList numbers = {u"no"_s, u"one"_s, u"two"_s, u"three"_s, u"four"_s, u"five"_s};
-    ASSERT_LT(NewWordsModel::MinSavedEntries, numbers.size());
-    EXPECT_TRUE(text.contains(u"at least %1 words"_s.arg(numbers[NewWordsModel::MinSavedEntries])));
+    ASSERT_LT(WordListEditor::MinSavedEntries, numbers.size());
+    EXPECT_TRUE(
+        text.contains(u"at least %1 words"_s.arg(numbers[WordListEditor::MinSavedEntries])));
 }

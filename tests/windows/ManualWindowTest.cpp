@@ -1,9 +1,9 @@
-#include "Form1.h"
-#include "HelpTopics.h"
-#include "ManualHtml.h"
-#include "ProgramFixture.h"
-#include "frmManual.h"
-#include "frmNewWords.h"
+#include "windows/ManualWindow.h"
+#include "app/MainWindow.h"
+#include "editor/WordListEditorDialog.h"
+#include "support/ProgramFixture.h"
+#include "windows/HelpTopicTexts.h"
+#include "windows/ManualHtml.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QAction>
@@ -73,7 +73,7 @@ protected:
     static void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
     const QString html = ManualHtml::resource();
-    QPointer<frmManual> window = new frmManual;
+    QPointer<ManualWindow> window = new ManualWindow;
 };
 
 } // namespace
@@ -100,7 +100,7 @@ TEST_F(ManualWindowTest, opensCentredBesideTheGameWithTheWholeManualAtItsTop)
     EXPECT_EQ(QApplication::focusWidget(), window->bookmarks());
 
     // The help topics send readers to the "Bookmarks".
-    ASSERT_TRUE(HelpTopics::text(6).contains(u"Bookmarks"_s));
+    ASSERT_TRUE(HelpTopicTexts::text(6).contains(u"Bookmarks"_s));
     bool labelled = false;
     for (const QLabel *label : window->findChildren<QLabel *>())
         labelled = labelled || (label->text() == u"Bookmarks"_s && label->isVisible());
@@ -205,20 +205,20 @@ TEST_F(ManualWindowTest, printsWhereTheProgramCanAndClosesByTheMenuOrItsKey)
     const QList<QAction *> items = window->menuBar()->actions();
 #ifdef WORDROW_PRINTING
     ASSERT_EQ(items.size(), 2);
-    EXPECT_EQ(items[0], window->mnuPrint());
-    EXPECT_EQ(window->mnuPrint()->text(), u"&Print..."_s);
+    EXPECT_EQ(items[0], window->printAction());
+    EXPECT_EQ(window->printAction()->text(), u"&Print..."_s);
 #else
     ASSERT_EQ(items.size(), 1);
-    EXPECT_EQ(window->mnuPrint(), nullptr);
+    EXPECT_EQ(window->printAction(), nullptr);
 #endif
-    EXPECT_EQ(items.constLast(), window->mnuClose());
-    EXPECT_EQ(window->mnuClose()->text(), u"&Close"_s);
+    EXPECT_EQ(items.constLast(), window->closeAction());
+    EXPECT_EQ(window->closeAction()->text(), u"&Close"_s);
 
-    window->mnuClose()->trigger();
+    window->closeAction()->trigger();
     settle();
     EXPECT_TRUE(window.isNull());
 
-    window = new frmManual;
+    window = new ManualWindow;
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window));
     QTest::keyClick(window, Qt::Key_C, Qt::AltModifier);
@@ -277,7 +277,7 @@ TEST_F(ManualAgreesWithTheGameTest, namesTheEditorsButtonsAndChoices)
         if (action->text() == u"Make &New Wordlist"_s)
             action->trigger();
     }
-    frmNewWords *editor = window->newWordsWindow();
+    WordListEditorDialog *editor = window->wordListEditor();
     ASSERT_TRUE(editor);
     const QList<QPushButton *> buttons = editor->findChildren<QPushButton *>();
     EXPECT_EQ(buttons.size(), 4);

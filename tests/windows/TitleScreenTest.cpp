@@ -1,9 +1,9 @@
-#include "TitleScreen.h"
-#include "FakeFileSystem.h"
-#include "FakeMainWindowView.h"
-#include "Module1.h"
-#include "SplashLayout.h"
-#include "TempDir.h"
+#include "windows/TitleScreen.h"
+#include "core/GameState.h"
+#include "support/FakeFileSystem.h"
+#include "support/FakeMainWindowView.h"
+#include "support/TempDir.h"
+#include "windows/TitleScreenLayout.h"
 
 #include <QDir>
 
@@ -28,8 +28,8 @@ public:
     double bearHeight(Side) const override { return 540; }
     double makerLineTop() const override { return 3800; }
     double titleTop() const override { return 1200; }
-    int hangPicture(Side side) const override { return pictures.at(side); }
-    void showHangPicture(Side side, int index) override { pictures[side] = index; }
+    int shownGallowsPicture(Side side) const override { return pictures.at(side); }
+    void showGallowsPicture(Side side, int index) override { pictures[side] = index; }
     void showDedication() override { dedication = true; }
     bool isHideTicked() const override { return ticked; }
 
@@ -47,10 +47,10 @@ public:
 class TitleScreenTest : public ::testing::Test
 {
 protected:
-    TitleScreenTest() { state.varHomeDir = dir.path(); }
+    TitleScreenTest() { state.homeDir = dir.path(); }
 
     TempDir dir;
-    Module1 state;
+    GameState state;
     FakeTitleScreenView view;
     FakeMainWindowView mainWindow;
     FakeFileSystem files{u"/"_s};
@@ -59,58 +59,58 @@ protected:
 
 } // namespace
 
-TEST(SplashLayout, placesEveryControlForTheInnerSize)
+TEST(TitleScreenLayout, placesEveryControlForTheInnerSize)
 {
-    const SplashLayout layout = SplashLayout::forInnerSize(9600, 7200,
+    const TitleScreenLayout layout = TitleScreenLayout::forInnerSize(9600, 7200,
         {QSizeF(3750, 2400), QSizeF(1380, 300), QSizeF(612, 1572), QSizeF(2052, 2052),
             QSizeF(2532, 2412)});
-    EXPECT_EQ(layout.chkHideSplash, QPointF(400, 6200));
-    EXPECT_EQ(layout.cmdOK, QPointF(8300, 6300));
-    EXPECT_EQ(layout.imgTitle, QPointF(2925, 1200));
-    EXPECT_EQ(layout.lblQuilbyte, QPointF(4110, 3800));
-    EXPECT_EQ(layout.imgBearLeft, QPointF(3570, 3800));
-    EXPECT_EQ(layout.imgBearRight, QPointF(5590, 3800));
-    EXPECT_EQ(layout.imgHangLeft, QPointF(773, 1200));
-    EXPECT_EQ(layout.imgHangRight, QPointF(6375, 1200));
-    EXPECT_EQ(layout.lblDedication, QPointF(4494, 4200));
+    EXPECT_EQ(layout.hideCheckBox, QPointF(400, 6200));
+    EXPECT_EQ(layout.okButton, QPointF(8300, 6300));
+    EXPECT_EQ(layout.titlePicture, QPointF(2925, 1200));
+    EXPECT_EQ(layout.makerLine, QPointF(4110, 3800));
+    EXPECT_EQ(layout.leftBear, QPointF(3570, 3800));
+    EXPECT_EQ(layout.rightBear, QPointF(5590, 3800));
+    EXPECT_EQ(layout.leftGallows, QPointF(773, 1200));
+    EXPECT_EQ(layout.rightGallows, QPointF(6375, 1200));
+    EXPECT_EQ(layout.dedication, QPointF(4494, 4200));
 }
 
-TEST(SplashLayout, keepsTheRightBearClearOfAWiderMakerLine)
+TEST(TitleScreenLayout, keepsTheRightBearClearOfAWiderMakerLine)
 {
-    const SplashLayout layout = SplashLayout::forInnerSize(9600, 7200,
+    const TitleScreenLayout layout = TitleScreenLayout::forInnerSize(9600, 7200,
         {QSizeF(3750, 2400), QSizeF(1560, 315), QSizeF(612, 1572), QSizeF(2052, 2052),
             QSizeF(2532, 2412)});
-    EXPECT_EQ(layout.imgBearRight.x(), layout.lblQuilbyte.x() + 1560 + 100);
-    EXPECT_EQ(layout.lblDedication.y(), 3800 + 315 + 100);
+    EXPECT_EQ(layout.rightBear.x(), layout.makerLine.x() + 1560 + 100);
+    EXPECT_EQ(layout.dedication.y(), 3800 + 315 + 100);
 }
 
 TEST_F(TitleScreenTest, backgroundClicksBringTheLeftBearThenTheRightOne)
 {
-    screen.Form_Click();
+    screen.backgroundClicked();
     EXPECT_TRUE(view.bears[Side::Left].visible);
     EXPECT_FALSE(view.bears[Side::Right].visible);
-    screen.Form_Click();
+    screen.backgroundClicked();
     EXPECT_TRUE(view.bears[Side::Right].visible);
-    screen.Form_Click();
+    screen.backgroundClicked();
     EXPECT_TRUE(view.bears[Side::Left].visible && view.bears[Side::Right].visible);
 }
 
 TEST_F(TitleScreenTest, aBearUncoversItsPictureAndSendsTheOtherHopping)
 {
-    screen.Form_Click();
-    screen.imgBearLeft_Click();
+    screen.backgroundClicked();
+    screen.bearClicked(Side::Left);
     EXPECT_EQ(view.pictures[Side::Left], 6);
     // The hidden right bear stands on the title's top edge now, and shows there.
     EXPECT_EQ(view.bears[Side::Right].top, 660);
     EXPECT_EQ(view.bears[Side::Left].top, 3800);
-    screen.Form_Click();
+    screen.backgroundClicked();
     EXPECT_TRUE(view.bears[Side::Right].visible);
     EXPECT_EQ(view.bears[Side::Right].top, 660);
 
-    screen.imgBearLeft_Click();
+    screen.bearClicked(Side::Left);
     EXPECT_EQ(view.bears[Side::Right].top, 3800);
 
-    screen.imgBearRight_Click();
+    screen.bearClicked(Side::Right);
     EXPECT_EQ(view.pictures[Side::Right], 7);
     EXPECT_EQ(view.bears[Side::Left].top, 660);
     EXPECT_EQ(view.bears[Side::Right].top, 3800);
@@ -118,39 +118,44 @@ TEST_F(TitleScreenTest, aBearUncoversItsPictureAndSendsTheOtherHopping)
 
 TEST_F(TitleScreenTest, theDedicationWaitsForBothPictures)
 {
-    screen.imgTitle_Click();
-    screen.imgBearRight_Click();
-    screen.imgTitle_Click();
+    screen.titleClicked();
+    screen.bearClicked(Side::Right);
+    screen.titleClicked();
     EXPECT_FALSE(view.dedication);
-    screen.imgBearLeft_Click();
-    screen.imgBearLeft_Click();
-    screen.imgTitle_Click();
+    screen.bearClicked(Side::Left);
+    screen.bearClicked(Side::Left);
+    screen.titleClicked();
     EXPECT_TRUE(view.dedication);
 }
 
 TEST_F(TitleScreenTest, closingUntickedLeavesTheSettingsByteForByte)
 {
-    const QByteArray settings = "\"D:\\\\lists\\\\w\xe9" "ek.wdr\"\r\n#FALSE#\r\n";
+    const QByteArray settings = "\"D:\\\\lists\\\\w\xe9"
+                                "ek.wdr\"\r\n#FALSE#\r\n";
     dir.write(u"wordrow.ini"_s, settings);
-    screen.Form_Unload();
+    screen.close();
     EXPECT_EQ(dir.read(u"wordrow.ini"_s), settings);
-    EXPECT_FALSE(state.blnHideSplash);
+    EXPECT_FALSE(state.hideTitleScreen);
     EXPECT_TRUE(mainWindow.menus.empty());
     EXPECT_EQ(mainWindow.mainWindowShows, 1);
 }
 
 TEST_F(TitleScreenTest, closingTickedRecordsTheChoiceAndKeepsLineOne)
 {
-    dir.write(u"wordrow.ini"_s, "\"/home/sam/w\xe9" "ek 1.wdr\"\r\n#FALSE#\r\n");
+    dir.write(u"wordrow.ini"_s,
+        "\"/home/sam/w\xe9"
+        "ek 1.wdr\"\r\n#FALSE#\r\n");
     view.ticked = true;
-    screen.Form_Unload();
-    EXPECT_EQ(dir.read(u"wordrow.ini"_s), "\"/home/sam/w\xe9" "ek 1.wdr\"\r\n#TRUE#\r\n");
-    EXPECT_TRUE(state.blnHideSplash);
+    screen.close();
+    EXPECT_EQ(dir.read(u"wordrow.ini"_s),
+        "\"/home/sam/w\xe9"
+        "ek 1.wdr\"\r\n#TRUE#\r\n");
+    EXPECT_TRUE(state.hideTitleScreen);
     EXPECT_EQ(files.current, dir.path());
-    EXPECT_FALSE(mainWindow.menus[MenuItem::mnuFileOptionsShow].checked);
-    EXPECT_TRUE(mainWindow.menus[MenuItem::mnuFileOptionsShow].enabled);
-    EXPECT_TRUE(mainWindow.menus[MenuItem::mnuFileOptionsHide].checked);
-    EXPECT_FALSE(mainWindow.menus[MenuItem::mnuFileOptionsHide].enabled);
+    EXPECT_FALSE(mainWindow.menus[MenuItem::ShowTitleScreen].checked);
+    EXPECT_TRUE(mainWindow.menus[MenuItem::ShowTitleScreen].enabled);
+    EXPECT_TRUE(mainWindow.menus[MenuItem::HideTitleScreen].checked);
+    EXPECT_FALSE(mainWindow.menus[MenuItem::HideTitleScreen].enabled);
     EXPECT_EQ(mainWindow.mainWindowShows, 1);
 }
 
@@ -158,8 +163,8 @@ TEST_F(TitleScreenTest, aSettingsFileThatCannotBeWrittenStillLetsTheGameShow)
 {
     ASSERT_TRUE(QDir(dir.path()).mkdir(u"wordrow.ini"_s));
     view.ticked = true;
-    screen.Form_Unload();
-    EXPECT_FALSE(state.blnHideSplash);
+    screen.close();
+    EXPECT_FALSE(state.hideTitleScreen);
     EXPECT_TRUE(mainWindow.menus.empty());
     EXPECT_EQ(mainWindow.mainWindowShows, 1);
 }

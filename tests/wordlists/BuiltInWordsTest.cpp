@@ -1,7 +1,7 @@
-#include "BuiltInWords.h"
-#include "Module1.h"
-#include "TempDir.h"
-#include "WordListFile.h"
+#include "wordlists/BuiltInWords.h"
+#include "core/GameState.h"
+#include "support/TempDir.h"
+#include "wordlists/WordListFile.h"
 
 #include <QSet>
 
@@ -18,7 +18,7 @@ TEST(BuiltInWords, DefaultListFileIsExactlyAsShipped)
 {
     TempDir dir;
     const QString path = dir.filePath(u"wordrow.wdr"_s);
-    ASSERT_TRUE(WordListFile::WriteWordList(path, BuiltInWords::words()));
+    ASSERT_TRUE(WordListFile::write(path, BuiltInWords::words()));
 
     const QByteArray bytes = dir.read(u"wordrow.wdr"_s);
     EXPECT_EQ(bytes.size(), 4247);
@@ -26,20 +26,20 @@ TEST(BuiltInWords, DefaultListFileIsExactlyAsShipped)
     EXPECT_TRUE(bytes.startsWith("\"ABLE\"\r\n\"ABOUT\"\r\n\"ABOVE\"\r\n"));
     EXPECT_TRUE(bytes.endsWith("\"YOURSELF\"\r\n"));
 
-    Module1 state;
-    ASSERT_EQ(WordListFile::LoadWordList(state, path), WordListFile::LoadResult::Loaded);
-    EXPECT_EQ(state.intWordMax(), 462);
-    EXPECT_EQ(state.strWordList.at(0), u"ABLE");
-    EXPECT_EQ(state.strWordList.at(428), u"WENT");
-    EXPECT_EQ(state.strWordList.at(429), u"WARM");
-    EXPECT_EQ(state.strWordList.at(435), u"WENT");
-    EXPECT_EQ(state.strWordList.at(462), u"YOURSELF");
+    GameState state;
+    ASSERT_EQ(WordListFile::load(state, path), WordListFile::LoadResult::Loaded);
+    EXPECT_EQ(state.lastWordIndex(), 462);
+    EXPECT_EQ(state.words.at(0), u"ABLE");
+    EXPECT_EQ(state.words.at(428), u"WENT");
+    EXPECT_EQ(state.words.at(429), u"WARM");
+    EXPECT_EQ(state.words.at(435), u"WENT");
+    EXPECT_EQ(state.words.at(462), u"YOURSELF");
 }
 
 TEST(BuiltInWords, AreSortedPlayableWordsOfFourToElevenLetters)
 {
     const QStringList words = BuiltInWords::words();
-    const auto letters = Module1::letterSet();
+    const auto letters = GameState::letterSet();
     std::map<qsizetype, int> lengths;
     int apostrophes = 0;
     for (const QString &word : words) {

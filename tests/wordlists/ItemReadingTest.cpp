@@ -1,4 +1,4 @@
-#include "WordListFile.h"
+#include "wordlists/WordListFile.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "SettingsFile.h"
-#include "Module1.h"
-#include "TempDir.h"
+#include "wordlists/SettingsFile.h"
+#include "core/GameState.h"
+#include "support/TempDir.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,14 +14,14 @@ namespace {
 class SettingsFileTest : public ::testing::Test
 {
 protected:
-    SettingsFileTest() { state.varHomeDir = home.path(); }
+    SettingsFileTest() { state.homeDir = home.path(); }
 
     SettingsFile::StartupSettings read() const { return SettingsFile::read(home.path()); }
     QByteArray bytes() const { return home.read(u"wordrow.ini"_s); }
     void put(const QByteArray &contents) const { home.write(u"wordrow.ini"_s, contents); }
 
     TempDir home;
-    Module1 state;
+    GameState state;
 };
 
 TEST_F(SettingsFileTest, FirstRunFileNamesTheDefaultList)
@@ -34,7 +34,7 @@ TEST_F(SettingsFileTest, FirstRunFileNamesTheDefaultList)
 
     const auto settings = read();
     EXPECT_EQ(settings.startupList, home.path() + u"/wordrow.wdr"_s);
-    EXPECT_FALSE(settings.hideSplash);
+    EXPECT_FALSE(settings.hideTitleScreen);
 }
 
 TEST_F(SettingsFileTest, StartupReadingFallsBack)
@@ -59,7 +59,7 @@ TEST_F(SettingsFileTest, StartupReadingFallsBack)
         put(c.file);
         const auto settings = read();
         EXPECT_EQ(settings.startupList, c.list) << c.file.constData();
-        EXPECT_EQ(settings.hideSplash, c.hide) << c.file.constData();
+        EXPECT_EQ(settings.hideTitleScreen, c.hide) << c.file.constData();
     }
 }
 
@@ -70,12 +70,12 @@ TEST_F(SettingsFileTest, HideAndShowChangeOnlyLineTwoKeepingLineOneByteForByte)
                              "e/Week 1, spelling.wdr\"\r\n";
     put(line1 + "#FALSE#\r\n");
 
-    ASSERT_TRUE(SettingsFile::setHideSplash(state, true));
-    EXPECT_TRUE(state.blnHideSplash);
+    ASSERT_TRUE(SettingsFile::setHideTitleScreen(state, true));
+    EXPECT_TRUE(state.hideTitleScreen);
     EXPECT_EQ(bytes(), line1 + "#TRUE#\r\n");
 
-    ASSERT_TRUE(SettingsFile::setHideSplash(state, false));
-    EXPECT_FALSE(state.blnHideSplash);
+    ASSERT_TRUE(SettingsFile::setHideTitleScreen(state, false));
+    EXPECT_FALSE(state.hideTitleScreen);
     EXPECT_EQ(bytes(), line1 + "#FALSE#\r\n");
 }
 
@@ -83,12 +83,12 @@ TEST_F(SettingsFileTest, RewriteOfAMissingOrEmptyFileNamesTheDefaultList)
 {
     const QByteArray expected
         = '"' + QFile::encodeName(home.path()) + "/wordrow.wdr\"\r\n#TRUE#\r\n";
-    ASSERT_TRUE(SettingsFile::setHideSplash(state, true));
+    ASSERT_TRUE(SettingsFile::setHideTitleScreen(state, true));
     EXPECT_EQ(bytes(), expected);
 
     put("");
-    state.blnHideSplash = false;
-    ASSERT_TRUE(SettingsFile::setHideSplash(state, true));
+    state.hideTitleScreen = false;
+    ASSERT_TRUE(SettingsFile::setHideTitleScreen(state, true));
     EXPECT_EQ(bytes(), expected);
 }
 
@@ -96,12 +96,12 @@ TEST_F(SettingsFileTest, FailedRewriteChangesNeitherFileNorSetting)
 {
     // A directory where the file should be: it can neither be read nor replaced.
     ASSERT_TRUE(QDir(home.path()).mkdir(u"wordrow.ini"_s));
-    EXPECT_FALSE(SettingsFile::setHideSplash(state, true));
-    EXPECT_FALSE(state.blnHideSplash);
+    EXPECT_FALSE(SettingsFile::setHideTitleScreen(state, true));
+    EXPECT_FALSE(state.hideTitleScreen);
 
-    state.varHomeDir = home.filePath(u"gone"_s);
-    EXPECT_FALSE(SettingsFile::setHideSplash(state, true));
-    EXPECT_FALSE(state.blnHideSplash);
+    state.homeDir = home.filePath(u"gone"_s);
+    EXPECT_FALSE(SettingsFile::setHideTitleScreen(state, true));
+    EXPECT_FALSE(state.hideTitleScreen);
 }
 
 TEST_F(SettingsFileTest, PathsThatWouldBreakTheFormatAreNeverWritten)

@@ -1,0 +1,42 @@
+#include "app/LetterButton.h"
+
+#include <QPainter>
+
+namespace {
+
+const QColor BorderColor(0x80, 0x80, 0x80);
+const QColor FocusColor(0x1c, 0x3f, 0x94);
+const QColor DisabledTextColor(0x6e, 0x6e, 0x6e);
+
+} // namespace
+
+LetterButton::LetterButton(QWidget *parent)
+    : QPushButton(parent)
+    , m_face(Qt::white)
+{
+}
+
+void LetterButton::setFaceColor(const QColor &color)
+{
+    if (color == m_face)
+        return;
+    m_face = color;
+    update();
+}
+
+void LetterButton::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const bool focused = hasFocus();
+    const qreal penWidth = focused ? 2 : 1;
+    const QRectF face
+        = QRectF(rect()).adjusted(penWidth / 2, penWidth / 2, -penWidth / 2, -penWidth / 2);
+    painter.setPen(QPen(focused ? FocusColor : BorderColor, penWidth));
+    painter.setBrush(isDown() ? m_face.darker(125) : m_face);
+    painter.drawRoundedRect(face, 2, 2);
+
+    painter.setPen(isEnabled() ? palette().color(QPalette::ButtonText) : DisabledTextColor);
+    // A doubled '&' keeps the button free of an access key and shows as one.
+    painter.drawText(rect(), Qt::AlignCenter | Qt::TextHideMnemonic, text());
+}

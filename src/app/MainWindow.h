@@ -1,0 +1,122 @@
+#pragma once
+
+#include "editor/WordListEditorDialog.h"
+#include "game/FileCommands.h"
+#include "game/GameRound.h"
+#include "game/MainWindowView.h"
+#include "platform/Services.h"
+#include "sound/SoundPlayback.h"
+#include "windows/AboutDialog.h"
+#include "windows/HelpTopicsWindow.h"
+#include "windows/ManualWindow.h"
+#include "windows/TitleScreenDialog.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <array>
+
+class LetterButton;
+class GameState;
+class PictureBox;
+
+class QAction;
+class QLabel;
+class QPushButton;
+
+// The main game window: the gallows, the remark, the letter slots, the letter buttons and the
+// menus. It decides nothing itself; the round, start-up and the File menu tell it what to show.
+class MainWindow : public QMainWindow, public MainWindowView
+{
+public:
+    MainWindow(GameState &state, const Services &services, QWidget *parent = nullptr);
+    // Takes the help windows along, without their closing steps.
+    ~MainWindow() override;
+
+    // Brings the program into its playable state; called once, before the window is shown.
+    void start();
+    // Whether start-up left the title screen up, the main window waiting for it to close.
+    bool isTitleScreenOpen() const { return m_titleScreen; }
+    TitleScreenDialog *titleScreen() const { return m_titleScreen; }
+
+    // The menu commands of the main window itself: each opens its window, or brings the open one
+    // to the front as it is.
+    void showWordListEditor();
+    WordListEditorDialog *wordListEditor() const { return m_editor; }
+    void showHelpTopics();
+    HelpTopicsWindow *helpTopicsWindow() const { return m_helpTopics; }
+    void showManual();
+    ManualWindow *manualWindow() const { return m_manual; }
+    // The about box goes away as soon as another window of the program is active.
+    void showAbout();
+    AboutDialog *aboutDialog() const { return m_about; }
+
+    // MainWindowView
+    void setLabelVisible(Label label, bool visible) override;
+    void setLabelText(Label label, const QString &caption) override;
+    int remarkWidth() const override;
+    void setRemarkLeft(int left) override;
+    int innerWidth() const override;
+    void setSlotVisible(int index, bool visible) override;
+    void setSlotText(int index, const QString &caption) override;
+    void setSlotToolTip(int index, const QString &toolTip) override;
+    void setLetterEnabled(int index, bool enabled) override;
+    void setLetterColor(int index, quint32 color) override;
+    void showGallowsPicture(int index) override;
+    void setMenuText(MenuItem item, const QString &caption) override;
+    void setMenuChecked(MenuItem item, bool checked) override;
+    void setMenuEnabled(MenuItem item, bool enabled) override;
+    void setTitle(const QString &caption) override;
+    void setLetterText(int index, const QString &caption) override;
+    void showTitleScreen() override;
+    void showMainWindow() override;
+    void endProgram() override;
+
+    // The controls, for tests and for windows that borrow from this one.
+    LetterButton *letterButton(int index) const { return m_letterButtons.at(index); }
+    QPushButton *newWordButton() const { return m_newWordButton; }
+    QLabel *label(Label which) const;
+    QLabel *slot(int index) const { return m_slots.at(index); }
+    PictureBox *gallowsPicture(int index) const { return m_gallowsPictures.at(index); }
+    QWidget *innerArea() const { return m_inner; }
+    QAction *menuItem(MenuItem item) const;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void createControls();
+    void createMenus();
+    void layOutControls();
+    void updateSlotAccessibleName(int index);
+
+    GameState &m_state;
+    Services m_services;
+    SoundPlayback m_sound;
+    GameRound m_round;
+    FileCommands m_fileCommands;
+
+    QWidget *m_inner = nullptr;
+    QLabel *m_promptLabel = nullptr;
+    std::array<PictureBox *, 9> m_gallowsPictures{};
+    QLabel *m_remarkLabel = nullptr;
+    QLabel *m_spellingLabel = nullptr;
+    QLabel *m_lettersLabel = nullptr;
+    std::array<QLabel *, 15> m_slots{};
+    double m_buttonsLabelWidth = 0;
+    std::array<LetterButton *, 28> m_letterButtons{};
+    QPushButton *m_newWordButton = nullptr;
+
+    QAction *m_currentListAction = nullptr;
+    QAction *m_startupListAction = nullptr;
+    QAction *m_showTitleScreenAction = nullptr;
+    QAction *m_hideTitleScreenAction = nullptr;
+    QAction *m_soundsAction = nullptr;
+
+    QPointer<WordListEditorDialog> m_editor;
+    QPointer<TitleScreenDialog> m_titleScreen;
+    QPointer<HelpTopicsWindow> m_helpTopics;
+    QPointer<AboutDialog> m_about;
+    QPointer<ManualWindow> m_manual;
+};

@@ -1,0 +1,38 @@
+#include "app/MainWindow.h"
+#include "core/ClockRandom.h"
+#include "core/GameState.h"
+#include "core/SteadyClock.h"
+#include "platform/DiskFileSystem.h"
+#include "platform/QtFileDialogs.h"
+#include "platform/QtMessageBoxes.h"
+#include "sound/AudioPlayer.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QTimer>
+
+using namespace Qt::StringLiterals;
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(u"Wordrow"_s);
+
+    GameState state;
+    QtMessageBoxes messages;
+    QtFileDialogs dialogs;
+    DiskFileSystem files;
+    AudioPlayer player;
+    SteadyClock clock;
+    ClockRandom random(clock);
+
+    MainWindow window(state, Services{messages, dialogs, files, player, random});
+    messages.setParentWidget(&window);
+    dialogs.setParentWidget(&window);
+    window.start();
+    if (!window.isTitleScreenOpen())
+        window.showMaximized();
+    // Drawing the icon from its SVG loads a plugin: not worth delaying the window for.
+    QTimer::singleShot(0, &window, [] { QApplication::setWindowIcon(QIcon(u":/wordrow.svg"_s)); });
+    return QApplication::exec();
+}

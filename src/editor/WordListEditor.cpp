@@ -1,0 +1,225 @@
+#include "editor/WordListEditor.h"
+
+#include "core/GameState.h"
+#include "editor/WordListEditorView.h"
+#include "game/MainWindowView.h"
+#include "game/MenuCaptions.h"
+#include "platform/FileDialogs.h"
+#include "platform/FileSystem.h"
+#include "platform/MessageBoxes.h"
+#include "wordlists/SettingsFile.h"
+#include "wordlists/WordListFile.h"
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+using Icon = MessageBoxes::Icon;
+using MenuItem = MainWindowView::MenuItem;
+
+constexpr QStringView SaveTitle = u"Save List";
+
+} // namespace
+
+WordListEditor::WordListEditor(GameState &state, WordListEditorView &view,
+    MainWindowView &mainWindow, const Services &services)
+    : m_state(state)
+    , m_view(view)
+    , m_mainWindow(mainWindow)
+    , m_services(services)
+    , m_sound(state, services.player)
+{
+}
+
+std::optional<QString> WordListEditor::acceptedWord(const QString &typed)
+{
+    // Checked after upper-casing, which can lengthen the text ("ß" becomes "SS"): the entry must
+    // be a word the list loader keeps.
+    const QString upper = typed.toUpper();
+    if (upper.isEmpty() || upper.size() > MaxWordLength)
+        return std::nullopt;
+    const auto letters = GameState::letterSet();
+    const bool allLetters = std::all_of(upper.cbegin(), upper.cend(), [&letters](QChar c) {
+        return std::any_of(
+            letters.cbegin(), letters.cend(), [c](const QString &letter) { return letter == c; });
+    });
+    return allLetters ? std::optional(upper) : std::nullopt;
+}
+
+QString WordListEditor::withListSuffix(const QString &path)
+{
+    // Load offers only .wdr files, so a list saved as "week.1" could never be loaded again.
+    return path.endsWith(u".wdr"_s, Qt::CaseInsensitive) ? path : path + u".wdr"_s;
+}
+
+void WordListEditor::setTyped(const QString &text)
+{
+    m_typed = text.left(MaxWordLength);
+}
+
+void WordListEditor::setSelection(std::optional<int> index)
+{
+    const bool valid = index && *index >= 0 && *index < m_entries.size();
+    m_selection = valid ? index : std::nullopt;
+}
+
+void WordListEditor::addWord()
+{
+    if (m_typed.isEmpty()) {
+        focusTypedWord();
+        return;
+    }
+    if (const std::optional<QString> word = acceptedWord(m_typed)) {
+        m_entries.append(*word);
+        // The entries on disk, if any, no longer match them.
+        m_listSaved = false;
+        m_view.appendEntry(*word);
+        m_typed.clear();
+        m_view.setTypedWord(QString());
+    } else {
+        m_services.messages.inform(
+            u"The word must contain only letters, apostrophes ('), or hyphens (-)"_s, u"Reminder"_s,
+            Icon::Information);
+        m_view.selectTypedWord();
+    }
+    setButtonStates();
+    focusTypedWord();
+}
+
+void WordListEditor::removeSelected()
+{
+    if (m_selection) {
+        const int index = *m_selection;
+        m_entries.removeAt(index);
+        m_selection.reset();
+        m_listSaved = false;
+        m_view.removeEntry(index);
+    }
+    setButtonStates();
+    focusTypedWord();
+}
+
+void WordListEditor::setButtonStates()
+{
+    m_saveEnabled = m_entries.size() >= MinSavedEntries;
+    m_removeEnabled = !m_entries.isEmpty();
+    m_view.setSaveEnabled(m_saveEnabled);
+    m_view.setRemoveEnabled(m_removeEnabled);
+}
+
+void WordListEditor::saveList()
+{
+    m_listSaved = false;
+    if (m_entries.size() < MinSavedEntries) {
+        focusTypedWord();
+        return;
+    }
+    switch (save()) {
+    case SaveEnd::Completed:
+        m_view.requestClose();
+        break;
+    case SaveEnd::Stopped:
+        focusTypedWord();
+        break;
+    case SaveEnd::NameTaken:
+        // The player may choose another name at once: the focus stays where it was.
+        break;
+    }
+}
+
+WordListEditor::SaveEnd WordListEditor::save()
+{
+    const QString &home = m_state.homeDir;
+    // Every path below is absolute, so a home directory that has gone away stops nothing.
+    m_services.files.setCurrent(home);
+    FileDialogs::Options options;
+    options.title = u"File Save As"_s;
+    options.filter = WordListFile::DialogFilter.toString();
+    options.flags = FileDialogs::OverwritePrompt | FileDialogs::HideReadOnly;
+    options.initialDirectory = home;
+    options.defaultSuffix = u"wdr"_s;
+    const std::optional<QString> chosen = m_services.dialogs.getSaveFileName(options);
+    if (!chosen || chosen->isEmpty())
+        return SaveEnd::Stopped;
+    const QString path = withListSuffix(*chosen);
+
+    // The editor never replaces a file, whatever the dialog asked.
+    if (m_services.files.existsIgnoringCase(path)) {
+        m_services.messages.inform(u"The filename already exists.  Please choose another name."_s,
+            u"Choose New Filename"_s, Icon::None);
+        return SaveEnd::NameTaken;
+    }
+    if (!writeList(path))
+        return SaveEnd::Stopped;
+    // The list is on disk from here on: leaving now must not ask about losing it.
+    m_listSaved = true;
+    if (m_loadNow && !loadList(path))
+        return SaveEnd::Stopped;
+    if (m_makeStartup && !makeStartupList(path))
+        return SaveEnd::Stopped;
+    return SaveEnd::Completed;
+}
+
+bool WordListEditor::writeList(const QString &path)
+{
+    if (WordListFile::write(path, m_entries))
+        return true;
+    m_services.messages.inform(u"Wordrow could not save the list as "_s + path
+            + u".  Your words are still here, so you can try another name or folder."_s,
+        SaveTitle.toString(), Icon::Information);
+    return false;
+}
+
+bool WordListEditor::loadList(const QString &path)
+{
+    if (WordListFile::load(m_state, path) != WordListFile::LoadResult::Loaded) {
+        m_services.messages.inform(u"The list was saved as "_s + path
+                + u", but Wordrow could not load it.  The list in play stays as it was."_s,
+            SaveTitle.toString(), Icon::Information);
+        return false;
+    }
+    m_mainWindow.setTitle(MenuCaptions::windowTitle(path));
+    m_services.files.setCurrent(m_state.homeDir);
+    m_mainWindow.setMenuText(MenuItem::CurrentList, MenuCaptions::currentlyCaption(path));
+    return true;
+}
+
+bool WordListEditor::makeStartupList(const QString &path)
+{
+    if (!SettingsFile::writeStartupList(m_state.homeDir, path, m_state.hideTitleScreen)) {
+        m_services.messages.inform(u"The list was saved as "_s + path
+                + u", but Wordrow could not make it the startup list.  You can choose it later "
+                  u"with Set Startup Wordlist on the File menu."_s,
+            SaveTitle.toString(), Icon::Information);
+        return false;
+    }
+    m_mainWindow.setMenuText(MenuItem::StartupList, MenuCaptions::currentlyCaption(path));
+    return true;
+}
+
+void WordListEditor::requestExit()
+{
+    m_view.requestClose();
+}
+
+bool WordListEditor::confirmClose()
+{
+    if (m_entries.size() >= MinSavedEntries && !m_listSaved) {
+        const MessageBoxes::Answer answer
+            = m_services.messages.ask(u"Do you want to Exit without saving your word list?"_s,
+                u"Exit Word List"_s, Icon::Information, MessageBoxes::Answer::Yes);
+        if (answer == MessageBoxes::Answer::No) {
+            focusTypedWord();
+            return false;
+        }
+    }
+    m_sound.play(u"\\Laser.wav");
+    return true;
+}
+
+void WordListEditor::focusTypedWord()
+{
+    m_view.focusTypedWord();
+}

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "platform/Services.h"
+#include "sound/SoundPlayback.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+class MainWindowView;
+class GameState;
+class WordListEditorView;
+
+// The rules of the word-list editor: the word check, the entries in the order typed, which
+// buttons may be used, and the save that can put the new list in play and make it the start-up
+// list. One model per opening of the editor.
+class WordListEditor
+{
+public:
+    static constexpr int MaxWordLength = 15;
+    // Fewer words than this make no game worth saving.
+    static constexpr int MinSavedEntries = 4;
+
+    WordListEditor(GameState &state, WordListEditorView &view, MainWindowView &mainWindow,
+        const Services &services);
+
+    // What the player does in the window.
+    void setTyped(const QString &text);
+    void setSelection(std::optional<int> index);
+    void setLoadNow(bool yes) { m_loadNow = yes; }
+    void setMakeStartup(bool yes) { m_makeStartup = yes; }
+    void addWord();
+    void removeSelected();
+    void saveList();
+    void requestExit();
+    // A click on any of the four Yes/No choices sends the player back to typing.
+    void choiceClicked() { focusTypedWord(); }
+    // Asked on any request to close the window; false keeps it open.
+    bool confirmClose();
+
+    const QStringList &entries() const { return m_entries; }
+    std::optional<int> selection() const { return m_selection; }
+    const QString &typed() const { return m_typed; }
+    bool loadNow() const { return m_loadNow; }
+    bool makeStartup() const { return m_makeStartup; }
+    bool removeEnabled() const { return m_removeEnabled; }
+    bool saveEnabled() const { return m_saveEnabled; }
+    bool listSaved() const { return m_listSaved; }
+
+    // The typed text as an entry: upper case, 1 to 15 characters of the guessable set.
+    static std::optional<QString> acceptedWord(const QString &typed);
+    // ".wdr" appended unless the name already ends in it, in any letter case.
+    static QString withListSuffix(const QString &path);
+
+private:
+    enum class SaveEnd { Completed, Stopped, NameTaken };
+
+    SaveEnd save();
+    bool writeList(const QString &path);
+    bool loadList(const QString &path);
+    bool makeStartupList(const QString &path);
+    void setButtonStates();
+    void focusTypedWord();
+
+    GameState &m_state;
+    WordListEditorView &m_view;
+    MainWindowView &m_mainWindow;
+    Services m_services;
+    SoundPlayback m_sound;
+
+    QStringList m_entries;
+    std::optional<int> m_selection;
+    QString m_typed;
+    bool m_loadNow = false;
+    bool m_makeStartup = false;
+    bool m_removeEnabled = false;
+    bool m_saveEnabled = false;
+    bool m_listSaved = false;
+};

@@ -1,0 +1,296 @@
+#include "editor/WordListEditorDialog.h"
+
+#include "ui/Twips.h"
+#include "ui/WindowLook.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QStyle>
+
+#include <algorithm>
+#include <functional>
+#include <optional>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QColor BackColor(128, 128, 128);
+const QColor TextColor(255, 224, 192);
+
+// Greedy word wrap into lines no wider than width; nullopt if it needs more than maxLines lines
+// or a word is wider than that on its own. '&' marks an access key and takes no room.
+std::optional<QString> wrapped(
+    const QString &text, const QFontMetrics &metrics, int width, int maxLines)
+{
+    const auto widthOf = [&metrics](const QString &line) {
+        return metrics.horizontalAdvance(QString(line).remove(u'&'));
+    };
+    QStringList lines;
+    for (const QString &word : text.split(u' ')) {
+        const QString longer = lines.isEmpty() ? word : lines.constLast() + u' ' + word;
+        if (!lines.isEmpty() && widthOf(longer) <= width)
+            lines.last() = longer;
+        else
+            lines.append(word);
+        if (widthOf(lines.constLast()) > width || lines.size() > maxLines)
+            return std::nullopt;
+    }
+    return lines.join(u'\n');
+}
+
+// The boxes were laid out for a narrower font than most desktops have. A caption that does not
+// fit its box at the given size is broken into lines and, if need be, condensed a little: the
+// box and the point size stay as designed.
+void fitCaption(QWidget *widget, const QString &text, int width, int maxLines,
+    const std::function<void(const QString &)> &setText)
+{
+    QFont font = widget->font();
+    for (int stretch = 100; stretch >= 70; stretch -= 5) {
+        font.setStretch(stretch);
+        if (const std::optional<QString> lines
+            = wrapped(text, QFontMetrics(font), width, maxLines)) {
+            widget->setFont(font);
+            setText(*lines);
+            return;
+        }
+    }
+    setText(text);
+}
+
+// A label at its designed place; it grows downwards when its lines need more height.
+QLabel *createLabel(const QString &text, QWidget *parent, const QFont &font, const QRectF &twips,
+    int maxLines = 1, Qt::Alignment alignment = Qt::AlignLeft)
+{
+    auto *label = new QLabel(parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(alignment | Qt::AlignTop);
+    label->setFont(font);
+    setColors(label, TextColor, BackColor);
+    QRect box = Twips::toPixels(twips);
+    fitCaption(label, text, box.width(), maxLines,
+        [label](const QString &lines) { label->setText(lines); });
+    box.setHeight(std::max(box.height(), label->sizeHint().height()));
+    label->setGeometry(box);
+    return label;
+}
+
+QPushButton *createButton(
+    const QString &text, const QString &toolTip, QWidget *parent, const QRectF &twips)
+{
+    auto *button = new QPushButton(parent);
+    button->setToolTip(toolTip);
+    button->setAccessibleName(QString(text).remove(u'&'));
+    const QRect box = Twips::toPixels(twips);
+    button->setGeometry(box);
+    const int margins = 2 * button->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button);
+    fitCaption(button, text, box.width() - margins, 2,
+        [button](const QString &lines) { button->setText(lines); });
+    return button;
+}
+
+QRadioButton *createOption(const QString &text, QWidget *parent, const QRectF &twips)
+{
+    auto *option = new QRadioButton(text, parent);
+    // Buttons fill with the Button role, which would paint a light patch on the grey frame.
+    option->setBackgroundRole(QPalette::Window);
+    option->setAutoFillBackground(true);
+    setColors(option, TextColor, BackColor);
+    option->setGeometry(Twips::toPixels(twips));
+    // Wide enough for its text in the desktop's font, within its frame.
+    const int room = parent->width() - option->x() - 2;
+    option->resize(
+        std::max(option->width(), std::min(option->sizeHint().width(), room)), option->height());
+    return option;
+}
+
+QFrame *createFrame(QWidget *parent, const QRectF &twips)
+{
+    auto *frame = new QFrame(parent);
+    frame->setGeometry(Twips::toPixels(twips));
+    frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    frame->setAutoFillBackground(true);
+    setColors(frame, TextColor, BackColor);
+    return frame;
+}
+
+} // namespace
+
+WordListEditorDialog::WordListEditorDialog(
+    GameState &state, const Services &services, MainWindowView &mainWindow, QWidget *parent)
+    : QDialog(parent,
+        Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+            | Qt::MSWindowsFixedSizeDialogHint)
+    , m_model(state, *this, mainWindow, services)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(u"Make New Word List"_s);
+    setFont(desktopFont(8, false));
+    setAutoFillBackground(true);
+    setColors(this, TextColor, BackColor);
+    setFixedSize(Twips::toPixels(6720), Twips::toPixels(2304));
+
+    createControls();
+    createChoices();
+    setTabOrder();
+    connectControls();
+    m_wordEdit->setFocus();
+}
+
+void WordListEditorDialog::createControls()
+{
+    const QFont labelFont = desktopFont(7.8, true);
+    m_wordLabel = createLabel(u"Enter word here:"_s, this, labelFont, QRectF(120, 360, 1452, 252));
+
+    m_wordEdit = new QLineEdit(this);
+    m_wordEdit->setFont(desktopFont(9.6, true));
+    m_wordEdit->setMaxLength(WordListEditor::MaxWordLength);
+    m_wordEdit->setToolTip(
+        u"Type a word in here and then press ENTER (or click the Add to List button)."_s);
+    m_wordEdit->setAccessibleName(u"Enter word here"_s);
+    placeInTwips(m_wordEdit, QRectF(120, 600, 1932, 348));
+
+    m_arrowLabel
+        = createLabel(u"> >"_s, this, labelFont, QRectF(2160, 720, 252, 252), 1, Qt::AlignHCenter);
+    m_listLabel = createLabel(
+        u"Word list"_s, this, labelFont, QRectF(3360, 360, 1092, 252), 1, Qt::AlignHCenter);
+
+    m_wordList = new QListWidget(this);
+    m_wordList->setFont(desktopFont(9.6, true));
+    m_wordList->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_wordList->setAccessibleName(u"Word list"_s);
+    placeInTwips(m_wordList, QRectF(2520, 600, 2772, 1488));
+
+    m_addButton = createButton(u"&Add to List"_s,
+        u"Add the word you have typed to the list. (Or just press ENTER)"_s, this,
+        QRectF(5520, 240, 972, 372));
+    m_addButton->setDefault(true);
+    m_removeButton = createButton(u"&Remove from List"_s,
+        u"Click on a word in the list to highlight it.  Then click this button to remove that "
+        u"word."_s,
+        this, QRectF(5520, 720, 972, 372));
+    m_removeButton->setEnabled(false);
+    m_saveButton = createButton(u"&Save List"_s,
+        u"Save the list you have typed in, so that you can use it again."_s, this,
+        QRectF(5520, 1200, 972, 372));
+    m_saveButton->setEnabled(false);
+    m_exitButton = createButton(u"E&xit"_s, u"Close this window without saving a new list."_s, this,
+        QRectF(5520, 1680, 972, 372));
+}
+
+void WordListEditorDialog::createChoices()
+{
+    m_startupChoice = createFrame(this, QRectF(1320, 960, 1092, 1092));
+    m_startupChoice->setToolTip(
+        u"If you save this word list, do you want to use it in the game now "
+        u"and when you start the program again?"_s);
+    m_startupQuestion = createLabel(
+        u"Make this the startup list"_s, m_startupChoice, font(), QRectF(120, 120, 972, 372), 2);
+    m_startupYes = createOption(u"&Yes"_s, m_startupChoice, QRectF(240, 600, 612, 192));
+    m_startupNo = createOption(u"&No"_s, m_startupChoice, QRectF(240, 840, 492, 192));
+    m_startupNo->setChecked(true);
+
+    m_loadChoice = createFrame(this, QRectF(120, 960, 1092, 1092));
+    m_loadQuestion = createLabel(
+        u"After Save, load this list"_s, m_loadChoice, font(), QRectF(120, 120, 852, 372), 2);
+    m_loadYes = createOption(u"Yes"_s, m_loadChoice, QRectF(240, 600, 612, 192));
+    m_loadNo = createOption(u"No"_s, m_loadChoice, QRectF(240, 840, 492, 192));
+    m_loadNo->setChecked(true);
+}
+
+void WordListEditorDialog::setTabOrder()
+{
+    QWidget *const order[] = {m_wordEdit, m_wordList, m_addButton, m_removeButton, m_saveButton,
+        m_exitButton, m_startupYes, m_startupNo, m_loadYes, m_loadNo};
+    for (std::size_t i = 0; i + 1 < std::size(order); ++i)
+        QWidget::setTabOrder(order[i], order[i + 1]);
+}
+
+void WordListEditorDialog::connectControls()
+{
+    connect(m_wordEdit, &QLineEdit::textChanged, this,
+        [this](const QString &text) { m_model.setTyped(text); });
+    connect(m_wordList, &QListWidget::itemSelectionChanged, this,
+        &WordListEditorDialog::passOnSelection);
+    connect(m_addButton, &QPushButton::clicked, this, [this] { m_model.addWord(); });
+    connect(m_removeButton, &QPushButton::clicked, this, [this] { m_model.removeSelected(); });
+    connect(m_saveButton, &QPushButton::clicked, this, [this] { m_model.saveList(); });
+    connect(m_exitButton, &QPushButton::clicked, this, [this] { m_model.requestExit(); });
+
+    connect(m_loadYes, &QRadioButton::toggled, this,
+        [this](bool checked) { m_model.setLoadNow(checked); });
+    connect(m_startupYes, &QRadioButton::toggled, this,
+        [this](bool checked) { m_model.setMakeStartup(checked); });
+    for (QRadioButton *choice : {m_loadYes, m_loadNo, m_startupYes, m_startupNo})
+        connect(choice, &QRadioButton::clicked, this, [this] { m_model.choiceClicked(); });
+}
+
+void WordListEditorDialog::passOnSelection()
+{
+    const QList<QListWidgetItem *> selected = m_wordList->selectedItems();
+    m_model.setSelection(
+        selected.isEmpty() ? std::nullopt : std::optional(m_wordList->row(selected.constFirst())));
+}
+
+void WordListEditorDialog::appendEntry(const QString &entry)
+{
+    m_wordList->addItem(entry);
+}
+
+void WordListEditorDialog::removeEntry(int index)
+{
+    // The list would otherwise select a neighbour on its own.
+    const QSignalBlocker blocker(m_wordList);
+    delete m_wordList->takeItem(index);
+    m_wordList->clearSelection();
+    m_wordList->setCurrentItem(nullptr);
+}
+
+void WordListEditorDialog::setTypedWord(const QString &text)
+{
+    m_wordEdit->setText(text);
+}
+
+void WordListEditorDialog::selectTypedWord()
+{
+    m_wordEdit->selectAll();
+}
+
+void WordListEditorDialog::focusTypedWord()
+{
+    // A message box may have handed activation to the main window.
+    if (!isActiveWindow())
+        activateWindow();
+    m_wordEdit->setFocus(Qt::OtherFocusReason);
+}
+
+void WordListEditorDialog::setRemoveEnabled(bool enabled)
+{
+    m_removeButton->setEnabled(enabled);
+}
+
+void WordListEditorDialog::setSaveEnabled(bool enabled)
+{
+    m_saveButton->setEnabled(enabled);
+}
+
+void WordListEditorDialog::requestClose()
+{
+    close();
+}
+
+void WordListEditorDialog::closeEvent(QCloseEvent *event)
+{
+    event->setAccepted(m_model.confirmClose());
+}
+
+void WordListEditorDialog::reject()
+{
+    close();
+}

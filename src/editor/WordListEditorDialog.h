@@ -1,0 +1,88 @@
+#pragma once
+
+#include "editor/WordListEditor.h"
+#include "editor/WordListEditorView.h"
+
+#include <QDialog>
+
+class MainWindowView;
+class GameState;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+struct Services;
+
+// The word-list editor: a small fixed window beside the game in which the player types words,
+// collects them in a list and saves it. WordListEditor decides; this window shows and passes on.
+class WordListEditorDialog : public QDialog, public WordListEditorView
+{
+public:
+    WordListEditorDialog(GameState &state, const Services &services, MainWindowView &mainWindow,
+        QWidget *parent = nullptr);
+
+    const WordListEditor &model() const { return m_model; }
+
+    // The controls, for tests.
+    QLabel *wordLabel() const { return m_wordLabel; }
+    QLineEdit *wordEdit() const { return m_wordEdit; }
+    QLabel *arrowLabel() const { return m_arrowLabel; }
+    QLabel *listLabel() const { return m_listLabel; }
+    QListWidget *wordList() const { return m_wordList; }
+    QPushButton *addButton() const { return m_addButton; }
+    QPushButton *removeButton() const { return m_removeButton; }
+    QPushButton *saveButton() const { return m_saveButton; }
+    QPushButton *exitButton() const { return m_exitButton; }
+    QFrame *startupChoice() const { return m_startupChoice; }
+    QLabel *startupQuestion() const { return m_startupQuestion; }
+    QRadioButton *startupYes() const { return m_startupYes; }
+    QRadioButton *startupNo() const { return m_startupNo; }
+    QFrame *loadChoice() const { return m_loadChoice; }
+    QLabel *loadQuestion() const { return m_loadQuestion; }
+    QRadioButton *loadYes() const { return m_loadYes; }
+    QRadioButton *loadNo() const { return m_loadNo; }
+
+    // WordListEditorView
+    void appendEntry(const QString &entry) override;
+    void removeEntry(int index) override;
+    void setTypedWord(const QString &text) override;
+    void selectTypedWord() override;
+    void focusTypedWord() override;
+    void setRemoveEnabled(bool enabled) override;
+    void setSaveEnabled(bool enabled) override;
+    void requestClose() override;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    // Escape asks to close like the close box, rather than hiding the window unasked.
+    void reject() override;
+
+private:
+    void createControls();
+    void createChoices();
+    void setTabOrder();
+    void connectControls();
+    void passOnSelection();
+
+    WordListEditor m_model;
+
+    QLabel *m_wordLabel = nullptr;
+    QLineEdit *m_wordEdit = nullptr;
+    QLabel *m_arrowLabel = nullptr;
+    QLabel *m_listLabel = nullptr;
+    QListWidget *m_wordList = nullptr;
+    QPushButton *m_addButton = nullptr;
+    QPushButton *m_removeButton = nullptr;
+    QPushButton *m_saveButton = nullptr;
+    QPushButton *m_exitButton = nullptr;
+    QFrame *m_startupChoice = nullptr;
+    QLabel *m_startupQuestion = nullptr;
+    QRadioButton *m_startupYes = nullptr;
+    QRadioButton *m_startupNo = nullptr;
+    QFrame *m_loadChoice = nullptr;
+    QLabel *m_loadQuestion = nullptr;
+    QRadioButton *m_loadYes = nullptr;
+    QRadioButton *m_loadNo = nullptr;
+};

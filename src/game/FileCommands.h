@@ -1,0 +1,41 @@
+#pragma once
+
+#include "game/MainWindowView.h"
+#include "platform/FileDialogs.h"
+
+#include <QString>
+
+class FileSystem;
+class GameState;
+class MessageBoxes;
+
+// The File menu's commands and the question asked whenever the main window closes.
+class FileCommands
+{
+public:
+    FileCommands(GameState &state, MainWindowView &view, FileDialogs &dialogs,
+        MessageBoxes &messages, FileSystem &files);
+
+    void openList();
+    void chooseStartupList();
+    void deleteList();
+    void setTitleScreenShown(bool shown);
+    void toggleSounds();
+
+    // Asked on any way of closing the main window; true when the player wants to quit, and the
+    // program then ends.
+    bool confirmQuit();
+
+    // Flags of the three list dialogs: the file must exist, no read-only box.
+    static constexpr quint32 ListDialogFlags
+        = FileDialogs::FileMustExist | FileDialogs::HideReadOnly;
+
+private:
+    std::optional<QString> chooseList(const QString &title);
+
+    GameState &m_state;
+    MainWindowView &m_view;
+    FileDialogs &m_dialogs;
+    MessageBoxes &m_messages;
+    FileSystem &m_files;
+};

@@ -1,0 +1,136 @@
+#include "game/Startup.h"
+
+#include "core/GameState.h"
+#include "core/RandomSource.h"
+#include "game/MainWindowView.h"
+#include "game/MenuCaptions.h"
+#include "platform/FileSystem.h"
+#include "platform/MessageBoxes.h"
+#include "platform/SoundPlayer.h"
+#include "sound/SoundPlayback.h"
+#include "wordlists/BuiltInWords.h"
+#include "wordlists/SettingsFile.h"
+#include "wordlists/WordListFile.h"
+
+#include <QDir>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+using MenuItem = MainWindowView::MenuItem;
+
+WordList builtInWordList()
+{
+    WordList words;
+    for (const QStringView word : BuiltInWords::entries)
+        words.append(word);
+    return words;
+}
+
+} // namespace
+
+Startup::Startup(GameState &state, MainWindowView &view, SoundPlayer &player, RandomSource &random,
+    MessageBoxes &messages, FileSystem &files)
+    : m_state(state)
+    , m_view(view)
+    , m_player(player)
+    , m_random(random)
+    , m_messages(messages)
+    , m_files(files)
+{
+}
+
+void Startup::run()
+{
+    // letters is a fixed array of 28 already; it is filled with the buttons below.
+    m_state.soundsOff = false;
+    m_state.homeDir = m_files.currentPath();
+    m_state.soundCardFound = m_player.isSoundCardEnabled();
+    if (m_state.soundCardFound)
+        playStartupSound();
+    m_view.setMenuChecked(MenuItem::Sounds, false);
+
+    const bool homeWritable = writeMissingFiles();
+
+    m_files.setCurrent(m_state.homeDir);
+    const SettingsFile::StartupSettings settings = SettingsFile::read(m_state.homeDir);
+    m_state.hideTitleScreen = settings.hideTitleScreen;
+    MenuCaptions::showTitleScreenOption(m_view, m_state.hideTitleScreen);
+    if (!m_state.hideTitleScreen)
+        m_view.showTitleScreen();
+
+    const QString listInPlay = loadStartupList(settings.startupList);
+    showLetters();
+    m_view.setTitle(MenuCaptions::windowTitle(listInPlay));
+    m_view.setMenuText(MenuItem::CurrentList, MenuCaptions::currentlyCaption(listInPlay));
+    m_view.setMenuText(MenuItem::StartupList, MenuCaptions::currentlyCaption(settings.startupList));
+
+    if (!homeWritable) {
+        m_messages.inform(u"Wordrow cannot save files in "_s + m_state.homeDir
+                + u".  You can play, but word lists and settings cannot be saved "
+                  u"there.  To keep them, start Wordrow from a folder you can "
+                  u"write to."_s,
+            u"Wordrow"_s, MessageBoxes::Icon::Information);
+    } else if (listInPlay != settings.startupList) {
+        m_messages.inform(u"The start-up list "_s + settings.startupList
+                + u" could not be loaded.  Wordrow is using "_s + listInPlay + u" instead."_s,
+            u"Wordrow"_s, MessageBoxes::Icon::Information);
+    }
+}
+
+void Startup::playStartupSound()
+{
+    m_player.setEnabled(true);
+    m_random.reseed();
+    const qsizetype n = RandomSource::indexFor(m_random.draw(), int(StartupSounds.size()));
+    // Sounds are on at every start, so this one does not ask the sound switch.
+    m_player.setFileName(SoundPlayback::soundFilePath(m_state.homeDir, StartupSounds[n]));
+}
+
+// The settings file and the default list, each written only when missing. Says whether every
+// write that was needed succeeded.
+bool Startup::writeMissingFiles()
+{
+    const QString &home = m_state.homeDir;
+    bool written = true;
+    if (!m_files.exists(SettingsFile::path(home))) {
+        m_state.hideTitleScreen = false;
+        written = SettingsFile::writeDefaultStartupList(home, false);
+    }
+    if (!m_files.exists(SettingsFile::defaultListPath(home))) {
+        written = WordListFile::write(SettingsFile::defaultListPath(home), BuiltInWords::words())
+            && written;
+    }
+    return written;
+}
+
+// Loads the start-up list, or the default list, or the built-in words, so that there is always
+// a list to play; returns the name of the one in play.
+QString Startup::loadStartupList(const QString &startupList)
+{
+    if (loadFile(startupList))
+        return startupList;
+    const QString defaultList = SettingsFile::defaultListPath(m_state.homeDir);
+    if (QDir(m_state.homeDir).filePath(startupList) != defaultList && loadFile(defaultList))
+        return defaultList;
+    m_state.words = builtInWordList();
+    return BuiltInListName.toString();
+}
+
+bool Startup::loadFile(const QString &name)
+{
+    // A relative name is the default list named without its directory.
+    const QString path = QDir(m_state.homeDir).filePath(name);
+    return WordListFile::load(m_state, path) == WordListFile::LoadResult::Loaded;
+}
+
+void Startup::showLetters()
+{
+    m_state.letters = GameState::letterSet();
+    for (int i = 0; i < GameState::LetterCount; ++i) {
+        m_view.setLetterText(i, m_state.letters.at(i));
+        m_view.setLetterColor(i, LetterColor);
+        m_view.setLetterEnabled(i, false);
+    }
+}

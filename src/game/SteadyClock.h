@@ -1,9 +1,0 @@
-#pragma once
-
-#include "Clock.h"
-
-class SteadyClock final : public Clock
-{
-public:
-    qint64 nanoseconds() const override;
-};

@@ -1,0 +1,17 @@
+#pragma once
+
+class FileDialogs;
+class FileSystem;
+class MessageBoxes;
+class RandomSource;
+class SoundPlayer;
+
+// What the windows reach outside the program through: one real set in main, scripted sets in tests.
+struct Services
+{
+    MessageBoxes &messages;
+    FileDialogs &dialogs;
+    FileSystem &files;
+    SoundPlayer &player;
+    RandomSource &random;
+};

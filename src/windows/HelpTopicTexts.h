@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+
+// What the help window shows, built into the program: eight numbered titles, each with a text
+// of one or more paragraphs.
+class HelpTopicTexts
+{
+public:
+    static constexpr int Count = 8;
+
+    // The titles as the contents list shows them, numbers included.
+    static QStringList titles();
+    // Empty for a position outside 0..Count-1.
+    static QString title(int position);
+    // The topic's paragraphs, in order.
+    static QStringList paragraphs(int position);
+    // The paragraphs separated by one empty line in CR LF line ends, nothing before the first or
+    // after the last.
+    static QString text(int position);
+
+    // Every topic's text, in order.
+    static std::array<QString, Count> texts();
+};

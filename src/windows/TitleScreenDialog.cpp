@@ -1,0 +1,253 @@
+#include "windows/TitleScreenDialog.h"
+
+#include "core/GameState.h"
+#include "platform/Services.h"
+#include "ui/PictureBox.h"
+#include "ui/Twips.h"
+#include "ui/WindowLook.h"
+#include "windows/TitleScreenLayout.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScreen>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QColor BackColor(255, 255, 192);
+constexpr double BearSize = 540;
+constexpr double TitleWidth = 3750;
+constexpr double TitleHeight = 2400;
+const QSizeF DedicationSize(612, 1572);
+const QSizeF HangLeftSize(2052, 2052);
+const QSizeF HangRightSize(2532, 2412);
+
+void resizeTwips(QWidget *widget, const QSizeF &twips)
+{
+    widget->resize(Twips::toPixels(twips.width()), Twips::toPixels(twips.height()));
+}
+
+QSizeF sizeInTwips(const QWidget *widget)
+{
+    return {Twips::fromPixels(widget->width()), Twips::fromPixels(widget->height())};
+}
+
+PictureBox *createPicture(const QString &resource, const QSizeF &twips, QWidget *parent)
+{
+    auto *picture = new PictureBox(resource, parent);
+    picture->setAutoFillBackground(true);
+    setColors(picture, Qt::black, BackColor);
+    resizeTwips(picture, twips);
+    return picture;
+}
+
+} // namespace
+
+TitleScreenDialog::TitleScreenDialog(
+    GameState &state, const Services &services, MainWindowView &mainWindow, QWidget *parent)
+    : QDialog(parent,
+        Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    , m_screen(state, *this, mainWindow, services.files)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(u"Wordrow by Quilbyte"_s);
+    setAutoFillBackground(true);
+    setColors(this, Qt::black, BackColor);
+    createControls();
+
+    // Restored, the window is centred on the screen; it opens maximized.
+    resize(Twips::toPixels(8736), Twips::toPixels(5904));
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    m_okButton->setFocus();
+}
+
+// Created back to front: the title lies over the right picture area, the bears over everything.
+void TitleScreenDialog::createControls()
+{
+    m_leftGallows = createPicture(QString(), HangLeftSize, this);
+    m_rightGallows = createPicture(QString(), HangRightSize, this);
+    m_titlePicture = createPicture(u":/title.svg"_s, QSizeF(TitleWidth, TitleHeight), this);
+    m_titlePicture->setAccessibleName(u"Wordrow"_s);
+    connect(m_titlePicture, &PictureBox::clicked, this, [this] { m_screen.titleClicked(); });
+
+    m_makerLine = new QLabel(u"by Quilbyte"_s, this);
+    m_makerLine->setTextFormat(Qt::PlainText);
+    m_makerLine->setAlignment(Qt::AlignCenter);
+    m_makerLine->setFont(desktopFont(12, true));
+    setColors(m_makerLine, QColor(192, 0, 0), BackColor);
+    m_makerLine->setToolTip(
+        u"Wordrow was made by Quilbyte for everyone learning to spell, one letter at a time."_s);
+    m_makerLine->adjustSize();
+
+    m_dedication = new QLabel(u"For all who love to spell"_s, this);
+    m_dedication->setTextFormat(Qt::PlainText);
+    m_dedication->setWordWrap(true);
+    m_dedication->setAlignment(Qt::AlignCenter);
+    m_dedication->setFont(desktopFont(7.8, true));
+    m_dedication->setFrameStyle(QFrame::Box | QFrame::Plain);
+    m_dedication->setAutoFillBackground(true);
+    setColors(m_dedication, QColor(128, 0, 0), QColor(255, 224, 192));
+    resizeTwips(m_dedication, DedicationSize);
+    m_dedication->hide();
+
+    m_leftBear = createPicture(u":/bear.svg"_s, QSizeF(BearSize, BearSize), this);
+    m_rightBear = createPicture(u":/bear.svg"_s, QSizeF(BearSize, BearSize), this);
+    for (PictureBox *bear : {m_leftBear, m_rightBear}) {
+        bear->setAccessibleName(u"Teddy bear"_s);
+        bear->hide();
+    }
+    connect(m_leftBear, &PictureBox::clicked, this, [this] { m_screen.bearClicked(Side::Left); });
+    connect(m_rightBear, &PictureBox::clicked, this, [this] { m_screen.bearClicked(Side::Right); });
+
+    m_hideCheckBox = new QCheckBox(u"Don't show this screen again"_s, this);
+    m_hideCheckBox->setToolTip(
+        u"Check this box if you don't want this window to show next time."_s);
+    // A check box fills with the Button role; it should show the window's own yellow.
+    m_hideCheckBox->setBackgroundRole(QPalette::Window);
+    m_hideCheckBox->setAutoFillBackground(true);
+    setColors(m_hideCheckBox, Qt::black, BackColor);
+    resizeTwips(m_hideCheckBox, QSizeF(1452, 372));
+    // The box was sized for a narrower font than most desktops have.
+    m_hideCheckBox->resize(std::max(m_hideCheckBox->width(), m_hideCheckBox->sizeHint().width()),
+        m_hideCheckBox->height());
+    connect(m_hideCheckBox, &QCheckBox::clicked, this, [this] { m_okButton->setFocus(); });
+
+    m_okButton = new QPushButton(u"OK"_s, this);
+    m_okButton->setDefault(true);
+    m_okButton->setToolTip(u"Click here to begin the game."_s);
+    resizeTwips(m_okButton, QSizeF(852, 372));
+    connect(m_okButton, &QPushButton::clicked, this, &QWidget::close);
+    QWidget::setTabOrder(m_okButton, m_hideCheckBox);
+}
+
+PictureBox *TitleScreenDialog::bear(Side side) const
+{
+    return side == Side::Left ? m_leftBear : m_rightBear;
+}
+
+PictureBox *TitleScreenDialog::gallowsPicture(Side side) const
+{
+    return side == Side::Left ? m_leftGallows : m_rightGallows;
+}
+
+void TitleScreenDialog::resizeEvent(QResizeEvent *event)
+{
+    QDialog::resizeEvent(event);
+    layOutControls();
+}
+
+void TitleScreenDialog::layOutControls()
+{
+    const TitleScreenLayout layout
+        = TitleScreenLayout::forInnerSize(Twips::fromPixels(width()), Twips::fromPixels(height()),
+            {QSizeF(TitleWidth, TitleHeight), sizeInTwips(m_makerLine), DedicationSize,
+                HangLeftSize, HangRightSize});
+    m_hideCheckBox->move(Twips::toPixels(layout.hideCheckBox));
+    m_okButton->move(Twips::toPixels(layout.okButton));
+    m_titlePicture->move(Twips::toPixels(layout.titlePicture));
+    m_makerLine->move(Twips::toPixels(layout.makerLine));
+    m_leftBear->move(Twips::toPixels(layout.leftBear));
+    m_rightBear->move(Twips::toPixels(layout.rightBear));
+    m_leftGallows->move(Twips::toPixels(layout.leftGallows));
+    m_rightGallows->move(Twips::toPixels(layout.rightGallows));
+    m_dedication->move(Twips::toPixels(layout.dedication));
+}
+
+bool TitleScreenDialog::isBackground(const QPointF &position) const
+{
+    return rect().contains(position.toPoint()) && !childAt(position.toPoint());
+}
+
+// Labels let clicks through to the window; only a click outside every control counts.
+void TitleScreenDialog::mousePressEvent(QMouseEvent *event)
+{
+    m_backgroundPressed = event->button() == Qt::LeftButton && isBackground(event->position());
+    QDialog::mousePressEvent(event);
+}
+
+void TitleScreenDialog::mouseReleaseEvent(QMouseEvent *event)
+{
+    const bool click = m_backgroundPressed && event->button() == Qt::LeftButton
+        && isBackground(event->position());
+    m_backgroundPressed = false;
+    QDialog::mouseReleaseEvent(event);
+    if (click)
+        m_screen.backgroundClicked();
+}
+
+void TitleScreenDialog::closeEvent(QCloseEvent *event)
+{
+    m_screen.close();
+    event->accept();
+}
+
+void TitleScreenDialog::reject()
+{
+    close();
+}
+
+bool TitleScreenDialog::isBearVisible(Side side) const
+{
+    return bear(side)->isVisibleTo(this);
+}
+
+void TitleScreenDialog::showBear(Side side)
+{
+    bear(side)->show();
+}
+
+double TitleScreenDialog::bearTop(Side side) const
+{
+    return Twips::fromPixels(bear(side)->y());
+}
+
+void TitleScreenDialog::setBearTop(Side side, double top)
+{
+    PictureBox *picture = bear(side);
+    picture->move(picture->x(), Twips::toPixels(top));
+}
+
+double TitleScreenDialog::bearHeight(Side side) const
+{
+    return Twips::fromPixels(bear(side)->height());
+}
+
+double TitleScreenDialog::makerLineTop() const
+{
+    return Twips::fromPixels(m_makerLine->y());
+}
+
+double TitleScreenDialog::titleTop() const
+{
+    return Twips::fromPixels(m_titlePicture->y());
+}
+
+int TitleScreenDialog::shownGallowsPicture(Side side) const
+{
+    const QString resource = gallowsPicture(side)->resource();
+    for (const int index : {TitleScreen::LeftPicture, TitleScreen::RightPicture}) {
+        if (resource == u":/gallows/hang%1.svg"_s.arg(index))
+            return index;
+    }
+    return resource.isEmpty() ? -1 : -2;
+}
+
+void TitleScreenDialog::showGallowsPicture(Side side, int index)
+{
+    gallowsPicture(side)->setResource(u":/gallows/hang%1.svg"_s.arg(index));
+}
+
+void TitleScreenDialog::showDedication()
+{
+    m_dedication->show();
+}
+
+bool TitleScreenDialog::isHideTicked() const
+{
+    return m_hideCheckBox->isChecked();
+}

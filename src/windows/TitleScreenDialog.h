@@ -1,0 +1,71 @@
+#pragma once
+
+#include "windows/TitleScreen.h"
+#include "windows/TitleScreenView.h"
+
+#include <QDialog>
+
+class MainWindowView;
+class GameState;
+class PictureBox;
+class QCheckBox;
+class QLabel;
+class QPushButton;
+struct Services;
+
+// The title screen that greets the player at start-up while the main window waits hidden. It
+// shows and passes on; TitleScreen decides.
+class TitleScreenDialog : public QDialog, public TitleScreenView
+{
+public:
+    TitleScreenDialog(GameState &state, const Services &services, MainWindowView &mainWindow,
+        QWidget *parent = nullptr);
+
+    // The controls, for tests.
+    QPushButton *okButton() const { return m_okButton; }
+    QCheckBox *hideCheckBox() const { return m_hideCheckBox; }
+    QLabel *makerLine() const { return m_makerLine; }
+    QLabel *dedication() const { return m_dedication; }
+    PictureBox *titlePicture() const { return m_titlePicture; }
+    PictureBox *bear(Side side) const;
+    PictureBox *gallowsPicture(Side side) const;
+
+    // TitleScreenView
+    bool isBearVisible(Side side) const override;
+    void showBear(Side side) override;
+    double bearTop(Side side) const override;
+    void setBearTop(Side side, double top) override;
+    double bearHeight(Side side) const override;
+    double makerLineTop() const override;
+    double titleTop() const override;
+    int shownGallowsPicture(Side side) const override;
+    void showGallowsPicture(Side side, int index) override;
+    void showDedication() override;
+    bool isHideTicked() const override;
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    // Escape leaves like "OK" rather than hiding the window without its closing steps.
+    void reject() override;
+
+private:
+    void createControls();
+    void layOutControls();
+    bool isBackground(const QPointF &position) const;
+
+    TitleScreen m_screen;
+    bool m_backgroundPressed = false;
+
+    PictureBox *m_leftGallows = nullptr;
+    PictureBox *m_rightGallows = nullptr;
+    PictureBox *m_titlePicture = nullptr;
+    QLabel *m_makerLine = nullptr;
+    QLabel *m_dedication = nullptr;
+    PictureBox *m_leftBear = nullptr;
+    PictureBox *m_rightBear = nullptr;
+    QCheckBox *m_hideCheckBox = nullptr;
+    QPushButton *m_okButton = nullptr;
+};

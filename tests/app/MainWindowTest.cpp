@@ -1,0 +1,341 @@
+#include "app/LetterButton.h"
+#include "support/ProgramFixture.h"
+#include "ui/PictureBox.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+using Label = GameView::Label;
+using MenuItem = MainWindowView::MenuItem;
+using Answer = MessageBoxes::Answer;
+
+namespace {
+
+constexpr QRgb Peach = 0xFFFFE0C0;
+constexpr QRgb Silver = 0xFFC0C0C0;
+
+class MainWindowTest : public ProgramFixture
+{
+protected:
+    MainWindowTest() { player.hasCard = false; }
+
+    // Starts the program on a list of the given words and shows the window at its restored size.
+    void startWith(const QByteArray &listFile)
+    {
+        dir.write(u"wordrow.wdr"_s, listFile);
+        window->start();
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    }
+
+    void click(QPushButton *button) { QTest::mouseClick(button, Qt::LeftButton); }
+    void guess(QChar c)
+    {
+        const int index = c == u'\'' ? 26 : c == u'-' ? 27 : c.unicode() - u'A';
+        click(window->letterButton(index));
+    }
+    QString slots() const
+    {
+        QString shown;
+        for (int i = 0; i < 15; ++i) {
+            if (window->slot(i)->isVisible())
+                shown += window->slot(i)->text().isEmpty() ? u"_"_s : window->slot(i)->text();
+        }
+        return shown;
+    }
+    int visiblePicture() const
+    {
+        for (int i = 0; i < 9; ++i) {
+            if (window->gallowsPicture(i)->isVisible())
+                return i;
+        }
+        return -1;
+    }
+    // A pixel between the border and the character.
+    static QRgb faceColor(QPushButton *button)
+    {
+        const QImage face = button->grab().toImage();
+        return face.pixel(2, face.height() / 2);
+    }
+};
+
+} // namespace
+
+TEST_F(MainWindowTest, opensWithItsControlsInTheirFirstStateAndTheListNamed)
+{
+    startWith("\"CAT\"\r\n");
+
+    const QString list = dir.filePath(u"wordrow.wdr"_s);
+    EXPECT_EQ(window->windowTitle(), u"Wordrow - by Quilbyte:  "_s + list);
+    EXPECT_EQ(window->menuItem(MenuItem::CurrentList)->text(), u"(Currently: "_s + list + u')');
+    EXPECT_EQ(window->innerArea()->size(), QSize(634, 354));
+    EXPECT_EQ(window->innerArea()->palette().color(QPalette::Window), QColor(224, 224, 224));
+
+    EXPECT_TRUE(window->label(Label::Prompt)->isVisible());
+    EXPECT_EQ(window->label(Label::Prompt)->text(), u"Click here to start:  "_s);
+    EXPECT_TRUE(window->label(Label::Remark)->isVisible());
+    EXPECT_TRUE(window->label(Label::Remark)->text().isEmpty());
+    EXPECT_FALSE(window->label(Label::Spelling)->isVisible());
+    EXPECT_FALSE(window->label(Label::LettersHeading)->isVisible());
+    EXPECT_EQ(slots(), QString());
+    EXPECT_EQ(visiblePicture(), 0);
+    EXPECT_EQ(window->gallowsPicture(0)->accessibleName(), window->gallowsPicture(0)->toolTip());
+
+    EXPECT_TRUE(window->newWordButton()->isDefault());
+    EXPECT_EQ(window->newWordButton()->text(), u"&New Word"_s);
+    for (int i = 0; i < 28; ++i) {
+        QPushButton *letter = window->letterButton(i);
+        EXPECT_FALSE(letter->isEnabled()) << i;
+        EXPECT_EQ(
+            letter->toolTip(), u"Click one of these buttons to choose a letter for the word."_s);
+        EXPECT_EQ(letter->accessibleName(), state.letters.at(i));
+        // Disabled, yet peach: the colour does not fade with the state.
+        EXPECT_EQ(faceColor(letter), Peach) << i;
+    }
+    EXPECT_EQ(window->letterButton(26)->text(), u"'"_s);
+    EXPECT_EQ(window->letterButton(27)->text(), u"-"_s);
+}
+
+TEST_F(MainWindowTest, laysOutTheRestoredWindowInPixelsOfFifteenTwips)
+{
+    startWith("\"CAT\"\r\n");
+    // 634 x 354 pixels are 9510 x 5310 twips.
+    EXPECT_EQ(window->letterButton(0)->geometry(), QRect(0, 312, 23, 17));
+    EXPECT_EQ(window->letterButton(1)->x(), 23);
+    EXPECT_EQ(window->letterButton(27)->geometry().right(), 633);
+    EXPECT_EQ(window->newWordButton()->geometry(), QRect(547, 259, 68, 25));
+    EXPECT_EQ(window->slot(0)->geometry(), QRect(27, 259, 35, 35));
+    EXPECT_EQ(window->slot(1)->x(), 65);
+    EXPECT_EQ(window->gallowsPicture(0)->geometry(), QRect(221, 25, 192, 233));
+    EXPECT_EQ(window->label(Label::Prompt)->pos(), QPoint(547, 159));
+    // "From these letters" is centred, and wide enough for its text in any font.
+    QLabel *buttons = window->label(Label::LettersHeading);
+    EXPECT_EQ(buttons->y(), 331);
+    EXPECT_NEAR(buttons->geometry().center().x(), 317, 1);
+    EXPECT_GE(buttons->width(), buttons->sizeHint().width());
+    EXPECT_GE(buttons->width(), 89);
+    EXPECT_EQ(window->label(Label::Spelling)->pos(), QPoint(26, 242));
+}
+
+TEST_F(MainWindowTest, followsEverySizeChangeAndSurvivesTinyOnes)
+{
+    startWith("\"CAT\"\r\n");
+    window->resize(150, 200);
+    QCoreApplication::processEvents();
+    const QRect narrowPicture = window->gallowsPicture(0)->geometry();
+    EXPECT_LT(narrowPicture.left(), 0);
+    EXPECT_NEAR(narrowPicture.center().x(), window->innerArea()->width() / 2, 1);
+
+    window->resize(1, 1);
+    QCoreApplication::processEvents();
+    window->showMinimized();
+    QCoreApplication::processEvents();
+    window->showNormal();
+    window->resize(1280, 900);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window->newWordButton()->x(), window->innerArea()->width() - 87);
+}
+
+TEST_F(MainWindowTest, playsAWholeWinAndAWholeLossThroughTheWindow)
+{
+    startWith("\"CAT\"\r\n");
+    click(window->newWordButton());
+    EXPECT_EQ(slots(), u"___"_s);
+    EXPECT_FALSE(window->label(Label::Prompt)->isVisible());
+    EXPECT_TRUE(window->label(Label::Spelling)->isVisible());
+    EXPECT_TRUE(window->letterButton(0)->isEnabled());
+
+    guess(u'C');
+    EXPECT_EQ(slots(), u"C__"_s);
+    EXPECT_EQ(faceColor(window->letterButton(2)), Silver);
+    EXPECT_FALSE(window->letterButton(2)->isEnabled());
+    EXPECT_FALSE(window->label(Label::Remark)->text().isEmpty());
+    EXPECT_EQ(window->slot(0)->accessibleName(), u"Letter 1: C"_s);
+    guess(u'X');
+    EXPECT_EQ(visiblePicture(), 1);
+    guess(u'A');
+    guess(u'T');
+    EXPECT_EQ(slots(), u"CAT"_s);
+    EXPECT_EQ(visiblePicture(), 8);
+    EXPECT_EQ(window->label(Label::Spelling)->text(), u"You spelled this word:"_s);
+    EXPECT_EQ(player.beeps, 1);
+    for (int i = 0; i < 28; ++i)
+        EXPECT_FALSE(window->letterButton(i)->isEnabled()) << i;
+
+    click(window->newWordButton());
+    EXPECT_EQ(slots(), u"___"_s);
+    EXPECT_EQ(visiblePicture(), 0);
+    for (const QChar c : u"BDEFGH"_s)
+        guess(c);
+    EXPECT_EQ(visiblePicture(), 7);
+    EXPECT_EQ(window->label(Label::Spelling)->text(), u"The word was CAT"_s);
+    EXPECT_EQ(player.beeps, 2);
+    // After a loss the used letters stay silver and the others peach, all disabled.
+    EXPECT_EQ(faceColor(window->letterButton(1)), Silver);
+    EXPECT_EQ(faceColor(window->letterButton(0)), Peach);
+    EXPECT_FALSE(window->letterButton(0)->isEnabled());
+}
+
+TEST_F(MainWindowTest, drawsTheButtonOverTheSlotsItReachesAndTheRemarkOverThePicture)
+{
+    startWith("\"ABCDEFGHIJKLMNO\"\r\n");
+    click(window->newWordButton());
+    guess(u'Q');
+
+    QWidget *inner = window->innerArea();
+    const QRect overlap = window->slot(13)->geometry() & window->newWordButton()->geometry();
+    ASSERT_FALSE(overlap.isEmpty());
+    EXPECT_EQ(inner->childAt(overlap.center()), window->newWordButton());
+
+    QLabel *remark = window->label(Label::Remark);
+    const QRect onPicture = remark->geometry() & window->gallowsPicture(1)->geometry();
+    ASSERT_FALSE(onPicture.isEmpty());
+    EXPECT_EQ(inner->childAt(onPicture.center()), remark);
+}
+
+TEST_F(MainWindowTest, enterStartsAWordAnywhereButTypingALetterGuessesNothing)
+{
+    startWith("\"CAT\"\r\n");
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+
+    QTest::keyClick(window.get(), Qt::Key_Return);
+    EXPECT_EQ(state.word, u"CAT"_s);
+    window->letterButton(0)->setFocus();
+    QTest::keyClick(window->letterButton(0), Qt::Key_C);
+    QTest::keyClick(window->letterButton(0), Qt::Key_C, Qt::AltModifier);
+    EXPECT_EQ(slots(), u"___"_s);
+    EXPECT_EQ(state.misses, 0);
+
+    // Space on a focused button guesses, so the game can be played from the keyboard alone.
+    QTest::keyClick(window->letterButton(0), Qt::Key_Space);
+    EXPECT_EQ(slots(), u"_A_"_s);
+    QTest::keyClick(window->letterButton(0), Qt::Key_Enter);
+    EXPECT_EQ(slots(), u"___"_s);
+}
+
+TEST_F(MainWindowTest, answeringNoToTheQuitQuestionKeepsTheRound)
+{
+    startWith("\"CAT\"\r\n");
+    click(window->newWordButton());
+    guess(u'A');
+
+    messages.answers = {Answer::No};
+    window->findChild<QAction *>(u"mnuFileExit"_s)->trigger();
+    EXPECT_TRUE(window->isVisible());
+    messages.answers = {Answer::No};
+    EXPECT_FALSE(window->close());
+    EXPECT_EQ(messages.shown.size(), 2);
+    EXPECT_EQ(slots(), u"_A_"_s);
+    EXPECT_EQ(state.word, u"CAT"_s);
+
+    messages.answers = {Answer::Yes};
+    EXPECT_TRUE(window->close());
+}
+
+TEST_F(MainWindowTest, loadingAListMidRoundKeepsTheWordOnScreen)
+{
+    startWith("\"CAT\"\r\n");
+    click(window->newWordButton());
+    guess(u'C');
+
+    const QString other = dir.write(u"week & more.wdr"_s, "\"DOG\"\r\n");
+    dialogs.choices = {other};
+    window->menuItem(MenuItem::CurrentList)->trigger();
+
+    EXPECT_EQ(slots(), u"C__"_s);
+    EXPECT_EQ(state.word, u"CAT"_s);
+    EXPECT_EQ(window->windowTitle(), u"Wordrow - by Quilbyte:  "_s + other);
+    // The '&' of the name is shown, not taken as an access key.
+    EXPECT_EQ(window->menuItem(MenuItem::CurrentList)->text(),
+        u"(Currently: "_s + QString(other).replace(u"&"_s, u"&&"_s) + u')');
+    guess(u'A');
+    guess(u'T');
+    click(window->newWordButton());
+    EXPECT_EQ(state.word, u"DOG"_s);
+}
+
+TEST_F(MainWindowTest, offersTheFileAndHelpMenusInTheirOrder)
+{
+    startWith("\"CAT\"\r\n");
+    QStringList entries;
+    const std::function<void(QMenu *, const QString &)> walk
+        = [&](QMenu *menu, const QString &indent) {
+              for (QAction *action : menu->actions()) {
+                  if (action->isSeparator()) {
+                      entries.append(indent + u'-');
+                      continue;
+                  }
+                  QString entry = indent + action->text();
+                  if (!action->shortcut().isEmpty())
+                      entry += u" ["_s + action->shortcut().toString() + u']';
+                  if (action->isChecked())
+                      entry += u" checked"_s;
+                  if (!action->isEnabled())
+                      entry += u" disabled"_s;
+                  entries.append(entry);
+                  if (action->menu())
+                      walk(action->menu(), indent + u"  "_s);
+              }
+          };
+    for (QAction *top : window->menuBar()->actions()) {
+        entries.append(top->text());
+        walk(top->menu(), u"  "_s);
+    }
+
+    const QString list = dir.filePath(u"wordrow.wdr"_s);
+    EXPECT_EQ(entries,
+        (QStringList{
+            u"&File"_s,
+            u"  Make &New Wordlist [Ctrl+M]"_s,
+            u"  -"_s,
+            u"  &Load Another List... [Ctrl+L]"_s,
+            u"  (Currently: "_s + list + u')',
+            u"  -"_s,
+            u"  Set &Startup Wordlist..."_s,
+            u"  (Currently: "_s + list + u')',
+            u"  -"_s,
+            u"  &Delete..."_s,
+            u"  -"_s,
+            u"  &Options"_s,
+            u"    Show Startup Screen checked disabled"_s,
+            u"    Hide Startup Screen"_s,
+            u"    -"_s,
+            u"    &Turn Off Sounds"_s,
+            u"  -"_s,
+            u"  E&xit... [Ctrl+X]"_s,
+            u"&Help"_s,
+            u"  &Topics [Ctrl+T]"_s,
+            u"  &Instruction Manual [Ctrl+H]"_s,
+            u"  -"_s,
+            u"  &About Wordrow"_s,
+        }));
+
+    window->menuItem(MenuItem::Sounds)->trigger();
+    EXPECT_EQ(window->menuItem(MenuItem::Sounds)->text(), u"&Turn On Sounds"_s);
+    window->menuItem(MenuItem::HideTitleScreen)->trigger();
+    EXPECT_TRUE(window->menuItem(MenuItem::HideTitleScreen)->isChecked());
+    EXPECT_FALSE(window->menuItem(MenuItem::HideTitleScreen)->isEnabled());
+    EXPECT_TRUE(window->menuItem(MenuItem::ShowTitleScreen)->isEnabled());
+    EXPECT_TRUE(state.hideTitleScreen);
+}
+
+TEST_F(MainWindowTest, showsWordsFromAListAsPlainTextNeverAsMarkup)
+{
+    startWith("\"<B>X</B>\"\r\n");
+    click(window->newWordButton());
+    for (const QChar c : u"QRSTUV"_s)
+        guess(c);
+    QLabel *spell = window->label(Label::Spelling);
+    EXPECT_EQ(spell->textFormat(), Qt::PlainText);
+    EXPECT_EQ(spell->text(), u"The word was <B>X</B>"_s);
+    EXPECT_TRUE(window->slot(0)->toolTip().contains(u"&lt;B&gt;"_s));
+}

@@ -1,0 +1,279 @@
+#include "game/FileCommands.h"
+#include "core/GameState.h"
+#include "support/FakeFileDialogs.h"
+#include "support/FakeFileSystem.h"
+#include "support/FakeMainWindowView.h"
+#include "support/FakeMessageBoxes.h"
+#include "support/TempDir.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+using MenuItem = MainWindowView::MenuItem;
+using Answer = MessageBoxes::Answer;
+
+namespace {
+
+class FileCommandsTest : public ::testing::Test
+{
+protected:
+    FileCommandsTest()
+    {
+        state.homeDir = dir.path();
+        state.words = {u"OLD"};
+        defaultList = dir.filePath(u"wordrow.wdr"_s);
+        writeSettings(defaultList, false);
+    }
+
+    QByteArray settingsFor(const QString &line1, bool hide)
+    {
+        return "\"" + QFile::encodeName(line1) + "\"\r\n" + (hide ? "#TRUE#" : "#FALSE#") + "\r\n";
+    }
+    void writeSettings(const QString &line1, bool hide)
+    {
+        dir.write(u"wordrow.ini"_s, settingsFor(line1, hide));
+    }
+    QByteArray settings() { return dir.read(u"wordrow.ini"_s); }
+    QString caption(MenuItem item) { return view.menus[item].caption; }
+    void choose(const std::optional<QString> &path) { dialogs.choices.append(path); }
+
+    TempDir dir;
+    QString defaultList;
+    GameState state;
+    FakeMainWindowView view;
+    FakeFileDialogs dialogs;
+    FakeMessageBoxes messages;
+    FakeFileSystem files{u"/"_s};
+    FileCommands commands{state, view, dialogs, messages, files};
+};
+
+} // namespace
+
+TEST_F(FileCommandsTest, everyListDialogStartsInTheHomeDirectoryWithTheListFilter)
+{
+    commands.openList();
+    commands.chooseStartupList();
+    commands.deleteList();
+
+    ASSERT_EQ(dialogs.opened.size(), 3);
+    EXPECT_EQ(dialogs.opened[0].title, u"File Open"_s);
+    EXPECT_EQ(dialogs.opened[1].title, u"Default Wordist File"_s);
+    EXPECT_EQ(dialogs.opened[2].title, u"Delete Wordist File"_s);
+    for (const FileDialogs::Options &options : dialogs.opened) {
+        EXPECT_EQ(options.filter, u"Wordrow Files(*.wdr)|*.wdr"_s);
+        EXPECT_EQ(options.flags, 4100u);
+        EXPECT_EQ(options.initialDirectory, dir.path());
+        EXPECT_TRUE(options.fileName.isEmpty());
+    }
+    // Cancelled, all three: nothing changed and nothing was said.
+    EXPECT_EQ(files.current, dir.path());
+    EXPECT_EQ(state.words.toStringList(), QStringList{u"OLD"_s});
+    EXPECT_EQ(settings(), settingsFor(defaultList, false));
+    EXPECT_TRUE(view.menus.empty());
+    EXPECT_TRUE(messages.shown.isEmpty());
+}
+
+TEST_F(FileCommandsTest, loadingAListReplacesTheWordsAndNamesItInTheTitleAndMenu)
+{
+    const QString upper = dir.write(u"LIST.WDR"_s, "\"cat\"\r\n\"x y\"\r\n");
+    choose(upper);
+    commands.openList();
+
+    // Loaded as they are: lower case and odd characters too.
+    EXPECT_EQ(state.words.toStringList(), (QStringList{u"cat"_s, u"x y"_s}));
+    EXPECT_EQ(view.windowTitle, u"Wordrow - by Quilbyte:  "_s + upper);
+    EXPECT_EQ(caption(MenuItem::CurrentList), u"(Currently: "_s + upper + u')');
+    EXPECT_FALSE(view.menus.contains(MenuItem::StartupList));
+    EXPECT_EQ(settings(), settingsFor(defaultList, false));
+
+    choose(dir.write(u"other.wdr"_s, "\"DOG\"\r\n"));
+    commands.openList();
+    EXPECT_EQ(state.words.toStringList(), QStringList{u"DOG"_s});
+}
+
+TEST_F(FileCommandsTest, loadingIgnoresOtherExtensionsAndKeepsTheListWhenAFileCannotBePlayed)
+{
+    choose(dir.write(u"notes.txt"_s, "\"CAT\"\r\n"));
+    choose(u"*.wdr"_s);
+    commands.openList();
+    commands.openList();
+    EXPECT_TRUE(messages.shown.isEmpty());
+
+    QDir(dir.path()).mkdir(u"folder.wdr"_s);
+    choose(dir.filePath(u"folder.wdr"_s));
+    commands.openList();
+    EXPECT_TRUE(messages.shown.isEmpty());
+
+    const QString longWords = dir.write(u"long.wdr"_s, "\"ABCDEFGHIJKLMNOP\"\r\n");
+    choose(longWords);
+    commands.openList();
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_TRUE(messages.shown[0].text.contains(longWords));
+    EXPECT_FALSE(messages.shown[0].question);
+
+    EXPECT_EQ(state.words.toStringList(), QStringList{u"OLD"_s});
+    EXPECT_TRUE(view.windowTitle.isEmpty());
+}
+
+TEST_F(FileCommandsTest, anyExistingFileCanBecomeTheStartupList)
+{
+    writeSettings(defaultList, true);
+    state.hideTitleScreen = true;
+    const QString notes = dir.write(u"notes.txt"_s, "anything");
+    choose(notes);
+    commands.chooseStartupList();
+
+    EXPECT_EQ(settings(), settingsFor(notes, true));
+    EXPECT_EQ(caption(MenuItem::StartupList), u"(Currently: "_s + notes + u')');
+    EXPECT_EQ(state.words.toStringList(), QStringList{u"OLD"_s});
+}
+
+TEST_F(FileCommandsTest, aStartupListThatIsMissingOrCannotBeStoredChangesNothing)
+{
+    choose(dir.filePath(u"gone.wdr"_s));
+    choose(QString());
+    choose(dir.write(u"say \"hi\".wdr"_s, "\"HI\"\r\n"));
+    commands.chooseStartupList();
+    commands.chooseStartupList();
+    commands.chooseStartupList();
+
+    EXPECT_EQ(settings(), settingsFor(defaultList, false));
+    EXPECT_FALSE(view.menus.contains(MenuItem::StartupList));
+}
+
+TEST_F(FileCommandsTest, deletingAsksFirstAndANoKeepsEverything)
+{
+    const QString list = dir.write(u"week1.wdr"_s, "\"CAT\"\r\n");
+    writeSettings(list, false);
+    choose(list);
+    messages.answers = {Answer::No};
+    commands.deleteList();
+
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_EQ(messages.shown[0].text, u"Do you want to delete "_s + list + u'?');
+    EXPECT_EQ(messages.shown[0].title, u"Exit"_s);
+    EXPECT_EQ(messages.shown[0].icon, MessageBoxes::Icon::Information);
+    EXPECT_TRUE(QFile::exists(list));
+    EXPECT_EQ(settings(), settingsFor(list, false));
+}
+
+TEST_F(FileCommandsTest, deletingTheStartupListSendsTheStartupBackToTheDefaultList)
+{
+    const QString list = dir.write(u"week1.wdr"_s, "\"CAT\"\r\n");
+    writeSettings(list, true);
+    state.hideTitleScreen = true;
+    choose(list);
+    messages.answers = {Answer::Yes};
+    commands.deleteList();
+
+    EXPECT_FALSE(QFile::exists(list));
+    EXPECT_EQ(settings(), settingsFor(defaultList, true));
+    EXPECT_EQ(caption(MenuItem::StartupList), u"(Currently: "_s + defaultList + u')');
+    // The words already loaded stay in play.
+    EXPECT_EQ(state.words.toStringList(), QStringList{u"OLD"_s});
+}
+
+TEST_F(FileCommandsTest, deletingAnotherFileLeavesTheSettingsEvenWhenOnlyLetterCaseDiffers)
+{
+    const QString list = dir.write(u"week1.wdr"_s, "\"CAT\"\r\n");
+    writeSettings(dir.filePath(u"WEEK1.wdr"_s), false);
+    choose(list);
+    messages.answers = {Answer::Yes};
+    commands.deleteList();
+
+    EXPECT_FALSE(QFile::exists(list));
+    EXPECT_EQ(settings(), settingsFor(dir.filePath(u"WEEK1.wdr"_s), false));
+    EXPECT_FALSE(view.menus.contains(MenuItem::StartupList));
+}
+
+TEST_F(FileCommandsTest, aFileThatCannotBeDeletedKeepsItsPlaceAsTheStartupList)
+{
+    const QString list = dir.write(u"week1.wdr"_s, "\"CAT\"\r\n");
+    writeSettings(list, false);
+    files.failRemove = true;
+    choose(list);
+    messages.answers = {Answer::Yes};
+    commands.deleteList();
+
+    EXPECT_EQ(files.removals, QStringList{list});
+    EXPECT_TRUE(QFile::exists(list));
+    EXPECT_EQ(settings(), settingsFor(list, false));
+    EXPECT_FALSE(view.menus.contains(MenuItem::StartupList));
+}
+
+TEST_F(FileCommandsTest, unreadableSettingsStopTheDeleteBeforeAnythingIsDeleted)
+{
+    QFile::remove(dir.filePath(u"wordrow.ini"_s));
+    QDir(dir.path()).mkdir(u"wordrow.ini"_s);
+    const QString list = dir.write(u"week1.wdr"_s, "\"CAT\"\r\n");
+    choose(list);
+    messages.answers = {Answer::Yes};
+    commands.deleteList();
+
+    EXPECT_TRUE(files.removals.isEmpty());
+    EXPECT_TRUE(QFile::exists(list));
+}
+
+TEST_F(FileCommandsTest, showAndHideRewriteOnlyLineTwoAndSwapTheMenuStates)
+{
+    // Line 1 holds bytes that are not UTF-8: they must come back unchanged.
+    const QByteArray line1 = "\"/home/\xe9l\xe8ve/week1.wdr\"\r\n";
+    dir.write(u"wordrow.ini"_s, line1 + "#FALSE#\r\n");
+
+    commands.setTitleScreenShown(false);
+    EXPECT_EQ(settings(), line1 + "#TRUE#\r\n");
+    EXPECT_TRUE(state.hideTitleScreen);
+    EXPECT_TRUE(view.menus[MenuItem::HideTitleScreen].checked);
+    EXPECT_FALSE(view.menus[MenuItem::HideTitleScreen].enabled);
+    EXPECT_FALSE(view.menus[MenuItem::ShowTitleScreen].checked);
+    EXPECT_TRUE(view.menus[MenuItem::ShowTitleScreen].enabled);
+
+    commands.setTitleScreenShown(true);
+    EXPECT_EQ(settings(), line1 + "#FALSE#\r\n");
+    EXPECT_FALSE(state.hideTitleScreen);
+    EXPECT_TRUE(view.menus[MenuItem::ShowTitleScreen].checked);
+    EXPECT_FALSE(view.menus[MenuItem::ShowTitleScreen].enabled);
+    EXPECT_EQ(files.current, dir.path());
+}
+
+TEST_F(FileCommandsTest, aSettingThatCannotBeWrittenLeavesTheMenuOnTheSettingInForce)
+{
+    QFile::remove(dir.filePath(u"wordrow.ini"_s));
+    QDir(dir.path()).mkdir(u"wordrow.ini"_s);
+    commands.setTitleScreenShown(false);
+
+    EXPECT_FALSE(state.hideTitleScreen);
+    EXPECT_TRUE(view.menus[MenuItem::ShowTitleScreen].checked);
+    EXPECT_FALSE(view.menus[MenuItem::HideTitleScreen].checked);
+    EXPECT_TRUE(view.menus[MenuItem::HideTitleScreen].enabled);
+}
+
+TEST_F(FileCommandsTest, theSoundsItemAlwaysOffersTheOppositeOfTheStateInForce)
+{
+    commands.toggleSounds();
+    EXPECT_TRUE(state.soundsOff);
+    EXPECT_EQ(caption(MenuItem::Sounds), u"&Turn On Sounds"_s);
+    commands.toggleSounds();
+    EXPECT_FALSE(state.soundsOff);
+    EXPECT_EQ(caption(MenuItem::Sounds), u"&Turn Off Sounds"_s);
+    EXPECT_FALSE(view.menus[MenuItem::Sounds].checked);
+}
+
+TEST_F(FileCommandsTest, closingAsksWhetherToQuitAndOnlyYesEndsTheProgram)
+{
+    messages.answers = {Answer::No, Answer::Yes};
+    EXPECT_FALSE(commands.confirmQuit());
+    EXPECT_EQ(view.programEnds, 0);
+
+    EXPECT_TRUE(commands.confirmQuit());
+    EXPECT_EQ(view.programEnds, 1);
+
+    ASSERT_EQ(messages.shown.size(), 2);
+    EXPECT_EQ(messages.shown[0].text, u"Do you want to quit?"_s);
+    EXPECT_EQ(messages.shown[0].title, u"Exit"_s);
+    EXPECT_EQ(messages.shown[0].icon, MessageBoxes::Icon::Information);
+    EXPECT_TRUE(messages.shown[0].question);
+}

@@ -1,0 +1,181 @@
+#include "game/Startup.h"
+#include "core/GameState.h"
+#include "support/FakeFileSystem.h"
+#include "support/FakeMainWindowView.h"
+#include "support/FakeMessageBoxes.h"
+#include "support/RecordingSoundPlayer.h"
+#include "support/ScriptedRandom.h"
+#include "support/TempDir.h"
+#include "wordlists/WordListFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+using MenuItem = MainWindowView::MenuItem;
+
+namespace {
+
+class StartupTest : public ::testing::Test
+{
+protected:
+    void start(const QString &home)
+    {
+        files.current = home;
+        random.runOn = true;
+        Startup(state, view, player, random, messages, files).run();
+    }
+    void start() { start(dir.path()); }
+
+    QString caption(MenuItem item) { return view.menus[item].caption; }
+
+    TempDir dir;
+    GameState state;
+    FakeMainWindowView view;
+    RecordingSoundPlayer player;
+    ScriptedRandom random;
+    FakeMessageBoxes messages;
+    FakeFileSystem files{QString()};
+};
+
+} // namespace
+
+TEST_F(StartupTest, firstStartInAnEmptyDirectoryWritesBothFilesAndNamesTheDefaultList)
+{
+    start();
+
+    const QString defaultList = dir.filePath(u"wordrow.wdr"_s);
+    EXPECT_EQ(
+        dir.read(u"wordrow.ini"_s), "\"" + QFile::encodeName(defaultList) + "\"\r\n#FALSE#\r\n");
+    EXPECT_EQ(QFileInfo(defaultList).size(), 4247);
+    EXPECT_EQ(state.homeDir, dir.path());
+    EXPECT_EQ(state.words.size(), 463);
+    EXPECT_EQ(view.windowTitle, u"Wordrow - by Quilbyte:  "_s + defaultList);
+    EXPECT_EQ(caption(MenuItem::CurrentList), u"(Currently: "_s + defaultList + u')');
+    EXPECT_EQ(caption(MenuItem::StartupList), u"(Currently: "_s + defaultList + u')');
+    EXPECT_FALSE(state.hideTitleScreen);
+    EXPECT_EQ(view.titleScreens, 1);
+    EXPECT_TRUE(messages.shown.isEmpty());
+}
+
+TEST_F(StartupTest, leavesEveryLetterButtonCaptionedPeachAndDisabled)
+{
+    state.letters = {};
+    start();
+
+    QString captions;
+    for (int i = 0; i < 28; ++i) {
+        captions += view.letterCaptions.at(i);
+        EXPECT_FALSE(view.game.letters.at(i).enabled) << i;
+        EXPECT_EQ(view.game.letters.at(i).color, 0x00C0E0FFu) << i;
+        EXPECT_EQ(state.letters.at(i), view.letterCaptions.at(i));
+    }
+    EXPECT_EQ(captions, u"ABCDEFGHIJKLMNOPQRSTUVWXYZ'-"_s);
+}
+
+TEST_F(StartupTest, turnsSoundsOnAndPlaysOneOfThreeStartupSoundsOnlyWithASoundCard)
+{
+    state.soundsOff = true;
+    random.runOn = false;
+    random.script({0.5});
+    files.current = dir.path();
+    Startup(state, view, player, random, messages, files).run();
+
+    EXPECT_FALSE(state.soundsOff);
+    EXPECT_TRUE(state.soundCardFound);
+    EXPECT_TRUE(player.enabled);
+    EXPECT_EQ(random.reseeds, 1);
+    EXPECT_EQ(player.played, QStringList{dir.filePath(u"Musica.wav"_s)});
+    EXPECT_FALSE(view.menus[MenuItem::Sounds].checked);
+
+    RecordingSoundPlayer silent;
+    silent.hasCard = false;
+    GameState other;
+    FakeMainWindowView otherView;
+    Startup(other, otherView, silent, random, messages, files).run();
+    EXPECT_FALSE(other.soundCardFound);
+    EXPECT_FALSE(silent.enabled);
+    EXPECT_TRUE(silent.played.isEmpty());
+}
+
+TEST_F(StartupTest, rewritesAMissingDefaultListAndLeavesTheSettingsAlone)
+{
+    const QByteArray settings
+        = "\"" + QFile::encodeName(dir.filePath(u"wordrow.wdr"_s)) + "\"\r\n#TRUE#\r\n";
+    dir.write(u"wordrow.ini"_s, settings);
+    start();
+
+    EXPECT_EQ(dir.read(u"wordrow.ini"_s), settings);
+    EXPECT_EQ(QFileInfo(dir.filePath(u"wordrow.wdr"_s)).size(), 4247);
+    EXPECT_TRUE(state.hideTitleScreen);
+    EXPECT_EQ(view.titleScreens, 0);
+    EXPECT_FALSE(view.menus[MenuItem::ShowTitleScreen].checked);
+    EXPECT_TRUE(view.menus[MenuItem::ShowTitleScreen].enabled);
+    EXPECT_TRUE(view.menus[MenuItem::HideTitleScreen].checked);
+    EXPECT_FALSE(view.menus[MenuItem::HideTitleScreen].enabled);
+}
+
+TEST_F(StartupTest, anEmptyFirstItemLoadsTheDefaultListNamedWithoutItsDirectory)
+{
+    dir.write(u"wordrow.ini"_s, "\"\"\r\n#FALSE#\r\n");
+    dir.write(u"wordrow.wdr"_s, "\"CAT\"\r\n\"DOG\"\r\n");
+    start();
+
+    EXPECT_EQ(state.words.toStringList(), (QStringList{u"CAT"_s, u"DOG"_s}));
+    EXPECT_EQ(view.windowTitle, u"Wordrow - by Quilbyte:  wordrow.wdr"_s);
+    EXPECT_EQ(caption(MenuItem::StartupList), u"(Currently: wordrow.wdr)"_s);
+    EXPECT_TRUE(view.menus[MenuItem::ShowTitleScreen].checked);
+    EXPECT_FALSE(view.menus[MenuItem::ShowTitleScreen].enabled);
+    EXPECT_TRUE(messages.shown.isEmpty());
+}
+
+TEST_F(StartupTest, aMissingStartupListFallsBackToTheDefaultListAndSaysSo)
+{
+    const QString gone = dir.filePath(u"week1.wdr"_s);
+    const QByteArray settings = "\"" + QFile::encodeName(gone) + "\"\r\n#FALSE#\r\n";
+    dir.write(u"wordrow.ini"_s, settings);
+    start();
+
+    const QString defaultList = dir.filePath(u"wordrow.wdr"_s);
+    EXPECT_EQ(state.words.size(), 463);
+    EXPECT_EQ(view.windowTitle, u"Wordrow - by Quilbyte:  "_s + defaultList);
+    EXPECT_EQ(caption(MenuItem::CurrentList), u"(Currently: "_s + defaultList + u')');
+    // The settings still name the player's choice: it may come back (a removable disk).
+    EXPECT_EQ(caption(MenuItem::StartupList), u"(Currently: "_s + gone + u')');
+    EXPECT_EQ(dir.read(u"wordrow.ini"_s), settings);
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_TRUE(messages.shown[0].text.contains(gone));
+}
+
+TEST_F(StartupTest, unusableListsFallBackToTheBuiltInWordsWithoutOverwritingAnything)
+{
+    const QByteArray tooLong = "\"ABCDEFGHIJKLMNOP\"\r\n";
+    dir.write(u"wordrow.wdr"_s, tooLong);
+    dir.write(u"week1.wdr"_s, tooLong);
+    dir.write(u"wordrow.ini"_s, "\"" + QFile::encodeName(dir.filePath(u"week1.wdr"_s)) + "\"\r\n");
+    start();
+
+    EXPECT_EQ(state.words.size(), 463);
+    EXPECT_EQ(state.words.at(0), u"ABLE");
+    EXPECT_EQ(view.windowTitle, u"Wordrow - by Quilbyte:  built-in words"_s);
+    EXPECT_EQ(caption(MenuItem::CurrentList), u"(Currently: built-in words)"_s);
+    EXPECT_EQ(dir.read(u"wordrow.wdr"_s), tooLong);
+    EXPECT_EQ(dir.read(u"week1.wdr"_s), tooLong);
+    EXPECT_EQ(messages.shown.size(), 1);
+}
+
+TEST_F(StartupTest, aHomeNobodyCanWriteToStartsWithTheBuiltInWordsAndSaysSoOnce)
+{
+    // Not even root can create files in /proc, so this holds in CI too.
+    start(u"/proc"_s);
+
+    EXPECT_EQ(state.homeDir, u"/proc"_s);
+    EXPECT_EQ(state.words.size(), 463);
+    EXPECT_EQ(view.windowTitle, u"Wordrow - by Quilbyte:  built-in words"_s);
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_TRUE(messages.shown[0].text.contains(u"cannot be saved"_s));
+    EXPECT_FALSE(messages.shown[0].question);
+    EXPECT_FALSE(QFileInfo::exists(u"/proc/wordrow.ini"_s));
+}
