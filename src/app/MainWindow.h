@@ -72,9 +72,8 @@ public:
     void showMainWindow() override;
     void endProgram() override;
 
-    // The controls, for tests and for windows that borrow from this one.
+    // The controls that come in rows, and those the view's names stand for.
     LetterButton *letterButton(int index) const { return m_letterButtons.at(index); }
-    QPushButton *newWordButton() const { return m_newWordButton; }
     QLabel *label(Label which) const;
     QLabel *slot(int index) const { return m_slots.at(index); }
     PictureBox *gallowsPicture(int index) const { return m_gallowsPictures.at(index); }

@@ -130,6 +130,7 @@ WordListEditorDialog::WordListEditorDialog(
     , m_model(state, *this, mainWindow, services)
 {
     setAttribute(Qt::WA_DeleteOnClose);
+    setObjectName(u"frmNewWords"_s);
     setWindowTitle(u"Make New Word List"_s);
     setFont(desktopFont(8, false));
     setAutoFillBackground(true);
@@ -147,8 +148,10 @@ void WordListEditorDialog::createControls()
 {
     const QFont labelFont = desktopFont(7.8, true);
     m_wordLabel = createLabel(u"Enter word here:"_s, this, labelFont, QRectF(120, 360, 1452, 252));
+    m_wordLabel->setObjectName(u"lblEnterWord"_s);
 
     m_wordEdit = new QLineEdit(this);
+    m_wordEdit->setObjectName(u"txtWord"_s);
     m_wordEdit->setFont(desktopFont(9.6, true));
     m_wordEdit->setMaxLength(WordListEditor::MaxWordLength);
     m_wordEdit->setToolTip(
@@ -158,10 +161,13 @@ void WordListEditorDialog::createControls()
 
     m_arrowLabel
         = createLabel(u"> >"_s, this, labelFont, QRectF(2160, 720, 252, 252), 1, Qt::AlignHCenter);
+    m_arrowLabel->setObjectName(u"Label1"_s);
     m_listLabel = createLabel(
         u"Word list"_s, this, labelFont, QRectF(3360, 360, 1092, 252), 1, Qt::AlignHCenter);
+    m_listLabel->setObjectName(u"lblList"_s);
 
     m_wordList = new QListWidget(this);
+    m_wordList->setObjectName(u"lstWords"_s);
     m_wordList->setFont(desktopFont(9.6, true));
     m_wordList->setSelectionMode(QAbstractItemView::SingleSelection);
     m_wordList->setAccessibleName(u"Word list"_s);
@@ -170,37 +176,49 @@ void WordListEditorDialog::createControls()
     m_addButton = createButton(u"&Add to List"_s,
         u"Add the word you have typed to the list. (Or just press ENTER)"_s, this,
         QRectF(5520, 240, 972, 372));
+    m_addButton->setObjectName(u"cmdEnter"_s);
     m_addButton->setDefault(true);
     m_removeButton = createButton(u"&Remove from List"_s,
         u"Click on a word in the list to highlight it.  Then click this button to remove that "
         u"word."_s,
         this, QRectF(5520, 720, 972, 372));
+    m_removeButton->setObjectName(u"cmdDelete"_s);
     m_removeButton->setEnabled(false);
     m_saveButton = createButton(u"&Save List"_s,
         u"Save the list you have typed in, so that you can use it again."_s, this,
         QRectF(5520, 1200, 972, 372));
+    m_saveButton->setObjectName(u"cmdSave"_s);
     m_saveButton->setEnabled(false);
     m_exitButton = createButton(u"E&xit"_s, u"Close this window without saving a new list."_s, this,
         QRectF(5520, 1680, 972, 372));
+    m_exitButton->setObjectName(u"cmdExit"_s);
 }
 
 void WordListEditorDialog::createChoices()
 {
     m_startupChoice = createFrame(this, QRectF(1320, 960, 1092, 1092));
+    m_startupChoice->setObjectName(u"frmNewSave"_s);
     m_startupChoice->setToolTip(
         u"If you save this word list, do you want to use it in the game now "
         u"and when you start the program again?"_s);
     m_startupQuestion = createLabel(
         u"Make this the startup list"_s, m_startupChoice, font(), QRectF(120, 120, 972, 372), 2);
+    m_startupQuestion->setObjectName(u"lblNewSave"_s);
     m_startupYes = createOption(u"&Yes"_s, m_startupChoice, QRectF(240, 600, 612, 192));
+    m_startupYes->setObjectName(u"optDefaultYes"_s);
     m_startupNo = createOption(u"&No"_s, m_startupChoice, QRectF(240, 840, 492, 192));
+    m_startupNo->setObjectName(u"optDefaultNo"_s);
     m_startupNo->setChecked(true);
 
     m_loadChoice = createFrame(this, QRectF(120, 960, 1092, 1092));
+    m_loadChoice->setObjectName(u"frmNewLoad"_s);
     m_loadQuestion = createLabel(
         u"After Save, load this list"_s, m_loadChoice, font(), QRectF(120, 120, 852, 372), 2);
+    m_loadQuestion->setObjectName(u"lblNewLoad"_s);
     m_loadYes = createOption(u"Yes"_s, m_loadChoice, QRectF(240, 600, 612, 192));
+    m_loadYes->setObjectName(u"optNewYes"_s);
     m_loadNo = createOption(u"No"_s, m_loadChoice, QRectF(240, 840, 492, 192));
+    m_loadNo->setObjectName(u"optNewNo"_s);
     m_loadNo->setChecked(true);
 }
 

@@ -25,25 +25,6 @@ public:
 
     const WordListEditor &model() const { return m_model; }
 
-    // The controls, for tests.
-    QLabel *wordLabel() const { return m_wordLabel; }
-    QLineEdit *wordEdit() const { return m_wordEdit; }
-    QLabel *arrowLabel() const { return m_arrowLabel; }
-    QLabel *listLabel() const { return m_listLabel; }
-    QListWidget *wordList() const { return m_wordList; }
-    QPushButton *addButton() const { return m_addButton; }
-    QPushButton *removeButton() const { return m_removeButton; }
-    QPushButton *saveButton() const { return m_saveButton; }
-    QPushButton *exitButton() const { return m_exitButton; }
-    QFrame *startupChoice() const { return m_startupChoice; }
-    QLabel *startupQuestion() const { return m_startupQuestion; }
-    QRadioButton *startupYes() const { return m_startupYes; }
-    QRadioButton *startupNo() const { return m_startupNo; }
-    QFrame *loadChoice() const { return m_loadChoice; }
-    QLabel *loadQuestion() const { return m_loadQuestion; }
-    QRadioButton *loadYes() const { return m_loadYes; }
-    QRadioButton *loadNo() const { return m_loadNo; }
-
     // WordListEditorView
     void appendEntry(const QString &entry) override;
     void removeEntry(int index) override;

@@ -47,6 +47,7 @@ AboutDialog::AboutDialog(GameState &state, const Services &services, QWidget *pa
     , m_box(state, *this, services.player, services.random)
 {
     setAttribute(Qt::WA_DeleteOnClose);
+    setObjectName(u"frmAbout"_s);
     setWindowTitle(u"About Wordrow"_s);
     setFont(desktopFont(8, false));
     setBackground(this, BackColor);
@@ -70,6 +71,7 @@ AboutDialog::~AboutDialog()
 void AboutDialog::createControls()
 {
     m_textBox = new QPlainTextEdit(this);
+    m_textBox->setObjectName(u"Text1"_s);
     placeInTwips(m_textBox, QRectF(1100, 240, 1572, 2052));
     m_textBox->setFont(desktopFont(7.8, true));
     m_textBox->setReadOnly(true);
@@ -97,6 +99,8 @@ void AboutDialog::createControls()
         setBackground(*picture, BackColor);
         (*picture)->hide();
     }
+    m_leftBear->setObjectName(u"imgBearL"_s);
+    m_rightBear->setObjectName(u"imgBearR"_s);
     placeInTwips(m_leftBear, QRectF(360, 360, BearSize, BearSize));
     placeInTwips(m_rightBear, QRectF(3120, 360, BearSize, BearSize));
     connect(m_leftBear, &PictureBox::clicked, this, [this] { m_box.bearClicked(Side::Left); });
@@ -113,6 +117,8 @@ void AboutDialog::createControls()
         (*label)->installEventFilter(this);
         (*label)->hide();
     }
+    m_leftComment->setObjectName(u"lblCommentL"_s);
+    m_rightComment->setObjectName(u"lblCommentR"_s);
     m_leftComment->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     m_rightComment->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // Sized to their words from the start.
@@ -122,6 +128,7 @@ void AboutDialog::createControls()
     m_rightComment->adjustSize();
 
     m_okButton = new QPushButton(u"OK"_s, this);
+    m_okButton->setObjectName(u"cmdOK"_s);
     placeInTwips(m_okButton, QRectF(2880, 2160, 732, 372));
     m_okButton->setDefault(true);
     m_okButton->setFocus();

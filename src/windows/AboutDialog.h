@@ -26,14 +26,6 @@ public:
     // Deleting an open box is not a closing: it plays nothing.
     ~AboutDialog() override;
 
-    // The controls, for tests.
-    QPlainTextEdit *textBox() const { return m_textBox; }
-    PictureBox *leftBear() const { return m_leftBear; }
-    PictureBox *rightBear() const { return m_rightBear; }
-    QLabel *leftComment() const { return m_leftComment; }
-    QLabel *rightComment() const { return m_rightComment; }
-    QPushButton *okButton() const { return m_okButton; }
-
     // AboutBoxView
     bool bearVisible(Side side) const override;
     void showBear(Side side) override;

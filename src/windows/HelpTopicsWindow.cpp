@@ -57,9 +57,11 @@ HelpTopicsWindow::HelpTopicsWindow(GameState &state, SoundPlayer &player, QWidge
     , m_model(state, *this, player)
 {
     setAttribute(Qt::WA_DeleteOnClose);
+    setObjectName(u"frmTopics"_s);
     setWindowTitle(u"Help Topics"_s);
 
     m_closeAction = menuBar()->addAction(u"&Close"_s);
+    m_closeAction->setObjectName(u"mnuClose"_s);
     connect(m_closeAction, &QAction::triggered, this, &QWidget::close);
 
     createControls();
@@ -88,9 +90,11 @@ void HelpTopicsWindow::createControls()
 
     m_contentsLabel
         = createLabel(m_client, u"Contents"_s, desktopFont(9.6, true), windowText(), LightGrey);
+    m_contentsLabel->setObjectName(u"lblContents"_s);
     m_contentsLabel->setFrameStyle(QFrame::Box | QFrame::Plain);
 
     m_contents = new QListWidget(m_client);
+    m_contents->setObjectName(u"lstContents"_s);
     QFont listFont = desktopFont(7.8, true);
     listFont.setUnderline(true);
     m_contents->setFont(listFont);
@@ -105,11 +109,15 @@ void HelpTopicsWindow::createControls()
 
     m_titleLabel = createLabel(
         m_client, u"W o r d r o w"_s, desktopFont(13.8, true), DarkRed, windowBackground());
+    m_titleLabel->setObjectName(u"lblTitle"_s);
     m_headingLabel
         = createLabel(m_client, QString(), desktopFont(12, true), windowText(), windowBackground());
+    m_headingLabel->setObjectName(u"lblHeading"_s);
     m_margin = createLabel(m_client, QString(), font(), windowText(), windowBackground());
+    m_margin->setObjectName(u"lblMargin"_s);
 
     m_description = new QPlainTextEdit(m_client);
+    m_description->setObjectName(u"txtDescription"_s);
     m_description->setFont(desktopFont(9.6, false));
     m_description->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     m_description->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

@@ -22,15 +22,6 @@ public:
 
     HelpTopicsWindow(GameState &state, SoundPlayer &player, QWidget *parent = nullptr);
 
-    // The controls, for tests.
-    QLabel *contentsLabel() const { return m_contentsLabel; }
-    QListWidget *contents() const { return m_contents; }
-    QLabel *titleLabel() const { return m_titleLabel; }
-    QLabel *headingLabel() const { return m_headingLabel; }
-    QLabel *margin() const { return m_margin; }
-    QPlainTextEdit *description() const { return m_description; }
-    QAction *closeAction() const { return m_closeAction; }
-
     // HelpTopicsView
     void addTitle(const QString &title) override;
     void selectPosition(int position) override;

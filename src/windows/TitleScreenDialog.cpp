@@ -54,6 +54,7 @@ TitleScreenDialog::TitleScreenDialog(
     , m_screen(state, *this, mainWindow, services.files)
 {
     setAttribute(Qt::WA_DeleteOnClose);
+    setObjectName(u"frmSplash"_s);
     setWindowTitle(u"Wordrow by Quilbyte"_s);
     setAutoFillBackground(true);
     setColors(this, Qt::black, BackColor);
@@ -70,12 +71,16 @@ TitleScreenDialog::TitleScreenDialog(
 void TitleScreenDialog::createControls()
 {
     m_leftGallows = createPicture(QString(), HangLeftSize, this);
+    m_leftGallows->setObjectName(u"imgHangLeft"_s);
     m_rightGallows = createPicture(QString(), HangRightSize, this);
+    m_rightGallows->setObjectName(u"imgHangRight"_s);
     m_titlePicture = createPicture(u":/title.svg"_s, QSizeF(TitleWidth, TitleHeight), this);
+    m_titlePicture->setObjectName(u"imgTitle"_s);
     m_titlePicture->setAccessibleName(u"Wordrow"_s);
     connect(m_titlePicture, &PictureBox::clicked, this, [this] { m_screen.titleClicked(); });
 
     m_makerLine = new QLabel(u"by Quilbyte"_s, this);
+    m_makerLine->setObjectName(u"lblQuilbyte"_s);
     m_makerLine->setTextFormat(Qt::PlainText);
     m_makerLine->setAlignment(Qt::AlignCenter);
     m_makerLine->setFont(desktopFont(12, true));
@@ -85,6 +90,7 @@ void TitleScreenDialog::createControls()
     m_makerLine->adjustSize();
 
     m_dedication = new QLabel(u"For all who love to spell"_s, this);
+    m_dedication->setObjectName(u"lblDedication"_s);
     m_dedication->setTextFormat(Qt::PlainText);
     m_dedication->setWordWrap(true);
     m_dedication->setAlignment(Qt::AlignCenter);
@@ -96,7 +102,9 @@ void TitleScreenDialog::createControls()
     m_dedication->hide();
 
     m_leftBear = createPicture(u":/bear.svg"_s, QSizeF(BearSize, BearSize), this);
+    m_leftBear->setObjectName(u"imgBearLeft"_s);
     m_rightBear = createPicture(u":/bear.svg"_s, QSizeF(BearSize, BearSize), this);
+    m_rightBear->setObjectName(u"imgBearRight"_s);
     for (PictureBox *bear : {m_leftBear, m_rightBear}) {
         bear->setAccessibleName(u"Teddy bear"_s);
         bear->hide();
@@ -105,6 +113,7 @@ void TitleScreenDialog::createControls()
     connect(m_rightBear, &PictureBox::clicked, this, [this] { m_screen.bearClicked(Side::Right); });
 
     m_hideCheckBox = new QCheckBox(u"Don't show this screen again"_s, this);
+    m_hideCheckBox->setObjectName(u"chkHideSplash"_s);
     m_hideCheckBox->setToolTip(
         u"Check this box if you don't want this window to show next time."_s);
     // A check box fills with the Button role; it should show the window's own yellow.
@@ -118,6 +127,7 @@ void TitleScreenDialog::createControls()
     connect(m_hideCheckBox, &QCheckBox::clicked, this, [this] { m_okButton->setFocus(); });
 
     m_okButton = new QPushButton(u"OK"_s, this);
+    m_okButton->setObjectName(u"cmdOK"_s);
     m_okButton->setDefault(true);
     m_okButton->setToolTip(u"Click here to begin the game."_s);
     resizeTwips(m_okButton, QSizeF(852, 372));

@@ -21,12 +21,7 @@ public:
     TitleScreenDialog(GameState &state, const Services &services, MainWindowView &mainWindow,
         QWidget *parent = nullptr);
 
-    // The controls, for tests.
-    QPushButton *okButton() const { return m_okButton; }
-    QCheckBox *hideCheckBox() const { return m_hideCheckBox; }
-    QLabel *makerLine() const { return m_makerLine; }
-    QLabel *dedication() const { return m_dedication; }
-    PictureBox *titlePicture() const { return m_titlePicture; }
+    // The pictures of a side.
     PictureBox *bear(Side side) const;
     PictureBox *gallowsPicture(Side side) const;
 

@@ -48,13 +48,13 @@ TEST_F(HelpMenuTest, topicsOpensMaximizedOnceAndComesBackAsItWas)
     ASSERT_TRUE(topics);
     EXPECT_TRUE(topics->windowState() & Qt::WindowMaximized);
     EXPECT_FALSE(topics->parentWidget());
-    topics->contents()->setCurrentRow(2);
+    topics->findChild<QListWidget *>(u"lstContents"_s)->setCurrentRow(2);
 
     window->activateWindow();
     ASSERT_TRUE(becomesActive(window.get()));
     choose(u"&Topics"_s);
     EXPECT_EQ(window->helpTopicsWindow(), topics);
-    EXPECT_EQ(topics->contents()->currentRow(), 2);
+    EXPECT_EQ(topics->findChild<QListWidget *>(u"lstContents"_s)->currentRow(), 2);
     EXPECT_TRUE(becomesActive(topics));
 }
 
@@ -71,7 +71,7 @@ TEST_F(HelpMenuTest, theAboutBoxGoesAwayWhenTheGameIsActiveAgain)
     // Every opening is a fresh box.
     choose(u"&About Wordrow"_s);
     EXPECT_TRUE(window->aboutDialog());
-    EXPECT_FALSE(window->aboutDialog()->leftBear()->isVisible());
+    EXPECT_FALSE(window->aboutDialog()->findChild<PictureBox *>(u"imgBearL"_s)->isVisible());
 }
 
 TEST_F(HelpMenuTest, endingTheProgramTakesTheHelpWindowsAlongSilently)

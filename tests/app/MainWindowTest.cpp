@@ -89,8 +89,8 @@ TEST_F(MainWindowTest, opensWithItsControlsInTheirFirstStateAndTheListNamed)
     EXPECT_EQ(visiblePicture(), 0);
     EXPECT_EQ(window->gallowsPicture(0)->accessibleName(), window->gallowsPicture(0)->toolTip());
 
-    EXPECT_TRUE(window->newWordButton()->isDefault());
-    EXPECT_EQ(window->newWordButton()->text(), u"&New Word"_s);
+    EXPECT_TRUE(window->findChild<QPushButton *>(u"cmdStart"_s)->isDefault());
+    EXPECT_EQ(window->findChild<QPushButton *>(u"cmdStart"_s)->text(), u"&New Word"_s);
     for (int i = 0; i < 28; ++i) {
         QPushButton *letter = window->letterButton(i);
         EXPECT_FALSE(letter->isEnabled()) << i;
@@ -111,7 +111,7 @@ TEST_F(MainWindowTest, laysOutTheRestoredWindowInPixelsOfFifteenTwips)
     EXPECT_EQ(window->letterButton(0)->geometry(), QRect(0, 312, 23, 17));
     EXPECT_EQ(window->letterButton(1)->x(), 23);
     EXPECT_EQ(window->letterButton(27)->geometry().right(), 633);
-    EXPECT_EQ(window->newWordButton()->geometry(), QRect(547, 259, 68, 25));
+    EXPECT_EQ(window->findChild<QPushButton *>(u"cmdStart"_s)->geometry(), QRect(547, 259, 68, 25));
     EXPECT_EQ(window->slot(0)->geometry(), QRect(27, 259, 35, 35));
     EXPECT_EQ(window->slot(1)->x(), 65);
     EXPECT_EQ(window->gallowsPicture(0)->geometry(), QRect(221, 25, 192, 233));
@@ -141,13 +141,14 @@ TEST_F(MainWindowTest, followsEverySizeChangeAndSurvivesTinyOnes)
     window->showNormal();
     window->resize(1280, 900);
     QCoreApplication::processEvents();
-    EXPECT_EQ(window->newWordButton()->x(), window->innerArea()->width() - 87);
+    EXPECT_EQ(
+        window->findChild<QPushButton *>(u"cmdStart"_s)->x(), window->innerArea()->width() - 87);
 }
 
 TEST_F(MainWindowTest, playsAWholeWinAndAWholeLossThroughTheWindow)
 {
     startWith("\"CAT\"\r\n");
-    click(window->newWordButton());
+    click(window->findChild<QPushButton *>(u"cmdStart"_s));
     EXPECT_EQ(slots(), u"___"_s);
     EXPECT_FALSE(window->label(Label::Prompt)->isVisible());
     EXPECT_TRUE(window->label(Label::Spelling)->isVisible());
@@ -170,7 +171,7 @@ TEST_F(MainWindowTest, playsAWholeWinAndAWholeLossThroughTheWindow)
     for (int i = 0; i < 28; ++i)
         EXPECT_FALSE(window->letterButton(i)->isEnabled()) << i;
 
-    click(window->newWordButton());
+    click(window->findChild<QPushButton *>(u"cmdStart"_s));
     EXPECT_EQ(slots(), u"___"_s);
     EXPECT_EQ(visiblePicture(), 0);
     for (const QChar c : u"BDEFGH"_s)
@@ -187,13 +188,14 @@ TEST_F(MainWindowTest, playsAWholeWinAndAWholeLossThroughTheWindow)
 TEST_F(MainWindowTest, drawsTheButtonOverTheSlotsItReachesAndTheRemarkOverThePicture)
 {
     startWith("\"ABCDEFGHIJKLMNO\"\r\n");
-    click(window->newWordButton());
+    click(window->findChild<QPushButton *>(u"cmdStart"_s));
     guess(u'Q');
 
     QWidget *inner = window->innerArea();
-    const QRect overlap = window->slot(13)->geometry() & window->newWordButton()->geometry();
+    const QRect overlap = window->slot(13)->geometry()
+        & window->findChild<QPushButton *>(u"cmdStart"_s)->geometry();
     ASSERT_FALSE(overlap.isEmpty());
-    EXPECT_EQ(inner->childAt(overlap.center()), window->newWordButton());
+    EXPECT_EQ(inner->childAt(overlap.center()), window->findChild<QPushButton *>(u"cmdStart"_s));
 
     QLabel *remark = window->label(Label::Remark);
     const QRect onPicture = remark->geometry() & window->gallowsPicture(1)->geometry();
@@ -225,7 +227,7 @@ TEST_F(MainWindowTest, enterStartsAWordAnywhereButTypingALetterGuessesNothing)
 TEST_F(MainWindowTest, answeringNoToTheQuitQuestionKeepsTheRound)
 {
     startWith("\"CAT\"\r\n");
-    click(window->newWordButton());
+    click(window->findChild<QPushButton *>(u"cmdStart"_s));
     guess(u'A');
 
     messages.answers = {Answer::No};
@@ -244,7 +246,7 @@ TEST_F(MainWindowTest, answeringNoToTheQuitQuestionKeepsTheRound)
 TEST_F(MainWindowTest, loadingAListMidRoundKeepsTheWordOnScreen)
 {
     startWith("\"CAT\"\r\n");
-    click(window->newWordButton());
+    click(window->findChild<QPushButton *>(u"cmdStart"_s));
     guess(u'C');
 
     const QString other = dir.write(u"week & more.wdr"_s, "\"DOG\"\r\n");
@@ -259,7 +261,7 @@ TEST_F(MainWindowTest, loadingAListMidRoundKeepsTheWordOnScreen)
         u"(Currently: "_s + QString(other).replace(u"&"_s, u"&&"_s) + u')');
     guess(u'A');
     guess(u'T');
-    click(window->newWordButton());
+    click(window->findChild<QPushButton *>(u"cmdStart"_s));
     EXPECT_EQ(state.word, u"DOG"_s);
 }
 
@@ -331,7 +333,7 @@ TEST_F(MainWindowTest, offersTheFileAndHelpMenusInTheirOrder)
 TEST_F(MainWindowTest, showsWordsFromAListAsPlainTextNeverAsMarkup)
 {
     startWith("\"<B>X</B>\"\r\n");
-    click(window->newWordButton());
+    click(window->findChild<QPushButton *>(u"cmdStart"_s));
     for (const QChar c : u"QRSTUV"_s)
         guess(c);
     QLabel *spell = window->label(Label::Spelling);

@@ -47,8 +47,8 @@ protected:
     }
     void type(WordListEditorDialog *editor, const QString &text)
     {
-        QTest::keyClicks(editor->wordEdit(), text);
-        QTest::keyClick(editor->wordEdit(), Qt::Key_Return);
+        QTest::keyClicks(editor->findChild<QLineEdit *>(u"txtWord"_s), text);
+        QTest::keyClick(editor->findChild<QLineEdit *>(u"txtWord"_s), Qt::Key_Return);
     }
     void typeFour(WordListEditorDialog *editor)
     {
@@ -58,8 +58,8 @@ protected:
     static QStringList shownEntries(WordListEditorDialog *editor)
     {
         QStringList entries;
-        for (int i = 0; i < editor->wordList()->count(); ++i)
-            entries.append(editor->wordList()->item(i)->text());
+        for (int i = 0; i < editor->findChild<QListWidget *>(u"lstWords"_s)->count(); ++i)
+            entries.append(editor->findChild<QListWidget *>(u"lstWords"_s)->item(i)->text());
         return entries;
     }
 };
@@ -80,44 +80,56 @@ TEST_F(WordListEditorDialogTest, opensFreshWithEveryControlAtItsPlace)
     EXPECT_EQ(editor->palette().color(QPalette::Window), QColor(128, 128, 128));
 
     // Twips at 15 to the pixel; children of a frame sit relative to it.
-    EXPECT_EQ(editor->wordEdit()->geometry(), QRect(8, 40, 129, 23));
-    EXPECT_EQ(editor->wordList()->geometry(), QRect(168, 40, 185, 99));
-    EXPECT_EQ(editor->addButton()->geometry(), QRect(368, 16, 65, 25));
-    EXPECT_EQ(editor->exitButton()->geometry(), QRect(368, 112, 65, 25));
-    EXPECT_EQ(editor->startupChoice()->geometry(), QRect(88, 64, 73, 73));
-    EXPECT_EQ(editor->loadChoice()->geometry(), QRect(8, 64, 73, 73));
-    EXPECT_EQ(editor->startupNo()->pos(), QPoint(16, 56));
-    EXPECT_EQ(editor->loadYes()->parentWidget(), editor->loadChoice());
-    EXPECT_EQ(editor->wordLabel()->pos(), QPoint(8, 24));
+    EXPECT_EQ(editor->findChild<QLineEdit *>(u"txtWord"_s)->geometry(), QRect(8, 40, 129, 23));
+    EXPECT_EQ(editor->findChild<QListWidget *>(u"lstWords"_s)->geometry(), QRect(168, 40, 185, 99));
+    EXPECT_EQ(editor->findChild<QPushButton *>(u"cmdEnter"_s)->geometry(), QRect(368, 16, 65, 25));
+    EXPECT_EQ(editor->findChild<QPushButton *>(u"cmdExit"_s)->geometry(), QRect(368, 112, 65, 25));
+    EXPECT_EQ(editor->findChild<QFrame *>(u"frmNewSave"_s)->geometry(), QRect(88, 64, 73, 73));
+    EXPECT_EQ(editor->findChild<QFrame *>(u"frmNewLoad"_s)->geometry(), QRect(8, 64, 73, 73));
+    EXPECT_EQ(editor->findChild<QRadioButton *>(u"optDefaultNo"_s)->pos(), QPoint(16, 56));
+    EXPECT_EQ(editor->findChild<QRadioButton *>(u"optNewYes"_s)->parentWidget(),
+        editor->findChild<QFrame *>(u"frmNewLoad"_s));
+    EXPECT_EQ(editor->findChild<QLabel *>(u"lblEnterWord"_s)->pos(), QPoint(8, 24));
 
-    EXPECT_EQ(editor->wordLabel()->palette().color(QPalette::WindowText), QColor(255, 224, 192));
-    EXPECT_EQ(editor->loadNo()->palette().color(QPalette::WindowText), QColor(255, 224, 192));
-    EXPECT_TRUE(editor->listLabel()->font().bold());
-    EXPECT_DOUBLE_EQ(editor->wordEdit()->font().pointSizeF(), 9.6);
+    EXPECT_EQ(editor->findChild<QLabel *>(u"lblEnterWord"_s)->palette().color(QPalette::WindowText),
+        QColor(255, 224, 192));
+    EXPECT_EQ(
+        editor->findChild<QRadioButton *>(u"optNewNo"_s)->palette().color(QPalette::WindowText),
+        QColor(255, 224, 192));
+    EXPECT_TRUE(editor->findChild<QLabel *>(u"lblList"_s)->font().bold());
+    EXPECT_DOUBLE_EQ(editor->findChild<QLineEdit *>(u"txtWord"_s)->font().pointSizeF(), 9.6);
 
-    EXPECT_TRUE(editor->addButton()->isDefault());
-    EXPECT_FALSE(editor->removeButton()->isEnabled());
-    EXPECT_FALSE(editor->saveButton()->isEnabled());
-    EXPECT_TRUE(editor->startupNo()->isChecked());
-    EXPECT_TRUE(editor->loadNo()->isChecked());
-    EXPECT_EQ(editor->wordEdit()->maxLength(), 15);
-    EXPECT_EQ(QApplication::focusWidget(), editor->wordEdit());
-    EXPECT_EQ(editor->saveButton()->toolTip(),
+    EXPECT_TRUE(editor->findChild<QPushButton *>(u"cmdEnter"_s)->isDefault());
+    EXPECT_FALSE(editor->findChild<QPushButton *>(u"cmdDelete"_s)->isEnabled());
+    EXPECT_FALSE(editor->findChild<QPushButton *>(u"cmdSave"_s)->isEnabled());
+    EXPECT_TRUE(editor->findChild<QRadioButton *>(u"optDefaultNo"_s)->isChecked());
+    EXPECT_TRUE(editor->findChild<QRadioButton *>(u"optNewNo"_s)->isChecked());
+    EXPECT_EQ(editor->findChild<QLineEdit *>(u"txtWord"_s)->maxLength(), 15);
+    EXPECT_EQ(QApplication::focusWidget(), editor->findChild<QLineEdit *>(u"txtWord"_s));
+    EXPECT_EQ(editor->findChild<QPushButton *>(u"cmdSave"_s)->toolTip(),
         u"Save the list you have typed in, so that you can use it again."_s);
 
     // A button whose caption the font breaks into lines keeps its access key.
-    EXPECT_TRUE(editor->removeButton()->text().contains(u"&Remove"_s));
-    EXPECT_EQ(editor->removeButton()->accessibleName(), u"Remove from List"_s);
+    EXPECT_TRUE(editor->findChild<QPushButton *>(u"cmdDelete"_s)->text().contains(u"&Remove"_s));
+    EXPECT_EQ(
+        editor->findChild<QPushButton *>(u"cmdDelete"_s)->accessibleName(), u"Remove from List"_s);
 }
 
 TEST_F(WordListEditorDialogTest, tabStepsThroughTheControlsInOrder)
 {
     WordListEditorDialog *editor = open();
-    const QList<QWidget *> expected = {editor->wordEdit(), editor->wordList(), editor->addButton(),
-        editor->removeButton(), editor->saveButton(), editor->exitButton(), editor->startupYes(),
-        editor->startupNo(), editor->loadYes(), editor->loadNo()};
+    const QList<QWidget *> expected = {editor->findChild<QLineEdit *>(u"txtWord"_s),
+        editor->findChild<QListWidget *>(u"lstWords"_s),
+        editor->findChild<QPushButton *>(u"cmdEnter"_s),
+        editor->findChild<QPushButton *>(u"cmdDelete"_s),
+        editor->findChild<QPushButton *>(u"cmdSave"_s),
+        editor->findChild<QPushButton *>(u"cmdExit"_s),
+        editor->findChild<QRadioButton *>(u"optDefaultYes"_s),
+        editor->findChild<QRadioButton *>(u"optDefaultNo"_s),
+        editor->findChild<QRadioButton *>(u"optNewYes"_s),
+        editor->findChild<QRadioButton *>(u"optNewNo"_s)};
     QList<QWidget *> chain;
-    for (QWidget *w = editor->wordEdit(); chain.size() < expected.size();
+    for (QWidget *w = editor->findChild<QLineEdit *>(u"txtWord"_s); chain.size() < expected.size();
          w = w->nextInFocusChain()) {
         if (w->focusPolicy() & Qt::TabFocus)
             chain.append(w);
@@ -130,22 +142,22 @@ TEST_F(WordListEditorDialogTest, typingAndEnterCollectWordsAndKeepTheFocusInTheB
     WordListEditorDialog *editor = open();
     type(editor, u"cat"_s);
     EXPECT_EQ(shownEntries(editor), QStringList{u"CAT"_s});
-    EXPECT_TRUE(editor->wordEdit()->text().isEmpty());
-    EXPECT_EQ(QApplication::focusWidget(), editor->wordEdit());
-    EXPECT_TRUE(editor->removeButton()->isEnabled());
+    EXPECT_TRUE(editor->findChild<QLineEdit *>(u"txtWord"_s)->text().isEmpty());
+    EXPECT_EQ(QApplication::focusWidget(), editor->findChild<QLineEdit *>(u"txtWord"_s));
+    EXPECT_TRUE(editor->findChild<QPushButton *>(u"cmdDelete"_s)->isEnabled());
 
     // Fifteen characters fit; the sixteenth is refused.
-    QTest::keyClicks(editor->wordEdit(), u"abcdefghijklmnop"_s);
-    EXPECT_EQ(editor->wordEdit()->text(), u"abcdefghijklmno"_s);
+    QTest::keyClicks(editor->findChild<QLineEdit *>(u"txtWord"_s), u"abcdefghijklmnop"_s);
+    EXPECT_EQ(editor->findChild<QLineEdit *>(u"txtWord"_s)->text(), u"abcdefghijklmno"_s);
 
     // Enter in the list presses the default button too.
-    editor->wordList()->setFocus();
-    QTest::keyClick(editor->wordList(), Qt::Key_Return);
+    editor->findChild<QListWidget *>(u"lstWords"_s)->setFocus();
+    QTest::keyClick(editor->findChild<QListWidget *>(u"lstWords"_s), Qt::Key_Return);
     EXPECT_EQ(shownEntries(editor), (QStringList{u"CAT"_s, u"ABCDEFGHIJKLMNO"_s}));
-    EXPECT_EQ(QApplication::focusWidget(), editor->wordEdit());
+    EXPECT_EQ(QApplication::focusWidget(), editor->findChild<QLineEdit *>(u"txtWord"_s));
 
     type(editor, QString());
-    EXPECT_EQ(editor->wordList()->count(), 2);
+    EXPECT_EQ(editor->findChild<QListWidget *>(u"lstWords"_s)->count(), 2);
     EXPECT_TRUE(messages.shown.isEmpty());
 }
 
@@ -155,42 +167,43 @@ TEST_F(WordListEditorDialogTest, aRefusedWordStaysSelectedSoTheNextKeyReplacesIt
     type(editor, u"r2d2"_s);
     ASSERT_EQ(messages.shown.size(), 1);
     EXPECT_EQ(messages.shown[0].title, u"Reminder"_s);
-    EXPECT_EQ(editor->wordEdit()->selectedText(), u"r2d2"_s);
-    EXPECT_EQ(QApplication::focusWidget(), editor->wordEdit());
-    QTest::keyClicks(editor->wordEdit(), u"x"_s);
-    EXPECT_EQ(editor->wordEdit()->text(), u"x"_s);
+    EXPECT_EQ(editor->findChild<QLineEdit *>(u"txtWord"_s)->selectedText(), u"r2d2"_s);
+    EXPECT_EQ(QApplication::focusWidget(), editor->findChild<QLineEdit *>(u"txtWord"_s));
+    QTest::keyClicks(editor->findChild<QLineEdit *>(u"txtWord"_s), u"x"_s);
+    EXPECT_EQ(editor->findChild<QLineEdit *>(u"txtWord"_s)->text(), u"x"_s);
 }
 
 TEST_F(WordListEditorDialogTest, aClickedWordIsRemovedAndNothingStaysSelected)
 {
     WordListEditorDialog *editor = open();
     typeFour(editor);
-    EXPECT_TRUE(editor->saveButton()->isEnabled());
-    QListWidget *list = editor->wordList();
+    EXPECT_TRUE(editor->findChild<QPushButton *>(u"cmdSave"_s)->isEnabled());
+    QListWidget *list = editor->findChild<QListWidget *>(u"lstWords"_s);
     QTest::mouseClick(
         list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(1)).center());
-    QTest::mouseClick(editor->removeButton(), Qt::LeftButton);
+    QTest::mouseClick(editor->findChild<QPushButton *>(u"cmdDelete"_s), Qt::LeftButton);
     EXPECT_EQ(shownEntries(editor), (QStringList{u"CAT"_s, u"EMU"_s, u"FOX"_s}));
     EXPECT_TRUE(list->selectedItems().isEmpty());
     EXPECT_FALSE(editor->model().selection());
-    EXPECT_FALSE(editor->saveButton()->isEnabled());
-    EXPECT_EQ(QApplication::focusWidget(), editor->wordEdit());
+    EXPECT_FALSE(editor->findChild<QPushButton *>(u"cmdSave"_s)->isEnabled());
+    EXPECT_EQ(QApplication::focusWidget(), editor->findChild<QLineEdit *>(u"txtWord"_s));
 
-    QTest::mouseClick(editor->removeButton(), Qt::LeftButton);
+    QTest::mouseClick(editor->findChild<QPushButton *>(u"cmdDelete"_s), Qt::LeftButton);
     EXPECT_EQ(list->count(), 3);
 }
 
 TEST_F(WordListEditorDialogTest, aChoiceIsRememberedAndTheFocusGoesBackToTheBox)
 {
     WordListEditorDialog *editor = open();
-    QTest::mouseClick(editor->loadYes(), Qt::LeftButton);
+    QTest::mouseClick(editor->findChild<QRadioButton *>(u"optNewYes"_s), Qt::LeftButton);
     EXPECT_TRUE(editor->model().loadNow());
-    EXPECT_EQ(QApplication::focusWidget(), editor->wordEdit());
+    EXPECT_EQ(QApplication::focusWidget(), editor->findChild<QLineEdit *>(u"txtWord"_s));
     // An access key clicks a moment later, as a mouse click would look.
     QTest::keyClick(editor, Qt::Key_Y, Qt::AltModifier);
-    EXPECT_TRUE(QTest::qWaitFor([editor] { return editor->startupYes()->isChecked(); }));
+    EXPECT_TRUE(QTest::qWaitFor(
+        [editor] { return editor->findChild<QRadioButton *>(u"optDefaultYes"_s)->isChecked(); }));
     EXPECT_TRUE(editor->model().makeStartup());
-    QTest::mouseClick(editor->startupNo(), Qt::LeftButton);
+    QTest::mouseClick(editor->findChild<QRadioButton *>(u"optDefaultNo"_s), Qt::LeftButton);
     EXPECT_FALSE(editor->model().makeStartup());
 }
 
@@ -198,13 +211,13 @@ TEST_F(WordListEditorDialogTest, opensOnceAndComesBackUnchanged)
 {
     WordListEditorDialog *editor = open();
     type(editor, u"cat"_s);
-    QTest::keyClicks(editor->wordEdit(), u"do"_s);
+    QTest::keyClicks(editor->findChild<QLineEdit *>(u"txtWord"_s), u"do"_s);
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
 
     EXPECT_EQ(open(), editor);
     EXPECT_EQ(shownEntries(editor), QStringList{u"CAT"_s});
-    EXPECT_EQ(editor->wordEdit()->text(), u"do"_s);
+    EXPECT_EQ(editor->findChild<QLineEdit *>(u"txtWord"_s)->text(), u"do"_s);
     EXPECT_EQ(window->findChildren<WordListEditorDialog *>().size(), 1);
 
     // Closed, it opens fresh.
@@ -212,8 +225,8 @@ TEST_F(WordListEditorDialogTest, opensOnceAndComesBackUnchanged)
     settle();
     EXPECT_FALSE(window->wordListEditor());
     WordListEditorDialog *fresh = open();
-    EXPECT_EQ(fresh->wordList()->count(), 0);
-    EXPECT_TRUE(fresh->wordEdit()->text().isEmpty());
+    EXPECT_EQ(fresh->findChild<QListWidget *>(u"lstWords"_s)->count(), 0);
+    EXPECT_TRUE(fresh->findChild<QLineEdit *>(u"txtWord"_s)->text().isEmpty());
 }
 
 TEST_F(WordListEditorDialogTest, everyWayOfClosingRunsTheClosingQuestion)
@@ -222,11 +235,11 @@ TEST_F(WordListEditorDialogTest, everyWayOfClosingRunsTheClosingQuestion)
     typeFour(editor);
     messages.answers = {Answer::No, Answer::No};
     QTest::keyClick(editor, Qt::Key_Escape);
-    QTest::mouseClick(editor->exitButton(), Qt::LeftButton);
+    QTest::mouseClick(editor->findChild<QPushButton *>(u"cmdExit"_s), Qt::LeftButton);
     EXPECT_EQ(messages.shown.size(), 2);
     EXPECT_TRUE(editor->isVisible());
-    EXPECT_EQ(editor->wordList()->count(), 4);
-    EXPECT_EQ(QApplication::focusWidget(), editor->wordEdit());
+    EXPECT_EQ(editor->findChild<QListWidget *>(u"lstWords"_s)->count(), 4);
+    EXPECT_EQ(QApplication::focusWidget(), editor->findChild<QLineEdit *>(u"txtWord"_s));
     EXPECT_TRUE(player.played.isEmpty());
 
     messages.answers = {Answer::Yes};
@@ -242,15 +255,15 @@ TEST_F(WordListEditorDialogTest, theGameGoesOnBesideTheEditorAndDrawsFromASavedL
     typeFour(editor);
 
     // A round started while the editor is open keeps its word through the save.
-    QTest::mouseClick(window->newWordButton(), Qt::LeftButton);
+    QTest::mouseClick(window->findChild<QPushButton *>(u"cmdStart"_s), Qt::LeftButton);
     const QString roundWord = state.word;
     ASSERT_TRUE(roundWord == u"OLD"_s || roundWord == u"LIST"_s);
     QTest::mouseClick(window->letterButton(11), Qt::LeftButton); // L
     EXPECT_FALSE(window->letterButton(11)->isEnabled());
 
-    QTest::mouseClick(editor->loadYes(), Qt::LeftButton);
+    QTest::mouseClick(editor->findChild<QRadioButton *>(u"optNewYes"_s), Qt::LeftButton);
     dialogs.choices.append(dir.filePath(u"animals"_s));
-    QTest::mouseClick(editor->saveButton(), Qt::LeftButton);
+    QTest::mouseClick(editor->findChild<QPushButton *>(u"cmdSave"_s), Qt::LeftButton);
     settle();
     EXPECT_FALSE(window->wordListEditor());
     const QString path = dir.filePath(u"animals.wdr"_s);
@@ -260,7 +273,7 @@ TEST_F(WordListEditorDialogTest, theGameGoesOnBesideTheEditorAndDrawsFromASavedL
 
     const QStringList saved = {u"CAT"_s, u"DOG"_s, u"EMU"_s, u"FOX"_s};
     for (int round = 0; round < 4; ++round) {
-        QTest::mouseClick(window->newWordButton(), Qt::LeftButton);
+        QTest::mouseClick(window->findChild<QPushButton *>(u"cmdStart"_s), Qt::LeftButton);
         EXPECT_TRUE(saved.contains(state.word)) << state.word.toStdString();
     }
 }

@@ -33,8 +33,8 @@ protected:
     {
         TitleScreenDialog *splash = window->titleScreen();
         ASSERT_TRUE(splash);
-        splash->hideCheckBox()->setChecked(tickHide);
-        QTest::mouseClick(splash->okButton(), Qt::LeftButton);
+        splash->findChild<QCheckBox *>(u"chkHideSplash"_s)->setChecked(tickHide);
+        QTest::mouseClick(splash->findChild<QPushButton *>(u"cmdOK"_s), Qt::LeftButton);
         ASSERT_TRUE(QTest::qWaitFor([this] { return window->isVisible(); }));
     }
     void expectTitleScreenSetting(bool hide)
@@ -52,16 +52,16 @@ protected:
         if (!editor)
             return nullptr;
         for (const QString &word : words) {
-            QTest::keyClicks(editor->wordEdit(), word);
-            QTest::keyClick(editor->wordEdit(), Qt::Key_Return);
+            QTest::keyClicks(editor->findChild<QLineEdit *>(u"txtWord"_s), word);
+            QTest::keyClick(editor->findChild<QLineEdit *>(u"txtWord"_s), Qt::Key_Return);
         }
-        EXPECT_EQ(editor->wordList()->count(), words.size());
+        EXPECT_EQ(editor->findChild<QListWidget *>(u"lstWords"_s)->count(), words.size());
         return editor;
     }
     void save(WordListEditorDialog *editor, const QString &name)
     {
         dialogs.choices.append(home + u'/' + name);
-        QTest::mouseClick(editor->saveButton(), Qt::LeftButton);
+        QTest::mouseClick(editor->findChild<QPushButton *>(u"cmdSave"_s), Qt::LeftButton);
     }
 };
 
@@ -114,13 +114,13 @@ TEST_F(DiskFaultTest, aHomeThatCannotBeWrittenKeepsItsFilesAndTheEditorsWords)
 
     WordListEditorDialog *editor = editorWithWords({u"ant"_s, u"bee"_s, u"cow"_s, u"dog"_s});
     ASSERT_TRUE(editor);
-    QTest::mouseClick(editor->startupYes(), Qt::LeftButton);
+    QTest::mouseClick(editor->findChild<QRadioButton *>(u"optDefaultYes"_s), Qt::LeftButton);
     save(editor, u"animals"_s);
     ASSERT_FALSE(messages.shown.isEmpty());
     EXPECT_EQ(messages.shown.last().text,
         u"Wordrow could not save the list as "_s + home
             + u"/animals.wdr.  Your words are still here, so you can try another name or folder."_s);
-    EXPECT_EQ(editor->wordList()->count(), 4);
+    EXPECT_EQ(editor->findChild<QListWidget *>(u"lstWords"_s)->count(), 4);
     EXPECT_TRUE(window->wordListEditor());
 
     EXPECT_EQ(homeEntries(), QStringList({u"wordrow.ini"_s, u"wordrow.wdr"_s}));
@@ -172,18 +172,18 @@ TEST_F(DiskFaultTest, aFullDiskDuringAnEditorSaveWritesNoFileAndKeepsTheWords)
     start();
     WordListEditorDialog *editor = editorWithWords({u"ant"_s, u"bee"_s, u"cow"_s, u"dog"_s});
     ASSERT_TRUE(editor);
-    QTest::mouseClick(editor->startupYes(), Qt::LeftButton);
+    QTest::mouseClick(editor->findChild<QRadioButton *>(u"optDefaultYes"_s), Qt::LeftButton);
     fillDisk();
 
     save(editor, u"animals"_s);
     ASSERT_EQ(messages.shown.size(), 1);
     EXPECT_TRUE(messages.shown[0].text.startsWith(u"Wordrow could not save the list as "_s));
     EXPECT_EQ(playerFiles(), QStringList({u"wordrow.ini"_s, u"wordrow.wdr"_s}));
-    EXPECT_EQ(editor->wordList()->count(), 4);
+    EXPECT_EQ(editor->findChild<QListWidget *>(u"lstWords"_s)->count(), 4);
 
     // Leaving asks, since the words are nowhere else.
     messages.answers.append(Answer::No);
-    QTest::mouseClick(editor->exitButton(), Qt::LeftButton);
+    QTest::mouseClick(editor->findChild<QPushButton *>(u"cmdExit"_s), Qt::LeftButton);
     EXPECT_EQ(messages.shown.last().text, u"Do you want to Exit without saving your word list?"_s);
     EXPECT_TRUE(window->wordListEditor());
     expectPlayable();
@@ -196,7 +196,7 @@ TEST_F(DiskFaultTest, roomForTheListButNotForTheSettingsSavesTheListAndSaysSo)
     start();
     WordListEditorDialog *editor = editorWithWords({u"ant"_s, u"bee"_s, u"cow"_s, u"dog"_s});
     ASSERT_TRUE(editor);
-    QTest::mouseClick(editor->startupYes(), Qt::LeftButton);
+    QTest::mouseClick(editor->findChild<QRadioButton *>(u"optDefaultYes"_s), Qt::LeftButton);
     fillDisk(true);
 
     save(editor, u"animals"_s);
@@ -249,8 +249,8 @@ TEST_F(SettingsRemovedTest, theTitleScreensCloseWritesSettingsNamingTheDefaultLi
     ASSERT_TRUE(QFile::remove(home + u"/wordrow.ini"_s));
 
     TitleScreenDialog *splash = window->titleScreen();
-    splash->hideCheckBox()->setChecked(true);
-    QTest::mouseClick(splash->okButton(), Qt::LeftButton);
+    splash->findChild<QCheckBox *>(u"chkHideSplash"_s)->setChecked(true);
+    QTest::mouseClick(splash->findChild<QPushButton *>(u"cmdOK"_s), Qt::LeftButton);
     ASSERT_TRUE(QTest::qWaitFor([this] { return window->isVisible(); }));
 
     const QString defaultList = home + u"/wordrow.wdr"_s;

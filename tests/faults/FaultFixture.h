@@ -78,7 +78,7 @@ protected:
     {
         ASSERT_TRUE(window->isVisible());
         ASSERT_FALSE(state.words.isEmpty());
-        QTest::mouseClick(window->newWordButton(), Qt::LeftButton);
+        QTest::mouseClick(window->findChild<QPushButton *>(u"cmdStart"_s), Qt::LeftButton);
         EXPECT_TRUE(wordsInPlay().contains(state.word));
         EXPECT_EQ(state.hits, 0);
         EXPECT_EQ(state.misses, 0);

@@ -113,7 +113,7 @@ TEST_F(ListFileFaultTest, theDefaultListBeingAFolderLeavesTheBuiltInWordsInPlay)
         u"The start-up list "_s + home
             + u"/wordrow.wdr could not be loaded.  Wordrow is using built-in words instead."_s);
     ASSERT_TRUE(window->isTitleScreenOpen());
-    QTest::mouseClick(window->titleScreen()->okButton(), Qt::LeftButton);
+    QTest::mouseClick(window->titleScreen()->findChild<QPushButton *>(u"cmdOK"_s), Qt::LeftButton);
     ASSERT_TRUE(QTest::qWaitFor([this] { return window->isVisible(); }));
     expectPlayable();
 }
@@ -193,7 +193,7 @@ TEST_F(ListFileFaultTest, pathsWithOtherThanAsciiCharactersRoundTripThroughTheSe
     const QString defaultList = home + u"/wordrow.wdr"_s;
     EXPECT_EQ(homeFile(u"wordrow.ini"_s), '"' + defaultList.toUtf8() + "\"\r\n#FALSE#\r\n");
     EXPECT_EQ(window->windowTitle(), MenuCaptions::windowTitle(defaultList));
-    QTest::mouseClick(window->titleScreen()->okButton(), Qt::LeftButton);
+    QTest::mouseClick(window->titleScreen()->findChild<QPushButton *>(u"cmdOK"_s), Qt::LeftButton);
     ASSERT_TRUE(QTest::qWaitFor([this] { return window->isVisible(); }));
 
     const QString list = writeHomeFile(u"Übungsliste €.wdr"_s, "\"ÄRGER\"\r\n\"ÉTÉ\"\r\n");
@@ -207,7 +207,7 @@ TEST_F(ListFileFaultTest, pathsWithOtherThanAsciiCharactersRoundTripThroughTheSe
     EXPECT_EQ(wordsInPlay(), QStringList({u"ÄRGER"_s, u"ÉTÉ"_s}));
     EXPECT_EQ(window->windowTitle(), MenuCaptions::windowTitle(list));
     EXPECT_TRUE(messages.shown.isEmpty());
-    QTest::mouseClick(window->titleScreen()->okButton(), Qt::LeftButton);
+    QTest::mouseClick(window->titleScreen()->findChild<QPushButton *>(u"cmdOK"_s), Qt::LeftButton);
     ASSERT_TRUE(QTest::qWaitFor([this] { return window->isVisible(); }));
     expectPlayable();
 }
@@ -224,8 +224,8 @@ TEST_F(ListFileFaultTest, aHomeWithADoubleQuoteGetsSettingsThatStillWork)
 
     TitleScreenDialog *splash = window->titleScreen();
     ASSERT_TRUE(splash);
-    splash->hideCheckBox()->setChecked(true);
-    QTest::mouseClick(splash->okButton(), Qt::LeftButton);
+    splash->findChild<QCheckBox *>(u"chkHideSplash"_s)->setChecked(true);
+    QTest::mouseClick(splash->findChild<QPushButton *>(u"cmdOK"_s), Qt::LeftButton);
     ASSERT_TRUE(QTest::qWaitFor([this] { return window->isVisible(); }));
     EXPECT_EQ(homeFile(u"wordrow.ini"_s), "\"\"\r\n#TRUE#\r\n");
 
@@ -258,14 +258,14 @@ TEST_F(ListFileFaultTest, aSavedListWithADoubleQuoteInItsNameIsKeptButNotMadeThe
     WordListEditorDialog *editor = window->wordListEditor();
     ASSERT_TRUE(editor);
     for (const QString &word : {u"ant"_s, u"bee"_s, u"cow"_s, u"dog"_s}) {
-        QTest::keyClicks(editor->wordEdit(), word);
-        QTest::keyClick(editor->wordEdit(), Qt::Key_Return);
+        QTest::keyClicks(editor->findChild<QLineEdit *>(u"txtWord"_s), word);
+        QTest::keyClick(editor->findChild<QLineEdit *>(u"txtWord"_s), Qt::Key_Return);
     }
-    QTest::mouseClick(editor->startupYes(), Qt::LeftButton);
-    QTest::mouseClick(editor->loadYes(), Qt::LeftButton);
+    QTest::mouseClick(editor->findChild<QRadioButton *>(u"optDefaultYes"_s), Qt::LeftButton);
+    QTest::mouseClick(editor->findChild<QRadioButton *>(u"optNewYes"_s), Qt::LeftButton);
     const QString path = home + u"/\"zoo\".wdr"_s;
     dialogs.choices.append(path);
-    QTest::mouseClick(editor->saveButton(), Qt::LeftButton);
+    QTest::mouseClick(editor->findChild<QPushButton *>(u"cmdSave"_s), Qt::LeftButton);
 
     EXPECT_EQ(homeFile(u"\"zoo\".wdr"_s), "\"ANT\"\r\n\"BEE\"\r\n\"COW\"\r\n\"DOG\"\r\n");
     EXPECT_EQ(wordsInPlay(), QStringList({u"ANT"_s, u"BEE"_s, u"COW"_s, u"DOG"_s}));

@@ -286,8 +286,8 @@ void Monkey::addMainActions()
     const auto main = [this] { return m_window.get(); };
     m_actions.push_back(
         {u"New Word by Return"_s, 6, Where::Main, [this, main] { key(main(), Qt::Key_Return); }});
-    m_actions.push_back(
-        {u"New Word by click"_s, 6, Where::Main, [this, main] { click(main()->newWordButton()); }});
+    m_actions.push_back({u"New Word by click"_s, 6, Where::Main,
+        [this, main] { click(main()->findChild<QPushButton *>(u"cmdStart"_s)); }});
     m_actions.push_back({u"click an enabled letter"_s, 60, Where::Main, [this, main] {
                              QList<QWidget *> enabled;
                              for (int i = 0; i < GameState::LetterCount; ++i) {
@@ -357,51 +357,55 @@ void Monkey::addMainActions()
 void Monkey::addEditorActions()
 {
     const auto editor = [] { return shownWindow<WordListEditorDialog>(); };
-    m_actions.push_back({u"editor: type"_s, 14, Where::Editor, [this, editor] {
-                             WordListEditorDialog *window = editor();
-                             if (chance(70))
-                                 clickAt(window->wordEdit(),
-                                     QPoint(1 + below(window->wordEdit()->width() - 2),
-                                         window->wordEdit()->height() / 2));
-                             if (chance(20)) {
-                                 key(window, Qt::Key_A, Qt::ControlModifier);
-                                 key(window, Qt::Key_Backspace);
-                             }
-                             if (chance(5)) {
-                                 QGuiApplication::clipboard()->setText(someText() + someText());
-                                 key(window, Qt::Key_V, Qt::ControlModifier);
-                             } else {
-                                 type(window, someText());
-                             }
-                         }});
+    m_actions.push_back(
+        {u"editor: type"_s, 14, Where::Editor, [this, editor] {
+             WordListEditorDialog *window = editor();
+             if (chance(70))
+                 clickAt(window->findChild<QLineEdit *>(u"txtWord"_s),
+                     QPoint(1 + below(window->findChild<QLineEdit *>(u"txtWord"_s)->width() - 2),
+                         window->findChild<QLineEdit *>(u"txtWord"_s)->height() / 2));
+             if (chance(20)) {
+                 key(window, Qt::Key_A, Qt::ControlModifier);
+                 key(window, Qt::Key_Backspace);
+             }
+             if (chance(5)) {
+                 QGuiApplication::clipboard()->setText(someText() + someText());
+                 key(window, Qt::Key_V, Qt::ControlModifier);
+             } else {
+                 type(window, someText());
+             }
+         }});
     m_actions.push_back(
         {u"editor: type a word and press Return"_s, 12, Where::Editor, [this, editor] {
              // Enough entries to save now and then, so that the save dialog gets its turn.
              WordListEditorDialog *window = editor();
-             click(window->wordEdit());
+             click(window->findChild<QLineEdit *>(u"txtWord"_s));
              type(window, someWord());
              key(window, Qt::Key_Return);
          }});
     m_actions.push_back({u"editor: Add to List"_s, 6, Where::Editor,
-        [this, editor] { click(editor()->addButton()); }});
+        [this, editor] { click(editor()->findChild<QPushButton *>(u"cmdEnter"_s)); }});
     m_actions.push_back(
         {u"editor: Return"_s, 6, Where::Editor, [this, editor] { key(editor(), Qt::Key_Return); }});
     m_actions.push_back({u"editor: Remove from List"_s, 4, Where::Editor,
-        [this, editor] { click(editor()->removeButton()); }});
-    m_actions.push_back(
-        {u"editor: select a row"_s, 5, Where::Editor, [this, editor] {
-             clickRow(editor()->wordList(), chance(20) ? Qt::ControlModifier : Qt::NoModifier);
-         }});
+        [this, editor] { click(editor()->findChild<QPushButton *>(u"cmdDelete"_s)); }});
+    m_actions.push_back({u"editor: select a row"_s, 5, Where::Editor, [this, editor] {
+                             clickRow(editor()->findChild<QListWidget *>(u"lstWords"_s),
+                                 chance(20) ? Qt::ControlModifier : Qt::NoModifier);
+                         }});
     m_actions.push_back({u"editor: a choice"_s, 4, Where::Editor, [this, editor] {
                              WordListEditorDialog *window = editor();
-                             QRadioButton *const options[] = {window->startupYes(),
-                                 window->startupNo(), window->loadYes(), window->loadNo()};
+                             QRadioButton *const options[]
+                                 = {window->findChild<QRadioButton *>(u"optDefaultYes"_s),
+                                     window->findChild<QRadioButton *>(u"optDefaultNo"_s),
+                                     window->findChild<QRadioButton *>(u"optNewYes"_s),
+                                     window->findChild<QRadioButton *>(u"optNewNo"_s)};
                              click(options[below(4)]);
                          }});
     m_actions.push_back({u"editor: Save List"_s, 4, Where::Editor,
-        [this, editor] { click(editor()->saveButton()); }});
-    m_actions.push_back(
-        {u"editor: Exit"_s, 1, Where::Editor, [this, editor] { click(editor()->exitButton()); }});
+        [this, editor] { click(editor()->findChild<QPushButton *>(u"cmdSave"_s)); }});
+    m_actions.push_back({u"editor: Exit"_s, 1, Where::Editor,
+        [this, editor] { click(editor()->findChild<QPushButton *>(u"cmdExit"_s)); }});
     m_actions.push_back(
         {u"editor: Escape"_s, 1, Where::Editor, [this, editor] { key(editor(), Qt::Key_Escape); }});
     m_actions.push_back(
@@ -417,11 +421,11 @@ void Monkey::addTitleScreenActions()
     m_actions.push_back({u"title screen: a bear"_s, 10, Where::TitleScreen,
         [this, splash] { click(splash()->bear(below(2) ? Side::Left : Side::Right)); }});
     m_actions.push_back({u"title screen: the title"_s, 5, Where::TitleScreen,
-        [this, splash] { click(splash()->titlePicture()); }});
+        [this, splash] { click(splash()->findChild<PictureBox *>(u"imgTitle"_s)); }});
     m_actions.push_back({u"title screen: check box"_s, 3, Where::TitleScreen,
-        [this, splash] { click(splash()->hideCheckBox()); }});
+        [this, splash] { click(splash()->findChild<QCheckBox *>(u"chkHideSplash"_s)); }});
     m_actions.push_back({u"title screen: OK"_s, 1, Where::TitleScreen,
-        [this, splash] { click(splash()->okButton()); }});
+        [this, splash] { click(splash()->findChild<QPushButton *>(u"cmdOK"_s)); }});
     m_actions.push_back({u"title screen: Escape"_s, 1, Where::TitleScreen,
         [this, splash] { key(splash(), Qt::Key_Escape); }});
     m_actions.push_back({u"title screen: close box"_s, 1, Where::TitleScreen,
@@ -431,21 +435,22 @@ void Monkey::addTitleScreenActions()
 void Monkey::addHelpActions()
 {
     const auto topics = [] { return shownWindow<HelpTopicsWindow>(); };
-    m_actions.push_back(
-        {u"topics: select"_s, 5, Where::Topics, [this, topics] {
-             if (chance(70))
-                 clickRow(topics()->contents(), chance(10) ? Qt::ControlModifier : Qt::NoModifier);
-             else
-                 key(topics(), below(2) ? Qt::Key_Down : Qt::Key_Up);
-         }});
+    m_actions.push_back({u"topics: select"_s, 5, Where::Topics, [this, topics] {
+                             if (chance(70))
+                                 clickRow(topics()->findChild<QListWidget *>(u"lstContents"_s),
+                                     chance(10) ? Qt::ControlModifier : Qt::NoModifier);
+                             else
+                                 key(topics(), below(2) ? Qt::Key_Down : Qt::Key_Up);
+                         }});
     m_actions.push_back({u"topics: type into the text"_s, 3, Where::Topics, [this, topics] {
                              HelpTopicsWindow *window = topics();
-                             click(window->description());
+                             click(window->findChild<QPlainTextEdit *>(u"txtDescription"_s));
                              type(window, someText());
                          }});
     m_actions.push_back({u"topics: close"_s, 2, Where::Topics, [this, topics] {
                              if (below(2))
-                                 chooseMenu(topics(), topics()->closeAction());
+                                 chooseMenu(
+                                     topics(), topics()->findChild<QAction *>(u"mnuClose"_s));
                              else
                                  closeBox(topics());
                          }});
@@ -453,12 +458,13 @@ void Monkey::addHelpActions()
     const auto about = [] { return shownWindow<AboutDialog>(); };
     m_actions.push_back({u"about: a bear"_s, 25, Where::About, [this, about] {
                              AboutDialog *window = about();
-                             click(below(2) ? window->leftBear() : window->rightBear());
+                             click(below(2) ? window->findChild<PictureBox *>(u"imgBearL"_s)
+                                            : window->findChild<PictureBox *>(u"imgBearR"_s));
                          }});
     m_actions.push_back(
         {u"about: background"_s, 25, Where::About, [this, about] { clickBackground(about()); }});
-    m_actions.push_back(
-        {u"about: OK"_s, 4, Where::About, [this, about] { click(about()->okButton()); }});
+    m_actions.push_back({u"about: OK"_s, 4, Where::About,
+        [this, about] { click(about()->findChild<QPushButton *>(u"cmdOK"_s)); }});
     m_actions.push_back({u"about: Return or Escape"_s, 4, Where::About,
         [this, about] { key(about(), below(2) ? Qt::Key_Return : Qt::Key_Escape); }});
 
@@ -708,23 +714,28 @@ void Monkey::problemsOfEditor(QStringList &found) const
         return;
     const WordListEditor &model = editor->model();
     QStringList shown;
-    for (int i = 0; i < editor->wordList()->count(); ++i)
-        shown.append(editor->wordList()->item(i)->text());
+    for (int i = 0; i < editor->findChild<QListWidget *>(u"lstWords"_s)->count(); ++i)
+        shown.append(editor->findChild<QListWidget *>(u"lstWords"_s)->item(i)->text());
     if (shown != model.entries())
         found.append(u"the editor shows %1 but holds %2"_s.arg(
             shown.join(u','), model.entries().join(u',')));
-    if (editor->saveButton()->isEnabled()
+    if (editor->findChild<QPushButton *>(u"cmdSave"_s)->isEnabled()
         != (model.entries().size() >= WordListEditor::MinSavedEntries))
-        found.append(u"the editor's Save is %1 with %2 entries"_s
-                         .arg(editor->saveButton()->isEnabled() ? u"enabled"_s : u"disabled"_s)
-                         .arg(model.entries().size()));
-    if (editor->removeButton()->isEnabled() == model.entries().isEmpty())
-        found.append(u"the editor's Remove is %1 with %2 entries"_s
-                         .arg(editor->removeButton()->isEnabled() ? u"enabled"_s : u"disabled"_s)
-                         .arg(model.entries().size()));
-    if (editor->wordEdit()->text().left(WordListEditor::MaxWordLength) != model.typed())
+        found.append(
+            u"the editor's Save is %1 with %2 entries"_s
+                .arg(editor->findChild<QPushButton *>(u"cmdSave"_s)->isEnabled() ? u"enabled"_s
+                                                                                 : u"disabled"_s)
+                .arg(model.entries().size()));
+    if (editor->findChild<QPushButton *>(u"cmdDelete"_s)->isEnabled() == model.entries().isEmpty())
+        found.append(
+            u"the editor's Remove is %1 with %2 entries"_s
+                .arg(editor->findChild<QPushButton *>(u"cmdDelete"_s)->isEnabled() ? u"enabled"_s
+                                                                                   : u"disabled"_s)
+                .arg(model.entries().size()));
+    if (editor->findChild<QLineEdit *>(u"txtWord"_s)->text().left(WordListEditor::MaxWordLength)
+        != model.typed())
         found.append(u"the editor shows '%1' typed but holds '%2'"_s.arg(
-            editor->wordEdit()->text(), model.typed()));
+            editor->findChild<QLineEdit *>(u"txtWord"_s)->text(), model.typed()));
     for (const QString &entry : model.entries()) {
         if (!WordListEditor::acceptedWord(entry) || entry != entry.toUpper())
             found.append(u"the editor took the entry '%1'"_s.arg(entry));

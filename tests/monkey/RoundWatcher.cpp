@@ -16,8 +16,8 @@ void RoundWatcher::attach(MainWindow &window, const GameState &state)
     m_window = &window;
     m_state = &state;
     // Connected after the window's own handlers: these run once the round has reacted.
-    QObject::connect(
-        window.newWordButton(), &QPushButton::clicked, m_context.get(), [this] { started(); });
+    QObject::connect(window.findChild<QPushButton *>(u"cmdStart"_s), &QPushButton::clicked,
+        m_context.get(), [this] { started(); });
     for (int i = 0; i < GameState::LetterCount; ++i)
         QObject::connect(window.letterButton(i), &QPushButton::clicked, m_context.get(),
             [this, i] { guessed(i); });

@@ -111,17 +111,19 @@ TEST_F(AboutDialogTest, opensBorderlessCentredWithEveryControlAtItsPlace)
     EXPECT_EQ(about->palette().color(QPalette::Window), QColor(255, 255, 192));
 
     // Twips at 15 to the pixel.
-    EXPECT_EQ(about->textBox()->geometry(), QRect(73, 16, 105, 137));
-    EXPECT_EQ(about->leftBear()->geometry(), QRect(24, 24, 36, 36));
-    EXPECT_EQ(about->rightBear()->geometry(), QRect(208, 24, 36, 36));
-    EXPECT_EQ(about->okButton()->geometry(), QRect(192, 144, 49, 25));
+    EXPECT_EQ(about->findChild<QPlainTextEdit *>(u"Text1"_s)->geometry(), QRect(73, 16, 105, 137));
+    EXPECT_EQ(about->findChild<PictureBox *>(u"imgBearL"_s)->geometry(), QRect(24, 24, 36, 36));
+    EXPECT_EQ(about->findChild<PictureBox *>(u"imgBearR"_s)->geometry(), QRect(208, 24, 36, 36));
+    EXPECT_EQ(about->findChild<QPushButton *>(u"cmdOK"_s)->geometry(), QRect(192, 144, 49, 25));
 
-    for (PictureBox *bear : {about->leftBear(), about->rightBear()}) {
+    for (PictureBox *bear : {about->findChild<PictureBox *>(u"imgBearL"_s),
+             about->findChild<PictureBox *>(u"imgBearR"_s)}) {
         EXPECT_TRUE(bear->isHidden());
         EXPECT_EQ(bear->resource(), u":/bear.svg"_s);
         EXPECT_EQ(bear->palette().color(QPalette::Window), QColor(255, 255, 192));
     }
-    for (QLabel *words : {about->leftComment(), about->rightComment()}) {
+    for (QLabel *words : {about->findChild<QLabel *>(u"lblCommentL"_s),
+             about->findChild<QLabel *>(u"lblCommentR"_s)}) {
         EXPECT_TRUE(words->isHidden());
         EXPECT_EQ(words->text(), u"That Tickles"_s);
         EXPECT_EQ(words->textFormat(), Qt::PlainText);
@@ -130,12 +132,12 @@ TEST_F(AboutDialogTest, opensBorderlessCentredWithEveryControlAtItsPlace)
         EXPECT_DOUBLE_EQ(words->font().pointSizeF(), 7.8);
         EXPECT_EQ(words->size(), words->sizeHint());
     }
-    EXPECT_TRUE(about->leftComment()->alignment() & Qt::AlignHCenter);
-    EXPECT_TRUE(about->rightComment()->alignment() & Qt::AlignLeft);
+    EXPECT_TRUE(about->findChild<QLabel *>(u"lblCommentL"_s)->alignment() & Qt::AlignHCenter);
+    EXPECT_TRUE(about->findChild<QLabel *>(u"lblCommentR"_s)->alignment() & Qt::AlignLeft);
 
-    EXPECT_EQ(about->okButton()->text(), u"OK"_s);
-    EXPECT_TRUE(about->okButton()->isDefault());
-    EXPECT_EQ(QApplication::focusWidget(), about->okButton());
+    EXPECT_EQ(about->findChild<QPushButton *>(u"cmdOK"_s)->text(), u"OK"_s);
+    EXPECT_TRUE(about->findChild<QPushButton *>(u"cmdOK"_s)->isDefault());
+    EXPECT_EQ(QApplication::focusWidget(), about->findChild<QPushButton *>(u"cmdOK"_s));
 }
 
 TEST_F(AboutDialogTest, showsItsTenLinesWholeReadableAndOutOfReach)
@@ -143,7 +145,7 @@ TEST_F(AboutDialogTest, showsItsTenLinesWholeReadableAndOutOfReach)
     EXPECT_EQ(AboutBox::aboutText(), TextLines.join(u"\r\n"_s) + u"\r\n"_s);
 
     AboutDialog *about = open();
-    QPlainTextEdit *text = about->textBox();
+    QPlainTextEdit *text = about->findChild<QPlainTextEdit *>(u"Text1"_s);
     EXPECT_EQ(text->toPlainText(), TextLines.join(u'\n'));
     EXPECT_TRUE(text->font().bold());
     EXPECT_DOUBLE_EQ(text->font().pointSizeF(), 7.8);
@@ -162,7 +164,7 @@ TEST_F(AboutDialogTest, showsItsTenLinesWholeReadableAndOutOfReach)
     EXPECT_TRUE(text->isReadOnly());
     EXPECT_TRUE(text->isEnabled());
     QTest::keyClick(about->windowHandle(), Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), about->okButton());
+    EXPECT_EQ(QApplication::focusWidget(), about->findChild<QPushButton *>(u"cmdOK"_s));
 }
 
 TEST_F(AboutDialogTest, backgroundClicksAndClicksOnTheTextBringOutTheBears)
@@ -170,13 +172,13 @@ TEST_F(AboutDialogTest, backgroundClicksAndClicksOnTheTextBringOutTheBears)
     AboutDialog *about = open();
     // A right click is no click.
     QTest::mouseClick(about->windowHandle(), Qt::RightButton, {}, QPoint(10, 170));
-    EXPECT_TRUE(about->leftBear()->isHidden());
+    EXPECT_TRUE(about->findChild<PictureBox *>(u"imgBearL"_s)->isHidden());
 
     clickAt(QPoint(10, 170));
-    EXPECT_TRUE(about->leftBear()->isVisible());
-    EXPECT_FALSE(about->rightBear()->isVisible());
-    clickAt(centreOf(about->textBox()));
-    EXPECT_TRUE(about->rightBear()->isVisible());
+    EXPECT_TRUE(about->findChild<PictureBox *>(u"imgBearL"_s)->isVisible());
+    EXPECT_FALSE(about->findChild<PictureBox *>(u"imgBearR"_s)->isVisible());
+    clickAt(centreOf(about->findChild<QPlainTextEdit *>(u"Text1"_s)));
+    EXPECT_TRUE(about->findChild<PictureBox *>(u"imgBearR"_s)->isVisible());
     EXPECT_EQ(random.draws, 0);
 }
 
@@ -184,8 +186,8 @@ TEST_F(AboutDialogTest, aClickedBearSpeaksJustAboveItselfOrJumps)
 {
     AboutDialog *about = open();
     clickAt(QPoint(10, 170));
-    QLabel *words = about->leftComment();
-    PictureBox *bear = about->leftBear();
+    QLabel *words = about->findChild<QLabel *>(u"lblCommentL"_s);
+    PictureBox *bear = about->findChild<PictureBox *>(u"imgBearL"_s);
 
     for (const QString &expected : {u"That tickles"_s, u"Stop that"_s}) {
         random.script({0.9});
@@ -200,7 +202,7 @@ TEST_F(AboutDialogTest, aClickedBearSpeaksJustAboveItselfOrJumps)
     }
     // The words are not the background: a click on them brings out no second bear.
     clickAt(centreOf(words));
-    EXPECT_TRUE(about->rightBear()->isHidden());
+    EXPECT_TRUE(about->findChild<PictureBox *>(u"imgBearR"_s)->isHidden());
 
     // floor(1280 * 0.5 + 360) = 1000 twips, 67 pixels.
     random.script({0.1, 0.5});
@@ -211,9 +213,9 @@ TEST_F(AboutDialogTest, aClickedBearSpeaksJustAboveItselfOrJumps)
     // The right bear's words stay whole inside the box.
     clickAt(QPoint(10, 170));
     random.script({0.9});
-    clickAt(centreOf(about->rightBear()));
-    ASSERT_TRUE(about->rightComment()->isVisible());
-    EXPECT_LE(about->rightComment()->geometry().right(), about->width() - 1);
+    clickAt(centreOf(about->findChild<PictureBox *>(u"imgBearR"_s)));
+    ASSERT_TRUE(about->findChild<QLabel *>(u"lblCommentR"_s)->isVisible());
+    EXPECT_LE(about->findChild<QLabel *>(u"lblCommentR"_s)->geometry().right(), about->width() - 1);
     EXPECT_TRUE(random.exhausted());
 }
 
@@ -231,8 +233,9 @@ TEST_F(AboutDialogTest, okEnterAndEscapeEachCloseItWithOneSound)
               EXPECT_TRUE(closedAndGone()) << way;
               EXPECT_EQ(player.played, QStringList{closingSound()}) << way;
           };
-    closesBy(
-        "OK", [](AboutDialog *about) { QTest::mouseClick(about->okButton(), Qt::LeftButton); });
+    closesBy("OK", [](AboutDialog *about) {
+        QTest::mouseClick(about->findChild<QPushButton *>(u"cmdOK"_s), Qt::LeftButton);
+    });
     closesBy("Enter",
         [](AboutDialog *about) { QTest::keyClick(about->windowHandle(), Qt::Key_Return); });
     closesBy("Escape",
@@ -267,7 +270,7 @@ TEST_F(AboutDialogTest, onlyAnotherWindowOfTheProgramTakingTheFocusClosesIt)
 TEST_F(AboutDialogTest, closingIsSilentWithSoundsOffOrNoCardAndDeletingIsSilentAlways)
 {
     state.soundsOff = true;
-    QTest::mouseClick(open()->okButton(), Qt::LeftButton);
+    QTest::mouseClick(open()->findChild<QPushButton *>(u"cmdOK"_s), Qt::LeftButton);
     EXPECT_TRUE(closedAndGone());
 
     state.soundsOff = false;

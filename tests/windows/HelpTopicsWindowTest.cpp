@@ -50,8 +50,16 @@ protected:
     }
     // The text box's text with the line ends a text box keeps.
     static QString shown(const QString &text) { return QString(text).replace(u"\r\n"_s, u"\n"_s); }
-    QString description() const { return window->description()->toPlainText(); }
-    int scrolledTo() const { return window->description()->verticalScrollBar()->value(); }
+    QString description() const
+    {
+        return window->findChild<QPlainTextEdit *>(u"txtDescription"_s)->toPlainText();
+    }
+    int scrolledTo() const
+    {
+        return window->findChild<QPlainTextEdit *>(u"txtDescription"_s)
+            ->verticalScrollBar()
+            ->value();
+    }
     // Lets a closed window be deleted.
     static void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
@@ -71,22 +79,23 @@ TEST_F(HelpTopicsWindowTest, opensOnTheFirstTopicWithTheFocusInTheList)
     EXPECT_TRUE(window->windowFlags() & Qt::WindowMinimizeButtonHint);
     EXPECT_TRUE(window->windowFlags() & Qt::WindowMaximizeButtonHint);
 
-    QListWidget *list = window->contents();
+    QListWidget *list = window->findChild<QListWidget *>(u"lstContents"_s);
     ASSERT_EQ(list->count(), 8);
     for (int i = 0; i < 8; ++i)
         EXPECT_EQ(list->item(i)->text(), HelpTopicTexts::title(i));
     EXPECT_EQ(list->currentRow(), 0);
     EXPECT_TRUE(list->item(0)->isSelected());
-    EXPECT_EQ(window->headingLabel()->text(), u"1. Opening Title Screen"_s);
+    EXPECT_EQ(window->findChild<QLabel *>(u"lblHeading"_s)->text(), u"1. Opening Title Screen"_s);
     EXPECT_EQ(description(), shown(HelpTopicTexts::text(0)));
-    EXPECT_EQ(window->description()->textCursor().position(), 0);
+    EXPECT_EQ(window->findChild<QPlainTextEdit *>(u"txtDescription"_s)->textCursor().position(), 0);
     EXPECT_EQ(scrolledTo(), 0);
     EXPECT_EQ(QApplication::focusWidget(), list);
 
     // Tab goes from the list to the text and back, typing nothing.
     QTest::keyClick(list, Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), window->description());
-    QTest::keyClick(window->description(), Qt::Key_Tab);
+    EXPECT_EQ(
+        QApplication::focusWidget(), window->findChild<QPlainTextEdit *>(u"txtDescription"_s));
+    QTest::keyClick(window->findChild<QPlainTextEdit *>(u"txtDescription"_s), Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), list);
     EXPECT_EQ(description(), shown(HelpTopicTexts::text(0)));
 }
@@ -99,87 +108,94 @@ TEST_F(HelpTopicsWindowTest, opensAtItsRestoredSizeCentredWithOnlyACloseCommand)
 
     const QList<QAction *> items = window->menuBar()->actions();
     ASSERT_EQ(items.size(), 1);
-    EXPECT_EQ(items[0], window->closeAction());
-    EXPECT_EQ(window->closeAction()->text(), u"&Close"_s);
-    EXPECT_EQ(window->closeAction()->menu(), nullptr);
+    EXPECT_EQ(items[0], window->findChild<QAction *>(u"mnuClose"_s));
+    EXPECT_EQ(window->findChild<QAction *>(u"mnuClose"_s)->text(), u"&Close"_s);
+    EXPECT_EQ(window->findChild<QAction *>(u"mnuClose"_s)->menu(), nullptr);
 }
 
 TEST_F(HelpTopicsWindowTest, bandsAndListUseTheirOwnColoursAndTheTextBoxHasNoFrame)
 {
-    EXPECT_EQ(window->contentsLabel()->text(), u"Contents"_s);
-    EXPECT_EQ(window->titleLabel()->text(), u"W o r d r o w"_s);
-    EXPECT_TRUE(window->margin()->text().isEmpty());
-    EXPECT_TRUE(window->contents()->font().underline());
+    EXPECT_EQ(window->findChild<QLabel *>(u"lblContents"_s)->text(), u"Contents"_s);
+    EXPECT_EQ(window->findChild<QLabel *>(u"lblTitle"_s)->text(), u"W o r d r o w"_s);
+    EXPECT_TRUE(window->findChild<QLabel *>(u"lblMargin"_s)->text().isEmpty());
+    EXPECT_TRUE(window->findChild<QListWidget *>(u"lstContents"_s)->font().underline());
 
     // Grey and blue in the contents column; the desktop's own text background in the bands.
     const QColor grey(224, 224, 224);
-    EXPECT_EQ(window->contentsLabel()->palette().color(QPalette::Window), grey);
-    EXPECT_EQ(window->contents()->palette().color(QPalette::Base), grey);
-    EXPECT_EQ(window->contents()->palette().color(QPalette::Text), QColor(0, 0, 192));
-    EXPECT_EQ(window->titleLabel()->palette().color(QPalette::WindowText), QColor(192, 0, 0));
+    EXPECT_EQ(
+        window->findChild<QLabel *>(u"lblContents"_s)->palette().color(QPalette::Window), grey);
+    EXPECT_EQ(
+        window->findChild<QListWidget *>(u"lstContents"_s)->palette().color(QPalette::Base), grey);
+    EXPECT_EQ(window->findChild<QListWidget *>(u"lstContents"_s)->palette().color(QPalette::Text),
+        QColor(0, 0, 192));
+    EXPECT_EQ(window->findChild<QLabel *>(u"lblTitle"_s)->palette().color(QPalette::WindowText),
+        QColor(192, 0, 0));
     const QColor background = QApplication::palette().color(QPalette::Base);
-    for (QLabel *label : {window->titleLabel(), window->headingLabel(), window->margin()}) {
+    for (QLabel *label :
+        {window->findChild<QLabel *>(u"lblTitle"_s), window->findChild<QLabel *>(u"lblHeading"_s),
+            window->findChild<QLabel *>(u"lblMargin"_s)}) {
         EXPECT_TRUE(label->autoFillBackground());
         EXPECT_EQ(label->palette().color(QPalette::Window), background);
     }
 
-    QPlainTextEdit *text = window->description();
+    QPlainTextEdit *text = window->findChild<QPlainTextEdit *>(u"txtDescription"_s);
     EXPECT_EQ(text->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
     EXPECT_EQ(text->frameShape(), QFrame::NoFrame);
 }
 
 TEST_F(HelpTopicsWindowTest, arrowKeysAndClicksShowEachTopicFromItsBeginning)
 {
-    QListWidget *list = window->contents();
+    QListWidget *list = window->findChild<QListWidget *>(u"lstContents"_s);
     QTest::keyClick(list, Qt::Key_Down);
-    EXPECT_EQ(window->headingLabel()->text(), u"2. Playing the Game"_s);
+    EXPECT_EQ(window->findChild<QLabel *>(u"lblHeading"_s)->text(), u"2. Playing the Game"_s);
     const QString playing = description();
     EXPECT_EQ(playing, shown(HelpTopicTexts::text(1)));
     EXPECT_EQ(playing.split(u"\n\n"_s).size(), 5);
     EXPECT_FALSE(playing.endsWith(u'\n'));
-    EXPECT_EQ(window->description()->document()->blockCount(), 9);
+    EXPECT_EQ(
+        window->findChild<QPlainTextEdit *>(u"txtDescription"_s)->document()->blockCount(), 9);
 
     // Read to the end, then on to the next topic: it starts at the top again.
-    QScrollBar *bar = window->description()->verticalScrollBar();
+    QScrollBar *bar = window->findChild<QPlainTextEdit *>(u"txtDescription"_s)->verticalScrollBar();
     ASSERT_GT(bar->maximum(), 0);
     bar->setValue(bar->maximum());
-    window->description()->moveCursor(QTextCursor::End);
+    window->findChild<QPlainTextEdit *>(u"txtDescription"_s)->moveCursor(QTextCursor::End);
     QTest::keyClick(list, Qt::Key_Down);
-    EXPECT_EQ(window->headingLabel()->text(), u"3. Word Lists"_s);
+    EXPECT_EQ(window->findChild<QLabel *>(u"lblHeading"_s)->text(), u"3. Word Lists"_s);
     EXPECT_EQ(scrolledTo(), 0);
-    EXPECT_EQ(window->description()->textCursor().position(), 0);
+    EXPECT_EQ(window->findChild<QPlainTextEdit *>(u"txtDescription"_s)->textCursor().position(), 0);
 
     QTest::keyClick(list, Qt::Key_End);
-    EXPECT_EQ(window->headingLabel()->text(), u"8. Quitting the Game"_s);
+    EXPECT_EQ(window->findChild<QLabel *>(u"lblHeading"_s)->text(), u"8. Quitting the Game"_s);
     QTest::keyClick(list, Qt::Key_Up);
-    EXPECT_EQ(window->headingLabel()->text(), u"7. Getting Help"_s);
+    EXPECT_EQ(window->findChild<QLabel *>(u"lblHeading"_s)->text(), u"7. Getting Help"_s);
 
     QTest::mouseClick(
         list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(4)).center());
-    EXPECT_EQ(window->headingLabel()->text(), u"5. Removing a Word List"_s);
+    EXPECT_EQ(window->findChild<QLabel *>(u"lblHeading"_s)->text(), u"5. Removing a Word List"_s);
     EXPECT_EQ(description(), shown(HelpTopicTexts::text(4)));
 }
 
 TEST_F(HelpTopicsWindowTest, ctrlClickOnTheChosenTopicKeepsItChosen)
 {
-    QListWidget *list = window->contents();
+    QListWidget *list = window->findChild<QListWidget *>(u"lstContents"_s);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier,
         list->visualItemRect(list->item(0)).center());
     EXPECT_TRUE(list->item(0)->isSelected());
-    EXPECT_EQ(window->headingLabel()->text(), u"1. Opening Title Screen"_s);
+    EXPECT_EQ(window->findChild<QLabel *>(u"lblHeading"_s)->text(), u"1. Opening Title Screen"_s);
     EXPECT_EQ(description(), shown(HelpTopicTexts::text(0)));
     QTest::keyClick(list, Qt::Key_Down);
-    EXPECT_EQ(window->headingLabel()->text(), u"2. Playing the Game"_s);
+    EXPECT_EQ(window->findChild<QLabel *>(u"lblHeading"_s)->text(), u"2. Playing the Game"_s);
 }
 
 TEST_F(HelpTopicsWindowTest, typingInTheTextIsDiscardedAtTheNextChoice)
 {
-    QPlainTextEdit *text = window->description();
+    QPlainTextEdit *text = window->findChild<QPlainTextEdit *>(u"txtDescription"_s);
     text->setFocus();
     QTest::keyClicks(text, u"scribble "_s);
     EXPECT_TRUE(description().startsWith(u"scribble The first time"_s));
 
-    QListWidget *list = window->contents();
+    QListWidget *list = window->findChild<QListWidget *>(u"lstContents"_s);
     list->setFocus();
     QTest::keyClick(list, Qt::Key_Down);
     QTest::keyClick(list, Qt::Key_Up);
@@ -189,27 +205,31 @@ TEST_F(HelpTopicsWindowTest, typingInTheTextIsDiscardedAtTheNextChoice)
 TEST_F(HelpTopicsWindowTest, placesTheControlsAtEveryClientSizeAndRecoversFromATinyOne)
 {
     const auto expectLaidOutAt600By450 = [this] {
-        EXPECT_EQ(window->contentsLabel()->geometry(), QRect(0, 0, 168, 25));
-        EXPECT_EQ(window->titleLabel()->geometry(), QRect(168, 0, 432, 25));
-        EXPECT_EQ(window->headingLabel()->geometry(), QRect(168, 25, 432, 25));
-        EXPECT_EQ(window->contents()->geometry(), QRect(0, 25, 168, 425));
-        EXPECT_EQ(window->margin()->geometry(), QRect(168, 50, 7, 400));
-        EXPECT_EQ(window->description()->geometry(), QRect(175, 50, 425, 400));
+        EXPECT_EQ(window->findChild<QLabel *>(u"lblContents"_s)->geometry(), QRect(0, 0, 168, 25));
+        EXPECT_EQ(window->findChild<QLabel *>(u"lblTitle"_s)->geometry(), QRect(168, 0, 432, 25));
+        EXPECT_EQ(
+            window->findChild<QLabel *>(u"lblHeading"_s)->geometry(), QRect(168, 25, 432, 25));
+        EXPECT_EQ(
+            window->findChild<QListWidget *>(u"lstContents"_s)->geometry(), QRect(0, 25, 168, 425));
+        EXPECT_EQ(window->findChild<QLabel *>(u"lblMargin"_s)->geometry(), QRect(168, 50, 7, 400));
+        EXPECT_EQ(window->findChild<QPlainTextEdit *>(u"txtDescription"_s)->geometry(),
+            QRect(175, 50, 425, 400));
     };
     resizeClient(QSize(600, 450));
     expectLaidOutAt600By450();
 
     // At the restored size the text box reaches the corner.
     resizeClient(QSize(475, 435));
-    EXPECT_EQ(window->description()->geometry(), QRect(140, 50, 335, 385));
+    EXPECT_EQ(window->findChild<QPlainTextEdit *>(u"txtDescription"_s)->geometry(),
+        QRect(140, 50, 335, 385));
 
     resizeClient(QSize(8, 30));
-    EXPECT_EQ(window->description()->size(), QSize(0, 0));
-    EXPECT_EQ(window->margin()->height(), 0);
-    EXPECT_EQ(window->contents()->geometry(), QRect(0, 25, 2, 5));
+    EXPECT_EQ(window->findChild<QPlainTextEdit *>(u"txtDescription"_s)->size(), QSize(0, 0));
+    EXPECT_EQ(window->findChild<QLabel *>(u"lblMargin"_s)->height(), 0);
+    EXPECT_EQ(window->findChild<QListWidget *>(u"lstContents"_s)->geometry(), QRect(0, 25, 2, 5));
     // Still usable from the keyboard while squeezed.
-    QTest::keyClick(window->contents(), Qt::Key_Down);
-    EXPECT_EQ(window->headingLabel()->text(), u"2. Playing the Game"_s);
+    QTest::keyClick(window->findChild<QListWidget *>(u"lstContents"_s), Qt::Key_Down);
+    EXPECT_EQ(window->findChild<QLabel *>(u"lblHeading"_s)->text(), u"2. Playing the Game"_s);
 
     resizeClient(QSize(600, 450));
     expectLaidOutAt600By450();
@@ -218,7 +238,7 @@ TEST_F(HelpTopicsWindowTest, placesTheControlsAtEveryClientSizeAndRecoversFromAT
 
 TEST_F(HelpTopicsWindowTest, titlesFitTheirColumnCondensedOnlyWhereTheyMust)
 {
-    QListWidget *list = window->contents();
+    QListWidget *list = window->findChild<QListWidget *>(u"lstContents"_s);
     const auto widestTitle = [list] {
         int widest = 0;
         for (int i = 0; i < list->count(); ++i)
@@ -242,7 +262,7 @@ TEST_F(HelpTopicsWindowTest, titlesFitTheirColumnCondensedOnlyWhereTheyMust)
 
 TEST_F(HelpTopicsWindowTest, closingByTheMenuPlaysTheLaserOnceAndDiscardsTheWindow)
 {
-    window->closeAction()->trigger();
+    window->findChild<QAction *>(u"mnuClose"_s)->trigger();
     settle();
     EXPECT_TRUE(window.isNull());
     EXPECT_EQ(player.played, QStringList{dir.path() + u"/Laser.wav"_s});
@@ -291,13 +311,13 @@ TEST_F(HelpTopicsWindowTest, deletingTheWindowAtProgramEndPlaysNothing)
 
 TEST_F(HelpTopicsWindowTest, aFreshWindowStartsOverOnTheFirstTopic)
 {
-    QTest::keyClick(window->contents(), Qt::Key_End);
+    QTest::keyClick(window->findChild<QListWidget *>(u"lstContents"_s), Qt::Key_End);
     window->close();
     settle();
 
     window = open();
-    EXPECT_EQ(window->contents()->count(), 8);
-    EXPECT_EQ(window->contents()->currentRow(), 0);
-    EXPECT_EQ(window->headingLabel()->text(), u"1. Opening Title Screen"_s);
+    EXPECT_EQ(window->findChild<QListWidget *>(u"lstContents"_s)->count(), 8);
+    EXPECT_EQ(window->findChild<QListWidget *>(u"lstContents"_s)->currentRow(), 0);
+    EXPECT_EQ(window->findChild<QLabel *>(u"lblHeading"_s)->text(), u"1. Opening Title Screen"_s);
     EXPECT_EQ(description(), shown(HelpTopicTexts::text(0)));
 }

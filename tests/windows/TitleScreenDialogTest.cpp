@@ -58,16 +58,16 @@ TEST_F(TitleScreenDialogTest, greetsThePlayerWhileTheMainWindowWaits)
         splash->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
     EXPECT_FALSE(QGuiApplication::quitOnLastWindowClosed());
 
-    EXPECT_TRUE(splash->okButton()->isDefault());
-    EXPECT_EQ(splash->focusWidget(), splash->okButton());
-    EXPECT_FALSE(splash->hideCheckBox()->isChecked());
+    EXPECT_TRUE(splash->findChild<QPushButton *>(u"cmdOK"_s)->isDefault());
+    EXPECT_EQ(splash->focusWidget(), splash->findChild<QPushButton *>(u"cmdOK"_s));
+    EXPECT_FALSE(splash->findChild<QCheckBox *>(u"chkHideSplash"_s)->isChecked());
     EXPECT_FALSE(splash->bear(Side::Left)->isVisible());
     EXPECT_FALSE(splash->bear(Side::Right)->isVisible());
-    EXPECT_FALSE(splash->dedication()->isVisible());
+    EXPECT_FALSE(splash->findChild<QLabel *>(u"lblDedication"_s)->isVisible());
     EXPECT_TRUE(splash->gallowsPicture(Side::Left)->resource().isEmpty());
-    EXPECT_EQ(splash->titlePicture()->size(), QSize(250, 160));
-    EXPECT_EQ(splash->makerLine()->text(), u"by Quilbyte"_s);
-    EXPECT_FALSE(splash->makerLine()->toolTip().isEmpty());
+    EXPECT_EQ(splash->findChild<PictureBox *>(u"imgTitle"_s)->size(), QSize(250, 160));
+    EXPECT_EQ(splash->findChild<QLabel *>(u"lblQuilbyte"_s)->text(), u"by Quilbyte"_s);
+    EXPECT_FALSE(splash->findChild<QLabel *>(u"lblQuilbyte"_s)->toolTip().isEmpty());
 }
 
 TEST_F(TitleScreenDialogTest, laysOutItsControlsAtEveryResize)
@@ -75,24 +75,24 @@ TEST_F(TitleScreenDialogTest, laysOutItsControlsAtEveryResize)
     TitleScreenDialog *splash = start();
     splash->showNormal();
     splash->resize(640, 480); // 9600 x 7200 twips
-    QLabel *maker = splash->makerLine();
-    EXPECT_EQ(splash->hideCheckBox()->pos(), QPoint(27, 413));
-    EXPECT_EQ(splash->okButton()->pos(), QPoint(553, 420));
-    EXPECT_EQ(splash->titlePicture()->pos(), QPoint(195, 80));
+    QLabel *maker = splash->findChild<QLabel *>(u"lblQuilbyte"_s);
+    EXPECT_EQ(splash->findChild<QCheckBox *>(u"chkHideSplash"_s)->pos(), QPoint(27, 413));
+    EXPECT_EQ(splash->findChild<QPushButton *>(u"cmdOK"_s)->pos(), QPoint(553, 420));
+    EXPECT_EQ(splash->findChild<PictureBox *>(u"imgTitle"_s)->pos(), QPoint(195, 80));
     EXPECT_NEAR(maker->x(), (640 - maker->width()) / 2.0, 1);
     EXPECT_EQ(maker->y(), 80 + 160 + 13);
     EXPECT_EQ(splash->bear(Side::Left)->pos(), QPoint(maker->x() - 36, maker->y()));
     EXPECT_EQ(splash->gallowsPicture(Side::Left)->geometry(), QRect(52, 80, 137, 137));
     EXPECT_EQ(splash->gallowsPicture(Side::Right)->geometry(), QRect(425, 80, 169, 161));
-    EXPECT_EQ(splash->dedication()->size(), QSize(41, 105));
+    EXPECT_EQ(splash->findChild<QLabel *>(u"lblDedication"_s)->size(), QSize(41, 105));
     // Where the title and the right picture overlap, the title is in front.
-    EXPECT_EQ(splash->childAt(435, 120), splash->titlePicture());
+    EXPECT_EQ(splash->childAt(435, 120), splash->findChild<PictureBox *>(u"imgTitle"_s));
 }
 
 TEST_F(TitleScreenDialogTest, theBearsPlayOnlyOnTheBackground)
 {
     TitleScreenDialog *splash = start();
-    click(splash->makerLine());
+    click(splash->findChild<QLabel *>(u"lblQuilbyte"_s));
     click(splash->gallowsPicture(Side::Left));
     EXPECT_FALSE(splash->bear(Side::Left)->isVisible());
 
@@ -102,22 +102,23 @@ TEST_F(TitleScreenDialogTest, theBearsPlayOnlyOnTheBackground)
 
     click(splash->bear(Side::Left));
     EXPECT_EQ(splash->gallowsPicture(Side::Left)->resource(), Pictures::gallows(6));
-    EXPECT_EQ(splash->bear(Side::Right)->y(), splash->titlePicture()->y() - 36);
+    EXPECT_EQ(
+        splash->bear(Side::Right)->y(), splash->findChild<PictureBox *>(u"imgTitle"_s)->y() - 36);
     click(splash, QPoint(5, 5));
     EXPECT_TRUE(splash->bear(Side::Right)->isVisible());
 
-    click(splash->titlePicture());
-    EXPECT_FALSE(splash->dedication()->isVisible());
+    click(splash->findChild<PictureBox *>(u"imgTitle"_s));
+    EXPECT_FALSE(splash->findChild<QLabel *>(u"lblDedication"_s)->isVisible());
     click(splash->bear(Side::Right));
     EXPECT_EQ(splash->gallowsPicture(Side::Right)->resource(), Pictures::gallows(7));
-    click(splash->titlePicture());
-    EXPECT_TRUE(splash->dedication()->isVisible());
+    click(splash->findChild<PictureBox *>(u"imgTitle"_s));
+    EXPECT_TRUE(splash->findChild<QLabel *>(u"lblDedication"_s)->isVisible());
 
     // A resize puts both bears back on the maker line.
     splash->showNormal();
     splash->resize(700, 500);
-    EXPECT_EQ(splash->bear(Side::Left)->y(), splash->makerLine()->y());
-    EXPECT_EQ(splash->bear(Side::Right)->y(), splash->makerLine()->y());
+    EXPECT_EQ(splash->bear(Side::Left)->y(), splash->findChild<QLabel *>(u"lblQuilbyte"_s)->y());
+    EXPECT_EQ(splash->bear(Side::Right)->y(), splash->findChild<QLabel *>(u"lblQuilbyte"_s)->y());
 }
 
 TEST_F(TitleScreenDialogTest, closingUntickedShowsTheGameAndLeavesTheSettings)
@@ -136,9 +137,9 @@ TEST_F(TitleScreenDialogTest, enterRightAfterTickingClosesAndRecordsTheChoice)
 {
     TitleScreenDialog *splash = start();
     ASSERT_TRUE(QTest::qWaitFor([splash] { return QApplication::activeWindow() == splash; }));
-    click(splash->hideCheckBox());
-    EXPECT_TRUE(splash->hideCheckBox()->isChecked());
-    EXPECT_EQ(QApplication::focusWidget(), splash->okButton());
+    click(splash->findChild<QCheckBox *>(u"chkHideSplash"_s));
+    EXPECT_TRUE(splash->findChild<QCheckBox *>(u"chkHideSplash"_s)->isChecked());
+    EXPECT_EQ(QApplication::focusWidget(), splash->findChild<QPushButton *>(u"cmdOK"_s));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     settle();
     EXPECT_FALSE(window->isTitleScreenOpen());
@@ -153,7 +154,7 @@ TEST_F(TitleScreenDialogTest, enterRightAfterTickingClosesAndRecordsTheChoice)
 TEST_F(TitleScreenDialogTest, escapeLeavesLikeOk)
 {
     TitleScreenDialog *splash = start();
-    splash->hideCheckBox()->setChecked(true);
+    splash->findChild<QCheckBox *>(u"chkHideSplash"_s)->setChecked(true);
     QTest::keyClick(splash, Qt::Key_Escape);
     settle();
     EXPECT_FALSE(window->isTitleScreenOpen());
