@@ -127,7 +127,7 @@ WordListEditorDialog::WordListEditorDialog(
     : QDialog(parent,
         Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
             | Qt::MSWindowsFixedSizeDialogHint)
-    , m_model(state, *this, mainWindow, services)
+    , m_editor(state, *this, mainWindow, services)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(u"frmNewWords"_s);
@@ -233,26 +233,26 @@ void WordListEditorDialog::setTabOrder()
 void WordListEditorDialog::connectControls()
 {
     connect(m_wordEdit, &QLineEdit::textChanged, this,
-        [this](const QString &text) { m_model.setTyped(text); });
+        [this](const QString &text) { m_editor.setTyped(text); });
     connect(m_wordList, &QListWidget::itemSelectionChanged, this,
         &WordListEditorDialog::passOnSelection);
-    connect(m_addButton, &QPushButton::clicked, this, [this] { m_model.addWord(); });
-    connect(m_removeButton, &QPushButton::clicked, this, [this] { m_model.removeSelected(); });
-    connect(m_saveButton, &QPushButton::clicked, this, [this] { m_model.saveList(); });
-    connect(m_exitButton, &QPushButton::clicked, this, [this] { m_model.requestExit(); });
+    connect(m_addButton, &QPushButton::clicked, this, [this] { m_editor.addWord(); });
+    connect(m_removeButton, &QPushButton::clicked, this, [this] { m_editor.removeSelected(); });
+    connect(m_saveButton, &QPushButton::clicked, this, [this] { m_editor.saveList(); });
+    connect(m_exitButton, &QPushButton::clicked, this, [this] { m_editor.requestExit(); });
 
     connect(m_loadYes, &QRadioButton::toggled, this,
-        [this](bool checked) { m_model.setLoadNow(checked); });
+        [this](bool checked) { m_editor.setLoadNow(checked); });
     connect(m_startupYes, &QRadioButton::toggled, this,
-        [this](bool checked) { m_model.setMakeStartup(checked); });
+        [this](bool checked) { m_editor.setMakeStartup(checked); });
     for (QRadioButton *choice : {m_loadYes, m_loadNo, m_startupYes, m_startupNo})
-        connect(choice, &QRadioButton::clicked, this, [this] { m_model.choiceClicked(); });
+        connect(choice, &QRadioButton::clicked, this, [this] { m_editor.choiceClicked(); });
 }
 
 void WordListEditorDialog::passOnSelection()
 {
     const QList<QListWidgetItem *> selected = m_wordList->selectedItems();
-    m_model.setSelection(
+    m_editor.setSelection(
         selected.isEmpty() ? std::nullopt : std::optional(m_wordList->row(selected.constFirst())));
 }
 
@@ -305,7 +305,7 @@ void WordListEditorDialog::requestClose()
 
 void WordListEditorDialog::closeEvent(QCloseEvent *event)
 {
-    event->setAccepted(m_model.confirmClose());
+    event->setAccepted(m_editor.confirmClose());
 }
 
 void WordListEditorDialog::reject()

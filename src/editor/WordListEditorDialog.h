@@ -23,7 +23,7 @@ public:
     WordListEditorDialog(GameState &state, const Services &services, MainWindowView &mainWindow,
         QWidget *parent = nullptr);
 
-    const WordListEditor &model() const { return m_model; }
+    const WordListEditor &editor() const { return m_editor; }
 
     // WordListEditorView
     void appendEntry(const QString &entry) override;
@@ -47,7 +47,7 @@ private:
     void connectControls();
     void passOnSelection();
 
-    WordListEditor m_model;
+    WordListEditor m_editor;
 
     QLabel *m_wordLabel = nullptr;
     QLineEdit *m_wordEdit = nullptr;

@@ -18,6 +18,6 @@ public:
     virtual void focusTypedWord() = 0;
     virtual void setRemoveEnabled(bool enabled) = 0;
     virtual void setSaveEnabled(bool enabled) = 0;
-    // Asks the window to close; it runs WordListEditor::close first, which may keep it open.
+    // Asks the window to close; it runs WordListEditor::confirmClose first, which may keep it open.
     virtual void requestClose() = 0;
 };

@@ -102,7 +102,7 @@ struct RoundTexts
         u"\\Yes.wav",
     };
 
-    // Tooltips of the gallows pictures gallowsPicture(0..8); picture 6 has none.
+    // Tooltips of the gallows pictures 0 to 8; picture 6 has none.
     static constexpr std::array<QStringView, 9> hangToolTips{
         u"See if you can keep our friend off the gallows.",
         u"That's just one mistake.  I'm not too worried yet.",

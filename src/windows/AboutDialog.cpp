@@ -132,17 +132,7 @@ void AboutDialog::createControls()
     placeInTwips(m_okButton, QRectF(2880, 2160, 732, 372));
     m_okButton->setDefault(true);
     m_okButton->setFocus();
-    connect(m_okButton, &QPushButton::clicked, this, &AboutDialog::closeBox);
-}
-
-void AboutDialog::closeBox()
-{
-    close();
-}
-
-void AboutDialog::closeOnDeactivation()
-{
-    close();
+    connect(m_okButton, &QPushButton::clicked, this, &QWidget::close);
 }
 
 void AboutDialog::focusWindowChanged(QWindow *now)
@@ -156,7 +146,7 @@ void AboutDialog::focusWindowChanged(QWindow *now)
     // Until the box has had the focus, a change elsewhere is left over from opening it, such as
     // the menu that opened it handing the focus back to the main window.
     if (m_hadFocus)
-        closeOnDeactivation();
+        close();
 }
 
 void AboutDialog::showEvent(QShowEvent *event)

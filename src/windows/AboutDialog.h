@@ -49,8 +49,6 @@ protected:
 
 private:
     void createControls();
-    void closeBox();
-    void closeOnDeactivation();
     void focusWindowChanged(QWindow *now);
     PictureBox *bear(Side side) const;
     QLabel *comment(Side side) const;

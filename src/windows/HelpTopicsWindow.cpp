@@ -54,7 +54,7 @@ QLabel *createLabel(QWidget *parent, const QString &text, const QFont &font, con
 
 HelpTopicsWindow::HelpTopicsWindow(GameState &state, SoundPlayer &player, QWidget *parent)
     : QMainWindow(parent)
-    , m_model(state, *this, player)
+    , m_topics(state, *this, player)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(u"frmTopics"_s);
@@ -78,7 +78,7 @@ HelpTopicsWindow::HelpTopicsWindow(GameState &state, SoundPlayer &player, QWidge
     else
         resize(outer);
 
-    m_model.open();
+    m_topics.open();
     m_contents->setFocus();
 }
 
@@ -141,7 +141,7 @@ void HelpTopicsWindow::passOnSelection()
             current->setSelected(true);
         return;
     }
-    m_model.showTopic(m_contents->row(selected.constFirst()));
+    m_topics.showTopic(m_contents->row(selected.constFirst()));
 }
 
 void HelpTopicsWindow::addTitle(const QString &title)
@@ -210,7 +210,7 @@ void HelpTopicsWindow::closeEvent(QCloseEvent *event)
     // A second request while the window waits to be deleted plays nothing more.
     if (!m_unloaded) {
         m_unloaded = true;
-        m_model.close();
+        m_topics.close();
     }
     event->accept();
 }

@@ -38,7 +38,7 @@ private:
     void fitTitles();
     void passOnSelection();
 
-    HelpTopics m_model;
+    HelpTopics m_topics;
     bool m_unloaded = false;
 
     QWidget *m_client = nullptr;

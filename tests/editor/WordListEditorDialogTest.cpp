@@ -184,7 +184,7 @@ TEST_F(WordListEditorDialogTest, aClickedWordIsRemovedAndNothingStaysSelected)
     QTest::mouseClick(editor->findChild<QPushButton *>(u"cmdDelete"_s), Qt::LeftButton);
     EXPECT_EQ(shownEntries(editor), (QStringList{u"CAT"_s, u"EMU"_s, u"FOX"_s}));
     EXPECT_TRUE(list->selectedItems().isEmpty());
-    EXPECT_FALSE(editor->model().selection());
+    EXPECT_FALSE(editor->editor().selection());
     EXPECT_FALSE(editor->findChild<QPushButton *>(u"cmdSave"_s)->isEnabled());
     EXPECT_EQ(QApplication::focusWidget(), editor->findChild<QLineEdit *>(u"txtWord"_s));
 
@@ -196,15 +196,15 @@ TEST_F(WordListEditorDialogTest, aChoiceIsRememberedAndTheFocusGoesBackToTheBox)
 {
     WordListEditorDialog *editor = open();
     QTest::mouseClick(editor->findChild<QRadioButton *>(u"optNewYes"_s), Qt::LeftButton);
-    EXPECT_TRUE(editor->model().loadNow());
+    EXPECT_TRUE(editor->editor().loadNow());
     EXPECT_EQ(QApplication::focusWidget(), editor->findChild<QLineEdit *>(u"txtWord"_s));
     // An access key clicks a moment later, as a mouse click would look.
     QTest::keyClick(editor, Qt::Key_Y, Qt::AltModifier);
     EXPECT_TRUE(QTest::qWaitFor(
         [editor] { return editor->findChild<QRadioButton *>(u"optDefaultYes"_s)->isChecked(); }));
-    EXPECT_TRUE(editor->model().makeStartup());
+    EXPECT_TRUE(editor->editor().makeStartup());
     QTest::mouseClick(editor->findChild<QRadioButton *>(u"optDefaultNo"_s), Qt::LeftButton);
-    EXPECT_FALSE(editor->model().makeStartup());
+    EXPECT_FALSE(editor->editor().makeStartup());
 }
 
 TEST_F(WordListEditorDialogTest, opensOnceAndComesBackUnchanged)

@@ -712,7 +712,7 @@ void Monkey::problemsOfEditor(QStringList &found) const
     WordListEditorDialog *editor = m_window->wordListEditor();
     if (!editor)
         return;
-    const WordListEditor &model = editor->model();
+    const WordListEditor &model = editor->editor();
     QStringList shown;
     for (int i = 0; i < editor->findChild<QListWidget *>(u"lstWords"_s)->count(); ++i)
         shown.append(editor->findChild<QListWidget *>(u"lstWords"_s)->item(i)->text());
