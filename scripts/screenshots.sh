@@ -2,8 +2,9 @@
 # Takes the screenshots for the README under Xvfb, into docs/screenshots/: the main window at its
 # restored size and filling a 1280 x 1024 screen, each before a round, in a round, after a loss and
 # after a win, then the word-list editor with a few words typed in, the help topics, the manual and
-# the about box; before all of these, the title screen of a first start. The game plays a one-word list,
-# so every round draws the same word.
+# the about box; before all of these, the title screen of a first start. The game plays a one-word
+# list, so every round draws the same word. Between the two sizes, a round on each of two words of
+# hand-made lists.
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -85,9 +86,32 @@ playAndShoot() {
 }
 
 playAndShoot restored
-# Without a window manager the window is as large as it is told: the whole screen.
 kill $game
 wait $game 2>/dev/null || true
+
+# Lists typed in a text editor: a round on ICE CREAM, its space a gap from the start, and one on
+# café, its é shown from the start; each after two right letters and a wrong one.
+handMade() {
+    local made="$home/$2"
+    mkdir -p "$made"
+    printf '"%s"\r\n' "$1" >"$made/wordrow.wdr"
+    printf '"%s/wordrow.wdr"\r\n#TRUE#\r\n' "$made" >"$made/wordrow.ini"
+    (cd "$made" && exec "$root/build/src/wordrow") &
+    game=$!
+    window=$(xdotool search --sync --onlyvisible --pid $game | head -n 1)
+    sleep 1
+    xdotool windowfocus --sync "$window" key Return
+    for guess in $3; do
+        letter "$guess"
+    done
+    shot "$2"
+    kill $game
+    wait $game 2>/dev/null || true
+}
+handMade "ICE CREAM" hand-made-ice-cream "I C X"
+handMade "café" hand-made-cafe "C A X"
+
+# Without a window manager the window is as large as it is told: the whole screen.
 (cd "$home" && exec "$root/build/src/wordrow") &
 game=$!
 window=$(xdotool search --sync --onlyvisible --pid $game | head -n 1)

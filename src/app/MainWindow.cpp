@@ -65,6 +65,30 @@ QString literalText(const QString &caption)
     return QString(caption).replace(u'&', u"&&"_s);
 }
 
+// Whether a caption draws nothing to read: white space, a control or formatting character, or the
+// second half of a character whose first half the slot before shows whole.
+bool leavesNoMark(QStringView caption)
+{
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        const QChar c = caption[i];
+        const bool pair
+            = c.isHighSurrogate() && i + 1 < caption.size() && caption[i + 1].isLowSurrogate();
+        if (pair || (c.isPrint() && !c.isSpace()))
+            return false;
+    }
+    return !caption.isEmpty();
+}
+
+// Such a caption on the slot's face would read as a letter still to find, or as a stray box: the
+// slot shows as a gap in the row instead, with neither face nor text.
+void showAsGap(QLabel *slot, bool gap, const QColor &textColor)
+{
+    slot->setAutoFillBackground(!gap);
+    QPalette look = slot->palette();
+    look.setColor(QPalette::WindowText, gap ? QColor(Qt::transparent) : textColor);
+    slot->setPalette(look);
+}
+
 // Menus and their items are named after their ids, so that they can be found by name.
 QAction *addNamedAction(QMenu *menu, const QString &text, const QString &name)
 {
@@ -389,7 +413,9 @@ void MainWindow::setSlotVisible(int index, bool visible)
 
 void MainWindow::setSlotText(int index, const QString &caption)
 {
-    m_slots.at(index)->setText(caption);
+    QLabel *slot = m_slots.at(index);
+    slot->setText(caption);
+    showAsGap(slot, leavesNoMark(caption), palette().color(QPalette::WindowText));
     updateSlotAccessibleName(index);
 }
 
@@ -402,7 +428,11 @@ void MainWindow::updateSlotAccessibleName(int index)
 {
     QLabel *slot = m_slots.at(index);
     const QString name = u"Letter %1"_s.arg(index + 1);
-    slot->setAccessibleName(slot->text().isEmpty() ? name : name + u": "_s + slot->text());
+    const QString text = slot->text();
+    if (text.isEmpty())
+        slot->setAccessibleName(name);
+    else
+        slot->setAccessibleName(name + u": "_s + (text.trimmed().isEmpty() ? u"space"_s : text));
 }
 
 void MainWindow::setLetterEnabled(int index, bool enabled)

@@ -15,6 +15,25 @@ namespace {
 constexpr int LossThreshold = 5;
 constexpr qint16 LostPicture = 7;
 constexpr qint16 WonPicture = 8;
+
+// A button finds its own character and, for a letter, the one lower-case letter that pairs with it
+// both ways: 'k' for K, but not the dotless i, whose upper case is I but not the other way round.
+bool finds(QStringView button, QChar character)
+{
+    if (button.size() != 1)
+        return false;
+    const QChar face = button[0];
+    return character == face || (character.toUpper() == face && face.toLower() == character);
+}
+
+// What a slot shows for a character no button can guess: the character itself, a character
+// outside the 16-bit range whole in the slot of its first half.
+QString shownCharacter(QStringView word, qsizetype position)
+{
+    const bool pairStarts = word[position].isHighSurrogate() && position + 1 < word.size()
+        && word[position + 1].isLowSurrogate();
+    return word.mid(position, pairStarts ? 2 : 1).toString();
+}
 } // namespace
 
 GameRound::GameRound(GameState &state, GameView &view, RandomSource &random, SoundPlayback &sound)
@@ -52,6 +71,7 @@ void GameRound::startRound()
         m_view.setSlotVisible(i, true);
         m_view.setSlotToolTip(i, RoundTexts::slotToolTip.toString());
     }
+    revealUnguessable();
 
     m_view.setLabelText(Label::Spelling, RoundTexts::spellCaption.toString());
     m_view.setLabelVisible(Label::Spelling, true);
@@ -77,6 +97,26 @@ void GameRound::drawWord()
         m_state.word = drawOne();
 }
 
+// Hand-made lists may hold spaces, digits or accented letters. No button can find them, so they
+// are shown and counted from the start; otherwise the round could never be won.
+void GameRound::revealUnguessable()
+{
+    const QStringView word = m_state.word;
+    for (qsizetype p = 0; p < word.size(); ++p) {
+        if (isGuessable(word[p]))
+            continue;
+        if (p < GameState::SlotCount)
+            m_view.setSlotText(int(p), shownCharacter(word, p));
+        ++m_state.hits;
+    }
+}
+
+bool GameRound::isGuessable(QChar character) const
+{
+    return std::any_of(m_state.letters.cbegin(), m_state.letters.cend(),
+        [character](const QString &letter) { return finds(letter, character); });
+}
+
 void GameRound::guess(int letter)
 {
     if (letter < 0 || letter >= GameState::LetterCount)
@@ -89,7 +129,7 @@ void GameRound::guess(int letter)
     const qint16 before = m_state.hits;
     const QStringView word = m_state.word;
     for (qsizetype p = 0; p < word.size(); ++p) {
-        if (word.mid(p, 1) == character) {
+        if (finds(character, word[p])) {
             if (p < GameState::SlotCount)
                 m_view.setSlotText(int(p), character);
             ++m_state.hits;

@@ -24,6 +24,8 @@ public:
 
 private:
     void drawWord();
+    void revealUnguessable();
+    bool isGuessable(QChar character) const;
     void miss();
     void lose();
     void win();

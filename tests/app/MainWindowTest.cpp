@@ -341,3 +341,41 @@ TEST_F(MainWindowTest, showsWordsFromAListAsPlainTextNeverAsMarkup)
     EXPECT_EQ(spell->text(), u"The word was <B>X</B>"_s);
     EXPECT_TRUE(window->slot(0)->toolTip().contains(u"&lt;B&gt;"_s));
 }
+
+TEST_F(MainWindowTest, winsAHandMadeLowerCaseWordAndShowsItsSpaceAsAGap)
+{
+    startWith("\"CAT\"\r\n");
+    dialogs.choices = {dir.write(u"week.wdr"_s, "ice cream\r\n")};
+    window->findChild<QAction *>(u"mnuFileOpen"_s)->trigger();
+    click(window->findChild<QPushButton *>(u"cmdStart"_s));
+    ASSERT_EQ(state.word, u"ice cream"_s);
+
+    EXPECT_EQ(slots(), u"___ _____"_s);
+    QLabel *space = window->slot(3);
+    EXPECT_EQ(space->accessibleName(), u"Letter 4: space"_s);
+    EXPECT_EQ(window->slot(0)->accessibleName(), u"Letter 1"_s);
+    // The gap shows the window behind it; a slot still to find has a face of its own.
+    const QImage row = window->innerArea()->grab().toImage();
+    const QString background = u"#e0e0e0"_s;
+    EXPECT_EQ(QColor(row.pixel(space->geometry().center())).name(), background);
+    EXPECT_NE(
+        QColor(row.pixel(window->slot(2)->geometry().topLeft() + QPoint(2, 2))).name(), background);
+
+    for (const QChar c : u"ICERAM"_s)
+        guess(c);
+    EXPECT_EQ(slots(), u"ICE CREAM"_s);
+    EXPECT_EQ(window->slot(0)->accessibleName(), u"Letter 1: I"_s);
+    EXPECT_EQ(visiblePicture(), 8);
+    EXPECT_EQ(state.misses, 0);
+    EXPECT_EQ(window->label(Label::Spelling)->text(), u"You spelled this word:"_s);
+    EXPECT_EQ(space->toolTip(), u"That's right!  The word was ICE CREAM."_s);
+    EXPECT_EQ(player.beeps, 1);
+
+    // The next word's slot in that place is a plain slot again.
+    dialogs.choices = {dir.write(u"other.wdr"_s, "\"DOGHOUSE\"\r\n")};
+    window->findChild<QAction *>(u"mnuFileOpen"_s)->trigger();
+    click(window->findChild<QPushButton *>(u"cmdStart"_s));
+    EXPECT_EQ(window->slot(3)->accessibleName(), u"Letter 4"_s);
+    const QImage next = window->innerArea()->grab().toImage();
+    EXPECT_NE(QColor(next.pixel(space->geometry().center())).name(), background);
+}

@@ -298,17 +298,18 @@ void Monkey::addMainActions()
                                      ? main()->letterButton(below(GameState::LetterCount))
                                      : enabled.at(below(int(enabled.size()))));
                          }});
-    m_actions.push_back({u"click a letter of the word"_s, 30, Where::Main, [this, main] {
-                             // A player who knows the word: rounds get won, not only lost.
-                             QList<QWidget *> good;
-                             for (int i = 0; i < GameState::LetterCount; ++i) {
-                                 if (main()->letterButton(i)->isEnabled()
-                                     && m_state->word.contains(m_state->letters.at(i)))
-                                     good.append(main()->letterButton(i));
-                             }
-                             if (!good.isEmpty())
-                                 click(good.at(below(int(good.size()))));
-                         }});
+    m_actions.push_back(
+        {u"click a letter of the word"_s, 30, Where::Main, [this, main] {
+             // A player who knows the word: rounds get won, not only lost.
+             QList<QWidget *> good;
+             for (int i = 0; i < GameState::LetterCount; ++i) {
+                 if (main()->letterButton(i)->isEnabled()
+                     && m_state->word.contains(m_state->letters.at(i), Qt::CaseInsensitive))
+                     good.append(main()->letterButton(i));
+             }
+             if (!good.isEmpty())
+                 click(good.at(below(int(good.size()))));
+         }});
     m_actions.push_back({u"click any letter"_s, 10, Where::Main,
         [this, main] { click(main()->letterButton(below(GameState::LetterCount))); }});
     m_actions.push_back(

@@ -33,11 +33,15 @@ void MonkeyFileDialogs::restoreFixtures() const
         writeFile(home.filePath(u"animals.wdr"_s), "\"CAT\"\r\n\"DOG\"\r\n\"EMU\"\r\n\"YAK\"\r\n");
     if (!home.exists(u"ONE.WDR"_s))
         writeFile(home.filePath(u"ONE.WDR"_s), "\"ROCK'N-ROLL\"\r\n");
-    // Words the letters cannot spell, the longest that load, and one that is too long.
+    // Words with characters no button has, the longest that load, and one that is too long.
     if (!home.exists(u"odd.wdr"_s))
         writeFile(home.filePath(u"odd.wdr"_s),
             "\"caf\xc3\xa9\"\r\n\"ICE CREAM\"\r\n\"ABCDEFGHIJKLMNO\"\r\n"
             "\"ABCDEFGHIJKLMNOP\"\r\n\"X\"\r\n");
+    // Typed in a text editor: small letters, and characters the round shows from the start.
+    if (!home.exists(u"hand-made.wdr"_s))
+        writeFile(home.filePath(u"hand-made.wdr"_s),
+            "kitten,ice cream\nx-ray,123\nkitten\xf0\x9f\x90\xb1,don't\n");
     if (!home.exists(u"nothing.wdr"_s))
         writeFile(home.filePath(u"nothing.wdr"_s), "\"ABCDEFGHIJKLMNOPQRSTUVWXYZ\"\r\n");
 }

@@ -8,7 +8,28 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The button that finds character c: its own, or the upper case of a letter that turns back into
+// c; -1 when none does, and the round shows c from the start.
+int finder(QChar c)
+{
+    static const std::array<QString, GameState::LetterCount> letters = GameState::letterSet();
+    const QString character(c);
+    const QString upper = character.toUpper();
+    for (int i = 0; i < GameState::LetterCount; ++i) {
+        if (letters.at(i) == character
+            || (upper == letters.at(i) && letters.at(i).toLower() == character))
+            return i;
+    }
+    return -1;
+}
+
+} // namespace
 
 void RoundWatcher::attach(MainWindow &window, const GameState &state)
 {
@@ -65,26 +86,36 @@ void RoundWatcher::guessed(int index)
 
 int RoundWatcher::right() const
 {
-    const std::array<QString, GameState::LetterCount> letters = GameState::letterSet();
     int count = 0;
     for (const QChar c : m_word) {
-        for (int i = 0; i < GameState::LetterCount; ++i) {
-            if (m_guessed.at(i) && letters.at(i) == c)
-                ++count;
-        }
+        const int letter = finder(c);
+        if (letter < 0 || m_guessed.at(letter))
+            ++count;
     }
     return count;
 }
 
 int RoundWatcher::wrong() const
 {
-    const std::array<QString, GameState::LetterCount> letters = GameState::letterSet();
+    std::array<bool, GameState::LetterCount> inWord{};
+    for (const QChar c : m_word) {
+        const int letter = finder(c);
+        if (letter >= 0)
+            inWord.at(letter) = true;
+    }
     int count = 0;
     for (int i = 0; i < GameState::LetterCount; ++i) {
-        if (m_guessed.at(i) && !m_word.contains(letters.at(i)))
+        if (m_guessed.at(i) && !inWord.at(i))
             ++count;
     }
     return count;
+}
+
+bool RoundWatcher::won() const
+{
+    // Even a word with nothing to guess waits for a first click, as an empty word does.
+    const bool clicked = std::find(m_guessed.cbegin(), m_guessed.cend(), true) != m_guessed.cend();
+    return clicked && right() == m_word.size();
 }
 
 QStringList RoundWatcher::problems() const
@@ -174,11 +205,15 @@ void RoundWatcher::problemsOfSlots(QStringList &found) const
         if (!shown)
             continue;
         const QString character = m_word.mid(i, 1);
-        bool known = false;
-        for (int l = 0; l < GameState::LetterCount; ++l)
-            known = known || (m_guessed.at(l) && letters.at(l) == character);
-        // A lost round tells the word below the slots, not in them.
-        if (slot->text() != (known ? character : QString()))
+        const int letter = finder(m_word.at(i));
+        // Shown from the start, a character beyond 16 bits whole in its first slot; a letter as
+        // on its button once guessed. A lost round tells the word below the slots, not in them.
+        const bool pair = m_word.at(i).isHighSurrogate() && i + 1 < m_word.size()
+            && m_word.at(i + 1).isLowSurrogate();
+        const QString expected = letter < 0 ? m_word.mid(i, pair ? 2 : 1)
+            : m_guessed.at(letter)          ? letters.at(letter)
+                                            : QString();
+        if (slot->text() != expected)
             found.append(u"slot %1 shows '%2' for %3 in %4%5"_s.arg(i).arg(
                 slot->text(), character, m_word, over ? u" (round over)"_s : QString()));
     }

@@ -31,7 +31,7 @@ private:
     void guessed(int index);
     int right() const;
     int wrong() const;
-    bool won() const { return !m_word.isEmpty() && right() == m_word.size(); }
+    bool won() const;
     bool lost() const { return wrong() > 5; }
     void problemsOfLetters(QStringList &found) const;
     void problemsOfSlots(QStringList &found) const;
