@@ -2,9 +2,9 @@
 # Takes the screenshots for the README under Xvfb, into docs/screenshots/: the main window at its
 # restored size and filling a 1280 x 1024 screen, each before a round, in a round, after a loss and
 # after a win, then the word-list editor with a few words typed in, the help topics, the manual and
-# the about box; before all of these, the title screen of a first start. The game plays a one-word
-# list, so every round draws the same word. Between the two sizes, a round on each of two words of
-# hand-made lists.
+# the about box; before all of these, the title screen of a first start; last, the open dialog in
+# the ready-made lists. The game plays a one-word list, so every round draws the same word.
+# Between the two sizes, a round on each of two words of hand-made lists.
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -141,7 +141,7 @@ xdotool windowfocus --sync "$window" key ctrl+h
 manual=$(xdotool search --sync --onlyvisible --name "Wordrow Instruction Manual" | head -n 1)
 xdotool windowsize --sync "$manual" 800 600 windowfocus --sync "$manual"
 sleep 0.5
-xdotool key Down Down Down Down
+xdotool key Down Down Down Down Down
 sleep 0.5
 import -window "$manual" "$out/manual.png"
 
@@ -159,5 +159,26 @@ for _ in 1 2 3; do
 done
 sleep 0.3
 import -window "$about" "$out/about.png"
+kill $game
+wait $game 2>/dev/null || true
+
+# The open dialog of "Load Another List..." in the ready-made lists. Typing the folder's path
+# selects its entry in the side bar as a click on it does. A home and Qt settings of its own keep
+# the user's folders and the dialog's remembered state out of the picture.
+player="$home/player"
+mkdir -p "$player"
+(cd "$home" && HOME="$player" XDG_CONFIG_HOME="$player/.config" exec "$root/build/src/wordrow") &
+game=$!
+window=$(xdotool search --sync --onlyvisible --pid $game | head -n 1)
+xdotool windowfocus --sync "$window" key ctrl+l
+open=$(xdotool search --sync --onlyvisible --name "File Open" | head -n 1)
+xdotool windowsize --sync "$open" 800 460
+xdotool type --delay 10 "$root/build/share/wordrow/lists/"
+xdotool key Return
+sleep 0.5
+# A click on the empty part of the file list closes the completions the typing opened.
+xdotool mousemove --window "$open" 400 330 click 1
+sleep 0.5
+import -window "$open" "$out/ready-made-lists.png"
 kill $game
 echo "Screenshots in $out"

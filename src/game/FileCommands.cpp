@@ -7,6 +7,7 @@
 #include "wordlists/SettingsFile.h"
 #include "wordlists/WordListFile.h"
 
+#include <QDir>
 #include <QFile>
 
 using namespace Qt::StringLiterals;
@@ -21,7 +22,25 @@ bool isListFileName(const QString &path)
     return path != u"*.wdr" && path.right(3).toLower() == u"wdr";
 }
 
+bool isInside(const QString &path, const QString &dir)
+{
+    return !dir.isEmpty() && QDir::cleanPath(path).startsWith(dir + u'/');
+}
+
 } // namespace
+
+QString FileCommands::readyMadeListsDir(const QString &programDir)
+{
+    if (programDir.isEmpty())
+        return {};
+    return QDir::cleanPath(programDir + u"/../share/wordrow/lists"_s);
+}
+
+QString FileCommands::readyMadeLists() const
+{
+    const QString dir = readyMadeListsDir(m_files.programDir());
+    return !dir.isEmpty() && m_files.exists(dir) ? dir : QString();
+}
 
 FileCommands::FileCommands(GameState &state, MainWindowView &view, FileDialogs &dialogs,
     MessageBoxes &messages, FileSystem &files)
@@ -33,7 +52,7 @@ FileCommands::FileCommands(GameState &state, MainWindowView &view, FileDialogs &
 {
 }
 
-std::optional<QString> FileCommands::chooseList(const QString &title)
+std::optional<QString> FileCommands::chooseList(const QString &title, SideBar sideBar)
 {
     m_files.setCurrent(m_state.homeDir);
     FileDialogs::Options options;
@@ -41,12 +60,17 @@ std::optional<QString> FileCommands::chooseList(const QString &title)
     options.filter = WordListFile::DialogFilter.toString();
     options.flags = ListDialogFlags;
     options.initialDirectory = m_state.homeDir;
+    if (sideBar == SideBar::WithReadyMadeLists) {
+        const QString dir = readyMadeLists();
+        if (!dir.isEmpty())
+            options.sideBar = {{ReadyMadeListsName.toString(), dir}};
+    }
     return m_dialogs.getOpenFileName(options);
 }
 
 void FileCommands::openList()
 {
-    const std::optional<QString> path = chooseList(u"File Open"_s);
+    const std::optional<QString> path = chooseList(u"File Open"_s, SideBar::WithReadyMadeLists);
     if (!path || !isListFileName(*path))
         return;
     switch (WordListFile::load(m_state, *path)) {
@@ -67,7 +91,8 @@ void FileCommands::openList()
 
 void FileCommands::chooseStartupList()
 {
-    const std::optional<QString> path = chooseList(u"Default Wordist File"_s);
+    const std::optional<QString> path
+        = chooseList(u"Default Wordist File"_s, SideBar::WithReadyMadeLists);
     if (!path || path->isEmpty() || !m_files.exists(*path))
         return;
     m_files.setCurrent(m_state.homeDir);
@@ -78,7 +103,7 @@ void FileCommands::chooseStartupList()
 
 void FileCommands::deleteList()
 {
-    const std::optional<QString> path = chooseList(u"Delete Wordist File"_s);
+    const std::optional<QString> path = chooseList(u"Delete Wordist File"_s, SideBar::Plain);
     if (!path)
         return;
     if (m_messages.ask(u"Do you want to delete "_s + *path + u'?', u"Exit"_s, Icon::Information)
@@ -90,6 +115,10 @@ void FileCommands::deleteList()
     bool readable = false;
     const std::optional<QByteArray> line1 = SettingsFile::readLine1(home, &readable);
     if (!readable)
+        return;
+    // The lists that come with the game stay, also for a player who could write there: like any
+    // file that cannot be deleted.
+    if (isInside(*path, readyMadeLists()))
         return;
     // Deleting first: a file that stays keeps its place as the start-up list.
     if (!m_files.remove(*path))

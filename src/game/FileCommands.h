@@ -30,8 +30,18 @@ public:
     static constexpr quint32 ListDialogFlags
         = FileDialogs::FileMustExist | FileDialogs::HideReadOnly;
 
+    // The lists that come with the game: <program's folder>/../share/wordrow/lists, as installed
+    // under a prefix and as laid out in a build tree. Empty for an unknown program folder.
+    static QString readyMadeListsDir(const QString &programDir);
+    // How the dialogs that open a list name that folder in their side bar.
+    static constexpr QStringView ReadyMadeListsName = u"Ready-made lists";
+
 private:
-    std::optional<QString> chooseList(const QString &title);
+    enum class SideBar { Plain, WithReadyMadeLists };
+
+    std::optional<QString> chooseList(const QString &title, SideBar sideBar);
+    // The folder of the lists that come with the game, when there is one.
+    QString readyMadeLists() const;
 
     GameState &m_state;
     MainWindowView &m_view;

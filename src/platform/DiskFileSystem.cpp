@@ -1,5 +1,6 @@
 #include "platform/DiskFileSystem.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -7,6 +8,12 @@
 QString DiskFileSystem::currentPath() const
 {
     return QDir::currentPath();
+}
+
+QString DiskFileSystem::programDir() const
+{
+    // Qt tells it once the application object exists; before that it is not known.
+    return QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QString();
 }
 
 bool DiskFileSystem::setCurrent(const QString &directory)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 
 #include <optional>
@@ -16,6 +17,15 @@ public:
         FileMustExist = 0x1000,
     };
 
+    // A folder offered in the dialog's side bar, under a name of its own.
+    struct SideBarFolder
+    {
+        QString name;
+        QString path;
+
+        bool operator==(const SideBarFolder &) const = default;
+    };
+
     struct Options
     {
         QString title;
@@ -25,6 +35,8 @@ public:
         QString initialDirectory;
         QString fileName;
         QString defaultSuffix;
+        // Added to the side bar's usual places for this dialog only.
+        QList<SideBarFolder> sideBar;
     };
 
     virtual ~FileDialogs() = default;

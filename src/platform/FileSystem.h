@@ -9,6 +9,9 @@ public:
     virtual ~FileSystem() = default;
 
     virtual QString currentPath() const = 0;
+    // The folder that holds the running program; the files installed with it are found from
+    // there. Empty when it is not known.
+    virtual QString programDir() const = 0;
     virtual bool setCurrent(const QString &directory) = 0;
     virtual bool exists(const QString &path) const = 0;
     // Whether anything of that name is in the path's directory, the letter case of the name

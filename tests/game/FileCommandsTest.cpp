@@ -39,6 +39,14 @@ protected:
     QByteArray settings() { return dir.read(u"wordrow.ini"_s); }
     QString caption(MenuItem item) { return view.menus[item].caption; }
     void choose(const std::optional<QString> &path) { dialogs.choices.append(path); }
+    // Lays out an installation in the home directory: the program in bin, the lists beside it.
+    QString readyMadeLists()
+    {
+        files.program = dir.filePath(u"bin"_s);
+        EXPECT_TRUE(QDir(dir.path()).mkpath(u"bin"_s));
+        EXPECT_TRUE(QDir(dir.path()).mkpath(u"share/wordrow/lists"_s));
+        return dir.filePath(u"share/wordrow/lists"_s);
+    }
 
     TempDir dir;
     QString defaultList;
@@ -215,6 +223,65 @@ TEST_F(FileCommandsTest, unreadableSettingsStopTheDeleteBeforeAnythingIsDeleted)
 
     EXPECT_TRUE(files.removals.isEmpty());
     EXPECT_TRUE(QFile::exists(list));
+}
+
+TEST_F(FileCommandsTest, findsTheReadyMadeListsBesideTheProgramInstalledAndInTheBuildTree)
+{
+    EXPECT_EQ(FileCommands::readyMadeListsDir(u"/usr/bin"_s), u"/usr/share/wordrow/lists"_s);
+    EXPECT_EQ(FileCommands::readyMadeListsDir(u"/opt/wordrow/bin/"_s),
+        u"/opt/wordrow/share/wordrow/lists"_s);
+    EXPECT_TRUE(FileCommands::readyMadeListsDir(QString()).isEmpty());
+
+    // The program of this build finds the repository's lists.
+    const QDir built(FileCommands::readyMadeListsDir(QStringLiteral(WORDROW_PROGRAM_DIR)));
+    const QStringList lists = QDir(QStringLiteral(WORDROW_READY_MADE_LISTS)).entryList(QDir::Files);
+    EXPECT_FALSE(lists.isEmpty());
+    EXPECT_EQ(built.entryList(QDir::Files), lists);
+}
+
+TEST_F(FileCommandsTest, theDialogsThatOpenAListOfferTheReadyMadeListsWhereTheyAre)
+{
+    commands.openList();
+    files.program = dir.filePath(u"bin"_s);
+    commands.openList(); // the program's folder is known, but no lists came with it
+    const QString lists = readyMadeLists();
+    commands.openList();
+    commands.chooseStartupList();
+    commands.deleteList();
+
+    ASSERT_EQ(dialogs.opened.size(), 5);
+    EXPECT_TRUE(dialogs.opened[0].sideBar.isEmpty());
+    EXPECT_TRUE(dialogs.opened[1].sideBar.isEmpty());
+    const QList<FileDialogs::SideBarFolder> offered = {{u"Ready-made lists"_s, lists}};
+    EXPECT_EQ(dialogs.opened[2].sideBar, offered);
+    EXPECT_EQ(dialogs.opened[3].sideBar, offered);
+    // Deleting is no business of theirs.
+    EXPECT_TRUE(dialogs.opened[4].sideBar.isEmpty());
+}
+
+TEST_F(FileCommandsTest, aReadyMadeListIsNeverDeletedNotEvenAsTheStartupList)
+{
+    const QString lists = readyMadeLists();
+    const QString animals = dir.write(u"share/wordrow/lists/Animals.wdr"_s, "\"CAT\"\r\n");
+    writeSettings(animals, false);
+    // Also where the player could write: as any file that cannot be deleted, nothing changes.
+    choose(animals);
+    choose(lists + u"/../lists/./Animals.wdr"_s);
+    messages.answers = {Answer::Yes, Answer::Yes};
+    commands.deleteList();
+    commands.deleteList();
+    EXPECT_EQ(messages.shown.size(), 2);
+    EXPECT_TRUE(files.removals.isEmpty());
+    EXPECT_TRUE(QFile::exists(animals));
+    EXPECT_EQ(settings(), settingsFor(animals, false));
+    EXPECT_TRUE(view.menus.empty());
+
+    // A list of the player's own beside the program's folder is deleted as usual.
+    const QString own = dir.write(u"share/wordrow/lists-of-mine.wdr"_s, "\"CAT\"\r\n");
+    choose(own);
+    messages.answers = {Answer::Yes};
+    commands.deleteList();
+    EXPECT_FALSE(QFile::exists(own));
 }
 
 TEST_F(FileCommandsTest, showAndHideRewriteOnlyLineTwoAndSwapTheMenuStates)

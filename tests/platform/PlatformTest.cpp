@@ -2,13 +2,55 @@
 #include "platform/QtFileDialogs.h"
 #include "support/TempDir.h"
 
+#include <QAbstractItemView>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
+#include <QFileSystemModel>
+#include <QLineEdit>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// Runs the steps on the file dialog once it is up; the dialog is closed afterwards in any case,
+// so that a failed step cannot leave the test waiting.
+void whenDialogShows(std::function<void(QFileDialog &)> steps)
+{
+    auto *timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, [timer, steps] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        if (!dialog || !dialog->isVisible())
+            return;
+        timer->stop();
+        timer->deleteLater();
+        steps(*dialog);
+        if (dialog->isVisible())
+            dialog->reject();
+    });
+    timer->start(10);
+}
+
+// The side bar's entries as the player reads them, one a line.
+std::string sideBarNames(const QAbstractItemView &sideBar)
+{
+    QStringList names;
+    for (int row = 0; row < sideBar.model()->rowCount(); ++row)
+        names.append(sideBar.model()->index(row, 0).data().toString());
+    return names.join(u'\n').toStdString();
+}
+
+} // namespace
 
 TEST(QtFileDialogs, turnsDescriptionAndPatternPairsIntoTheDialogsFilters)
 {
@@ -17,6 +59,66 @@ TEST(QtFileDialogs, turnsDescriptionAndPatternPairsIntoTheDialogsFilters)
     EXPECT_EQ(QtFileDialogs::nameFilters(u"Lists|*.wdr;*.txt|All files|*"_s),
         (QStringList{u"Lists (*.wdr *.txt)"_s, u"All files (*)"_s}));
     EXPECT_TRUE(QtFileDialogs::nameFilters(QString()).isEmpty());
+}
+
+TEST(QtFileDialogs, showsAFolderInTheSideBarUnderItsOwnNameForThatDialogOnly)
+{
+    // Dialogs keep their places in the user's Qt settings: here the test's own, not the user's.
+    QStandardPaths::setTestModeEnabled(true);
+    ASSERT_TRUE(QSettings(QSettings::UserScope, u"QtProject"_s).fileName().contains(u".qttest"_s));
+
+    TempDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkdir(u"lists"_s));
+    const QString folder = dir.filePath(u"lists"_s);
+    const QString list = dir.write(u"lists/Animals.wdr"_s, "\"CAT\"\r\n");
+    FileDialogs::Options options;
+    options.title = u"File Open"_s;
+    options.filter = u"Wordrow Files(*.wdr)|*.wdr"_s;
+    options.flags = FileDialogs::FileMustExist | FileDialogs::HideReadOnly;
+    // The folder's parent: reading it makes the side bar refresh the folder's entry.
+    options.initialDirectory = dir.path();
+    options.sideBar = {{u"Ready-made lists"_s, folder}};
+
+    std::string namesAtFirst;
+    std::string namesInFolder;
+    QString toolTip;
+    whenDialogShows([&](QFileDialog &dialog) {
+        auto *sideBar = dialog.findChild<QAbstractItemView *>(u"sidebar"_s);
+        ASSERT_NE(sideBar, nullptr);
+        namesAtFirst = sideBarNames(*sideBar);
+        const QModelIndexList found = sideBar->model()->match(sideBar->model()->index(0, 0),
+            Qt::DisplayRole, u"Ready-made lists"_s, -1, Qt::MatchExactly);
+        ASSERT_EQ(found.size(), 1) << namesAtFirst;
+        const QModelIndex entry = found.constFirst();
+        toolTip = entry.data(Qt::ToolTipRole).toString();
+
+        // A click on the entry opens the folder.
+        sideBar->setCurrentIndex(entry);
+        auto *model = dialog.findChild<QFileSystemModel *>();
+        ASSERT_NE(model, nullptr);
+        ASSERT_TRUE(QTest::qWaitFor([&] {
+            return dialog.directory() == QDir(folder) && model->rowCount(model->index(folder)) == 1;
+        }));
+        namesInFolder = sideBarNames(*sideBar);
+        // The player types the name and presses Enter.
+        auto *fileName = dialog.findChild<QLineEdit *>(u"fileNameEdit"_s);
+        ASSERT_NE(fileName, nullptr);
+        fileName->setText(u"Animals.wdr"_s);
+        QTest::keyClick(fileName, Qt::Key_Return);
+    });
+    QtFileDialogs dialogs;
+    EXPECT_EQ(dialogs.getOpenFileName(options).value_or(u"(cancelled)"_s).toStdString(),
+        list.toStdString());
+    // Also after the dialog read the folder and its parent, which names it after itself again.
+    EXPECT_EQ(namesInFolder, namesAtFirst);
+    EXPECT_EQ(toolTip, folder);
+
+    // Dialogs after it, of this program or another, start without it.
+    {
+        QFileDialog later;
+        EXPECT_FALSE(later.sidebarUrls().contains(QUrl::fromLocalFile(folder)));
+    }
+    QFile::remove(QSettings(QSettings::UserScope, u"QtProject"_s).fileName());
 }
 
 TEST(DiskFileSystem, saysWhetherAFileIsGoneAfterRemovingIt)

@@ -4,8 +4,8 @@
 
 #include <QStringList>
 
-// The real files, but a current directory of its own (tests share one process) and deletes that
-// can be made to fail.
+// The real files, but a current directory and a program folder of its own (tests share one
+// process) and deletes that can be made to fail.
 class FakeFileSystem final : public DiskFileSystem
 {
 public:
@@ -15,6 +15,7 @@ public:
     }
 
     QString currentPath() const override { return current; }
+    QString programDir() const override { return program; }
     bool setCurrent(const QString &directory) override
     {
         current = directory;
@@ -27,6 +28,7 @@ public:
     }
 
     QString current;
+    QString program; // none unless a test sets one
     bool failRemove = false;
     QStringList removals;
 };

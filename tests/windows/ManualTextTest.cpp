@@ -1,8 +1,11 @@
+#include "core/GameState.h"
 #include "editor/WordListEditor.h"
 #include "sound/SoundLibrary.h"
 #include "windows/ManualHtml.h"
 #include "wordlists/WordListFile.h"
 
+#include <QDir>
+#include <QMap>
 #include <QSet>
 
 #include <gtest/gtest.h>
@@ -76,6 +79,30 @@ TEST_F(ManualTextTest, theSoundTableNamesEveryBundledSoundAndNoOther)
     EXPECT_EQ(bundled.size(), 41);
     EXPECT_EQ(lowerCased(named), lowerCased(bundled));
     EXPECT_TRUE(ManualHtml::plainText(html).contains(u"41 sounds"_s));
+}
+
+TEST_F(ManualTextTest, theReadyMadeListsTableNamesEveryListWithItsWordCount)
+{
+    QMap<QString, qsizetype> named;
+    const QList<QStringList> rows
+        = ManualHtml::tableRows(ManualHtml::section(html, u"ready-made-lists"_s));
+    ASSERT_GT(rows.size(), 1);
+    for (qsizetype i = 1; i < rows.size(); ++i) {
+        ASSERT_EQ(rows[i].size(), 3);
+        bool number = false;
+        named.insert(rows[i][0], rows[i][1].toInt(&number));
+        EXPECT_TRUE(number) << rows[i][1].toStdString();
+    }
+
+    QMap<QString, qsizetype> lists;
+    const QDir dir(QStringLiteral(WORDROW_READY_MADE_LISTS));
+    for (const QString &name : dir.entryList({u"*.wdr"_s}, QDir::Files)) {
+        GameState state;
+        ASSERT_EQ(WordListFile::load(state, dir.filePath(name)), WordListFile::LoadResult::Loaded);
+        lists.insert(name.chopped(4), state.words.size()); // without ".wdr"
+    }
+    EXPECT_FALSE(lists.isEmpty());
+    EXPECT_EQ(named, lists);
 }
 
 TEST_F(ManualTextTest, statesTheLimitsTheProgramKeeps)

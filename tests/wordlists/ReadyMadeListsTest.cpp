@@ -1,0 +1,53 @@
+#include "core/GameState.h"
+#include "wordlists/WordListFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QSet>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+// The lists that come with the game, as they are in the repository.
+TEST(ReadyMadeLists, eachLoadsWithSpellableWordsAndIsWhatTheGameWouldWrite)
+{
+    const QDir dir(QStringLiteral(WORDROW_READY_MADE_LISTS));
+    // The whole folder is installed and shown in the open dialogs: nothing in it but lists.
+    const QStringList names = dir.entryList({u"*.wdr"_s}, QDir::Files, QDir::Name);
+    EXPECT_EQ(dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                  QDir::Name),
+        names);
+    ASSERT_GE(names.size(), 8);
+
+    // Names as a player reads them in a file dialog, like "First words.wdr".
+    const QRegularExpression readable(u"^[A-Z][a-z]*( [a-z]+)*\\.wdr$"_s);
+    const QRegularExpression spellable(u"^[A-Z'-]{1,%1}$"_s.arg(WordListFile::MaxWordLength));
+    QSet<QString> everyWord;
+    for (const QString &name : names) {
+        SCOPED_TRACE(name.toStdString());
+        EXPECT_TRUE(readable.match(name).hasMatch());
+
+        GameState state;
+        const QString path = dir.filePath(name);
+        ASSERT_EQ(WordListFile::load(state, path), WordListFile::LoadResult::Loaded);
+        const QStringList words = state.words.toStringList();
+        EXPECT_GE(words.size(), 25);
+        EXPECT_LE(words.size(), 80);
+
+        QSet<QString> inList;
+        for (const QString &word : words) {
+            EXPECT_TRUE(spellable.match(word).hasMatch()) << word.toStdString();
+            EXPECT_FALSE(inList.contains(word)) << "twice: " << word.toStdString();
+            inList.insert(word);
+        }
+        everyWord += inList;
+
+        // Also no item the loader passed over, and nothing a text editor might have added.
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(WordListFile::format(words), file.readAll());
+    }
+    EXPECT_GE(everyWord.size(), 400);
+}
