@@ -180,9 +180,8 @@ bool WordListEditor::loadList(const QString &path)
             SaveTitle.toString(), Icon::Information);
         return false;
     }
-    m_mainWindow.setTitle(MenuCaptions::windowTitle(path));
     m_services.files.setCurrent(m_state.homeDir);
-    m_mainWindow.setMenuText(MenuItem::CurrentList, MenuCaptions::currentlyCaption(path));
+    MenuCaptions::showListInPlay(m_mainWindow, path);
     return true;
 }
 

@@ -75,8 +75,7 @@ void FileCommands::openList()
         return;
     switch (WordListFile::load(m_state, *path)) {
     case WordListFile::LoadResult::Loaded:
-        m_view.setTitle(MenuCaptions::windowTitle(*path));
-        m_view.setMenuText(MenuItem::CurrentList, MenuCaptions::currentlyCaption(*path));
+        MenuCaptions::showListInPlay(m_view, *path);
         break;
     case WordListFile::LoadResult::NoUsableWords:
         m_messages.inform(*path

@@ -17,6 +17,12 @@ QString MenuCaptions::currentlyCaption(const QString &listName)
     return u"(Currently: "_s + listName + u')';
 }
 
+void MenuCaptions::showListInPlay(MainWindowView &view, const QString &listName)
+{
+    view.setTitle(windowTitle(listName));
+    view.setMenuText(MenuItem::CurrentList, currentlyCaption(listName));
+}
+
 void MenuCaptions::showTitleScreenOption(MainWindowView &view, bool hideTitleScreen)
 {
     view.setMenuChecked(MenuItem::ShowTitleScreen, !hideTitleScreen);

@@ -62,8 +62,7 @@ void Startup::run()
 
     const QString listInPlay = loadStartupList(settings.startupList);
     showLetters();
-    m_view.setTitle(MenuCaptions::windowTitle(listInPlay));
-    m_view.setMenuText(MenuItem::CurrentList, MenuCaptions::currentlyCaption(listInPlay));
+    MenuCaptions::showListInPlay(m_view, listInPlay);
     m_view.setMenuText(MenuItem::StartupList, MenuCaptions::currentlyCaption(settings.startupList));
 
     if (!homeWritable) {

@@ -12,7 +12,6 @@ HelpTopics::HelpTopics(const GameState &state, HelpTopicsView &view, SoundPlayer
 
 void HelpTopics::open()
 {
-    m_texts = {};
     for (const QString &title : HelpTopicTexts::titles())
         m_view.addTitle(title);
     // The texts must be in place before the first selection shows one.

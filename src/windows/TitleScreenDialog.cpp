@@ -3,6 +3,7 @@
 #include "core/GameState.h"
 #include "platform/Services.h"
 #include "ui/PictureBox.h"
+#include "ui/Pictures.h"
 #include "ui/Twips.h"
 #include "ui/WindowLook.h"
 #include "windows/TitleScreenLayout.h"
@@ -241,7 +242,7 @@ int TitleScreenDialog::shownGallowsPicture(Side side) const
 {
     const QString resource = gallowsPicture(side)->resource();
     for (const int index : {TitleScreen::LeftPicture, TitleScreen::RightPicture}) {
-        if (resource == u":/gallows/hang%1.svg"_s.arg(index))
+        if (resource == Pictures::gallows(index))
             return index;
     }
     return resource.isEmpty() ? -1 : -2;
@@ -249,7 +250,7 @@ int TitleScreenDialog::shownGallowsPicture(Side side) const
 
 void TitleScreenDialog::showGallowsPicture(Side side, int index)
 {
-    gallowsPicture(side)->setResource(u":/gallows/hang%1.svg"_s.arg(index));
+    gallowsPicture(side)->setResource(Pictures::gallows(index));
 }
 
 void TitleScreenDialog::showDedication()
