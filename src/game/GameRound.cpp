@@ -49,6 +49,8 @@ void GameRound::startRound()
     // With nothing to draw there is no round to start; the screen stays as it was.
     if (m_state.words.isEmpty())
         return;
+    if (m_inRound)
+        endRound(RoundObserver::Result::Abandoned);
 
     m_state.hits = 0;
     m_state.misses = 0;
@@ -77,6 +79,11 @@ void GameRound::startRound()
     m_view.setLabelVisible(Label::Spelling, true);
     m_view.setLabelText(Label::LettersHeading, RoundTexts::buttonsCaption.toString());
     m_view.setLabelVisible(Label::LettersHeading, true);
+
+    m_inRound = true;
+    m_wrongLetters.clear();
+    for (RoundObserver *observer : std::as_const(m_observers))
+        observer->roundStarted(m_state.word);
 }
 
 void GameRound::drawWord()
@@ -138,6 +145,7 @@ void GameRound::guess(int letter)
 
     if (m_state.hits == before) {
         ++m_state.misses;
+        m_wrongLetters += character;
         if (m_state.misses > LossThreshold)
             lose();
         else
@@ -165,6 +173,7 @@ void GameRound::lose()
     m_view.setLabelText(Label::Spelling, RoundTexts::lossSpellPrefix + m_state.word);
     m_view.setLabelText(Label::LettersHeading, QString());
     setShownSlotToolTips(RoundTexts::lossToolTipPrefix);
+    endRound(RoundObserver::Result::Lost);
 }
 
 void GameRound::win()
@@ -175,6 +184,7 @@ void GameRound::win()
     disableLetters();
     m_view.setLabelText(Label::Spelling, RoundTexts::winSpellCaption.toString());
     setShownSlotToolTips(RoundTexts::winToolTipPrefix);
+    endRound(RoundObserver::Result::Won);
 }
 
 void GameRound::showRemark(std::span<const QStringView> table, QString &lastShown)
@@ -230,4 +240,12 @@ int GameRound::shownSlotCount() const
 {
     // The loader keeps words to the slots there are; a word set by other means shows no more.
     return std::min(int(m_state.word.size()), int(GameState::SlotCount));
+}
+
+void GameRound::endRound(RoundObserver::Result result)
+{
+    m_inRound = false;
+    const RoundObserver::Round round{m_state.word, result, m_state.misses, m_wrongLetters};
+    for (RoundObserver *observer : std::as_const(m_observers))
+        observer->roundEnded(round);
 }

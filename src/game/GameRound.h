@@ -1,5 +1,8 @@
 #pragma once
 
+#include "game/RoundObserver.h"
+
+#include <QList>
 #include <QString>
 #include <QStringView>
 
@@ -22,6 +25,11 @@ public:
     // A letter button: guesses letters[letter].
     void guess(int letter);
 
+    // Whether a round has started and not yet been won or lost.
+    bool isInRound() const { return m_inRound; }
+    // Observers outlive the round; they are told in the order they were added.
+    void addObserver(RoundObserver *observer) { m_observers.append(observer); }
+
 private:
     void drawWord();
     void revealUnguessable();
@@ -35,9 +43,13 @@ private:
     void showGallowsPicture(qint16 index);
     void setShownSlotToolTips(QStringView prefix);
     int shownSlotCount() const;
+    void endRound(RoundObserver::Result result);
 
     GameState &m_state;
     GameView &m_view;
     RandomSource &m_random;
     SoundPlayback &m_sound;
+    QList<RoundObserver *> m_observers;
+    bool m_inRound = false;
+    QString m_wrongLetters;
 };

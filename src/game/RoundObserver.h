@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+
+// Told of each round's start and end, for what happens beside the round itself: saying the word,
+// keeping the player's record. Observers never change the round.
+class RoundObserver
+{
+public:
+    enum class Result { Won, Lost, Abandoned };
+
+    struct Round
+    {
+        QString word;
+        Result result = Result::Abandoned;
+        int misses = 0;
+        // The letters guessed wrong, in the order they were guessed.
+        QString wrongLetters;
+
+        bool operator==(const Round &) const = default;
+    };
+
+    virtual ~RoundObserver() = default;
+
+    virtual void roundStarted(const QString &word) = 0;
+    // After the round's remark and sound have started. A round left for a new word by "New Word"
+    // ends as abandoned, before the next one starts.
+    virtual void roundEnded(const Round &round) = 0;
+};

@@ -1,0 +1,85 @@
+#include "wordlists/Preferences.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+constexpr QStringView SayAtRoundEnd = u"speech/sayWordAtRoundEnd";
+constexpr QStringView SayNewWord = u"speech/sayEachNewWord";
+constexpr QStringView Player = u"practice/player";
+constexpr QStringView TroubleWords = u"practice/practiseTroubleWords";
+} // namespace
+
+Preferences::Preferences(const QString &homeDir)
+    : m_path(QDir(homeDir).filePath(FileName.toString()))
+{
+}
+
+bool Preferences::sayWordAtRoundEnd() const
+{
+    return flag(SayAtRoundEnd, true);
+}
+
+bool Preferences::sayEachNewWord() const
+{
+    return flag(SayNewWord, false);
+}
+
+QString Preferences::player() const
+{
+    const QSettings settings(m_path, QSettings::IniFormat);
+    const QString name = settings.value(Player.toString()).toString().trimmed();
+    return name.isEmpty() ? DefaultPlayer.toString() : name;
+}
+
+bool Preferences::practiseTroubleWords() const
+{
+    return flag(TroubleWords, false);
+}
+
+bool Preferences::setSayWordAtRoundEnd(bool on)
+{
+    return store(SayAtRoundEnd, on, true);
+}
+
+bool Preferences::setSayEachNewWord(bool on)
+{
+    return store(SayNewWord, on, false);
+}
+
+bool Preferences::setPlayer(const QString &name)
+{
+    return store(Player, name.trimmed(), DefaultPlayer.toString());
+}
+
+bool Preferences::setPractiseTroubleWords(bool on)
+{
+    return store(TroubleWords, on, false);
+}
+
+// Only "true" and "false" count: anything else a hand or a broken disk left there is the default.
+bool Preferences::flag(QStringView key, bool defaultValue) const
+{
+    const QSettings settings(m_path, QSettings::IniFormat);
+    const QString value = settings.value(key.toString()).toString();
+    if (value == u"true")
+        return true;
+    if (value == u"false")
+        return false;
+    return defaultValue;
+}
+
+bool Preferences::store(QStringView key, const QVariant &value, const QVariant &defaultValue)
+{
+    // A first start writes nothing new: the file comes only with the first option changed.
+    if (value == defaultValue && !QFileInfo::exists(m_path))
+        return true;
+    // QSettings replaces the file through a temporary one, so a crash leaves the old file whole.
+    QSettings settings(m_path, QSettings::IniFormat);
+    settings.setValue(key.toString(), value);
+    settings.sync();
+    return settings.status() == QSettings::NoError;
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+#include <QVariant>
+
+// The options beyond the settings file, in an INI file of their own beside it. The file is
+// written only once an option differs from its default, so a first start leaves it out; a file
+// that is missing, empty or not INI at all reads as the defaults.
+class Preferences
+{
+public:
+    static constexpr QStringView FileName = u"wordrow-preferences.ini";
+    static constexpr QStringView DefaultPlayer = u"Player";
+
+    explicit Preferences(const QString &homeDir);
+
+    QString path() const { return m_path; }
+
+    bool sayWordAtRoundEnd() const;
+    bool sayEachNewWord() const;
+    // The player whose record the rounds go to.
+    QString player() const;
+    bool practiseTroubleWords() const;
+
+    // Each setter says whether the option is kept: false when the file could not be written.
+    bool setSayWordAtRoundEnd(bool on);
+    bool setSayEachNewWord(bool on);
+    bool setPlayer(const QString &name);
+    bool setPractiseTroubleWords(bool on);
+
+private:
+    bool flag(QStringView key, bool defaultValue) const;
+    bool store(QStringView key, const QVariant &value, const QVariant &defaultValue);
+
+    QString m_path;
+};

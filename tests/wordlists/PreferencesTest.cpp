@@ -1,0 +1,60 @@
+#include "wordlists/Preferences.h"
+
+#include "support/TempDir.h"
+
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Whatever is or is not in the file, the options read as their defaults.
+TEST(Preferences, AMissingEmptyOrGarbageFileReadsAsTheDefaults)
+{
+    const QList<std::optional<QByteArray>> contents = {std::nullopt, QByteArray(),
+        QByteArray("\x00\xff\xfe garbage [[[\n=\n", 18),
+        QByteArray("[speech]\nsayWordAtRoundEnd=maybe\nsayEachNewWord=1\n[practice]\nplayer=\n")};
+    for (const auto &bytes : contents) {
+        TempDir home;
+        Preferences preferences(home.path());
+        if (bytes)
+            home.write(Preferences::FileName.toString(), *bytes);
+        EXPECT_TRUE(preferences.sayWordAtRoundEnd());
+        EXPECT_FALSE(preferences.sayEachNewWord());
+        EXPECT_EQ(preferences.player(), u"Player");
+        EXPECT_FALSE(preferences.practiseTroubleWords());
+    }
+}
+
+TEST(Preferences, TheFileComesOnlyWithAnOptionChangedFromItsDefault)
+{
+    TempDir home;
+    Preferences preferences(home.path());
+    EXPECT_TRUE(preferences.setSayWordAtRoundEnd(true));
+    EXPECT_TRUE(preferences.setPlayer(u"  Player "_s));
+    EXPECT_FALSE(QFile::exists(preferences.path()));
+
+    EXPECT_TRUE(preferences.setSayEachNewWord(true));
+    EXPECT_TRUE(preferences.setPlayer(u"Sam"_s));
+    EXPECT_TRUE(preferences.setSayWordAtRoundEnd(false));
+    EXPECT_TRUE(QFile::exists(preferences.path()));
+
+    // Another game in the same folder reads what this one wrote.
+    const Preferences other(home.path());
+    EXPECT_TRUE(other.sayEachNewWord());
+    EXPECT_FALSE(other.sayWordAtRoundEnd());
+    EXPECT_EQ(other.player(), u"Sam");
+}
+
+TEST(Preferences, AnOptionThatCannotBeWrittenSaysSo)
+{
+    // A file where the folder should be: not even root can write there.
+    TempDir home;
+    Preferences preferences(home.write(u"not-a-folder"_s, "x"));
+    EXPECT_FALSE(preferences.setPractiseTroubleWords(true));
+    EXPECT_FALSE(preferences.practiseTroubleWords());
+}
+
+} // namespace
