@@ -129,7 +129,8 @@ void FileCommands::deleteList()
         MenuCaptions::showStartupList(m_view, home);
 }
 
-std::optional<QString> FileCommands::whyNotDeletable(const QString &path, bool settingsReadable) const
+std::optional<QString> FileCommands::whyNotDeletable(
+    const QString &path, bool settingsReadable) const
 {
     // Without the settings there is no telling whether the file is the start-up list.
     if (!settingsReadable)
@@ -145,8 +146,8 @@ std::optional<QString> FileCommands::whyNotDeletable(const QString &path, bool s
 
 void FileCommands::sayNotDeleted(const QString &path, const QString &why)
 {
-    m_messages.inform(path + u" was not deleted: "_s + why, DeleteTitle.toString(),
-        Icon::Information);
+    m_messages.inform(
+        path + u" was not deleted: "_s + why, DeleteTitle.toString(), Icon::Information);
 }
 
 void FileCommands::setTitleScreenShown(bool shown)

@@ -46,7 +46,8 @@ GameRound::Letters GameRound::letterSet()
     return letters;
 }
 
-GameRound::GameRound(const GameState &state, GameView &view, RandomSource &random, SoundPlayback &sound)
+GameRound::GameRound(
+    const GameState &state, GameView &view, RandomSource &random, SoundPlayback &sound)
     : m_state(state)
     , m_view(view)
     , m_random(random)

@@ -14,7 +14,7 @@ class WordListFile
 {
 public:
     static constexpr int MaxWordLength = 15;
-    // So that the list's upper bound fits a signed 16-bit counter.
+    // A longer list plays its first words only, as it always has.
     static constexpr int MaxWords = 32767;
     // Far beyond any real list; a larger file is refused rather than read into memory.
     static constexpr qint64 MaxFileSize = 256 * 1024 * 1024;

@@ -176,7 +176,8 @@ TEST_F(ListFileFaultTest, binaryGarbageLoadsOnlyWhatFitsAndEveryRoundStillEnds)
     for (int round = 0; round < 40; ++round) {
         expectPlayable();
         clickAllLetters();
-        EXPECT_TRUE(window->round().gallowsPicture() == 7 || window->round().gallowsPicture() == 8) << window->round().gallowsPicture();
+        const int picture = window->round().gallowsPicture();
+        EXPECT_TRUE(picture == 7 || picture == 8) << picture;
         EXPECT_LE(window->round().misses(), 6);
         EXPECT_LE(window->round().hits(), window->round().word().size());
         for (int i = 0; i < GameRound::LetterCount; ++i)

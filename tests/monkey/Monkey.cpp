@@ -302,9 +302,10 @@ void Monkey::addMainActions()
         {u"click a letter of the word"_s, 30, Where::Main, [this, main] {
              // A player who knows the word: rounds get won, not only lost.
              QList<QWidget *> good;
+             const GameRound &round = m_window->round();
              for (int i = 0; i < GameRound::LetterCount; ++i) {
                  if (main()->letterButton(i)->isEnabled()
-                     && m_window->round().word().contains(m_window->round().letters().at(i), Qt::CaseInsensitive))
+                     && round.word().contains(round.letters().at(i), Qt::CaseInsensitive))
                      good.append(main()->letterButton(i));
              }
              if (!good.isEmpty())

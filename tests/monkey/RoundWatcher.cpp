@@ -131,7 +131,8 @@ QStringList RoundWatcher::problems() const
     if (round.misses() < 0 || round.misses() > 6)
         found.append(u"misses %1 outside 0..6"_s.arg(round.misses()));
     if (round.gallowsPicture() < 0 || round.gallowsPicture() > 8 || round.gallowsPicture() == 6)
-        found.append(u"gallowsPicture %1 is no picture the game shows"_s.arg(round.gallowsPicture()));
+        found.append(
+            u"gallowsPicture %1 is no picture the game shows"_s.arg(round.gallowsPicture()));
 
     if (m_running) {
         const int hang = won() ? 8 : lost() ? 7 : wrong();
