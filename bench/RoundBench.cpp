@@ -27,7 +27,7 @@ public:
     void setSlotText(int, const QString &) override { }
     void setSlotToolTip(int, const QString &) override { }
     void setLetterEnabled(int, bool) override { }
-    void setLetterColor(int, quint32) override { }
+    void setLetterColor(int, const QColor &) override { }
     void showGallowsPicture(int) override { }
 };
 
@@ -36,7 +36,7 @@ class NullPlayer final : public SoundPlayer
 public:
     bool isSoundCardEnabled() const override { return true; }
     void setEnabled(bool) override { }
-    void setFileName(const QString &) override { }
+    void play(const QString &) override { }
     void beep() override { }
 };
 
@@ -44,7 +44,6 @@ public:
 void playRounds(benchmark::State &state, bool toWin)
 {
     GameState module;
-    module.letters = GameState::letterSet();
     module.words = {u"BECOME"_s, u"JUMPING"_s};
     module.soundCardFound = true;
     const QTemporaryDir home; // an empty home: no sound file to find
@@ -59,14 +58,14 @@ void playRounds(benchmark::State &state, bool toWin)
     for (auto _ : state) {
         round.startRound();
         int misses = 0;
-        for (qint16 i = 0; i < GameState::LetterCount && module.gallowsPicture < 7; ++i) {
-            const bool inWord = module.word.contains(module.letters[i]);
+        for (int i = 0; i < GameRound::LetterCount && round.gallowsPicture() < 7; ++i) {
+            const bool inWord = round.word().contains(round.letters()[i]);
             if (inWord == toWin || (!toWin && misses++ < 6))
                 round.guess(i);
         }
-        benchmark::DoNotOptimize(module.gallowsPicture);
+        benchmark::DoNotOptimize(round.gallowsPicture());
     }
-    if (module.gallowsPicture != (toWin ? 8 : 7))
+    if (round.gallowsPicture() != (toWin ? 8 : 7))
         state.SkipWithError("the round did not end as intended");
 }
 

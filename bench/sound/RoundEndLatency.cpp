@@ -105,7 +105,6 @@ int main(int argc, char *argv[])
     QTemporaryDir home;
     GameState state;
     state.homeDir = home.path();
-    state.letters = GameState::letterSet();
     state.words = {u"A"};
     AudioPlayer player([] {}, {QStringLiteral(WORDROW_SOUND_OUTPUT_DIR)});
     state.soundCardFound = player.isSoundCardEnabled();

@@ -1,7 +1,6 @@
 #include "app/MainWindow.h"
 
 #include "app/LetterButton.h"
-#include "core/GameState.h"
 #include "game/MainLayout.h"
 #include "game/RoundTexts.h"
 #include "game/Startup.h"
@@ -24,17 +23,11 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr quint32 BackColor = 0x00E0E0E0;
-constexpr quint32 StartColor = 0x000000FF;
-constexpr quint32 WinColor = 0x000080FF;
+const QColor BackColor(224, 224, 224);
+const QColor StartColor(255, 0, 0);
+const QColor WinColor(255, 128, 0);
 constexpr QStringView LetterToolTip
     = u"Click one of these buttons to choose a letter for the word.";
-
-// Colours are stored as 0x00BBGGRR.
-QColor storedColor(quint32 color)
-{
-    return QColor(int(color & 0xFF), int(color >> 8 & 0xFF), int(color >> 16 & 0xFF));
-}
 
 QLabel *createLabel(QWidget *parent, const QFont &font, Qt::Alignment alignment = {})
 {
@@ -46,10 +39,10 @@ QLabel *createLabel(QWidget *parent, const QFont &font, Qt::Alignment alignment 
     return label;
 }
 
-void setTextColor(QWidget *widget, quint32 color)
+void setTextColor(QWidget *widget, const QColor &color)
 {
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, storedColor(color));
+    palette.setColor(QPalette::WindowText, color);
     widget->setPalette(palette);
 }
 
@@ -132,7 +125,7 @@ void MainWindow::createControls()
     m_inner = new QWidget(this);
     m_inner->setAutoFillBackground(true);
     QPalette background = m_inner->palette();
-    background.setColor(QPalette::Window, storedColor(BackColor));
+    background.setColor(QPalette::Window, BackColor);
     m_inner->setPalette(background);
     m_inner->installEventFilter(this);
     setCentralWidget(m_inner);
@@ -175,7 +168,7 @@ void MainWindow::createControls()
         MainLayout::ButtonsLabelWidth, Twips::fromPixels(m_lettersLabel->sizeHint().width()));
     m_lettersLabel->hide();
 
-    for (int i = 0; i < GameState::SlotCount; ++i) {
+    for (int i = 0; i < GameRound::SlotCount; ++i) {
         QLabel *slot = createLabel(m_inner, desktopFont(13.8, true), Qt::AlignCenter);
         slot->setObjectName(u"lblPick%1"_s.arg(i));
         slot->setAutoFillBackground(true);
@@ -188,7 +181,7 @@ void MainWindow::createControls()
     }
 
     const int letterSize = Twips::toPixels(MainLayout::LetterHeight);
-    for (int i = 0; i < GameState::LetterCount; ++i) {
+    for (int i = 0; i < GameRound::LetterCount; ++i) {
         auto *button = new LetterButton(m_inner);
         button->setObjectName(u"cmdLetter%1"_s.arg(i));
         button->setFont(desktopFont(9.6, true));
@@ -343,11 +336,11 @@ void MainWindow::layOutControls()
             Twips::fromPixels(m_inner->height()), m_buttonsLabelWidth);
     if (!layout)
         return;
-    for (int i = 0; i < GameState::LetterCount; ++i) {
+    for (int i = 0; i < GameRound::LetterCount; ++i) {
         placeInTwips(m_letterButtons[i], layout->letters[i]);
         m_letterButtons[i]->setToolTip(LetterToolTip.toString());
     }
-    for (int i = 0; i < GameState::SlotCount; ++i)
+    for (int i = 0; i < GameRound::SlotCount; ++i)
         placeInTwips(m_slots[i], layout->slots[i]);
     placeInTwips(m_newWordButton, layout->start);
     placeInTwips(m_promptLabel, layout->prompt);
@@ -440,9 +433,9 @@ void MainWindow::setLetterEnabled(int index, bool enabled)
     m_letterButtons.at(index)->setEnabled(enabled);
 }
 
-void MainWindow::setLetterColor(int index, quint32 color)
+void MainWindow::setLetterColor(int index, const QColor &color)
 {
-    m_letterButtons.at(index)->setFaceColor(storedColor(color));
+    m_letterButtons.at(index)->setFaceColor(color);
 }
 
 void MainWindow::showGallowsPicture(int index)
@@ -500,7 +493,7 @@ void MainWindow::setLetterText(int index, const QString &caption)
 void MainWindow::showTitleScreen()
 {
     // This window is not shown yet: it waits, hidden, until the title screen closes.
-    m_titleScreen = new TitleScreenDialog(m_state, m_services, *this, this);
+    m_titleScreen = new TitleScreenDialog(m_state, *this, this);
     m_titleScreen->showMaximized();
 }
 

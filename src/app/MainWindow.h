@@ -61,7 +61,7 @@ public:
     void setSlotText(int index, const QString &caption) override;
     void setSlotToolTip(int index, const QString &toolTip) override;
     void setLetterEnabled(int index, bool enabled) override;
-    void setLetterColor(int index, quint32 color) override;
+    void setLetterColor(int index, const QColor &color) override;
     void showGallowsPicture(int index) override;
     void setMenuText(MenuItem item, const QString &caption) override;
     void setMenuChecked(MenuItem item, bool checked) override;
@@ -79,6 +79,8 @@ public:
     PictureBox *gallowsPicture(int index) const { return m_gallowsPictures.at(index); }
     QWidget *innerArea() const { return m_inner; }
     QAction *menuItem(MenuItem item) const;
+    // The round in play.
+    const GameRound &round() const { return m_round; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -2,6 +2,7 @@
 
 #include "core/GameState.h"
 #include "editor/WordListEditorView.h"
+#include "game/GameRound.h"
 #include "game/MainWindowView.h"
 #include "game/MenuCaptions.h"
 #include "platform/FileDialogs.h"
@@ -9,6 +10,8 @@
 #include "platform/MessageBoxes.h"
 #include "wordlists/SettingsFile.h"
 #include "wordlists/WordListFile.h"
+
+#include <QDir>
 
 #include <algorithm>
 
@@ -40,7 +43,7 @@ std::optional<QString> WordListEditor::acceptedWord(const QString &typed)
     const QString upper = typed.toUpper();
     if (upper.isEmpty() || upper.size() > MaxWordLength)
         return std::nullopt;
-    const auto letters = GameState::letterSet();
+    const auto letters = GameRound::letterSet();
     const bool allLetters = std::all_of(upper.cbegin(), upper.cend(), [&letters](QChar c) {
         return std::any_of(
             letters.cbegin(), letters.cend(), [c](const QString &letter) { return letter == c; });
@@ -132,18 +135,17 @@ void WordListEditor::saveList()
 WordListEditor::SaveEnd WordListEditor::save()
 {
     const QString &home = m_state.homeDir;
-    // Every path below is absolute, so a home directory that has gone away stops nothing.
-    m_services.files.setCurrent(home);
     FileDialogs::Options options;
     options.title = u"File Save As"_s;
-    options.filter = WordListFile::DialogFilter.toString();
-    options.flags = FileDialogs::OverwritePrompt | FileDialogs::HideReadOnly;
-    options.initialDirectory = home;
+    options.nameFilters = {WordListFile::NameFilter.toString()};
+    options.startFolder = home;
+    options.confirmOverwrite = true;
     options.defaultSuffix = u"wdr"_s;
     const std::optional<QString> chosen = m_services.dialogs.getSaveFileName(options);
     if (!chosen || chosen->isEmpty())
         return SaveEnd::Stopped;
-    const QString path = withListSuffix(*chosen);
+    // Every path below is absolute, so a home directory that has gone away stops nothing.
+    const QString path = withListSuffix(QDir(home).absoluteFilePath(*chosen));
 
     // The editor never replaces a file, whatever the dialog asked.
     if (m_services.files.existsIgnoringCase(path)) {
@@ -174,13 +176,14 @@ bool WordListEditor::writeList(const QString &path)
 
 bool WordListEditor::loadList(const QString &path)
 {
-    if (WordListFile::load(m_state, path) != WordListFile::LoadResult::Loaded) {
+    WordListFile::LoadResult loaded = WordListFile::load(path);
+    if (!loaded.isLoaded()) {
         m_services.messages.inform(u"The list was saved as "_s + path
                 + u", but Wordrow could not load it.  The list in play stays as it was."_s,
             SaveTitle.toString(), Icon::Information);
         return false;
     }
-    m_services.files.setCurrent(m_state.homeDir);
+    m_state.words = std::move(loaded.words);
     MenuCaptions::showListInPlay(m_mainWindow, path);
     return true;
 }
@@ -214,7 +217,7 @@ bool WordListEditor::confirmClose()
             return false;
         }
     }
-    m_sound.play(u"\\Laser.wav");
+    m_sound.play(u"Laser.wav");
     return true;
 }
 

@@ -17,6 +17,8 @@ namespace {
 using MenuItem = MainWindowView::MenuItem;
 using Icon = MessageBoxes::Icon;
 
+constexpr QStringView DeleteTitle = u"Delete Wordlist File";
+
 bool isListFileName(const QString &path)
 {
     return path != u"*.wdr" && path.right(3).toLower() == u"wdr";
@@ -54,12 +56,11 @@ FileCommands::FileCommands(GameState &state, MainWindowView &view, FileDialogs &
 
 std::optional<QString> FileCommands::chooseList(const QString &title, SideBar sideBar)
 {
-    m_files.setCurrent(m_state.homeDir);
     FileDialogs::Options options;
     options.title = title;
-    options.filter = WordListFile::DialogFilter.toString();
-    options.flags = ListDialogFlags;
-    options.initialDirectory = m_state.homeDir;
+    options.nameFilters = {WordListFile::NameFilter.toString()};
+    options.startFolder = m_state.homeDir;
+    options.fileMustExist = true;
     if (sideBar == SideBar::WithReadyMadeLists) {
         const QString dir = readyMadeLists();
         if (!dir.isEmpty())
@@ -73,17 +74,19 @@ void FileCommands::openList()
     const std::optional<QString> path = chooseList(u"File Open"_s, SideBar::WithReadyMadeLists);
     if (!path || !isListFileName(*path))
         return;
-    switch (WordListFile::load(m_state, *path)) {
-    case WordListFile::LoadResult::Loaded:
+    WordListFile::LoadResult loaded = WordListFile::load(*path);
+    switch (loaded.status) {
+    case WordListFile::LoadResult::Status::Loaded:
+        m_state.words = std::move(loaded.words);
         MenuCaptions::showListInPlay(m_view, *path);
         break;
-    case WordListFile::LoadResult::NoUsableWords:
+    case WordListFile::LoadResult::Status::NoUsableWords:
         m_messages.inform(*path
                 + u" holds no word of 1 to 15 characters, so Wordrow cannot "
                   u"play it.  The list in play stays as it was."_s,
             u"Load Another List"_s, Icon::Information);
         break;
-    case WordListFile::LoadResult::Unreadable:
+    case WordListFile::LoadResult::Status::Unreadable:
         break;
     }
 }
@@ -91,10 +94,9 @@ void FileCommands::openList()
 void FileCommands::chooseStartupList()
 {
     const std::optional<QString> path
-        = chooseList(u"Default Wordist File"_s, SideBar::WithReadyMadeLists);
+        = chooseList(u"Default Wordlist File"_s, SideBar::WithReadyMadeLists);
     if (!path || path->isEmpty() || !m_files.exists(*path))
         return;
-    m_files.setCurrent(m_state.homeDir);
     if (!SettingsFile::writeStartupList(m_state.homeDir, *path, m_state.hideTitleScreen))
         return;
     m_view.setMenuText(MenuItem::StartupList, MenuCaptions::currentlyCaption(*path));
@@ -102,7 +104,7 @@ void FileCommands::chooseStartupList()
 
 void FileCommands::deleteList()
 {
-    const std::optional<QString> path = chooseList(u"Delete Wordist File"_s, SideBar::Plain);
+    const std::optional<QString> path = chooseList(DeleteTitle.toString(), SideBar::Plain);
     if (!path)
         return;
     if (m_messages.ask(u"Do you want to delete "_s + *path + u'?', u"Exit"_s, Icon::Information)
@@ -110,30 +112,53 @@ void FileCommands::deleteList()
         return;
     }
     const QString &home = m_state.homeDir;
-    m_files.setCurrent(home);
     bool readable = false;
     const std::optional<QByteArray> line1 = SettingsFile::readLine1(home, &readable);
-    if (!readable)
+    if (const std::optional<QString> why = whyNotDeletable(*path, readable)) {
+        sayNotDeleted(*path, *why);
         return;
-    // The lists that come with the game stay, also for a player who could write there: like any
-    // file that cannot be deleted.
-    if (isInside(*path, readyMadeLists()))
-        return;
+    }
     // Deleting first: a file that stays keeps its place as the start-up list.
-    if (!m_files.remove(*path))
+    if (!m_files.remove(*path)) {
+        sayNotDeleted(*path, u"Wordrow is not allowed to change it or its folder."_s);
         return;
+    }
     if (line1 != QFile::encodeName(*path))
         return;
     if (SettingsFile::writeDefaultStartupList(home, m_state.hideTitleScreen))
         MenuCaptions::showStartupList(m_view, home);
 }
 
+std::optional<QString> FileCommands::whyNotDeletable(
+    const QString &path, bool settingsReadable) const
+{
+    // Without the settings there is no telling whether the file is the start-up list.
+    if (!settingsReadable)
+        return u"Wordrow could not read its settings, so it cannot tell whether this is the "
+               u"startup list."_s;
+    // The lists that come with the game stay, also for a player who could write there.
+    if (isInside(path, readyMadeLists()))
+        return u"it is one of the lists that come with Wordrow."_s;
+    if (!m_files.exists(path))
+        return u"it is no longer there."_s;
+    return std::nullopt;
+}
+
+void FileCommands::sayNotDeleted(const QString &path, const QString &why)
+{
+    m_messages.inform(
+        path + u" was not deleted: "_s + why, DeleteTitle.toString(), Icon::Information);
+}
+
 void FileCommands::setTitleScreenShown(bool shown)
 {
-    m_files.setCurrent(m_state.homeDir);
-    // A settings file that had gone missing now names the default list: the menu says so too.
-    if (SettingsFile::setHideTitleScreen(m_state, !shown))
+    const bool hide = !shown;
+    // The setting changes only once the file says so too. A settings file that had gone missing
+    // now names the default list: the menu says so too.
+    if (SettingsFile::rewriteKeepingLine1(m_state.homeDir, hide)) {
+        m_state.hideTitleScreen = hide;
         MenuCaptions::showStartupList(m_view, m_state.homeDir);
+    }
     // Also after a failed write: the menu then goes back to the setting still in force.
     MenuCaptions::showTitleScreenOption(m_view, m_state.hideTitleScreen);
 }

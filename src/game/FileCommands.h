@@ -26,10 +26,6 @@ public:
     // program then ends.
     bool confirmQuit();
 
-    // Flags of the three list dialogs: the file must exist, no read-only box.
-    static constexpr quint32 ListDialogFlags
-        = FileDialogs::FileMustExist | FileDialogs::HideReadOnly;
-
     // The lists that come with the game: <program's folder>/../share/wordrow/lists, as installed
     // under a prefix and as laid out in a build tree. Empty for an unknown program folder.
     static QString readyMadeListsDir(const QString &programDir);
@@ -40,6 +36,9 @@ private:
     enum class SideBar { Plain, WithReadyMadeLists };
 
     std::optional<QString> chooseList(const QString &title, SideBar sideBar);
+    // Why the file cannot be deleted, in the player's words; nullopt when nothing stops it.
+    std::optional<QString> whyNotDeletable(const QString &path, bool settingsReadable) const;
+    void sayNotDeleted(const QString &path, const QString &why);
     // The folder of the lists that come with the game, when there is one.
     QString readyMadeLists() const;
 

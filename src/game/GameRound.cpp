@@ -13,8 +13,8 @@ using Label = GameView::Label;
 
 namespace {
 constexpr int LossThreshold = 5;
-constexpr qint16 LostPicture = 7;
-constexpr qint16 WonPicture = 8;
+constexpr int LostPicture = 7;
+constexpr int WonPicture = 8;
 
 // A button finds its own character and, for a letter, the one lower-case letter that pairs with it
 // both ways: 'k' for K, but not the dotless i, whose upper case is I but not the other way round.
@@ -36,7 +36,18 @@ QString shownCharacter(QStringView word, qsizetype position)
 }
 } // namespace
 
-GameRound::GameRound(GameState &state, GameView &view, RandomSource &random, SoundPlayback &sound)
+GameRound::Letters GameRound::letterSet()
+{
+    Letters letters;
+    for (int i = 0; i < 26; ++i)
+        letters[i] = QChar(char16_t(u'A' + i));
+    letters[26] = QChar(u'\'');
+    letters[27] = QChar(u'-');
+    return letters;
+}
+
+GameRound::GameRound(
+    const GameState &state, GameView &view, RandomSource &random, SoundPlayback &sound)
     : m_state(state)
     , m_view(view)
     , m_random(random)
@@ -52,20 +63,20 @@ void GameRound::startRound()
     if (m_inRound)
         endRound(RoundObserver::Result::Abandoned);
 
-    m_state.hits = 0;
-    m_state.misses = 0;
+    m_hits = 0;
+    m_misses = 0;
     m_view.setLabelVisible(Label::Prompt, false);
     m_view.setLabelText(Label::Remark, QString());
     showGallowsPicture(0);
-    for (int i = 0; i < GameState::LetterCount; ++i) {
+    for (int i = 0; i < LetterCount; ++i) {
         m_view.setLetterEnabled(i, true);
         m_view.setLetterColor(i, RoundTexts::availableColor);
     }
 
     drawWord();
-    m_state.lastWord = m_state.word;
+    m_lastWord = m_word;
 
-    for (int i = 0; i < GameState::SlotCount; ++i) {
+    for (int i = 0; i < SlotCount; ++i) {
         m_view.setSlotVisible(i, false);
         m_view.setSlotText(i, QString());
     }
@@ -83,7 +94,7 @@ void GameRound::startRound()
     m_inRound = true;
     m_wrongLetters.clear();
     for (RoundObserver *observer : std::as_const(m_observers))
-        observer->roundStarted(m_state.word);
+        observer->roundStarted(m_word);
 }
 
 void GameRound::drawWord()
@@ -96,81 +107,81 @@ void GameRound::drawWord()
 
     // Draw until the word differs from the last round's. A list with no other word (one word, or
     // the same word throughout) would never end that loop: it takes a single draw instead.
-    if (!list.containsOtherThan(m_state.lastWord)) {
-        m_state.word = drawOne();
+    if (!list.containsOtherThan(m_lastWord)) {
+        m_word = drawOne();
         return;
     }
-    while (m_state.word == m_state.lastWord)
-        m_state.word = drawOne();
+    while (m_word == m_lastWord)
+        m_word = drawOne();
 }
 
 // Hand-made lists may hold spaces, digits or accented letters. No button can find them, so they
 // are shown and counted from the start; otherwise the round could never be won.
 void GameRound::revealUnguessable()
 {
-    const QStringView word = m_state.word;
+    const QStringView word = m_word;
     for (qsizetype p = 0; p < word.size(); ++p) {
         if (isGuessable(word[p]))
             continue;
-        if (p < GameState::SlotCount)
+        if (p < SlotCount)
             m_view.setSlotText(int(p), shownCharacter(word, p));
-        ++m_state.hits;
+        ++m_hits;
     }
 }
 
 bool GameRound::isGuessable(QChar character) const
 {
-    return std::any_of(m_state.letters.cbegin(), m_state.letters.cend(),
+    return std::any_of(m_letters.cbegin(), m_letters.cend(),
         [character](const QString &letter) { return finds(letter, character); });
 }
 
 void GameRound::guess(int letter)
 {
-    if (letter < 0 || letter >= GameState::LetterCount)
+    if (letter < 0 || letter >= LetterCount)
         return;
 
     m_view.setLetterColor(letter, RoundTexts::usedColor);
     m_view.setLetterEnabled(letter, false);
 
-    const QString &character = m_state.letters[letter];
-    const qint16 before = m_state.hits;
-    const QStringView word = m_state.word;
+    const QString &character = m_letters[letter];
+    const int before = m_hits;
+    const QStringView word = m_word;
     for (qsizetype p = 0; p < word.size(); ++p) {
         if (finds(character, word[p])) {
-            if (p < GameState::SlotCount)
+            if (p < SlotCount)
                 m_view.setSlotText(int(p), character);
-            ++m_state.hits;
+            ++m_hits;
         }
     }
 
-    if (m_state.hits == before) {
-        ++m_state.misses;
+    if (m_hits == before) {
+        ++m_misses;
         m_wrongLetters += character;
-        if (m_state.misses > LossThreshold)
+        if (m_misses > LossThreshold)
             lose();
         else
             miss();
     } else {
-        showRemark(RoundTexts::hitRemarks, m_state.lastHitRemark);
+        showRemark(RoundTexts::hitRemarks, m_lastRemarks.hit);
     }
 
-    if (m_state.word.size() == m_state.hits)
+    if (m_word.size() == m_hits)
         win();
 }
 
 void GameRound::miss()
 {
-    showRemark(RoundTexts::missRemarks, m_state.lastMissRemark);
-    showGallowsPicture(m_state.misses);
+    showRemark(RoundTexts::missRemarks, m_lastRemarks.miss);
+    showGallowsPicture(m_misses);
 }
 
 void GameRound::lose()
 {
     playEndSound(RoundTexts::loseSounds);
-    showRemark(RoundTexts::loseRemarks, m_state.lastLoseRemark);
+    showRemark(RoundTexts::loseRemarks, m_lastRemarks.lose);
     disableLetters();
     showGallowsPicture(LostPicture);
-    m_view.setLabelText(Label::Spelling, RoundTexts::lossSpellPrefix + m_state.word);
+    m_view.setLabelText(Label::Spelling, RoundTexts::lossSpellPrefix + m_word);
     m_view.setLabelText(Label::LettersHeading, QString());
     setShownSlotToolTips(RoundTexts::lossToolTipPrefix);
     endRound(RoundObserver::Result::Lost);
@@ -180,7 +191,7 @@ void GameRound::win()
 {
     showGallowsPicture(WonPicture);
     playEndSound(RoundTexts::winSounds);
-    showRemark(RoundTexts::winRemarks, m_state.lastWinRemark);
+    showRemark(RoundTexts::winRemarks, m_lastRemarks.win);
     disableLetters();
     m_view.setLabelText(Label::Spelling, RoundTexts::winSpellCaption.toString());
     setShownSlotToolTips(RoundTexts::winToolTipPrefix);
@@ -219,19 +230,19 @@ void GameRound::playEndSound(std::span<const QStringView> table)
 
 void GameRound::disableLetters()
 {
-    for (int i = 0; i < GameState::LetterCount; ++i)
+    for (int i = 0; i < LetterCount; ++i)
         m_view.setLetterEnabled(i, false);
 }
 
-void GameRound::showGallowsPicture(qint16 index)
+void GameRound::showGallowsPicture(int index)
 {
     m_view.showGallowsPicture(index);
-    m_state.gallowsPicture = index;
+    m_gallowsPicture = index;
 }
 
 void GameRound::setShownSlotToolTips(QStringView prefix)
 {
-    const QString toolTip = prefix + m_state.word.toUpper() + u'.';
+    const QString toolTip = prefix + m_word.toUpper() + u'.';
     for (int i = 0; i < shownSlotCount(); ++i)
         m_view.setSlotToolTip(i, toolTip);
 }
@@ -239,13 +250,13 @@ void GameRound::setShownSlotToolTips(QStringView prefix)
 int GameRound::shownSlotCount() const
 {
     // The loader keeps words to the slots there are; a word set by other means shows no more.
-    return std::min(int(m_state.word.size()), int(GameState::SlotCount));
+    return std::min(int(m_word.size()), SlotCount);
 }
 
 void GameRound::endRound(RoundObserver::Result result)
 {
     m_inRound = false;
-    const RoundObserver::Round round{m_state.word, result, m_state.misses, m_wrongLetters};
+    const RoundObserver::Round round{m_word, result, m_misses, m_wrongLetters};
     for (RoundObserver *observer : std::as_const(m_observers))
         observer->roundEnded(round);
 }

@@ -1,9 +1,10 @@
 #pragma once
 
+#include <QColor>
 #include <QString>
 
 // What a round asks of the main window. The window implements it; the round never sees a widget.
-// Lengths are in twips; colours are stored values 0x00BBGGRR.
+// Lengths are in twips.
 class GameView
 {
 public:
@@ -26,7 +27,7 @@ public:
 
     // The letter buttons, 0 to 27.
     virtual void setLetterEnabled(int index, bool enabled) = 0;
-    virtual void setLetterColor(int index, quint32 color) = 0;
+    virtual void setLetterColor(int index, const QColor &color) = 0;
 
     // Shows gallows picture index and hides the others.
     virtual void showGallowsPicture(int index) = 0;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QStringView>
 
 #include <array>
@@ -54,52 +55,52 @@ struct RoundTexts
         u"I knew I could trust you!",
     };
 
-    // Sound names as the sound player takes them, leading backslash included.
+    // Sound files, looked up in the home folder.
     static constexpr std::array<QStringView, 21> loseSounds{
-        u"\\Laser.wav",
-        u"\\Boing.wav",
-        u"\\cy-excla.wav",
-        u"\\db_exitw.wav",
-        u"\\Descend.wav",
-        u"\\Doink.wav",
-        u"\\Drumroll.wav",
-        u"\\hc_restd.wav",
-        u"\\hc_scrm2.wav",
-        u"\\Yaaa.wav",
-        u"\\Mcitest.wav",
-        u"\\No.wav",
-        u"\\Ooo.wav",
-        u"\\PE_Excla.wav",
-        u"\\PE_Ringl.wav",
-        u"\\Snd164.wav",
-        u"\\Sound108.wav",
-        u"\\Sound181.wav",
-        u"\\Sound20.wav",
-        u"\\Sound240.wav",
-        u"\\Sound999.wav",
+        u"Laser.wav",
+        u"Boing.wav",
+        u"cy-excla.wav",
+        u"db_exitw.wav",
+        u"Descend.wav",
+        u"Doink.wav",
+        u"Drumroll.wav",
+        u"hc_restd.wav",
+        u"hc_scrm2.wav",
+        u"Yaaa.wav",
+        u"Mcitest.wav",
+        u"No.wav",
+        u"Ooo.wav",
+        u"PE_Excla.wav",
+        u"PE_Ringl.wav",
+        u"Snd164.wav",
+        u"Sound108.wav",
+        u"Sound181.wav",
+        u"Sound20.wav",
+        u"Sound240.wav",
+        u"Sound999.wav",
     };
 
     static constexpr std::array<QStringView, 20> winSounds{
-        u"\\Musica.wav",
-        u"\\BD9993.wav",
-        u"\\BD9995.wav",
-        u"\\Bugle.wav",
-        u"\\Clap.wav",
-        u"\\Crowdbig.wav",
-        u"\\db_start.wav",
-        u"\\Drums.wav",
-        u"\\Happy.wav",
-        u"\\PE_Quest.wav",
-        u"\\Ratatat.wav",
-        u"\\Rec.wav",
-        u"\\Sound24.wav",
-        u"\\Sound560.wav",
-        u"\\Tada.wav",
-        u"\\Tw08.wav",
-        u"\\Victory.wav",
-        u"\\Wow.wav",
-        u"\\Yeehaa.wav",
-        u"\\Yes.wav",
+        u"Musica.wav",
+        u"BD9993.wav",
+        u"BD9995.wav",
+        u"Bugle.wav",
+        u"Clap.wav",
+        u"Crowdbig.wav",
+        u"db_start.wav",
+        u"Drums.wav",
+        u"Happy.wav",
+        u"PE_Quest.wav",
+        u"Ratatat.wav",
+        u"Rec.wav",
+        u"Sound24.wav",
+        u"Sound560.wav",
+        u"Tada.wav",
+        u"Tw08.wav",
+        u"Victory.wav",
+        u"Wow.wav",
+        u"Yeehaa.wav",
+        u"Yes.wav",
     };
 
     // Tooltips of the gallows pictures 0 to 8; picture 6 has none.
@@ -122,11 +123,11 @@ struct RoundTexts
     static constexpr QStringView spellCaption = u"Spell this word:";
     static constexpr QStringView buttonsCaption = u"From these letters";
     static constexpr QStringView lossSpellPrefix = u"The word was ";
-    static constexpr QStringView lossToolTipPrefix = u"You were suppose to spell ";
+    static constexpr QStringView lossToolTipPrefix = u"You were supposed to spell ";
     static constexpr QStringView winSpellCaption = u"You spelled this word:";
     static constexpr QStringView winToolTipPrefix = u"That's right!  The word was ";
 
-    // Letter-button backgrounds, stored as 0x00BBGGRR.
-    static constexpr quint32 availableColor = 0x00C0E0FF;
-    static constexpr quint32 usedColor = 0x00C0C0C0;
+    // Letter-button faces: a letter still to choose, and one chosen.
+    static inline const QColor availableColor{255, 224, 192};
+    static inline const QColor usedColor{192, 192, 192};
 };

@@ -2,14 +2,17 @@
 
 #include "core/GameState.h"
 #include "core/RandomSource.h"
+#include "game/GameRound.h"
 #include "game/MainWindowView.h"
 #include "game/MenuCaptions.h"
+#include "game/RoundTexts.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageBoxes.h"
 #include "platform/SoundPlayer.h"
 #include "sound/SoundPlayback.h"
 #include "wordlists/BuiltInWords.h"
 #include "wordlists/SettingsFile.h"
+#include "wordlists/WholeFile.h"
 #include "wordlists/WordListFile.h"
 
 #include <QDir>
@@ -19,14 +22,6 @@ using namespace Qt::StringLiterals;
 namespace {
 
 using MenuItem = MainWindowView::MenuItem;
-
-WordList builtInWordList()
-{
-    WordList words;
-    for (const QStringView word : BuiltInWords::entries)
-        words.append(word);
-    return words;
-}
 
 } // namespace
 
@@ -43,9 +38,9 @@ Startup::Startup(GameState &state, MainWindowView &view, SoundPlayer &player, Ra
 
 void Startup::run()
 {
-    // letters is a fixed array of 28 already; it is filled with the buttons below.
     m_state.soundsOff = false;
-    m_state.homeDir = m_files.currentPath();
+    // Taken once: from here on every path is made from it, whatever the working folder becomes.
+    m_state.homeDir = QDir(m_files.currentPath()).absolutePath();
     m_state.soundCardFound = m_player.isSoundCardEnabled();
     if (m_state.soundCardFound)
         playStartupSound();
@@ -53,7 +48,6 @@ void Startup::run()
 
     const bool homeWritable = writeMissingFiles();
 
-    m_files.setCurrent(m_state.homeDir);
     const SettingsFile::StartupSettings settings = SettingsFile::read(m_state.homeDir);
     m_state.hideTitleScreen = settings.hideTitleScreen;
     MenuCaptions::showTitleScreenOption(m_view, m_state.hideTitleScreen);
@@ -84,7 +78,7 @@ void Startup::playStartupSound()
     m_random.reseed();
     const qsizetype n = RandomSource::indexFor(m_random.draw(), int(StartupSounds.size()));
     // Sounds are on at every start, so this one does not ask the sound switch.
-    m_player.setFileName(SoundPlayback::soundFilePath(m_state.homeDir, StartupSounds[n]));
+    m_player.play(SoundPlayback::soundFilePath(m_state.homeDir, StartupSounds[n]));
 }
 
 // The settings file and the default list, each written only when missing. Says whether every
@@ -98,7 +92,7 @@ bool Startup::writeMissingFiles()
         written = SettingsFile::writeDefaultStartupList(home, false);
     }
     if (!m_files.exists(SettingsFile::defaultListPath(home))) {
-        written = WordListFile::write(SettingsFile::defaultListPath(home), BuiltInWords::words())
+        written = WholeFile::write(SettingsFile::defaultListPath(home), BuiltInWords::bytes())
             && written;
     }
     return written;
@@ -113,7 +107,7 @@ QString Startup::loadStartupList(const QString &startupList)
     const QString defaultList = SettingsFile::defaultListPath(m_state.homeDir);
     if (QDir(m_state.homeDir).filePath(startupList) != defaultList && loadFile(defaultList))
         return defaultList;
-    m_state.words = builtInWordList();
+    m_state.words = BuiltInWords::words();
     return BuiltInListName.toString();
 }
 
@@ -121,15 +115,19 @@ bool Startup::loadFile(const QString &name)
 {
     // A relative name is the default list named without its directory.
     const QString path = QDir(m_state.homeDir).filePath(name);
-    return WordListFile::load(m_state, path) == WordListFile::LoadResult::Loaded;
+    WordListFile::LoadResult loaded = WordListFile::load(path);
+    if (!loaded.isLoaded())
+        return false;
+    m_state.words = std::move(loaded.words);
+    return true;
 }
 
 void Startup::showLetters()
 {
-    m_state.letters = GameState::letterSet();
-    for (int i = 0; i < GameState::LetterCount; ++i) {
-        m_view.setLetterText(i, m_state.letters.at(i));
-        m_view.setLetterColor(i, LetterColor);
+    const GameRound::Letters letters = GameRound::letterSet();
+    for (int i = 0; i < GameRound::LetterCount; ++i) {
+        m_view.setLetterText(i, letters.at(i));
+        m_view.setLetterColor(i, RoundTexts::availableColor);
         m_view.setLetterEnabled(i, false);
     }
 }

@@ -23,10 +23,9 @@ public:
     void run();
 
     static constexpr std::array<QStringView, 3> StartupSounds{
-        u"\\Drumroll.wav", u"\\Musica.wav", u"\\Tada.wav"};
+        u"Drumroll.wav", u"Musica.wav", u"Tada.wav"};
     // The name shown for the list the program carries itself, when no file could be loaded.
     static constexpr QStringView BuiltInListName = u"built-in words";
-    static constexpr quint32 LetterColor = 0xC0E0FF;
 
 private:
     void playStartupSound();

@@ -16,11 +16,6 @@ QString DiskFileSystem::programDir() const
     return QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QString();
 }
 
-bool DiskFileSystem::setCurrent(const QString &directory)
-{
-    return QDir::setCurrent(directory);
-}
-
 bool DiskFileSystem::exists(const QString &path) const
 {
     return QFileInfo::exists(path);

@@ -8,7 +8,6 @@ class DiskFileSystem : public FileSystem
 public:
     QString currentPath() const override;
     QString programDir() const override;
-    bool setCurrent(const QString &directory) override;
     bool exists(const QString &path) const override;
     bool existsIgnoringCase(const QString &path) const override;
     bool remove(const QString &path) override;

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -9,14 +10,6 @@
 class FileDialogs
 {
 public:
-    // Flag values as the dialogs are described: combine with |.
-    enum Flag : quint32 {
-        OverwritePrompt = 0x2,
-        HideReadOnly = 0x4,
-        PathMustExist = 0x800,
-        FileMustExist = 0x1000,
-    };
-
     // A folder offered in the dialog's side bar, under a name of its own.
     struct SideBarFolder
     {
@@ -29,10 +22,13 @@ public:
     struct Options
     {
         QString title;
-        // Pairs of description and pattern separated by '|', as in "Lists(*.wdr)|*.wdr".
-        QString filter;
-        quint32 flags = 0;
-        QString initialDirectory;
+        // As QFileDialog takes them: "Lists (*.wdr)", the patterns in the last parentheses.
+        QStringList nameFilters;
+        QString startFolder;
+        // Only a file that is there can be chosen.
+        bool fileMustExist = false;
+        // Choosing a file that is there asks whether to replace it.
+        bool confirmOverwrite = false;
         QString fileName;
         QString defaultSuffix;
         // Added to the side bar's usual places for this dialog only.

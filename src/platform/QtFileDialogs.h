@@ -15,9 +15,6 @@ public:
     std::optional<QString> getOpenFileName(const Options &options) override;
     std::optional<QString> getSaveFileName(const Options &options) override;
 
-    // "Lists(*.wdr)|*.wdr" as QFileDialog wants it: one "description (patterns)" per entry.
-    static QStringList nameFilters(const QString &filter);
-
 private:
     std::optional<QString> run(const Options &options, bool save);
 

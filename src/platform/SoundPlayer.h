@@ -13,6 +13,6 @@ public:
     virtual void setEnabled(bool enabled) = 0;
     // Starts playing the .wav file at the path, in place of any sound still playing. Never blocks;
     // a missing or unplayable file plays nothing.
-    virtual void setFileName(const QString &path) = 0;
+    virtual void play(const QString &path) = 0;
     virtual void beep() = 0;
 };

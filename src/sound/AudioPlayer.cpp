@@ -54,7 +54,7 @@ void AudioPlayer::setEnabled(bool enabled)
         m_worker->request(QString());
 }
 
-void AudioPlayer::setFileName(const QString &path)
+void AudioPlayer::play(const QString &path)
 {
     if (m_enabled)
         m_worker->request(path);

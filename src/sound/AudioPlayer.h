@@ -29,11 +29,11 @@ public:
     // Waits for the sound thread to find the device, which it began to look for at construction.
     bool isSoundCardEnabled() const override;
     void setEnabled(bool enabled) override; // on from the start
-    void setFileName(const QString &path) override;
+    void play(const QString &path) override;
     void beep() override;
 
     // The file now coming out of the speakers, or empty when silent. Sounds start a moment
-    // after setFileName() returns.
+    // after play() returns.
     QString nowPlaying() const;
 
     // The desktop's own beep; silent without a GUI application.

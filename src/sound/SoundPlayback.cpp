@@ -16,7 +16,7 @@ void SoundPlayback::play(QStringView name)
 {
     if (m_state.soundsOff || !m_state.soundCardFound)
         return;
-    m_player.setFileName(soundFilePath(m_state.homeDir, name));
+    m_player.play(soundFilePath(m_state.homeDir, name));
 }
 
 void SoundPlayback::beep()
@@ -26,15 +26,14 @@ void SoundPlayback::beep()
 
 QString SoundPlayback::soundFilePath(const QString &directory, QStringView name)
 {
-    const QStringView fileName = name.startsWith(u'\\') ? name.mid(1) : name;
-    const QString exact = directory + u'/' + fileName;
+    const QString exact = directory + u'/' + name;
     if (QFileInfo::exists(exact))
         return exact;
 
     const QDir dir(directory);
     const QStringList entries = dir.entryList(QDir::Files | QDir::Hidden | QDir::System);
     for (const QString &entry : entries) {
-        if (entry.compare(fileName, Qt::CaseInsensitive) == 0)
+        if (entry.compare(name, Qt::CaseInsensitive) == 0)
             return dir.filePath(entry);
     }
     // Nothing by that name: the player is still asked, and plays nothing.

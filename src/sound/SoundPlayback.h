@@ -6,7 +6,7 @@
 class GameState;
 class SoundPlayer;
 
-// The one way the game plays a sound: by a name such as "\Laser.wav", looked up in the home
+// The one way the game plays a sound: by a file name such as "Laser.wav", looked up in the home
 // directory, and only while sounds are on and a sound device was found.
 class SoundPlayback
 {
@@ -16,8 +16,8 @@ public:
     void play(QStringView name);
     void beep();
 
-    // The file a sound name stands for in a directory. The leading backslash is the separator, and
-    // the letter case of the name is ignored: callers spell the same sound differently.
+    // The file a sound name stands for in a directory. The letter case of the name is ignored:
+    // callers spell the same sound differently.
     static QString soundFilePath(const QString &directory, QStringView name);
 
 private:

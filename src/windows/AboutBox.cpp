@@ -68,7 +68,7 @@ void AboutBox::speak(Side side)
 
 void AboutBox::close()
 {
-    m_sound.play(u"\\sound560.wav");
+    m_sound.play(u"sound560.wav");
 }
 
 QString AboutBox::aboutText()
@@ -77,6 +77,6 @@ QString AboutBox::aboutText()
         QString(), u"2026"_s, QString(), u"All rights"_s, u"reserved."_s};
     QString text;
     for (const QString &line : lines)
-        text += line + u"\r\n";
+        text += line + u'\n';
     return text;
 }

@@ -24,7 +24,7 @@ public:
     // However the box goes; nothing here keeps it open.
     void close();
 
-    // The text of the box: ten lines, each ended by CR LF.
+    // The text of the box: ten lines, each ended by a line break.
     static QString aboutText();
 
     // The box's inside, in twips.

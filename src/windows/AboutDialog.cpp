@@ -87,7 +87,6 @@ void AboutDialog::createControls()
     document->setDocumentMargin(2);
     document->setDefaultTextOption(QTextOption(Qt::AlignHCenter));
     QString text = AboutBox::aboutText();
-    text.replace(u"\r\n"_s, u"\n"_s);
     // The last line's end would only add an empty line below the text.
     if (text.endsWith(u'\n'))
         text.chop(1);

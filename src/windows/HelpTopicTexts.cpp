@@ -185,7 +185,7 @@ QStringList HelpTopicTexts::paragraphs(int position)
 
 QString HelpTopicTexts::text(int position)
 {
-    return paragraphs(position).join(u"\r\n\r\n"_s);
+    return paragraphs(position).join(u"\n\n"_s);
 }
 
 std::array<QString, HelpTopicTexts::Count> HelpTopicTexts::texts()

@@ -18,7 +18,7 @@ public:
     static QString title(int position);
     // The topic's paragraphs, in order.
     static QStringList paragraphs(int position);
-    // The paragraphs separated by one empty line in CR LF line ends, nothing before the first or
+    // The paragraphs separated by one empty line, nothing before the first or
     // after the last.
     static QString text(int position);
 

@@ -30,5 +30,5 @@ void HelpTopics::showTopic(int position)
 
 void HelpTopics::close()
 {
-    m_sound.play(u"\\Laser.wav");
+    m_sound.play(u"Laser.wav");
 }

@@ -3,15 +3,12 @@
 #include "core/GameState.h"
 #include "game/MainWindowView.h"
 #include "game/MenuCaptions.h"
-#include "platform/FileSystem.h"
 #include "wordlists/SettingsFile.h"
 
-TitleScreen::TitleScreen(
-    GameState &state, TitleScreenView &view, MainWindowView &mainWindow, FileSystem &files)
+TitleScreen::TitleScreen(GameState &state, TitleScreenView &view, MainWindowView &mainWindow)
     : m_state(state)
     , m_view(view)
     , m_mainWindow(mainWindow)
-    , m_files(files)
 {
 }
 
@@ -44,9 +41,9 @@ void TitleScreen::titleClicked()
 void TitleScreen::close()
 {
     if (m_view.isHideTicked()) {
-        m_files.setCurrent(m_state.homeDir);
         // Line 1 is kept as it is; the setting and the menu change only once the file says so.
-        if (SettingsFile::setHideTitleScreen(m_state, true)) {
+        if (SettingsFile::rewriteKeepingLine1(m_state.homeDir, true)) {
+            m_state.hideTitleScreen = true;
             MenuCaptions::showTitleScreenOption(m_mainWindow, true);
             MenuCaptions::showStartupList(m_mainWindow, m_state.homeDir);
         }

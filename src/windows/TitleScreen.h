@@ -2,7 +2,6 @@
 
 #include "windows/TitleScreenView.h"
 
-class FileSystem;
 class MainWindowView;
 class GameState;
 
@@ -17,8 +16,7 @@ public:
     static constexpr int LeftPicture = 6;
     static constexpr int RightPicture = 7;
 
-    TitleScreen(
-        GameState &state, TitleScreenView &view, MainWindowView &mainWindow, FileSystem &files);
+    TitleScreen(GameState &state, TitleScreenView &view, MainWindowView &mainWindow);
 
     void backgroundClicked();
     void bearClicked(Side side);
@@ -30,5 +28,4 @@ private:
     GameState &m_state;
     TitleScreenView &m_view;
     MainWindowView &m_mainWindow;
-    FileSystem &m_files;
 };

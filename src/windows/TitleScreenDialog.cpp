@@ -1,7 +1,6 @@
 #include "windows/TitleScreenDialog.h"
 
 #include "core/GameState.h"
-#include "platform/Services.h"
 #include "ui/PictureBox.h"
 #include "ui/Pictures.h"
 #include "ui/Twips.h"
@@ -48,11 +47,10 @@ PictureBox *createPicture(const QString &resource, const QSizeF &twips, QWidget 
 
 } // namespace
 
-TitleScreenDialog::TitleScreenDialog(
-    GameState &state, const Services &services, MainWindowView &mainWindow, QWidget *parent)
+TitleScreenDialog::TitleScreenDialog(GameState &state, MainWindowView &mainWindow, QWidget *parent)
     : QDialog(parent,
         Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
-    , m_screen(state, *this, mainWindow, services.files)
+    , m_screen(state, *this, mainWindow)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(u"frmSplash"_s);

@@ -11,15 +11,13 @@ class PictureBox;
 class QCheckBox;
 class QLabel;
 class QPushButton;
-struct Services;
 
 // The title screen that greets the player at start-up while the main window waits hidden. It
 // shows and passes on; TitleScreen decides.
 class TitleScreenDialog : public QDialog, public TitleScreenView
 {
 public:
-    TitleScreenDialog(GameState &state, const Services &services, MainWindowView &mainWindow,
-        QWidget *parent = nullptr);
+    TitleScreenDialog(GameState &state, MainWindowView &mainWindow, QWidget *parent = nullptr);
 
     // The pictures of a side.
     PictureBox *bear(Side side) const;

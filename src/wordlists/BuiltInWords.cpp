@@ -1,10 +1,21 @@
 #include "wordlists/BuiltInWords.h"
 
-QStringList BuiltInWords::words()
+#include "wordlists/WordListFile.h"
+
+#include <QFile>
+
+using namespace Qt::StringLiterals;
+
+QByteArray BuiltInWords::bytes()
 {
-    QStringList list;
-    list.reserve(qsizetype(entries.size()));
-    for (const QStringView word : entries)
-        list.append(word.toString());
-    return list;
+    QFile file(u":/wordlists/BuiltInWords.wdr"_s);
+    // Compiled into the program: it can only fail to open if the build left it out.
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("The built-in word list is missing from the program's resources");
+    return file.readAll();
+}
+
+WordList BuiltInWords::words()
+{
+    return WordListFile::parseWords(bytes());
 }

@@ -1,6 +1,5 @@
 #include "wordlists/SettingsFile.h"
 
-#include "core/GameState.h"
 #include "wordlists/ItemReader.h"
 #include "wordlists/WholeFile.h"
 
@@ -118,12 +117,4 @@ bool SettingsFile::writeDefaultStartupList(const QString &homeDir, bool hideTitl
     const QByteArray path = QFile::encodeName(defaultListPath(homeDir));
     return write(
         homeDir, canStorePath(path) ? QByteArrayView(path) : QByteArrayView(""), hideTitleScreen);
-}
-
-bool SettingsFile::setHideTitleScreen(GameState &state, bool hide)
-{
-    if (!rewriteKeepingLine1(state.homeDir, hide))
-        return false;
-    state.hideTitleScreen = hide;
-    return true;
 }

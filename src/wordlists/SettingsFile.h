@@ -7,8 +7,6 @@
 
 #include <optional>
 
-class GameState;
-
 // The settings file in the home directory: two lines, the quoted path of the start-up list and
 // #TRUE# or #FALSE# for leaving out the title screen. Paths are kept as the file system's bytes.
 class SettingsFile
@@ -51,9 +49,6 @@ public:
     // Rewrites line 2 and keeps line 1 byte for byte. A settings file that has gone missing or
     // empty gets the default list as line 1; one that exists but cannot be read is left alone.
     static bool rewriteKeepingLine1(const QString &homeDir, bool hideTitleScreen);
-
-    // Records the title-screen setting; hideTitleScreen changes only once the file says so too.
-    static bool setHideTitleScreen(GameState &state, bool hide);
 
     static bool canStorePath(QByteArrayView path);
 };

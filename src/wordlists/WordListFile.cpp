@@ -1,6 +1,5 @@
 #include "wordlists/WordListFile.h"
 
-#include "core/GameState.h"
 #include "wordlists/ItemReader.h"
 #include "wordlists/TextEncoding.h"
 #include "wordlists/WholeFile.h"
@@ -45,16 +44,16 @@ WordList WordListFile::parseWords(QByteArrayView bytes)
     return words;
 }
 
-WordListFile::LoadResult WordListFile::load(GameState &state, const QString &path)
+WordListFile::LoadResult WordListFile::load(const QString &path)
 {
+    using Status = LoadResult::Status;
     const std::optional<QByteArray> bytes = WholeFile::read(path, MaxFileSize);
     if (!bytes)
-        return LoadResult::Unreadable;
+        return {Status::Unreadable, {}};
     WordList words = parseWords(*bytes);
     if (words.isEmpty())
-        return LoadResult::NoUsableWords;
-    state.words.swap(words);
-    return LoadResult::Loaded;
+        return {Status::NoUsableWords, {}};
+    return {Status::Loaded, std::move(words)};
 }
 
 bool WordListFile::canStore(const QString &word)

@@ -9,26 +9,34 @@
 
 #include <optional>
 
-class GameState;
-
 // Word-list files: one quoted word per line, CR LF line ends.
 class WordListFile
 {
 public:
     static constexpr int MaxWordLength = 15;
-    // So that the list's upper bound fits a signed 16-bit counter.
+    // A longer list plays its first words only, as it always has.
     static constexpr int MaxWords = 32767;
     // Far beyond any real list; a larger file is refused rather than read into memory.
     static constexpr qint64 MaxFileSize = 256 * 1024 * 1024;
 
-    // The filter of every file dialog that chooses a list.
-    static constexpr QStringView DialogFilter = u"Wordrow Files(*.wdr)|*.wdr";
+    // The name filter of every file dialog that chooses a list.
+    static constexpr QStringView NameFilter = u"Wordrow Files(*.wdr)";
 
-    enum class LoadResult { Loaded, Unreadable, NoUsableWords };
+    // A file's words, or why there are none. The caller puts them in play; on a failure the list
+    // in play stays as it was.
+    struct LoadResult
+    {
+        enum class Status { Loaded, Unreadable, NoUsableWords };
 
-    // Replaces the list in play with the file's words. On any failure the list in play is kept as
-    // it was: a file that cannot be read, or one without a single usable word.
-    static LoadResult load(GameState &state, const QString &path);
+        Status status = Status::Unreadable;
+        // Empty unless loaded.
+        WordList words;
+
+        bool isLoaded() const { return status == Status::Loaded; }
+    };
+
+    // Never an empty list when loaded: a file without a single usable word is a failure.
+    static LoadResult load(const QString &path);
 
     // Writes the words atomically, replacing any file at the path. Refuses (and writes nothing)
     // when a word could not be read back as it is: a quote, a line break, a lone surrogate, or

@@ -96,7 +96,7 @@ TEST_F(MainWindowTest, opensWithItsControlsInTheirFirstStateAndTheListNamed)
         EXPECT_FALSE(letter->isEnabled()) << i;
         EXPECT_EQ(
             letter->toolTip(), u"Click one of these buttons to choose a letter for the word."_s);
-        EXPECT_EQ(letter->accessibleName(), state.letters.at(i));
+        EXPECT_EQ(letter->accessibleName(), window->round().letters().at(i));
         // Disabled, yet peach: the colour does not fade with the state.
         EXPECT_EQ(faceColor(letter), Peach) << i;
     }
@@ -210,12 +210,12 @@ TEST_F(MainWindowTest, enterStartsAWordAnywhereButTypingALetterGuessesNothing)
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
 
     QTest::keyClick(window.get(), Qt::Key_Return);
-    EXPECT_EQ(state.word, u"CAT"_s);
+    EXPECT_EQ(window->round().word(), u"CAT"_s);
     window->letterButton(0)->setFocus();
     QTest::keyClick(window->letterButton(0), Qt::Key_C);
     QTest::keyClick(window->letterButton(0), Qt::Key_C, Qt::AltModifier);
     EXPECT_EQ(slots(), u"___"_s);
-    EXPECT_EQ(state.misses, 0);
+    EXPECT_EQ(window->round().misses(), 0);
 
     // Space on a focused button guesses, so the game can be played from the keyboard alone.
     QTest::keyClick(window->letterButton(0), Qt::Key_Space);
@@ -237,7 +237,7 @@ TEST_F(MainWindowTest, answeringNoToTheQuitQuestionKeepsTheRound)
     EXPECT_FALSE(window->close());
     EXPECT_EQ(messages.shown.size(), 2);
     EXPECT_EQ(slots(), u"_A_"_s);
-    EXPECT_EQ(state.word, u"CAT"_s);
+    EXPECT_EQ(window->round().word(), u"CAT"_s);
 
     messages.answers = {Answer::Yes};
     EXPECT_TRUE(window->close());
@@ -254,7 +254,7 @@ TEST_F(MainWindowTest, loadingAListMidRoundKeepsTheWordOnScreen)
     window->menuItem(MenuItem::CurrentList)->trigger();
 
     EXPECT_EQ(slots(), u"C__"_s);
-    EXPECT_EQ(state.word, u"CAT"_s);
+    EXPECT_EQ(window->round().word(), u"CAT"_s);
     EXPECT_EQ(window->windowTitle(), u"Wordrow - by Quilbyte:  "_s + other);
     // The '&' of the name is shown, not taken as an access key.
     EXPECT_EQ(window->menuItem(MenuItem::CurrentList)->text(),
@@ -262,7 +262,7 @@ TEST_F(MainWindowTest, loadingAListMidRoundKeepsTheWordOnScreen)
     guess(u'A');
     guess(u'T');
     click(window->findChild<QPushButton *>(u"cmdStart"_s));
-    EXPECT_EQ(state.word, u"DOG"_s);
+    EXPECT_EQ(window->round().word(), u"DOG"_s);
 }
 
 TEST_F(MainWindowTest, offersTheFileAndHelpMenusInTheirOrder)
@@ -348,7 +348,7 @@ TEST_F(MainWindowTest, winsAHandMadeLowerCaseWordAndShowsItsSpaceAsAGap)
     dialogs.choices = {dir.write(u"week.wdr"_s, "ice cream\r\n")};
     window->findChild<QAction *>(u"mnuFileOpen"_s)->trigger();
     click(window->findChild<QPushButton *>(u"cmdStart"_s));
-    ASSERT_EQ(state.word, u"ice cream"_s);
+    ASSERT_EQ(window->round().word(), u"ice cream"_s);
 
     EXPECT_EQ(slots(), u"___ _____"_s);
     QLabel *space = window->slot(3);
@@ -366,7 +366,7 @@ TEST_F(MainWindowTest, winsAHandMadeLowerCaseWordAndShowsItsSpaceAsAGap)
     EXPECT_EQ(slots(), u"ICE CREAM"_s);
     EXPECT_EQ(window->slot(0)->accessibleName(), u"Letter 1: I"_s);
     EXPECT_EQ(visiblePicture(), 8);
-    EXPECT_EQ(state.misses, 0);
+    EXPECT_EQ(window->round().misses(), 0);
     EXPECT_EQ(window->label(Label::Spelling)->text(), u"You spelled this word:"_s);
     EXPECT_EQ(space->toolTip(), u"That's right!  The word was ICE CREAM."_s);
     EXPECT_EQ(player.beeps, 1);

@@ -256,7 +256,7 @@ TEST_F(WordListEditorDialogTest, theGameGoesOnBesideTheEditorAndDrawsFromASavedL
 
     // A round started while the editor is open keeps its word through the save.
     QTest::mouseClick(window->findChild<QPushButton *>(u"cmdStart"_s), Qt::LeftButton);
-    const QString roundWord = state.word;
+    const QString roundWord = window->round().word();
     ASSERT_TRUE(roundWord == u"OLD"_s || roundWord == u"LIST"_s);
     QTest::mouseClick(window->letterButton(11), Qt::LeftButton); // L
     EXPECT_FALSE(window->letterButton(11)->isEnabled());
@@ -268,13 +268,13 @@ TEST_F(WordListEditorDialogTest, theGameGoesOnBesideTheEditorAndDrawsFromASavedL
     EXPECT_FALSE(window->wordListEditor());
     const QString path = dir.filePath(u"animals.wdr"_s);
     EXPECT_EQ(window->windowTitle(), u"Wordrow - by Quilbyte:  "_s + path);
-    EXPECT_EQ(state.word, roundWord);
+    EXPECT_EQ(window->round().word(), roundWord);
     EXPECT_FALSE(window->letterButton(11)->isEnabled());
 
     const QStringList saved = {u"CAT"_s, u"DOG"_s, u"EMU"_s, u"FOX"_s};
     for (int round = 0; round < 4; ++round) {
         QTest::mouseClick(window->findChild<QPushButton *>(u"cmdStart"_s), Qt::LeftButton);
-        EXPECT_TRUE(saved.contains(state.word)) << state.word.toStdString();
+        EXPECT_TRUE(saved.contains(window->round().word())) << window->round().word().toStdString();
     }
 }
 

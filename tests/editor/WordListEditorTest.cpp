@@ -251,12 +251,12 @@ TEST_F(WordListEditorTest, theSaveDialogOffersListsInTheHomeDirectory)
     ASSERT_EQ(dialogs.saved.size(), 1);
     const FileDialogs::Options &options = dialogs.saved[0];
     EXPECT_EQ(options.title, u"File Save As"_s);
-    EXPECT_EQ(options.filter, u"Wordrow Files(*.wdr)|*.wdr"_s);
+    EXPECT_EQ(options.nameFilters, QStringList{u"Wordrow Files(*.wdr)"_s});
     EXPECT_EQ(options.defaultSuffix, u"wdr"_s);
-    EXPECT_EQ(options.initialDirectory, dir.path());
+    EXPECT_EQ(options.startFolder, dir.path());
     EXPECT_EQ(options.fileName, QString());
-    EXPECT_EQ(options.flags, quint32(FileDialogs::OverwritePrompt | FileDialogs::HideReadOnly));
-    EXPECT_EQ(files.current, dir.path());
+    EXPECT_TRUE(options.confirmOverwrite);
+    EXPECT_FALSE(options.fileMustExist);
 
     // Cancelled: nothing happened and the editor waits.
     EXPECT_FALSE(view.closed);

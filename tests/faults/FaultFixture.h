@@ -80,14 +80,14 @@ protected:
         ASSERT_TRUE(window->isVisible());
         ASSERT_FALSE(state.words.isEmpty());
         QTest::mouseClick(window->findChild<QPushButton *>(u"cmdStart"_s), Qt::LeftButton);
-        EXPECT_TRUE(wordsInPlay().contains(state.word));
+        EXPECT_TRUE(wordsInPlay().contains(window->round().word()));
         // Found before the first click: only what no button can guess, shown in its slot.
         int shown = 0;
-        for (int i = 0; i < GameState::SlotCount; ++i)
+        for (int i = 0; i < GameRound::SlotCount; ++i)
             shown += window->slot(i)->isVisible() && !window->slot(i)->text().isEmpty() ? 1 : 0;
-        EXPECT_EQ(state.hits, shown);
-        EXPECT_EQ(state.misses, 0);
-        for (int i = 0; i < GameState::LetterCount; ++i)
+        EXPECT_EQ(window->round().hits(), shown);
+        EXPECT_EQ(window->round().misses(), 0);
+        for (int i = 0; i < GameRound::LetterCount; ++i)
             EXPECT_TRUE(window->letterButton(i)->isEnabled()) << i;
     }
 

@@ -68,16 +68,17 @@ TEST_F(FileCommandsTest, everyListDialogStartsInTheHomeDirectoryWithTheListFilte
 
     ASSERT_EQ(dialogs.opened.size(), 3);
     EXPECT_EQ(dialogs.opened[0].title, u"File Open"_s);
-    EXPECT_EQ(dialogs.opened[1].title, u"Default Wordist File"_s);
-    EXPECT_EQ(dialogs.opened[2].title, u"Delete Wordist File"_s);
+    EXPECT_EQ(dialogs.opened[1].title, u"Default Wordlist File"_s);
+    EXPECT_EQ(dialogs.opened[2].title, u"Delete Wordlist File"_s);
     for (const FileDialogs::Options &options : dialogs.opened) {
-        EXPECT_EQ(options.filter, u"Wordrow Files(*.wdr)|*.wdr"_s);
-        EXPECT_EQ(options.flags, 4100u);
-        EXPECT_EQ(options.initialDirectory, dir.path());
+        EXPECT_EQ(options.nameFilters, QStringList{u"Wordrow Files(*.wdr)"_s});
+        EXPECT_TRUE(options.fileMustExist);
+        EXPECT_FALSE(options.confirmOverwrite);
+        EXPECT_EQ(options.startFolder, dir.path());
         EXPECT_TRUE(options.fileName.isEmpty());
     }
     // Cancelled, all three: nothing changed and nothing was said.
-    EXPECT_EQ(files.current, dir.path());
+    EXPECT_TRUE(messages.shown.isEmpty());
     EXPECT_EQ(state.words.toStringList(), QStringList{u"OLD"_s});
     EXPECT_EQ(settings(), settingsFor(defaultList, false));
     EXPECT_TRUE(view.menus.empty());
@@ -197,32 +198,70 @@ TEST_F(FileCommandsTest, deletingAnotherFileLeavesTheSettingsEvenWhenOnlyLetterC
     EXPECT_FALSE(view.menus.contains(MenuItem::StartupList));
 }
 
-TEST_F(FileCommandsTest, aFileThatCannotBeDeletedKeepsItsPlaceAsTheStartupList)
+TEST_F(FileCommandsTest, aDeleteThatDidNotHappenSaysWhyAndChangesNothing)
 {
-    const QString list = dir.write(u"week1.wdr"_s, "\"CAT\"\r\n");
-    writeSettings(list, false);
-    files.failRemove = true;
-    choose(list);
-    messages.answers = {Answer::Yes};
-    commands.deleteList();
+    const QString lists = readyMadeLists();
+    const QString animals = dir.write(u"share/wordrow/lists/Animals.wdr"_s, "\"CAT\"\r\n");
+    const QString week1 = dir.write(u"week1.wdr"_s, "\"CAT\"\r\n");
+    enum class Fault { Denied, Gone, ReadyMade, SettingsUnreadable };
+    const struct
+    {
+        Fault fault;
+        QString chosen;
+        QString why;
+        bool removeTried;
+    } cases[] = {
+        {Fault::Denied, week1, u"Wordrow is not allowed to change it or its folder."_s, true},
+        {Fault::Gone, dir.filePath(u"gone.wdr"_s), u"it is no longer there."_s, false},
+        // Also where the player could write, and however the path is spelled.
+        {Fault::ReadyMade, animals, u"it is one of the lists that come with Wordrow."_s, false},
+        {Fault::ReadyMade, lists + u"/../lists/./Animals.wdr"_s,
+            u"it is one of the lists that come with Wordrow."_s, false},
+        {Fault::SettingsUnreadable, week1,
+            u"Wordrow could not read its settings, so it cannot tell whether this is the "
+            u"startup list."_s,
+            false},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.chosen.toStdString());
+        // The chosen file is the start-up list: a delete would have sent the start-up elsewhere.
+        QFile::remove(dir.filePath(u"wordrow.ini"_s));
+        if (c.fault == Fault::SettingsUnreadable)
+            ASSERT_TRUE(QDir(dir.path()).mkdir(u"wordrow.ini"_s));
+        else
+            writeSettings(c.chosen, false);
+        files.failRemove = c.fault == Fault::Denied;
+        files.removals.clear();
+        messages.shown.clear();
+        choose(c.chosen);
+        messages.answers = {Answer::Yes};
+        commands.deleteList();
 
-    EXPECT_EQ(files.removals, QStringList{list});
-    EXPECT_TRUE(QFile::exists(list));
-    EXPECT_EQ(settings(), settingsFor(list, false));
-    EXPECT_FALSE(view.menus.contains(MenuItem::StartupList));
+        ASSERT_EQ(messages.shown.size(), 2);
+        EXPECT_EQ(messages.shown[1].text, c.chosen + u" was not deleted: "_s + c.why);
+        EXPECT_EQ(messages.shown[1].title, u"Delete Wordlist File"_s);
+        EXPECT_EQ(messages.shown[1].icon, MessageBoxes::Icon::Information);
+        EXPECT_FALSE(messages.shown[1].question);
+        EXPECT_EQ(files.removals, c.removeTried ? QStringList{c.chosen} : QStringList());
+        if (c.fault == Fault::SettingsUnreadable)
+            QDir(dir.path()).rmdir(u"wordrow.ini"_s);
+        else
+            EXPECT_EQ(settings(), settingsFor(c.chosen, false));
+        EXPECT_FALSE(view.menus.contains(MenuItem::StartupList));
+    }
+    EXPECT_TRUE(QFile::exists(week1));
+    EXPECT_TRUE(QFile::exists(animals));
 }
 
-TEST_F(FileCommandsTest, unreadableSettingsStopTheDeleteBeforeAnythingIsDeleted)
+TEST_F(FileCommandsTest, aListOfThePlayersOwnBesideTheProgramsFolderIsDeletedAsUsual)
 {
-    QFile::remove(dir.filePath(u"wordrow.ini"_s));
-    QDir(dir.path()).mkdir(u"wordrow.ini"_s);
-    const QString list = dir.write(u"week1.wdr"_s, "\"CAT\"\r\n");
-    choose(list);
+    readyMadeLists();
+    const QString own = dir.write(u"share/wordrow/lists-of-mine.wdr"_s, "\"CAT\"\r\n");
+    choose(own);
     messages.answers = {Answer::Yes};
     commands.deleteList();
-
-    EXPECT_TRUE(files.removals.isEmpty());
-    EXPECT_TRUE(QFile::exists(list));
+    EXPECT_FALSE(QFile::exists(own));
+    EXPECT_EQ(messages.shown.size(), 1);
 }
 
 TEST_F(FileCommandsTest, findsTheReadyMadeListsBesideTheProgramInstalledAndInTheBuildTree)
@@ -259,31 +298,6 @@ TEST_F(FileCommandsTest, theDialogsThatOpenAListOfferTheReadyMadeListsWhereTheyA
     EXPECT_TRUE(dialogs.opened[4].sideBar.isEmpty());
 }
 
-TEST_F(FileCommandsTest, aReadyMadeListIsNeverDeletedNotEvenAsTheStartupList)
-{
-    const QString lists = readyMadeLists();
-    const QString animals = dir.write(u"share/wordrow/lists/Animals.wdr"_s, "\"CAT\"\r\n");
-    writeSettings(animals, false);
-    // Also where the player could write: as any file that cannot be deleted, nothing changes.
-    choose(animals);
-    choose(lists + u"/../lists/./Animals.wdr"_s);
-    messages.answers = {Answer::Yes, Answer::Yes};
-    commands.deleteList();
-    commands.deleteList();
-    EXPECT_EQ(messages.shown.size(), 2);
-    EXPECT_TRUE(files.removals.isEmpty());
-    EXPECT_TRUE(QFile::exists(animals));
-    EXPECT_EQ(settings(), settingsFor(animals, false));
-    EXPECT_TRUE(view.menus.empty());
-
-    // A list of the player's own beside the program's folder is deleted as usual.
-    const QString own = dir.write(u"share/wordrow/lists-of-mine.wdr"_s, "\"CAT\"\r\n");
-    choose(own);
-    messages.answers = {Answer::Yes};
-    commands.deleteList();
-    EXPECT_FALSE(QFile::exists(own));
-}
-
 TEST_F(FileCommandsTest, showAndHideRewriteOnlyLineTwoAndSwapTheMenuStates)
 {
     // Line 1 holds bytes that are not UTF-8: they must come back unchanged.
@@ -303,7 +317,6 @@ TEST_F(FileCommandsTest, showAndHideRewriteOnlyLineTwoAndSwapTheMenuStates)
     EXPECT_FALSE(state.hideTitleScreen);
     EXPECT_TRUE(view.menus[MenuItem::ShowTitleScreen].checked);
     EXPECT_FALSE(view.menus[MenuItem::ShowTitleScreen].enabled);
-    EXPECT_EQ(files.current, dir.path());
 }
 
 TEST_F(FileCommandsTest, aSettingThatCannotBeWrittenLeavesTheMenuOnTheSettingInForce)

@@ -21,7 +21,6 @@ class RoundFixture : public ::testing::Test
 protected:
     RoundFixture()
     {
-        state.letters = GameState::letterSet();
         state.homeDir = u"/nowhere"_s;
         state.soundCardFound = true;
     }
@@ -32,7 +31,7 @@ protected:
         state.words = {word};
         random.script({0.0});
         round.startRound();
-        ASSERT_EQ(state.word, word);
+        ASSERT_EQ(round.word(), word);
     }
 
     void guess(QChar c) { round.guess(letterIndex(c)); }

@@ -290,28 +290,29 @@ void Monkey::addMainActions()
         [this, main] { click(main()->findChild<QPushButton *>(u"cmdStart"_s)); }});
     m_actions.push_back({u"click an enabled letter"_s, 60, Where::Main, [this, main] {
                              QList<QWidget *> enabled;
-                             for (int i = 0; i < GameState::LetterCount; ++i) {
+                             for (int i = 0; i < GameRound::LetterCount; ++i) {
                                  if (main()->letterButton(i)->isEnabled())
                                      enabled.append(main()->letterButton(i));
                              }
                              click(enabled.isEmpty()
-                                     ? main()->letterButton(below(GameState::LetterCount))
+                                     ? main()->letterButton(below(GameRound::LetterCount))
                                      : enabled.at(below(int(enabled.size()))));
                          }});
     m_actions.push_back(
         {u"click a letter of the word"_s, 30, Where::Main, [this, main] {
              // A player who knows the word: rounds get won, not only lost.
              QList<QWidget *> good;
-             for (int i = 0; i < GameState::LetterCount; ++i) {
+             const GameRound &round = m_window->round();
+             for (int i = 0; i < GameRound::LetterCount; ++i) {
                  if (main()->letterButton(i)->isEnabled()
-                     && m_state->word.contains(m_state->letters.at(i), Qt::CaseInsensitive))
+                     && round.word().contains(round.letters().at(i), Qt::CaseInsensitive))
                      good.append(main()->letterButton(i));
              }
              if (!good.isEmpty())
                  click(good.at(below(int(good.size()))));
          }});
     m_actions.push_back({u"click any letter"_s, 10, Where::Main,
-        [this, main] { click(main()->letterButton(below(GameState::LetterCount))); }});
+        [this, main] { click(main()->letterButton(below(GameRound::LetterCount))); }});
     m_actions.push_back(
         {u"Tab or Space in the main window"_s, 6, Where::Main, [this, main] {
              key(main(),

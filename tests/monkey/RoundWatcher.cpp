@@ -18,10 +18,10 @@ namespace {
 // c; -1 when none does, and the round shows c from the start.
 int finder(QChar c)
 {
-    static const std::array<QString, GameState::LetterCount> letters = GameState::letterSet();
+    static const std::array<QString, GameRound::LetterCount> letters = GameRound::letterSet();
     const QString character(c);
     const QString upper = character.toUpper();
-    for (int i = 0; i < GameState::LetterCount; ++i) {
+    for (int i = 0; i < GameRound::LetterCount; ++i) {
         if (letters.at(i) == character
             || (upper == letters.at(i) && letters.at(i).toLower() == character))
             return i;
@@ -39,7 +39,7 @@ void RoundWatcher::attach(MainWindow &window, const GameState &state)
     // Connected after the window's own handlers: these run once the round has reacted.
     QObject::connect(window.findChild<QPushButton *>(u"cmdStart"_s), &QPushButton::clicked,
         m_context.get(), [this] { started(); });
-    for (int i = 0; i < GameState::LetterCount; ++i)
+    for (int i = 0; i < GameRound::LetterCount; ++i)
         QObject::connect(window.letterButton(i), &QPushButton::clicked, m_context.get(),
             [this, i] { guessed(i); });
 }
@@ -62,7 +62,7 @@ void RoundWatcher::started()
     if (m_state->words.isEmpty())
         return;
     m_running = true;
-    m_word = m_state->word;
+    m_word = m_window->round().word();
     m_guessed.fill(false);
     ++m_rounds;
     if (m_word.isEmpty())
@@ -97,14 +97,14 @@ int RoundWatcher::right() const
 
 int RoundWatcher::wrong() const
 {
-    std::array<bool, GameState::LetterCount> inWord{};
+    std::array<bool, GameRound::LetterCount> inWord{};
     for (const QChar c : m_word) {
         const int letter = finder(c);
         if (letter >= 0)
             inWord.at(letter) = true;
     }
     int count = 0;
-    for (int i = 0; i < GameState::LetterCount; ++i) {
+    for (int i = 0; i < GameRound::LetterCount; ++i) {
         if (m_guessed.at(i) && !inWord.at(i))
             ++count;
     }
@@ -121,28 +121,29 @@ bool RoundWatcher::won() const
 QStringList RoundWatcher::problems() const
 {
     QStringList found = m_ownProblems;
-    if (!m_window || !m_state)
+    if (!m_window)
         return found;
-    const GameState &state = *m_state;
+    const GameRound &round = m_window->round();
 
     // The bounds hold whatever happened.
-    if (state.hits < 0 || state.hits > state.word.size())
-        found.append(u"hits %1 outside 0..%2"_s.arg(state.hits).arg(state.word.size()));
-    if (state.misses < 0 || state.misses > 6)
-        found.append(u"misses %1 outside 0..6"_s.arg(state.misses));
-    if (state.gallowsPicture < 0 || state.gallowsPicture > 8 || state.gallowsPicture == 6)
-        found.append(u"gallowsPicture %1 is no picture the game shows"_s.arg(state.gallowsPicture));
+    if (round.hits() < 0 || round.hits() > round.word().size())
+        found.append(u"hits %1 outside 0..%2"_s.arg(round.hits()).arg(round.word().size()));
+    if (round.misses() < 0 || round.misses() > 6)
+        found.append(u"misses %1 outside 0..6"_s.arg(round.misses()));
+    if (round.gallowsPicture() < 0 || round.gallowsPicture() > 8 || round.gallowsPicture() == 6)
+        found.append(
+            u"gallowsPicture %1 is no picture the game shows"_s.arg(round.gallowsPicture()));
 
     if (m_running) {
-        const qint16 hang = won() ? 8 : lost() ? 7 : qint16(wrong());
-        if (state.word != m_word)
+        const int hang = won() ? 8 : lost() ? 7 : wrong();
+        if (round.word() != m_word)
             found.append(
-                u"the word changed from %1 to %2 within a round"_s.arg(m_word, state.word));
-        if (state.hits != right() || state.misses != wrong() || state.gallowsPicture != hang)
+                u"the word changed from %1 to %2 within a round"_s.arg(m_word, round.word()));
+        if (round.hits() != right() || round.misses() != wrong() || round.gallowsPicture() != hang)
             found.append(u"word %1: right/wrong/hang %2/%3/%4, expected %5/%6/%7"_s.arg(m_word)
-                             .arg(state.hits)
-                             .arg(state.misses)
-                             .arg(state.gallowsPicture)
+                             .arg(round.hits())
+                             .arg(round.misses())
+                             .arg(round.gallowsPicture())
                              .arg(right())
                              .arg(wrong())
                              .arg(hang));
@@ -155,13 +156,13 @@ QStringList RoundWatcher::problems() const
 void RoundWatcher::problemsOfLetters(QStringList &found) const
 {
     const bool playing = m_running && !won() && !lost();
-    for (int i = 0; i < GameState::LetterCount; ++i) {
+    for (int i = 0; i < GameRound::LetterCount; ++i) {
         const bool expected = playing && !m_guessed.at(i);
         if (m_window->letterButton(i)->isEnabled() != expected)
             found.append(u"letter button %1 (%2) is %3"_s.arg(i)
-                             .arg(m_state->letters.at(i))
+                             .arg(m_window->round().letters().at(i))
                              .arg(expected ? u"disabled"_s : u"enabled"_s));
-        if (m_window->letterButton(i)->accessibleName() != m_state->letters.at(i))
+        if (m_window->letterButton(i)->accessibleName() != m_window->round().letters().at(i))
             found.append(u"letter button %1 shows %2"_s.arg(i).arg(
                 m_window->letterButton(i)->accessibleName()));
     }
@@ -173,9 +174,9 @@ void RoundWatcher::problemsOfSlots(QStringList &found) const
     for (int i = 0; i < 9; ++i) {
         if (!m_window->gallowsPicture(i)->isHidden()) {
             ++pictures;
-            if (i != m_state->gallowsPicture)
+            if (i != m_window->round().gallowsPicture())
                 found.append(u"gallows picture %1 shown for gallowsPicture %2"_s.arg(i).arg(
-                    m_state->gallowsPicture));
+                    m_window->round().gallowsPicture()));
         }
     }
     if (pictures != 1)
@@ -191,9 +192,9 @@ void RoundWatcher::problemsOfSlots(QStringList &found) const
     if (!m_running)
         return;
 
-    const std::array<QString, GameState::LetterCount> letters = GameState::letterSet();
+    const std::array<QString, GameRound::LetterCount> letters = GameRound::letterSet();
     const bool over = won() || lost();
-    for (int i = 0; i < GameState::SlotCount; ++i) {
+    for (int i = 0; i < GameRound::SlotCount; ++i) {
         QLabel *slot = m_window->slot(i);
         const bool shown = i < m_word.size();
         if (slot->isHidden() == shown) {

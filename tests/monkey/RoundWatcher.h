@@ -7,8 +7,8 @@
 #include <array>
 #include <memory>
 
-class MainWindow;
 class GameState;
+class MainWindow;
 
 // Follows the round from the clicks the main window's buttons report, on its own reckoning of
 // the rules, and compares the game's state and screen with it.

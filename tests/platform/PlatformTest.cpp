@@ -52,15 +52,6 @@ std::string sideBarNames(const QAbstractItemView &sideBar)
 
 } // namespace
 
-TEST(QtFileDialogs, turnsDescriptionAndPatternPairsIntoTheDialogsFilters)
-{
-    EXPECT_EQ(QtFileDialogs::nameFilters(u"Wordrow Files(*.wdr)|*.wdr"_s),
-        QStringList{u"Wordrow Files(*.wdr)"_s});
-    EXPECT_EQ(QtFileDialogs::nameFilters(u"Lists|*.wdr;*.txt|All files|*"_s),
-        (QStringList{u"Lists (*.wdr *.txt)"_s, u"All files (*)"_s}));
-    EXPECT_TRUE(QtFileDialogs::nameFilters(QString()).isEmpty());
-}
-
 TEST(QtFileDialogs, showsAFolderInTheSideBarUnderItsOwnNameForThatDialogOnly)
 {
     // Dialogs keep their places in the user's Qt settings: here the test's own, not the user's.
@@ -73,10 +64,10 @@ TEST(QtFileDialogs, showsAFolderInTheSideBarUnderItsOwnNameForThatDialogOnly)
     const QString list = dir.write(u"lists/Animals.wdr"_s, "\"CAT\"\r\n");
     FileDialogs::Options options;
     options.title = u"File Open"_s;
-    options.filter = u"Wordrow Files(*.wdr)|*.wdr"_s;
-    options.flags = FileDialogs::FileMustExist | FileDialogs::HideReadOnly;
+    options.nameFilters = {u"Wordrow Files(*.wdr)"_s};
+    options.fileMustExist = true;
     // The folder's parent: reading it makes the side bar refresh the folder's entry.
-    options.initialDirectory = dir.path();
+    options.startFolder = dir.path();
     options.sideBar = {{u"Ready-made lists"_s, folder}};
 
     std::string namesAtFirst;

@@ -86,7 +86,7 @@ TEST_F(AudioPlayerTest, WithoutItsModuleItIsACardlessPlayer)
     timer.start();
     EXPECT_FALSE(player->isSoundCardEnabled());
     EXPECT_LT(timer.elapsed(), NoWaitMs);
-    player->setFileName(longSound());
+    player->play(longSound());
     QTest::qWait(100);
     EXPECT_TRUE(player->nowPlaying().isEmpty());
     EXPECT_LT(msToDestroy(), QuickExitMs);
@@ -111,7 +111,7 @@ TEST_F(AudioPlayerTest, NoRequestWaitsAndNoBadFileStopsTheNextSound)
     for (const QString &path : paths) {
         QElapsedTimer timer;
         timer.start();
-        player->setFileName(path);
+        player->play(path);
         EXPECT_LT(timer.elapsed(), NoWaitMs) << qPrintable(path);
         // Time for the thread to take each file, rather than only the last of a quick run.
         QTest::qWait(50);
@@ -125,14 +125,14 @@ TEST_F(AudioPlayerTest, NoRequestWaitsAndNoBadFileStopsTheNextSound)
 TEST_F(AudioPlayerTest, ExitsQuicklyWhateverTheSoundIsDoing)
 {
     const QString sound = longSound();
-    player->setFileName(sound);
+    player->play(sound);
     EXPECT_LT(msToDestroy(), QuickExitMs) << "with the sound still on its way";
 
     if (!hasOutput())
         GTEST_SKIP() << "no audio output here";
     player = std::make_unique<AudioPlayer>(
         [] {}, QStringList{QStringLiteral(WORDROW_SOUND_OUTPUT_DIR)});
-    player->setFileName(sound);
+    player->play(sound);
     ASSERT_TRUE(startsPlaying(sound));
     EXPECT_LT(msToDestroy(), QuickExitMs) << "with the sound playing";
 }
@@ -143,18 +143,18 @@ TEST_F(AudioPlayerTest, ANewSoundReplacesThePlayingOne)
         GTEST_SKIP() << "no audio output here";
     const QString first = longSound();
     const QString second = dir.write(u"second.wav"_s, WavBytes::toneWav(3000, 44100));
-    player->setFileName(first);
+    player->play(first);
     ASSERT_TRUE(startsPlaying(first));
-    player->setFileName(second);
+    player->play(second);
     ASSERT_TRUE(startsPlaying(second));
     // The replaced sound's last news must not stop the new one.
     QTest::qWait(300);
     EXPECT_EQ(player->nowPlaying(), second);
 
     // A quick run plays its last sound.
-    player->setFileName(first);
-    player->setFileName(second);
-    player->setFileName(first);
+    player->play(first);
+    player->play(second);
+    player->play(first);
     EXPECT_TRUE(startsPlaying(first));
 }
 
@@ -163,7 +163,7 @@ TEST_F(AudioPlayerTest, ASoundEndsOnItsOwn)
     if (!hasOutput())
         GTEST_SKIP() << "no audio output here";
     const QString blip = dir.write(u"blip.wav"_s, WavBytes::toneWav(150));
-    player->setFileName(blip);
+    player->play(blip);
     ASSERT_TRUE(startsPlaying(blip));
     EXPECT_TRUE(QTest::qWaitFor([&] { return player->nowPlaying().isEmpty(); }, StartMs));
 }
@@ -172,12 +172,12 @@ TEST_F(AudioPlayerTest, DisablingSilencesButLeavesTheBeep)
 {
     const QString sound = longSound();
     if (hasOutput()) {
-        player->setFileName(sound);
+        player->play(sound);
         ASSERT_TRUE(startsPlaying(sound));
     }
     player->setEnabled(false);
     EXPECT_TRUE(QTest::qWaitFor([&] { return player->nowPlaying().isEmpty(); }, StartMs));
-    player->setFileName(sound);
+    player->play(sound);
     QTest::qWait(300);
     EXPECT_TRUE(player->nowPlaying().isEmpty());
     player->beep();
@@ -185,7 +185,7 @@ TEST_F(AudioPlayerTest, DisablingSilencesButLeavesTheBeep)
     AudioPlayer::platformBeep(); // without a GUI there is no beep, and no crash
 
     player->setEnabled(true);
-    player->setFileName(sound);
+    player->play(sound);
     if (hasOutput()) {
         EXPECT_TRUE(startsPlaying(sound));
     }

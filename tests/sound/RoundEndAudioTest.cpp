@@ -47,7 +47,6 @@ protected:
         monitor = sink->trimmed() + u".monitor"_s;
 
         state.homeDir = home.path();
-        state.letters = GameState::letterSet();
         state.words = {u"A"};
         state.soundCardFound = player.isSoundCardEnabled();
         ASSERT_TRUE(state.soundCardFound) << "the server runs, yet Qt finds no audio output";

@@ -23,8 +23,8 @@ QList<QStringView> soundNamesInUse()
     names.append(QList<QStringView>(RoundTexts::winSounds.cbegin(), RoundTexts::winSounds.cend()));
     names.append(
         QList<QStringView>(Startup::StartupSounds.cbegin(), Startup::StartupSounds.cend()));
-    names.append(u"\\Laser.wav");
-    names.append(u"\\sound560.wav");
+    names.append(u"Laser.wav");
+    names.append(u"sound560.wav");
     return names;
 }
 
@@ -66,18 +66,18 @@ TEST_F(SoundLibraryTest, aFileInTheHomeFolderTakesTheSoundsPlaceInAnyLetterCase)
 {
     const QByteArray own = WavBytes::toneWav(300, 8000);
     home.write(u"LASER.WAV"_s, own);
-    const WavFile sound = heard(u"\\Laser.wav");
+    const WavFile sound = heard(u"Laser.wav");
     EXPECT_EQ(sound.sampleRate(), 8000);
     EXPECT_EQ(sound.samples(), WavFile::fromBytes(own).samples());
 
     // Changed on disk, it is read again.
     const QByteArray changed = WavBytes::toneWav(200, 11025);
     home.write(u"LASER.WAV"_s, changed);
-    EXPECT_EQ(heard(u"\\Laser.wav").sampleRate(), 11025);
+    EXPECT_EQ(heard(u"Laser.wav").sampleRate(), 11025);
 
     // Removed, the bundled sound is back.
     QFile::remove(home.filePath(u"LASER.WAV"_s));
-    EXPECT_EQ(heard(u"\\Laser.wav").samples(), bundled(u"Laser.wav"_s).samples());
+    EXPECT_EQ(heard(u"Laser.wav").samples(), bundled(u"Laser.wav"_s).samples());
 }
 
 TEST_F(SoundLibraryTest, aBrokenReplacementFallsBackToTheBundledSound)
@@ -86,7 +86,7 @@ TEST_F(SoundLibraryTest, aBrokenReplacementFallsBackToTheBundledSound)
     home.write(u"sound560.wav"_s, QByteArray("RIFF\x10\0\0\0WAVEjunkjunk", 20));
     home.write(u"Boing.wav"_s, WavBytes::wav({WavBytes::Float, 1, 22050, 32}, QByteArray(400, 1)));
     for (const QString &name : {u"Tada.wav"_s, u"Sound560.wav"_s, u"Boing.wav"_s}) {
-        const WavFile sound = heard(QString(u'\\' + name));
+        const WavFile sound = heard(name);
         ASSERT_TRUE(sound.isValid()) << name.toStdString();
         EXPECT_EQ(sound.samples(), bundled(name).samples()) << name.toStdString();
     }
@@ -94,7 +94,7 @@ TEST_F(SoundLibraryTest, aBrokenReplacementFallsBackToTheBundledSound)
 
 TEST_F(SoundLibraryTest, aNameThatShipsNoSoundPlaysNothing)
 {
-    EXPECT_FALSE(heard(u"\\Nothing.wav").isValid());
+    EXPECT_FALSE(heard(u"Nothing.wav").isValid());
     EXPECT_TRUE(SoundLibrary::bundledResource(u"Nothing.wav").isEmpty());
     EXPECT_EQ(SoundLibrary::bundledResource(u"SOUND560.WAV"), u":/sounds/Sound560.wav"_s);
 }

@@ -4,8 +4,8 @@
 
 #include <QStringList>
 
-// The real files, but a current directory and a program folder of its own (tests share one
-// process) and deletes that can be made to fail.
+// The real files, but a start folder and a program folder of its own (tests share one process)
+// and deletes that can be made to fail.
 class FakeFileSystem final : public DiskFileSystem
 {
 public:
@@ -16,11 +16,6 @@ public:
 
     QString currentPath() const override { return current; }
     QString programDir() const override { return program; }
-    bool setCurrent(const QString &directory) override
-    {
-        current = directory;
-        return true;
-    }
     bool remove(const QString &path) override
     {
         removals.append(path);

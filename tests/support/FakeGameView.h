@@ -25,7 +25,7 @@ public:
     struct LetterState
     {
         bool enabled = false;
-        quint32 color = 0;
+        QColor color;
     };
 
     void setLabelVisible(Label label, bool visible) override { labels[label].visible = visible; }
@@ -37,7 +37,10 @@ public:
     void setSlotText(int index, const QString &caption) override;
     void setSlotToolTip(int index, const QString &toolTip) override;
     void setLetterEnabled(int index, bool enabled) override { letters.at(index).enabled = enabled; }
-    void setLetterColor(int index, quint32 color) override { letters.at(index).color = color; }
+    void setLetterColor(int index, const QColor &color) override
+    {
+        letters.at(index).color = color;
+    }
     void showGallowsPicture(int index) override;
 
     const LabelState &label(Label which) { return labels[which]; }

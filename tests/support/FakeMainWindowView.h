@@ -40,7 +40,10 @@ public:
     {
         game.setLetterEnabled(index, enabled);
     }
-    void setLetterColor(int index, quint32 color) override { game.setLetterColor(index, color); }
+    void setLetterColor(int index, const QColor &color) override
+    {
+        game.setLetterColor(index, color);
+    }
     void showGallowsPicture(int index) override { game.showGallowsPicture(index); }
 
     void setMenuText(MenuItem item, const QString &caption) override

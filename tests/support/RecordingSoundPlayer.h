@@ -10,7 +10,7 @@ class RecordingSoundPlayer final : public SoundPlayer
 public:
     bool isSoundCardEnabled() const override { return hasCard; }
     void setEnabled(bool on) override { enabled = on; }
-    void setFileName(const QString &path) override { played.append(path); }
+    void play(const QString &path) override { played.append(path); }
     void beep() override { ++beeps; }
 
     bool hasCard = true;

@@ -142,7 +142,7 @@ TEST_F(AboutDialogTest, opensBorderlessCentredWithEveryControlAtItsPlace)
 
 TEST_F(AboutDialogTest, showsItsTenLinesWholeReadableAndOutOfReach)
 {
-    EXPECT_EQ(AboutBox::aboutText(), TextLines.join(u"\r\n"_s) + u"\r\n"_s);
+    EXPECT_EQ(AboutBox::aboutText(), TextLines.join(u'\n') + u'\n');
 
     AboutDialog *about = open();
     QPlainTextEdit *text = about->findChild<QPlainTextEdit *>(u"Text1"_s);

@@ -23,13 +23,12 @@ TEST(HelpTopicTexts, listsEightNumberedTitlesInOrder)
 TEST(HelpTopicTexts, joinsParagraphsWithOneEmptyLineAndNothingAround)
 {
     const QString playing = HelpTopicTexts::text(1);
-    const QStringList paragraphs = playing.split(u"\r\n\r\n"_s);
+    const QStringList paragraphs = playing.split(u"\n\n"_s);
     ASSERT_EQ(paragraphs.size(), 5);
     EXPECT_EQ(paragraphs, HelpTopicTexts::paragraphs(1));
-    // Four separators of two line ends each, and no other line break anywhere.
-    EXPECT_EQ(playing.count(u"\r\n"_s), 8);
+    // Four separators of two line breaks each, and no other line break anywhere.
     EXPECT_EQ(playing.count(u'\n'), 8);
-    EXPECT_EQ(playing.count(u'\r'), 8);
+    EXPECT_EQ(playing.count(u'\r'), 0);
     EXPECT_TRUE(playing.startsWith(u"The main game screen first displays an empty gallows"_s));
     EXPECT_TRUE(playing.endsWith(u"for starting another round of Wordrow."_s));
 

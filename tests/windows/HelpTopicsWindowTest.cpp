@@ -49,7 +49,6 @@ protected:
         EXPECT_TRUE(QTest::qWaitFor([&] { return client->size() == size; }));
     }
     // The text box's text with the line ends a text box keeps.
-    static QString shown(const QString &text) { return QString(text).replace(u"\r\n"_s, u"\n"_s); }
     QString description() const
     {
         return window->findChild<QPlainTextEdit *>(u"txtDescription"_s)->toPlainText();
@@ -86,7 +85,7 @@ TEST_F(HelpTopicsWindowTest, opensOnTheFirstTopicWithTheFocusInTheList)
     EXPECT_EQ(list->currentRow(), 0);
     EXPECT_TRUE(list->item(0)->isSelected());
     EXPECT_EQ(window->findChild<QLabel *>(u"lblHeading"_s)->text(), u"1. Opening Title Screen"_s);
-    EXPECT_EQ(description(), shown(HelpTopicTexts::text(0)));
+    EXPECT_EQ(description(), HelpTopicTexts::text(0));
     EXPECT_EQ(window->findChild<QPlainTextEdit *>(u"txtDescription"_s)->textCursor().position(), 0);
     EXPECT_EQ(scrolledTo(), 0);
     EXPECT_EQ(QApplication::focusWidget(), list);
@@ -97,7 +96,7 @@ TEST_F(HelpTopicsWindowTest, opensOnTheFirstTopicWithTheFocusInTheList)
         QApplication::focusWidget(), window->findChild<QPlainTextEdit *>(u"txtDescription"_s));
     QTest::keyClick(window->findChild<QPlainTextEdit *>(u"txtDescription"_s), Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), list);
-    EXPECT_EQ(description(), shown(HelpTopicTexts::text(0)));
+    EXPECT_EQ(description(), HelpTopicTexts::text(0));
 }
 
 TEST_F(HelpTopicsWindowTest, opensAtItsRestoredSizeCentredWithOnlyACloseCommand)
@@ -149,7 +148,7 @@ TEST_F(HelpTopicsWindowTest, arrowKeysAndClicksShowEachTopicFromItsBeginning)
     QTest::keyClick(list, Qt::Key_Down);
     EXPECT_EQ(window->findChild<QLabel *>(u"lblHeading"_s)->text(), u"2. Playing the Game"_s);
     const QString playing = description();
-    EXPECT_EQ(playing, shown(HelpTopicTexts::text(1)));
+    EXPECT_EQ(playing, HelpTopicTexts::text(1));
     EXPECT_EQ(playing.split(u"\n\n"_s).size(), 5);
     EXPECT_FALSE(playing.endsWith(u'\n'));
     EXPECT_EQ(
@@ -173,7 +172,7 @@ TEST_F(HelpTopicsWindowTest, arrowKeysAndClicksShowEachTopicFromItsBeginning)
     QTest::mouseClick(
         list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(4)).center());
     EXPECT_EQ(window->findChild<QLabel *>(u"lblHeading"_s)->text(), u"5. Removing a Word List"_s);
-    EXPECT_EQ(description(), shown(HelpTopicTexts::text(4)));
+    EXPECT_EQ(description(), HelpTopicTexts::text(4));
 }
 
 TEST_F(HelpTopicsWindowTest, ctrlClickOnTheChosenTopicKeepsItChosen)
@@ -183,7 +182,7 @@ TEST_F(HelpTopicsWindowTest, ctrlClickOnTheChosenTopicKeepsItChosen)
         list->visualItemRect(list->item(0)).center());
     EXPECT_TRUE(list->item(0)->isSelected());
     EXPECT_EQ(window->findChild<QLabel *>(u"lblHeading"_s)->text(), u"1. Opening Title Screen"_s);
-    EXPECT_EQ(description(), shown(HelpTopicTexts::text(0)));
+    EXPECT_EQ(description(), HelpTopicTexts::text(0));
     QTest::keyClick(list, Qt::Key_Down);
     EXPECT_EQ(window->findChild<QLabel *>(u"lblHeading"_s)->text(), u"2. Playing the Game"_s);
 }
@@ -199,7 +198,7 @@ TEST_F(HelpTopicsWindowTest, typingInTheTextIsDiscardedAtTheNextChoice)
     list->setFocus();
     QTest::keyClick(list, Qt::Key_Down);
     QTest::keyClick(list, Qt::Key_Up);
-    EXPECT_EQ(description(), shown(HelpTopicTexts::text(0)));
+    EXPECT_EQ(description(), HelpTopicTexts::text(0));
 }
 
 TEST_F(HelpTopicsWindowTest, placesTheControlsAtEveryClientSizeAndRecoversFromATinyOne)
@@ -233,7 +232,7 @@ TEST_F(HelpTopicsWindowTest, placesTheControlsAtEveryClientSizeAndRecoversFromAT
 
     resizeClient(QSize(600, 450));
     expectLaidOutAt600By450();
-    EXPECT_EQ(description(), shown(HelpTopicTexts::text(1)));
+    EXPECT_EQ(description(), HelpTopicTexts::text(1));
 }
 
 TEST_F(HelpTopicsWindowTest, titlesFitTheirColumnCondensedOnlyWhereTheyMust)
@@ -319,5 +318,5 @@ TEST_F(HelpTopicsWindowTest, aFreshWindowStartsOverOnTheFirstTopic)
     EXPECT_EQ(window->findChild<QListWidget *>(u"lstContents"_s)->count(), 8);
     EXPECT_EQ(window->findChild<QListWidget *>(u"lstContents"_s)->currentRow(), 0);
     EXPECT_EQ(window->findChild<QLabel *>(u"lblHeading"_s)->text(), u"1. Opening Title Screen"_s);
-    EXPECT_EQ(description(), shown(HelpTopicTexts::text(0)));
+    EXPECT_EQ(description(), HelpTopicTexts::text(0));
 }

@@ -1,4 +1,3 @@
-#include "core/GameState.h"
 #include "editor/WordListEditor.h"
 #include "sound/SoundLibrary.h"
 #include "windows/ManualHtml.h"
@@ -97,9 +96,9 @@ TEST_F(ManualTextTest, theReadyMadeListsTableNamesEveryListWithItsWordCount)
     QMap<QString, qsizetype> lists;
     const QDir dir(QStringLiteral(WORDROW_READY_MADE_LISTS));
     for (const QString &name : dir.entryList({u"*.wdr"_s}, QDir::Files)) {
-        GameState state;
-        ASSERT_EQ(WordListFile::load(state, dir.filePath(name)), WordListFile::LoadResult::Loaded);
-        lists.insert(name.chopped(4), state.words.size()); // without ".wdr"
+        const WordListFile::LoadResult loaded = WordListFile::load(dir.filePath(name));
+        ASSERT_TRUE(loaded.isLoaded());
+        lists.insert(name.chopped(4), loaded.words.size()); // without ".wdr"
     }
     EXPECT_FALSE(lists.isEmpty());
     EXPECT_EQ(named, lists);

@@ -1,6 +1,5 @@
 #include "windows/TitleScreen.h"
 #include "core/GameState.h"
-#include "support/FakeFileSystem.h"
 #include "support/FakeMainWindowView.h"
 #include "support/TempDir.h"
 #include "windows/TitleScreenLayout.h"
@@ -53,8 +52,7 @@ protected:
     GameState state;
     FakeTitleScreenView view;
     FakeMainWindowView mainWindow;
-    FakeFileSystem files{u"/"_s};
-    TitleScreen screen{state, view, mainWindow, files};
+    TitleScreen screen{state, view, mainWindow};
 };
 
 } // namespace
@@ -151,7 +149,6 @@ TEST_F(TitleScreenTest, closingTickedRecordsTheChoiceAndKeepsLineOne)
         "\"/home/sam/w\xe9"
         "ek 1.wdr\"\r\n#TRUE#\r\n");
     EXPECT_TRUE(state.hideTitleScreen);
-    EXPECT_EQ(files.current, dir.path());
     EXPECT_FALSE(mainWindow.menus[MenuItem::ShowTitleScreen].checked);
     EXPECT_TRUE(mainWindow.menus[MenuItem::ShowTitleScreen].enabled);
     EXPECT_TRUE(mainWindow.menus[MenuItem::HideTitleScreen].checked);

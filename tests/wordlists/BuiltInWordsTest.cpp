@@ -1,8 +1,7 @@
 #include "wordlists/BuiltInWords.h"
-#include "core/GameState.h"
-#include "support/TempDir.h"
 #include "wordlists/WordListFile.h"
 
+#include <QCryptographicHash>
 #include <QSet>
 
 #include <gtest/gtest.h>
@@ -14,40 +13,38 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-TEST(BuiltInWords, DefaultListFileIsExactlyAsShipped)
+TEST(BuiltInWords, AreExactlyTheDefaultListAsShipped)
 {
-    TempDir dir;
-    const QString path = dir.filePath(u"wordrow.wdr"_s);
-    ASSERT_TRUE(WordListFile::write(path, BuiltInWords::words()));
-
-    const QByteArray bytes = dir.read(u"wordrow.wdr"_s);
+    const QByteArray bytes = BuiltInWords::bytes();
+    // The default list every earlier version wrote at a first start, byte for byte.
     EXPECT_EQ(bytes.size(), 4247);
+    EXPECT_EQ(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex(),
+        "43043b5af4d2a883e2b4f38c08e8c01d9cc62798754e5d828d1ef10713e2edfb");
     EXPECT_EQ(bytes.count("\r\n"), 463);
     EXPECT_TRUE(bytes.startsWith("\"ABLE\"\r\n\"ABOUT\"\r\n\"ABOVE\"\r\n"));
-    EXPECT_TRUE(bytes.endsWith("\"YOURSELF\"\r\n"));
 
-    GameState state;
-    ASSERT_EQ(WordListFile::load(state, path), WordListFile::LoadResult::Loaded);
-    EXPECT_EQ(state.lastWordIndex(), 462);
-    EXPECT_EQ(state.words.at(0), u"ABLE");
-    EXPECT_EQ(state.words.at(428), u"WENT");
-    EXPECT_EQ(state.words.at(429), u"WARM");
-    EXPECT_EQ(state.words.at(435), u"WENT");
-    EXPECT_EQ(state.words.at(462), u"YOURSELF");
+    // Read by the list parser and written back by the list writer, they come out the same.
+    const WordList words = BuiltInWords::words();
+    ASSERT_EQ(words.size(), 463);
+    EXPECT_EQ(WordListFile::format(words.toStringList()), bytes);
+    EXPECT_EQ(words.at(0), u"ABLE");
+    EXPECT_EQ(words.at(428), u"WENT");
+    EXPECT_EQ(words.at(429), u"WARM");
+    EXPECT_EQ(words.at(435), u"WENT");
+    EXPECT_EQ(words.at(462), u"YOURSELF");
 }
 
 TEST(BuiltInWords, AreSortedPlayableWordsOfFourToElevenLetters)
 {
-    const QStringList words = BuiltInWords::words();
-    const auto letters = GameState::letterSet();
+    const QStringList words = BuiltInWords::words().toStringList();
     std::map<qsizetype, int> lengths;
     int apostrophes = 0;
     for (const QString &word : words) {
         ++lengths[word.size()];
         apostrophes += word.contains(u'\'') ? 1 : 0;
         for (const QChar c : word) {
-            ASSERT_TRUE(c.isUpper() || c == u'\'') << qPrintable(word);
-            ASSERT_NE(std::find(letters.begin(), letters.end(), QString(c)), letters.end());
+            // Each one a letter button finds.
+            ASSERT_TRUE((c >= u'A' && c <= u'Z') || c == u'\'') << qPrintable(word);
         }
     }
     EXPECT_EQ(apostrophes, 9);

@@ -1,4 +1,3 @@
-#include "core/GameState.h"
 #include "wordlists/WordListFile.h"
 
 #include <QDir>
@@ -29,10 +28,10 @@ TEST(ReadyMadeLists, eachLoadsWithSpellableWordsAndIsWhatTheGameWouldWrite)
         SCOPED_TRACE(name.toStdString());
         EXPECT_TRUE(readable.match(name).hasMatch());
 
-        GameState state;
         const QString path = dir.filePath(name);
-        ASSERT_EQ(WordListFile::load(state, path), WordListFile::LoadResult::Loaded);
-        const QStringList words = state.words.toStringList();
+        const WordListFile::LoadResult loaded = WordListFile::load(path);
+        ASSERT_TRUE(loaded.isLoaded());
+        const QStringList words = loaded.words.toStringList();
         EXPECT_GE(words.size(), 25);
         EXPECT_LE(words.size(), 80);
 

@@ -1,9 +1,9 @@
 #include "wordlists/SettingsFile.h"
-#include "core/GameState.h"
 #include "support/TempDir.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
@@ -14,14 +14,13 @@ namespace {
 class SettingsFileTest : public ::testing::Test
 {
 protected:
-    SettingsFileTest() { state.homeDir = home.path(); }
-
     SettingsFile::StartupSettings read() const { return SettingsFile::read(home.path()); }
     QByteArray bytes() const { return home.read(u"wordrow.ini"_s); }
     void put(const QByteArray &contents) const { home.write(u"wordrow.ini"_s, contents); }
 
+    bool setHide(bool hide) const { return SettingsFile::rewriteKeepingLine1(home.path(), hide); }
+
     TempDir home;
-    GameState state;
 };
 
 TEST_F(SettingsFileTest, FirstRunFileNamesTheDefaultList)
@@ -70,12 +69,10 @@ TEST_F(SettingsFileTest, HideAndShowChangeOnlyLineTwoKeepingLineOneByteForByte)
                              "e/Week 1, spelling.wdr\"\r\n";
     put(line1 + "#FALSE#\r\n");
 
-    ASSERT_TRUE(SettingsFile::setHideTitleScreen(state, true));
-    EXPECT_TRUE(state.hideTitleScreen);
+    ASSERT_TRUE(setHide(true));
     EXPECT_EQ(bytes(), line1 + "#TRUE#\r\n");
 
-    ASSERT_TRUE(SettingsFile::setHideTitleScreen(state, false));
-    EXPECT_FALSE(state.hideTitleScreen);
+    ASSERT_TRUE(setHide(false));
     EXPECT_EQ(bytes(), line1 + "#FALSE#\r\n");
 }
 
@@ -83,25 +80,22 @@ TEST_F(SettingsFileTest, RewriteOfAMissingOrEmptyFileNamesTheDefaultList)
 {
     const QByteArray expected
         = '"' + QFile::encodeName(home.path()) + "/wordrow.wdr\"\r\n#TRUE#\r\n";
-    ASSERT_TRUE(SettingsFile::setHideTitleScreen(state, true));
+    ASSERT_TRUE(setHide(true));
     EXPECT_EQ(bytes(), expected);
 
     put("");
-    state.hideTitleScreen = false;
-    ASSERT_TRUE(SettingsFile::setHideTitleScreen(state, true));
+    ASSERT_TRUE(setHide(true));
     EXPECT_EQ(bytes(), expected);
 }
 
-TEST_F(SettingsFileTest, FailedRewriteChangesNeitherFileNorSetting)
+TEST_F(SettingsFileTest, FailedRewriteSaysSo)
 {
     // A directory where the file should be: it can neither be read nor replaced.
     ASSERT_TRUE(QDir(home.path()).mkdir(u"wordrow.ini"_s));
-    EXPECT_FALSE(SettingsFile::setHideTitleScreen(state, true));
-    EXPECT_FALSE(state.hideTitleScreen);
+    EXPECT_FALSE(setHide(true));
+    EXPECT_TRUE(QFileInfo(home.filePath(u"wordrow.ini"_s)).isDir());
 
-    state.homeDir = home.filePath(u"gone"_s);
-    EXPECT_FALSE(SettingsFile::setHideTitleScreen(state, true));
-    EXPECT_FALSE(state.hideTitleScreen);
+    EXPECT_FALSE(SettingsFile::rewriteKeepingLine1(home.filePath(u"gone"_s), true));
 }
 
 TEST_F(SettingsFileTest, PathsThatWouldBreakTheFormatAreNeverWritten)

@@ -1,5 +1,4 @@
 #include "wordlists/WordListFile.h"
-#include "core/GameState.h"
 #include "support/TempDir.h"
 
 #include <QDir>
@@ -10,23 +9,23 @@
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
-using LoadResult = WordListFile::LoadResult;
+using Status = WordListFile::LoadResult::Status;
 
 namespace {
 
 class WordListFileTest : public ::testing::Test
 {
 protected:
-    WordListFileTest() { state.words = {u"KEEP"_s, u"THESE"_s}; }
-
-    void expectListKept() const
+    // A failure gives no words: the caller's list in play is left alone.
+    static void expectFailure(const QString &path, Status status)
     {
-        EXPECT_EQ(state.words.toStringList(), (QStringList{u"KEEP"_s, u"THESE"_s}));
-        EXPECT_EQ(state.lastWordIndex(), 1);
+        const WordListFile::LoadResult result = WordListFile::load(path);
+        EXPECT_EQ(result.status, status) << path.toStdString();
+        EXPECT_FALSE(result.isLoaded());
+        EXPECT_TRUE(result.words.isEmpty()) << path.toStdString();
     }
 
     TempDir dir;
-    GameState state;
 };
 
 TEST_F(WordListFileTest, WritesQuotedWordsWithCrLf)
@@ -43,9 +42,9 @@ TEST_F(WordListFileTest, WhatIsWrittenReadsBackExactly)
         u"ABCDEFGHIJKLMNO"_s, u"CAN'T"_s, u"\U0001F600 OK"_s, u"\uFEFFZERO"_s};
     const QString path = dir.filePath(u"round.wdr"_s);
     ASSERT_TRUE(WordListFile::write(path, words));
-    ASSERT_EQ(WordListFile::load(state, path), LoadResult::Loaded);
-    EXPECT_EQ(state.words.toStringList(), words);
-    EXPECT_EQ(state.lastWordIndex(), 9);
+    const WordListFile::LoadResult result = WordListFile::load(path);
+    ASSERT_TRUE(result.isLoaded());
+    EXPECT_EQ(result.words.toStringList(), words);
 }
 
 TEST_F(WordListFileTest, RefusesWordsThatWouldNotReadBack)
@@ -75,35 +74,31 @@ TEST_F(WordListFileTest, FailedWriteSaysSoAndKeepsTheOldFile)
     EXPECT_EQ(dir.read(u"old.wdr"_s), QByteArray("\"OLD\"\r\n"));
 }
 
-TEST_F(WordListFileTest, LoadThatFailsKeepsTheListInPlay)
+TEST_F(WordListFileTest, LoadThatFailsSaysWhyAndGivesNoWords)
 {
-    EXPECT_EQ(WordListFile::load(state, dir.filePath(u"missing.wdr"_s)), LoadResult::Unreadable);
-    expectListKept();
-
-    EXPECT_EQ(WordListFile::load(state, dir.path()), LoadResult::Unreadable);
-    expectListKept();
-
-    const QString tooLong = dir.write(u"long.wdr"_s, "\"ABCDEFGHIJKLMNOP\"\r\n");
-    EXPECT_EQ(WordListFile::load(state, tooLong), LoadResult::NoUsableWords);
-    expectListKept();
-
-    const QString empty = dir.write(u"empty.wdr"_s, "");
-    EXPECT_EQ(WordListFile::load(state, empty), LoadResult::NoUsableWords);
-    expectListKept();
-
     // Sparse, so it costs no disk; it must be refused before anything is read.
     const QString huge = dir.write(u"huge.wdr"_s, "\"BIG\"\r\n");
     ASSERT_TRUE(QFile::resize(huge, WordListFile::MaxFileSize + 1));
-    EXPECT_EQ(WordListFile::load(state, huge), LoadResult::Unreadable);
-    expectListKept();
+    const struct
+    {
+        QString path;
+        Status status;
+    } cases[] = {
+        {dir.filePath(u"missing.wdr"_s), Status::Unreadable},
+        {dir.path(), Status::Unreadable},
+        {dir.write(u"long.wdr"_s, "\"ABCDEFGHIJKLMNOP\"\r\n"), Status::NoUsableWords},
+        {dir.write(u"empty.wdr"_s, ""), Status::NoUsableWords},
+        {huge, Status::Unreadable},
+    };
+    for (const auto &c : cases)
+        expectFailure(c.path, c.status);
 }
 
 TEST_F(WordListFileTest, LoadsAFifoAsUnreadableWithoutBlocking)
 {
     const QByteArray fifo = QFile::encodeName(dir.filePath(u"pipe.wdr"_s));
     ASSERT_EQ(::mkfifo(fifo.constData(), 0600), 0);
-    EXPECT_EQ(WordListFile::load(state, QFile::decodeName(fifo)), LoadResult::Unreadable);
-    expectListKept();
+    expectFailure(QFile::decodeName(fifo), Status::Unreadable);
 }
 
 TEST_F(WordListFileTest, LoadsRelativeNamesFromTheCurrentDirectory)
@@ -111,10 +106,10 @@ TEST_F(WordListFileTest, LoadsRelativeNamesFromTheCurrentDirectory)
     dir.write(u"here.wdr"_s, "\"HERE\"\r\n\"THERE\"\r\n");
     const QString previous = QDir::currentPath();
     ASSERT_TRUE(QDir::setCurrent(dir.path()));
-    const LoadResult result = WordListFile::load(state, u"here.wdr"_s);
+    const WordListFile::LoadResult result = WordListFile::load(u"here.wdr"_s);
     QDir::setCurrent(previous);
-    EXPECT_EQ(result, LoadResult::Loaded);
-    EXPECT_EQ(state.words.toStringList(), (QStringList{u"HERE"_s, u"THERE"_s}));
+    EXPECT_TRUE(result.isLoaded());
+    EXPECT_EQ(result.words.toStringList(), (QStringList{u"HERE"_s, u"THERE"_s}));
 }
 
 } // namespace
