@@ -28,6 +28,8 @@ class QPushButton;
 // menus. It decides nothing itself; the round, start-up and the File menu tell it what to show.
 class MainWindow : public QMainWindow, public MainWindowView
 {
+    Q_OBJECT
+
 public:
     MainWindow(GameState &state, const Services &services, QWidget *parent = nullptr);
     // Takes the help windows along, without their closing steps.

@@ -16,6 +16,8 @@ class SoundPlayer;
 // of its own with a task-bar entry, beside the game; it deletes itself when closed.
 class HelpTopicsWindow : public QMainWindow, public HelpTopicsView
 {
+    Q_OBJECT
+
 public:
     // How far titles may be condensed, in percent of their normal width.
     static constexpr int MinimumTitleStretch = 75;

@@ -17,6 +17,8 @@ struct Services;
 // shows and passes on; TitleScreen decides.
 class TitleScreenDialog : public QDialog, public TitleScreenView
 {
+    Q_OBJECT
+
 public:
     TitleScreenDialog(GameState &state, const Services &services, MainWindowView &mainWindow,
         QWidget *parent = nullptr);
