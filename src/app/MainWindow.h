@@ -22,6 +22,7 @@ class PictureBox;
 
 class QAction;
 class QLabel;
+class QMenu;
 class QPushButton;
 
 // The main game window: the gallows, the remark, the letter slots, the letter buttons and the
@@ -88,7 +89,16 @@ protected:
 
 private:
     void createControls();
+    void createPrompt();
+    void createGallowsPictures();
+    void createRoundLabels();
+    void createSlots();
+    void createLetterButtons();
+    void createNewWordButton();
     void createMenus();
+    void createFileMenu();
+    void createOptionsMenu(QMenu *file);
+    void createHelpMenu();
     void layOutControls();
     void updateSlotAccessibleName(int index);
 
@@ -103,9 +113,9 @@ private:
     std::array<PictureBox *, 9> m_gallowsPictures{};
     QLabel *m_remarkLabel = nullptr;
     QLabel *m_spellingLabel = nullptr;
-    QLabel *m_lettersLabel = nullptr;
+    QLabel *m_lettersHeading = nullptr;
     std::array<QLabel *, 15> m_slots{};
-    double m_buttonsLabelWidth = 0;
+    double m_lettersHeadingWidth = 0;
     std::array<LetterButton *, 28> m_letterButtons{};
     QPushButton *m_newWordButton = nullptr;
 

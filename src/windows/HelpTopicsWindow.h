@@ -43,7 +43,7 @@ private:
     HelpTopics m_topics;
     bool m_unloaded = false;
 
-    QWidget *m_client = nullptr;
+    QWidget *m_inner = nullptr;
     QLabel *m_contentsLabel = nullptr;
     QListWidget *m_contents = nullptr;
     QLabel *m_titleLabel = nullptr;

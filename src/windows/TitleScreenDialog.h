@@ -50,6 +50,10 @@ protected:
 
 private:
     void createControls();
+    void createPictures();
+    void createTexts();
+    void createBears();
+    void createButtons();
     void layOutControls();
     bool isBackground(const QPointF &position) const;
 
