@@ -132,7 +132,7 @@ WordListEditorDialog::WordListEditorDialog(
     setFont(desktopFont(8, false));
     setAutoFillBackground(true);
     setColors(this, TextColor, BackColor);
-    setFixedSize(Twips::toPixels(6720), Twips::toPixels(2304));
+    setFixedSize(Twips::toPixels(QSizeF(6720, 2304)));
 
     createControls();
     createChoices();
