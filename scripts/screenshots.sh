@@ -2,22 +2,25 @@
 # Takes the screenshots for the README under Xvfb, into docs/screenshots/: the main window at its
 # restored size and filling a 1280 x 1024 screen, each before a round, in a round, after a loss and
 # after a win, then the word-list editor with a few words typed in, the help topics, the manual and
-# the about box; before all of these, the title screen of a first start; last, the open dialog in
-# the ready-made lists. The game plays a one-word list, so every round draws the same word.
-# Between the two sizes, a round on each of two words of hand-made lists.
+# the about box; before all of these, the title screen of a first start; last, the open dialog of
+# an installed copy in the ready-made lists. The game plays a one-word list, so every round draws
+# the same word. Between the two sizes, a round on each of two words of hand-made lists.
+#   SCREENSHOT_DISPLAY=:22 scripts/screenshots.sh   takes them on another X display than :73
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 out="$root/docs/screenshots"
 bash "$root/scripts/setup.sh" xvfb xdotool imagemagick x11-utils
 cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF
-cmake --build "$root/build" --target wordrow
+# Everything an install takes, for the last picture.
+cmake --build "$root/build"
 
 home=$(mktemp -d)
-Xvfb :73 -screen 0 1280x1024x24 -nolisten tcp &
+display=${SCREENSHOT_DISPLAY:-:73}
+Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp &
 xvfb=$!
 trap 'kill $xvfb 2>/dev/null; rm -rf "$home"' EXIT
-export DISPLAY=:73
+export DISPLAY=$display
 sleep 1
 
 mkdir -p "$out"
@@ -162,22 +165,34 @@ import -window "$about" "$out/about.png"
 kill $game
 wait $game 2>/dev/null || true
 
-# The open dialog of "Load Another List..." in the ready-made lists. Typing the folder's path
-# selects its entry in the side bar as a click on it does. A home and Qt settings of its own keep
-# the user's folders and the dialog's remembered state out of the picture.
+# The open dialog of "Load Another List..." in the ready-made lists of an installed copy, so that
+# "Look in" shows where a package puts them. The game is installed into a stage and run in a mount
+# namespace of its own in which the stage lies over /usr: nothing is installed on this machine. A
+# home and Qt settings of its own keep the user's folders and the dialog's remembered state out of
+# the picture.
+stage="$home/stage"
+DESTDIR="$stage" cmake --install "$root/build" --prefix /usr >/dev/null
 player="$home/player"
 mkdir -p "$player"
-(cd "$home" && HOME="$player" XDG_CONFIG_HOME="$player/.config" exec "$root/build/src/wordrow") &
+(cd "$home" && HOME="$player" XDG_CONFIG_HOME="$player/.config" exec unshare --user \
+    --map-root-user --mount sh -c 'mount -t overlay overlay -o "lowerdir=$1/usr:/usr" /usr &&
+    exec /usr/bin/wordrow' sh "$stage") &
 game=$!
 window=$(xdotool search --sync --onlyvisible --pid $game | head -n 1)
 xdotool windowfocus --sync "$window" key ctrl+l
 open=$(xdotool search --sync --onlyvisible --name "File Open" | head -n 1)
 xdotool windowsize --sync "$open" 800 460
-xdotool type --delay 10 "$root/build/share/wordrow/lists/"
-xdotool key Return
 sleep 0.5
-# A click on the empty part of the file list closes the completions the typing opened.
-xdotool mousemove --window "$open" 400 330 click 1
+# "Ready-made lists" is the side bar's third entry, below the computer and the home folder. How
+# tall its rows are depends on the icons found: a click on the first row shows its height in the
+# selection's colour.
+xdotool mousemove --window "$open" 60 52 click 1
+sleep 0.5
+import -window "$open" "$home/sidebar.png"
+read -r top bottom < <(convert "$home/sidebar.png" -crop 1x300+145+30 +repage -fuzz 8% \
+    -fill black -opaque "rgb(48,140,198)" -fill white +opaque black txt:- |
+    awk -F'[,:]' '/#000000/ { y = $2 + 30; if (!top) top = y; bottom = y } END { print top, bottom }')
+xdotool mousemove --window "$open" 60 $((top + (bottom - top + 1) * 5 / 2)) click 1
 sleep 0.5
 import -window "$open" "$out/ready-made-lists.png"
 kill $game

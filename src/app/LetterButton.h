@@ -8,6 +8,8 @@
 // button and looks the same in every style.
 class LetterButton : public QPushButton
 {
+    Q_OBJECT
+
 public:
     explicit LetterButton(QWidget *parent = nullptr);
 

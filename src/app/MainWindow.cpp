@@ -4,6 +4,7 @@
 #include "game/MainLayout.h"
 #include "game/RoundTexts.h"
 #include "game/Startup.h"
+#include "ui/OpenOrRaise.h"
 #include "ui/PictureBox.h"
 #include "ui/Pictures.h"
 #include "ui/Twips.h"
@@ -23,28 +24,11 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QColor BackColor(224, 224, 224);
-const QColor StartColor(255, 0, 0);
-const QColor WinColor(255, 128, 0);
+constexpr QColor BackColor = Colors::LightGrey;
+constexpr QColor PromptColor(255, 0, 0);
+constexpr QColor RemarkColor(255, 128, 0);
 constexpr QStringView LetterToolTip
     = u"Click one of these buttons to choose a letter for the word.";
-
-QLabel *createLabel(QWidget *parent, const QFont &font, Qt::Alignment alignment = {})
-{
-    auto *label = new QLabel(parent);
-    // Words come from the player's own files: never read them as markup.
-    label->setTextFormat(Qt::PlainText);
-    label->setFont(font);
-    label->setAlignment(alignment);
-    return label;
-}
-
-void setTextColor(QWidget *widget, const QColor &color)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, color);
-    widget->setPalette(palette);
-}
 
 // Tooltips show markup when they look like it; a word from a list must show as typed.
 QString plainToolTip(const QString &text)
@@ -77,9 +61,7 @@ bool leavesNoMark(QStringView caption)
 void showAsGap(QLabel *slot, bool gap, const QColor &textColor)
 {
     slot->setAutoFillBackground(!gap);
-    QPalette look = slot->palette();
-    look.setColor(QPalette::WindowText, gap ? QColor(Qt::transparent) : textColor);
-    slot->setPalette(look);
+    setColors(slot, gap ? QColor(Qt::transparent) : textColor);
 }
 
 // Menus and their items are named after their ids, so that they can be found by name.
@@ -113,8 +95,8 @@ MainWindow::MainWindow(GameState &state, const Services &services, QWidget *pare
     createControls();
     createMenus();
     // The inner area has the restored size; the menu bar comes on top of it.
-    resize(Twips::toPixels(MainLayout::RestoredWidth),
-        Twips::toPixels(MainLayout::RestoredHeight) + menuBar()->sizeHint().height());
+    resize(Twips::toPixels(QSizeF(MainLayout::RestoredWidth, MainLayout::RestoredHeight))
+        + QSize(0, menuBar()->sizeHint().height()));
 }
 
 // Created bottom first: later siblings are drawn over earlier ones, so the remark lies over the
@@ -124,20 +106,31 @@ void MainWindow::createControls()
     setObjectName(u"Form1"_s);
     m_inner = new QWidget(this);
     m_inner->setAutoFillBackground(true);
-    QPalette background = m_inner->palette();
-    background.setColor(QPalette::Window, BackColor);
-    m_inner->setPalette(background);
+    setColors(m_inner, QColor(), BackColor);
     m_inner->installEventFilter(this);
     setCentralWidget(m_inner);
 
-    m_promptLabel = createLabel(m_inner, desktopFont(13.8, true), Qt::AlignCenter);
+    createPrompt();
+    createGallowsPictures();
+    createRoundLabels();
+    createSlots();
+    createLetterButtons();
+    createNewWordButton();
+}
+
+void MainWindow::createPrompt()
+{
+    m_promptLabel = createLabel(
+        u"Click here to start:  "_s, desktopFont(13.8, true), Qt::AlignCenter, m_inner);
     m_promptLabel->setObjectName(u"lblStart"_s);
     m_promptLabel->setWordWrap(true);
-    m_promptLabel->setText(u"Click here to start:  "_s);
-    setTextColor(m_promptLabel, StartColor);
+    setColors(m_promptLabel, PromptColor);
     m_promptLabel->resize(
-        Twips::toPixels(MainLayout::PromptWidth), Twips::toPixels(MainLayout::PromptHeight));
+        Twips::toPixels(QSizeF(MainLayout::PromptWidth, MainLayout::PromptHeight)));
+}
 
+void MainWindow::createGallowsPictures()
+{
     for (int i = 0; i < 9; ++i) {
         auto *picture = new PictureBox(Pictures::gallows(i), m_inner);
         picture->setObjectName(u"imgHang%1"_s.arg(i));
@@ -145,41 +138,47 @@ void MainWindow::createControls()
         picture->setToolTip(toolTip);
         picture->setAccessibleName(toolTip.isEmpty() ? u"Gallows"_s : toolTip);
         picture->resize(
-            Twips::toPixels(MainLayout::PictureWidth), Twips::toPixels(MainLayout::PictureHeight));
+            Twips::toPixels(QSizeF(MainLayout::GallowsWidth, MainLayout::GallowsHeight)));
         picture->setVisible(i == 0);
         m_gallowsPictures[i] = picture;
     }
+}
 
-    m_remarkLabel = createLabel(m_inner, desktopFont(18, true));
+// The remark, "Spell this word:" and "From these letters", shown while a round is on.
+void MainWindow::createRoundLabels()
+{
+    m_remarkLabel = createLabel(QString(), desktopFont(18, true), {}, m_inner);
     m_remarkLabel->setObjectName(u"lblWin"_s);
-    setTextColor(m_remarkLabel, WinColor);
-    m_remarkLabel->move(0, Twips::toPixels(MainLayout::WinTop));
+    setColors(m_remarkLabel, RemarkColor);
+    m_remarkLabel->move(0, Twips::toPixels(MainLayout::RemarkTop));
 
-    m_spellingLabel = createLabel(m_inner, font());
+    m_spellingLabel = createLabel(RoundTexts::spellCaption.toString(), font(), {}, m_inner);
     m_spellingLabel->setObjectName(u"lblSpell"_s);
-    m_spellingLabel->setText(RoundTexts::spellCaption.toString());
     m_spellingLabel->hide();
 
-    m_lettersLabel = createLabel(m_inner, font());
-    m_lettersLabel->setObjectName(u"lblButtons"_s);
-    m_lettersLabel->setText(RoundTexts::buttonsCaption.toString());
+    m_lettersHeading = createLabel(RoundTexts::lettersHeading.toString(), font(), {}, m_inner);
+    m_lettersHeading->setObjectName(u"lblButtons"_s);
     // Sized for a narrower font than most desktops have: never cut the text short.
-    m_buttonsLabelWidth = std::max(
-        MainLayout::ButtonsLabelWidth, Twips::fromPixels(m_lettersLabel->sizeHint().width()));
-    m_lettersLabel->hide();
+    m_lettersHeadingWidth = std::max(
+        MainLayout::LettersHeadingWidth, Twips::fromPixels(m_lettersHeading->sizeHint().width()));
+    m_lettersHeading->hide();
+}
 
+void MainWindow::createSlots()
+{
     for (int i = 0; i < GameRound::SlotCount; ++i) {
-        QLabel *slot = createLabel(m_inner, desktopFont(13.8, true), Qt::AlignCenter);
+        QLabel *slot = createLabel(QString(), desktopFont(13.8, true), Qt::AlignCenter, m_inner);
         slot->setObjectName(u"lblPick%1"_s.arg(i));
         slot->setAutoFillBackground(true);
-        QPalette face = slot->palette();
-        face.setColor(QPalette::Window, face.color(QPalette::Button));
-        slot->setPalette(face);
+        setColors(slot, QColor(), slot->palette().color(QPalette::Button));
         slot->hide();
         m_slots[i] = slot;
         updateSlotAccessibleName(i);
     }
+}
 
+void MainWindow::createLetterButtons()
+{
     const int letterSize = Twips::toPixels(MainLayout::LetterHeight);
     for (int i = 0; i < GameRound::LetterCount; ++i) {
         auto *button = new LetterButton(m_inner);
@@ -189,13 +188,16 @@ void MainWindow::createControls()
         connect(button, &QPushButton::clicked, this, [this, i] { m_round.guess(i); });
         m_letterButtons[i] = button;
     }
+}
 
+void MainWindow::createNewWordButton()
+{
     m_newWordButton = new QPushButton(u"&New Word"_s, m_inner);
     m_newWordButton->setObjectName(u"cmdStart"_s);
     m_newWordButton->setDefault(true);
     m_newWordButton->setToolTip(u"Begin the game with a new word by clicking here."_s);
     m_newWordButton->resize(
-        Twips::toPixels(MainLayout::StartWidth), Twips::toPixels(MainLayout::StartHeight));
+        Twips::toPixels(QSizeF(MainLayout::NewWordWidth, MainLayout::NewWordHeight)));
     connect(m_newWordButton, &QPushButton::clicked, this, [this] { m_round.startRound(); });
     // A main window has no default button of its own: Enter anywhere in it starts a word.
     for (const int key : {Qt::Key_Return, Qt::Key_Enter})
@@ -204,6 +206,12 @@ void MainWindow::createControls()
 }
 
 void MainWindow::createMenus()
+{
+    createFileMenu();
+    createHelpMenu();
+}
+
+void MainWindow::createFileMenu()
 {
     QMenu *file = menuBar()->addMenu(u"&File"_s);
     file->setObjectName(u"mnuFile"_s);
@@ -227,7 +235,15 @@ void MainWindow::createMenus()
     connect(addNamedAction(file, u"&Delete..."_s, u"mnuFileDelete"_s), &QAction::triggered, this,
         [this] { m_fileCommands.deleteList(); });
     file->addSeparator();
+    createOptionsMenu(file);
+    file->addSeparator();
+    QAction *exit = addNamedAction(file, u"E&xit..."_s, u"mnuFileExit"_s);
+    exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
+    connect(exit, &QAction::triggered, this, &QWidget::close);
+}
 
+void MainWindow::createOptionsMenu(QMenu *file)
+{
     QMenu *options = addNamedMenu(file, u"&Options"_s, u"mnuFileOptions"_s);
     m_showTitleScreenAction
         = addNamedAction(options, u"Show Startup Screen"_s, u"mnuFileOptionsShow"_s);
@@ -243,12 +259,11 @@ void MainWindow::createMenus()
     options->addSeparator();
     m_soundsAction = addNamedAction(options, u"&Turn Off Sounds"_s, u"mnuOptionsSounds"_s);
     connect(m_soundsAction, &QAction::triggered, this, [this] { m_fileCommands.toggleSounds(); });
-    file->addSeparator();
-    QAction *exit = addNamedAction(file, u"E&xit..."_s, u"mnuFileExit"_s);
-    exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
-    connect(exit, &QAction::triggered, this, &QWidget::close);
+}
 
-    // The help windows and the manual come with their own windows.
+// The help windows and the manual come with their own windows.
+void MainWindow::createHelpMenu()
+{
     QMenu *help = menuBar()->addMenu(u"&Help"_s);
     help->setObjectName(u"mnuHelp"_s);
     QAction *topics = addNamedAction(help, u"&Topics"_s, u"mnuHelpTopics"_s);
@@ -282,44 +297,28 @@ void MainWindow::showWordListEditor()
 {
     // A child of this window: ending the program from here takes it along without its
     // closing steps.
-    if (!m_editor)
-        m_editor = new WordListEditorDialog(m_state, m_services, *this, this);
-    m_editor->show();
-    m_editor->raise();
-    m_editor->activateWindow();
+    openOrRaise(
+        m_editor, [this] { return new WordListEditorDialog(m_state, m_services, *this, this); });
 }
 
 void MainWindow::showHelpTopics()
 {
-    if (!m_helpTopics) {
-        m_helpTopics = new HelpTopicsWindow(m_state, m_services.player);
-        m_helpTopics->showMaximized();
-        return;
-    }
-    if (m_helpTopics->isMinimized())
-        m_helpTopics->setWindowState(m_helpTopics->windowState() & ~Qt::WindowMinimized);
-    m_helpTopics->raise();
-    m_helpTopics->activateWindow();
+    openOrRaise(m_helpTopics, [this] {
+        auto *topics = new HelpTopicsWindow(m_state, m_services.player);
+        // It opens maximized; brought back later, it keeps whatever size the player gave it.
+        topics->setWindowState(Qt::WindowMaximized);
+        return topics;
+    });
 }
 
 void MainWindow::showManual()
 {
-    if (!m_manual)
-        m_manual = new ManualWindow;
-    if (m_manual->isMinimized())
-        m_manual->setWindowState(m_manual->windowState() & ~Qt::WindowMinimized);
-    m_manual->show();
-    m_manual->raise();
-    m_manual->activateWindow();
+    openOrRaise(m_manual, [] { return new ManualWindow; });
 }
 
 void MainWindow::showAbout()
 {
-    if (!m_about)
-        m_about = new AboutDialog(m_state, m_services);
-    m_about->show();
-    m_about->raise();
-    m_about->activateWindow();
+    openOrRaise(m_about, [this] { return new AboutDialog(m_state, m_services); });
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
@@ -333,7 +332,7 @@ void MainWindow::layOutControls()
 {
     const std::optional<MainLayout> layout
         = MainLayout::forInnerSize(Twips::fromPixels(m_inner->width()),
-            Twips::fromPixels(m_inner->height()), m_buttonsLabelWidth);
+            Twips::fromPixels(m_inner->height()), m_lettersHeadingWidth);
     if (!layout)
         return;
     for (int i = 0; i < GameRound::LetterCount; ++i) {
@@ -342,12 +341,12 @@ void MainWindow::layOutControls()
     }
     for (int i = 0; i < GameRound::SlotCount; ++i)
         placeInTwips(m_slots[i], layout->slots[i]);
-    placeInTwips(m_newWordButton, layout->start);
+    placeInTwips(m_newWordButton, layout->newWordButton);
     placeInTwips(m_promptLabel, layout->prompt);
     m_spellingLabel->move(Twips::toPixels(layout->spelling));
-    placeInTwips(m_lettersLabel, layout->lettersHeading);
+    placeInTwips(m_lettersHeading, layout->lettersHeading);
     for (PictureBox *picture : m_gallowsPictures)
-        placeInTwips(picture, layout->picture);
+        placeInTwips(picture, layout->gallowsPicture);
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
@@ -365,7 +364,7 @@ QLabel *MainWindow::label(Label which) const
     case Label::Spelling:
         return m_spellingLabel;
     case Label::LettersHeading:
-        return m_lettersLabel;
+        return m_lettersHeading;
     }
     return nullptr;
 }
@@ -391,7 +390,7 @@ int MainWindow::remarkWidth() const
 
 void MainWindow::setRemarkLeft(int left)
 {
-    m_remarkLabel->move(Twips::toPixels(left), Twips::toPixels(MainLayout::WinTop));
+    m_remarkLabel->move(Twips::toPixels(left), Twips::toPixels(MainLayout::RemarkTop));
 }
 
 int MainWindow::innerWidth() const

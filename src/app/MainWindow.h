@@ -22,12 +22,15 @@ class PictureBox;
 
 class QAction;
 class QLabel;
+class QMenu;
 class QPushButton;
 
 // The main game window: the gallows, the remark, the letter slots, the letter buttons and the
 // menus. It decides nothing itself; the round, start-up and the File menu tell it what to show.
 class MainWindow : public QMainWindow, public MainWindowView
 {
+    Q_OBJECT
+
 public:
     MainWindow(GameState &state, const Services &services, QWidget *parent = nullptr);
     // Takes the help windows along, without their closing steps.
@@ -88,7 +91,16 @@ protected:
 
 private:
     void createControls();
+    void createPrompt();
+    void createGallowsPictures();
+    void createRoundLabels();
+    void createSlots();
+    void createLetterButtons();
+    void createNewWordButton();
     void createMenus();
+    void createFileMenu();
+    void createOptionsMenu(QMenu *file);
+    void createHelpMenu();
     void layOutControls();
     void updateSlotAccessibleName(int index);
 
@@ -103,9 +115,9 @@ private:
     std::array<PictureBox *, 9> m_gallowsPictures{};
     QLabel *m_remarkLabel = nullptr;
     QLabel *m_spellingLabel = nullptr;
-    QLabel *m_lettersLabel = nullptr;
+    QLabel *m_lettersHeading = nullptr;
     std::array<QLabel *, 15> m_slots{};
-    double m_buttonsLabelWidth = 0;
+    double m_lettersHeadingWidth = 0;
     std::array<LetterButton *, 28> m_letterButtons{};
     QPushButton *m_newWordButton = nullptr;
 

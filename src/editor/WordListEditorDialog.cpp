@@ -21,8 +21,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QColor BackColor(128, 128, 128);
-const QColor TextColor(255, 224, 192);
+constexpr QColor BackColor(128, 128, 128);
+constexpr QColor TextColor = Colors::Peach;
 
 // Greedy word wrap into lines no wider than width; nullopt if it needs more than maxLines lines
 // or a word is wider than that on its own. '&' marks an access key and takes no room.
@@ -65,13 +65,10 @@ void fitCaption(QWidget *widget, const QString &text, int width, int maxLines,
 }
 
 // A label at its designed place; it grows downwards when its lines need more height.
-QLabel *createLabel(const QString &text, QWidget *parent, const QFont &font, const QRectF &twips,
-    int maxLines = 1, Qt::Alignment alignment = Qt::AlignLeft)
+QLabel *createFittedLabel(const QString &text, QWidget *parent, const QFont &font,
+    const QRectF &twips, int maxLines = 1, Qt::Alignment alignment = Qt::AlignLeft)
 {
-    auto *label = new QLabel(parent);
-    label->setTextFormat(Qt::PlainText);
-    label->setAlignment(alignment | Qt::AlignTop);
-    label->setFont(font);
+    QLabel *label = createLabel(QString(), font, alignment | Qt::AlignTop, parent);
     setColors(label, TextColor, BackColor);
     QRect box = Twips::toPixels(twips);
     fitCaption(label, text, box.width(), maxLines,
@@ -135,7 +132,7 @@ WordListEditorDialog::WordListEditorDialog(
     setFont(desktopFont(8, false));
     setAutoFillBackground(true);
     setColors(this, TextColor, BackColor);
-    setFixedSize(Twips::toPixels(6720), Twips::toPixels(2304));
+    setFixedSize(Twips::toPixels(QSizeF(6720, 2304)));
 
     createControls();
     createChoices();
@@ -147,7 +144,8 @@ WordListEditorDialog::WordListEditorDialog(
 void WordListEditorDialog::createControls()
 {
     const QFont labelFont = desktopFont(7.8, true);
-    m_wordLabel = createLabel(u"Enter word here:"_s, this, labelFont, QRectF(120, 360, 1452, 252));
+    m_wordLabel
+        = createFittedLabel(u"Enter word here:"_s, this, labelFont, QRectF(120, 360, 1452, 252));
     m_wordLabel->setObjectName(u"lblEnterWord"_s);
 
     m_wordEdit = new QLineEdit(this);
@@ -159,10 +157,10 @@ void WordListEditorDialog::createControls()
     m_wordEdit->setAccessibleName(u"Enter word here"_s);
     placeInTwips(m_wordEdit, QRectF(120, 600, 1932, 348));
 
-    m_arrowLabel
-        = createLabel(u"> >"_s, this, labelFont, QRectF(2160, 720, 252, 252), 1, Qt::AlignHCenter);
+    m_arrowLabel = createFittedLabel(
+        u"> >"_s, this, labelFont, QRectF(2160, 720, 252, 252), 1, Qt::AlignHCenter);
     m_arrowLabel->setObjectName(u"Label1"_s);
-    m_listLabel = createLabel(
+    m_listLabel = createFittedLabel(
         u"Word list"_s, this, labelFont, QRectF(3360, 360, 1092, 252), 1, Qt::AlignHCenter);
     m_listLabel->setObjectName(u"lblList"_s);
 
@@ -201,7 +199,7 @@ void WordListEditorDialog::createChoices()
     m_startupChoice->setToolTip(
         u"If you save this word list, do you want to use it in the game now "
         u"and when you start the program again?"_s);
-    m_startupQuestion = createLabel(
+    m_startupQuestion = createFittedLabel(
         u"Make this the startup list"_s, m_startupChoice, font(), QRectF(120, 120, 972, 372), 2);
     m_startupQuestion->setObjectName(u"lblNewSave"_s);
     m_startupYes = createOption(u"&Yes"_s, m_startupChoice, QRectF(240, 600, 612, 192));
@@ -212,7 +210,7 @@ void WordListEditorDialog::createChoices()
 
     m_loadChoice = createFrame(this, QRectF(120, 960, 1092, 1092));
     m_loadChoice->setObjectName(u"frmNewLoad"_s);
-    m_loadQuestion = createLabel(
+    m_loadQuestion = createFittedLabel(
         u"After Save, load this list"_s, m_loadChoice, font(), QRectF(120, 120, 852, 372), 2);
     m_loadQuestion->setObjectName(u"lblNewLoad"_s);
     m_loadYes = createOption(u"Yes"_s, m_loadChoice, QRectF(240, 600, 612, 192));

@@ -19,6 +19,8 @@ struct Services;
 // collects them in a list and saves it. WordListEditor decides; this window shows and passes on.
 class WordListEditorDialog : public QDialog, public WordListEditorView
 {
+    Q_OBJECT
+
 public:
     WordListEditorDialog(GameState &state, const Services &services, MainWindowView &mainWindow,
         QWidget *parent = nullptr);

@@ -88,7 +88,7 @@ void GameRound::startRound()
 
     m_view.setLabelText(Label::Spelling, RoundTexts::spellCaption.toString());
     m_view.setLabelVisible(Label::Spelling, true);
-    m_view.setLabelText(Label::LettersHeading, RoundTexts::buttonsCaption.toString());
+    m_view.setLabelText(Label::LettersHeading, RoundTexts::lettersHeading.toString());
     m_view.setLabelVisible(Label::LettersHeading, true);
 
     m_inRound = true;

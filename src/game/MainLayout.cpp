@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-std::optional<MainLayout> MainLayout::forInnerSize(double W, double H, double buttonsLabelWidth)
+std::optional<MainLayout> MainLayout::forInnerSize(double W, double H, double lettersHeadingWidth)
 {
     if (W < 4)
         return std::nullopt;
@@ -18,11 +18,12 @@ std::optional<MainLayout> MainLayout::forInnerSize(double W, double H, double bu
     for (int i = 0; i < 15; ++i)
         layout.slots[i] = QRectF((slotSize + 50) * i + 400, slotTop, slotSize, slotSize);
 
-    layout.start = QRectF(W - 1300, letterTop - 270 - slotSize, StartWidth, StartHeight);
-    layout.prompt = QRectF(W - 1300, layout.start.top() - 1500, PromptWidth, PromptHeight);
-    layout.spelling = QPointF(SpellLeft, slotTop - 252);
-    layout.lettersHeading = QRectF((W - buttonsLabelWidth) / 2, H - ButtonsLabelHeight - 100,
-        buttonsLabelWidth, ButtonsLabelHeight);
-    layout.picture = QRectF((W - PictureWidth) / 2, 380, PictureWidth, PictureHeight);
+    layout.newWordButton
+        = QRectF(W - 1300, letterTop - 270 - slotSize, NewWordWidth, NewWordHeight);
+    layout.prompt = QRectF(W - 1300, layout.newWordButton.top() - 1500, PromptWidth, PromptHeight);
+    layout.spelling = QPointF(SpellingLeft, slotTop - 252);
+    layout.lettersHeading = QRectF((W - lettersHeadingWidth) / 2, H - LettersHeadingHeight - 100,
+        lettersHeadingWidth, LettersHeadingHeight);
+    layout.gallowsPicture = QRectF((W - GallowsWidth) / 2, 380, GallowsWidth, GallowsHeight);
     return layout;
 }

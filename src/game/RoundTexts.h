@@ -121,7 +121,7 @@ struct RoundTexts
     static constexpr QStringView slotToolTip
         = u"This is where the letters appear when you choose correctly.";
     static constexpr QStringView spellCaption = u"Spell this word:";
-    static constexpr QStringView buttonsCaption = u"From these letters";
+    static constexpr QStringView lettersHeading = u"From these letters";
     static constexpr QStringView lossSpellPrefix = u"The word was ";
     static constexpr QStringView lossToolTipPrefix = u"You were supposed to spell ";
     static constexpr QStringView winSpellCaption = u"You spelled this word:";

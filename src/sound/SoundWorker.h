@@ -18,6 +18,8 @@ class SoundOutput;
 // any of it.
 class SoundWorker : public QObject
 {
+    Q_OBJECT
+
 public:
     explicit SoundWorker(QStringList moduleDirs);
     ~SoundWorker() override;

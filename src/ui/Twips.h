@@ -4,6 +4,8 @@
 #include <QPointF>
 #include <QRect>
 #include <QRectF>
+#include <QSize>
+#include <QSizeF>
 
 #include <cmath>
 
@@ -35,6 +37,23 @@ inline QRect toPixels(const QRectF &twips)
 inline QPoint toPixels(const QPointF &twips)
 {
     return QPoint(toPixels(twips.x()), toPixels(twips.y()));
+}
+
+// A size on its own has no edges to share: each length is rounded.
+inline QSize toPixels(const QSizeF &twips)
+{
+    return QSize(toPixels(twips.width()), toPixels(twips.height()));
+}
+
+inline QSizeF fromPixels(const QSize &pixels)
+{
+    return QSizeF(fromPixels(pixels.width()), fromPixels(pixels.height()));
+}
+
+inline QRectF fromPixels(const QRect &pixels)
+{
+    return QRectF(
+        QPointF(fromPixels(pixels.x()), fromPixels(pixels.y())), fromPixels(pixels.size()));
 }
 
 } // namespace Twips

@@ -20,7 +20,7 @@ AboutBox::AboutBox(
 void AboutBox::backgroundClicked()
 {
     // Nothing hides a bear, so this shows the left one, then the right one, then changes nothing.
-    if (!m_view.bearVisible(Side::Left))
+    if (!m_view.isBearVisible(Side::Left))
         m_view.showBear(Side::Left);
     else
         m_view.showBear(Side::Right);
@@ -62,7 +62,7 @@ void AboutBox::speak(Side side)
     // the right bear stands too close to it for the longer words.
     const double width = m_view.commentGeometry(side).width();
     const double centred = bear.left() + bear.width() / 2 - width / 2;
-    m_view.setCommentLeft(side, std::max(0.0, std::min(centred, ClientWidth - width)));
+    m_view.setCommentLeft(side, std::max(0.0, std::min(centred, InnerWidth - width)));
     m_view.setCommentVisible(side, true);
 }
 

@@ -28,8 +28,8 @@ public:
     static QString aboutText();
 
     // The box's inside, in twips.
-    static constexpr double ClientWidth = 3852;
-    static constexpr double ClientHeight = 2712;
+    static constexpr double InnerWidth = 3852;
+    static constexpr double InnerHeight = 2712;
     // Tops a jumping bear may land on, in twips.
     static constexpr double LowestJumpTop = 360;
     static constexpr double JumpRange = 1280;

@@ -12,7 +12,7 @@ public:
 
     virtual ~AboutBoxView() = default;
 
-    virtual bool bearVisible(Side side) const = 0;
+    virtual bool isBearVisible(Side side) const = 0;
     virtual void showBear(Side side) = 0;
     virtual QRectF bearGeometry(Side side) const = 0;
     virtual void setBearTop(Side side, double top) = 0;

@@ -20,23 +20,15 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QColor BackColor(255, 255, 192);
-const QColor CommentColor(192, 64, 0);
+constexpr QColor BackColor = Colors::PaleYellow;
+constexpr QColor CommentColor(192, 64, 0);
 const QString BearPicture = u":/bear.svg"_s;
 // The bear picture is 36 pixels square.
 constexpr double BearSize = 540;
 
-QRectF twipsOf(const QRect &pixels)
-{
-    return QRectF(Twips::fromPixels(pixels.x()), Twips::fromPixels(pixels.y()),
-        Twips::fromPixels(pixels.width()), Twips::fromPixels(pixels.height()));
-}
-
 void setBackground(QWidget *widget, const QColor &color)
 {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, color);
-    widget->setPalette(palette);
+    setColors(widget, QColor(), color);
     widget->setAutoFillBackground(true);
 }
 
@@ -51,7 +43,7 @@ AboutDialog::AboutDialog(GameState &state, const Services &services, QWidget *pa
     setWindowTitle(u"About Wordrow"_s);
     setFont(desktopFont(8, false));
     setBackground(this, BackColor);
-    setFixedSize(Twips::toPixels(AboutBox::ClientWidth), Twips::toPixels(AboutBox::ClientHeight));
+    setFixedSize(Twips::toPixels(QSizeF(AboutBox::InnerWidth, AboutBox::InnerHeight)));
     createControls();
 
     // Centred on the screen, not over whichever window happens to be active.
@@ -69,6 +61,20 @@ AboutDialog::~AboutDialog()
 }
 
 void AboutDialog::createControls()
+{
+    createText();
+    createBears();
+    createComments();
+
+    m_okButton = new QPushButton(u"OK"_s, this);
+    m_okButton->setObjectName(u"cmdOK"_s);
+    placeInTwips(m_okButton, QRectF(2880, 2160, 732, 372));
+    m_okButton->setDefault(true);
+    m_okButton->setFocus();
+    connect(m_okButton, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void AboutDialog::createText()
 {
     m_textBox = new QPlainTextEdit(this);
     m_textBox->setObjectName(u"Text1"_s);
@@ -92,7 +98,10 @@ void AboutDialog::createControls()
         text.chop(1);
     m_textBox->setPlainText(text);
     m_textBox->setAccessibleName(u"About Wordrow"_s);
+}
 
+void AboutDialog::createBears()
+{
     for (PictureBox **picture : {&m_leftBear, &m_rightBear}) {
         *picture = new PictureBox(BearPicture, this);
         setBackground(*picture, BackColor);
@@ -104,14 +113,13 @@ void AboutDialog::createControls()
     placeInTwips(m_rightBear, QRectF(3120, 360, BearSize, BearSize));
     connect(m_leftBear, &PictureBox::clicked, this, [this] { m_box.bearClicked(Side::Left); });
     connect(m_rightBear, &PictureBox::clicked, this, [this] { m_box.bearClicked(Side::Right); });
+}
 
+void AboutDialog::createComments()
+{
     for (QLabel **label : {&m_leftComment, &m_rightComment}) {
-        *label = new QLabel(u"That Tickles"_s, this);
-        (*label)->setTextFormat(Qt::PlainText);
-        (*label)->setFont(desktopFont(7.8, true, true));
-        QPalette palette = (*label)->palette();
-        palette.setColor(QPalette::WindowText, CommentColor);
-        (*label)->setPalette(palette);
+        *label = createLabel(u"That Tickles"_s, desktopFont(7.8, true, true), {}, this);
+        setColors(*label, CommentColor);
         // The words are not the background: a click on them is no click on the box.
         (*label)->installEventFilter(this);
         (*label)->hide();
@@ -125,13 +133,6 @@ void AboutDialog::createControls()
     m_leftComment->adjustSize();
     m_rightComment->move(Twips::toPixels(QPointF(2760, 120)));
     m_rightComment->adjustSize();
-
-    m_okButton = new QPushButton(u"OK"_s, this);
-    m_okButton->setObjectName(u"cmdOK"_s);
-    placeInTwips(m_okButton, QRectF(2880, 2160, 732, 372));
-    m_okButton->setDefault(true);
-    m_okButton->setFocus();
-    connect(m_okButton, &QPushButton::clicked, this, &QWidget::close);
 }
 
 void AboutDialog::focusWindowChanged(QWindow *now)
@@ -210,7 +211,7 @@ QLabel *AboutDialog::comment(Side side) const
     return side == Side::Left ? m_leftComment : m_rightComment;
 }
 
-bool AboutDialog::bearVisible(Side side) const
+bool AboutDialog::isBearVisible(Side side) const
 {
     return !bear(side)->isHidden();
 }
@@ -222,7 +223,7 @@ void AboutDialog::showBear(Side side)
 
 QRectF AboutDialog::bearGeometry(Side side) const
 {
-    return twipsOf(bear(side)->geometry());
+    return Twips::fromPixels(bear(side)->geometry());
 }
 
 void AboutDialog::setBearTop(Side side, double top)
@@ -245,7 +246,7 @@ void AboutDialog::setCommentCaption(Side side, const QString &caption)
 
 QRectF AboutDialog::commentGeometry(Side side) const
 {
-    return twipsOf(comment(side)->geometry());
+    return Twips::fromPixels(comment(side)->geometry());
 }
 
 void AboutDialog::setCommentTop(Side side, double top)

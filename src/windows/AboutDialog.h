@@ -27,7 +27,7 @@ public:
     ~AboutDialog() override;
 
     // AboutBoxView
-    bool bearVisible(Side side) const override;
+    bool isBearVisible(Side side) const override;
     void showBear(Side side) override;
     QRectF bearGeometry(Side side) const override;
     void setBearTop(Side side, double top) override;
@@ -49,6 +49,9 @@ protected:
 
 private:
     void createControls();
+    void createText();
+    void createBears();
+    void createComments();
     void focusWindowChanged(QWindow *now);
     PictureBox *bear(Side side) const;
     QLabel *comment(Side side) const;

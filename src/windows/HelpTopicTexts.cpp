@@ -81,13 +81,13 @@ constexpr QStringView Topic3[] = {
 };
 
 constexpr QStringView Topic4[] = {
-    u"You can type in a word list of you own by choosing Make New Wordlist from the File "
+    u"You can type in a word list of your own by choosing Make New Wordlist from the File "
     u"menu.  This will bring up a small window to allow you to enter your list.",
     u"Type in each word in the white box in the upper left of the window.  Then press "
     u"ENTER, or else click on the Add to List button.  Either action will move the word "
     u"you just typed into the box titled Word List.",
     u"If you make a mistake or want to remove a word from the list, just highlight the "
-    u"word in the lisit by clicking on it.  Then click the Remove from List button.  The "
+    u"word in the list by clicking on it.  Then click the Remove from List button.  The "
     u"word will be gone.",
     u"Once you have entered all the words into your list, you are almost ready to save "
     u"it.  Before you do, you can, if you wish, set the list that you have just entered "

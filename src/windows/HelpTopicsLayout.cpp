@@ -12,7 +12,7 @@ double notNegative(double length)
 } // namespace
 
 // Each control is placed from the sizes just given to the ones before it.
-HelpTopicsLayout HelpTopicsLayout::forClientSize(double W, double H)
+HelpTopicsLayout HelpTopicsLayout::forInnerSize(double W, double H)
 {
     W = notNegative(W);
     H = notNegative(H);

@@ -2,7 +2,7 @@
 
 #include <QRectF>
 
-// Where the help window's controls go for a client size, in twips: a contents column at the
+// Where the help window's controls go for an inner size, in twips: a contents column at the
 // left, a title band and a heading band across the rest, and under them a blank strip and the
 // text. Sizes that the formulas would make negative in a very small window are 0.
 struct HelpTopicsLayout
@@ -20,5 +20,5 @@ struct HelpTopicsLayout
     QRectF margin;
     QRectF description;
 
-    static HelpTopicsLayout forClientSize(double W, double H);
+    static HelpTopicsLayout forInnerSize(double W, double H);
 };

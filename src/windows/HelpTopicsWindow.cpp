@@ -19,10 +19,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QColor LightGrey(224, 224, 224);
-const QColor DarkBlue(0, 0, 192);
-const QColor DarkRed(192, 0, 0);
-
 // The desktop's colours for the inside of windows: a label painted with them looks like the text
 // box beside it.
 QColor windowText()
@@ -35,18 +31,12 @@ QColor windowBackground()
     return QApplication::palette().color(QPalette::Base);
 }
 
-QLabel *createLabel(QWidget *parent, const QString &text, const QFont &font, const QColor &color,
+QLabel *createBand(QWidget *parent, const QString &text, const QFont &font, const QColor &color,
     const QColor &background)
 {
-    auto *label = new QLabel(text, parent);
-    label->setTextFormat(Qt::PlainText);
-    label->setAlignment(Qt::AlignCenter);
-    label->setFont(font);
+    QLabel *label = createLabel(text, font, Qt::AlignCenter, parent);
     label->setAutoFillBackground(true);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, color);
-    palette.setColor(QPalette::Window, background);
-    label->setPalette(palette);
+    setColors(label, color, background);
     return label;
 }
 
@@ -68,10 +58,10 @@ HelpTopicsWindow::HelpTopicsWindow(GameState &state, SoundPlayer &player, QWidge
     connect(
         m_contents, &QListWidget::itemSelectionChanged, this, &HelpTopicsWindow::passOnSelection);
 
-    // The client area has the restored size, centred on the screen; the menu bar comes on top.
-    const QSize client(Twips::toPixels(HelpTopicsLayout::RestoredWidth),
-        Twips::toPixels(HelpTopicsLayout::RestoredHeight));
-    const QSize outer(client.width(), client.height() + menuBar()->sizeHint().height());
+    // The inner area has the restored size, centred on the screen; the menu bar comes on top.
+    const QSize outer
+        = Twips::toPixels(QSizeF(HelpTopicsLayout::RestoredWidth, HelpTopicsLayout::RestoredHeight))
+        + QSize(0, menuBar()->sizeHint().height());
     if (const QScreen *shownOn = screen())
         setGeometry(QStyle::alignedRect(
             Qt::LeftToRight, Qt::AlignCenter, outer, shownOn->availableGeometry()));
@@ -84,16 +74,16 @@ HelpTopicsWindow::HelpTopicsWindow(GameState &state, SoundPlayer &player, QWidge
 
 void HelpTopicsWindow::createControls()
 {
-    m_client = new QWidget(this);
-    m_client->installEventFilter(this);
-    setCentralWidget(m_client);
+    m_inner = new QWidget(this);
+    m_inner->installEventFilter(this);
+    setCentralWidget(m_inner);
 
-    m_contentsLabel
-        = createLabel(m_client, u"Contents"_s, desktopFont(9.6, true), windowText(), LightGrey);
+    m_contentsLabel = createBand(
+        m_inner, u"Contents"_s, desktopFont(9.6, true), windowText(), Colors::LightGrey);
     m_contentsLabel->setObjectName(u"lblContents"_s);
     m_contentsLabel->setFrameStyle(QFrame::Box | QFrame::Plain);
 
-    m_contents = new QListWidget(m_client);
+    m_contents = new QListWidget(m_inner);
     m_contents->setObjectName(u"lstContents"_s);
     QFont listFont = desktopFont(7.8, true);
     listFont.setUnderline(true);
@@ -101,22 +91,22 @@ void HelpTopicsWindow::createControls()
     m_contents->setSelectionMode(QAbstractItemView::SingleSelection);
     m_contents->setAccessibleName(u"Contents"_s);
     QPalette listPalette = m_contents->palette();
-    listPalette.setColor(QPalette::Text, DarkBlue);
-    listPalette.setColor(QPalette::Base, LightGrey);
+    listPalette.setColor(QPalette::Text, Colors::DarkBlue);
+    listPalette.setColor(QPalette::Base, Colors::LightGrey);
     m_contents->setPalette(listPalette);
     // Titles are condensed to fit rather than scrolled sideways.
     m_contents->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
-    m_titleLabel = createLabel(
-        m_client, u"W o r d r o w"_s, desktopFont(13.8, true), DarkRed, windowBackground());
+    m_titleLabel = createBand(
+        m_inner, u"W o r d r o w"_s, desktopFont(13.8, true), Colors::DarkRed, windowBackground());
     m_titleLabel->setObjectName(u"lblTitle"_s);
     m_headingLabel
-        = createLabel(m_client, QString(), desktopFont(12, true), windowText(), windowBackground());
+        = createBand(m_inner, QString(), desktopFont(12, true), windowText(), windowBackground());
     m_headingLabel->setObjectName(u"lblHeading"_s);
-    m_margin = createLabel(m_client, QString(), font(), windowText(), windowBackground());
+    m_margin = createBand(m_inner, QString(), font(), windowText(), windowBackground());
     m_margin->setObjectName(u"lblMargin"_s);
 
-    m_description = new QPlainTextEdit(m_client);
+    m_description = new QPlainTextEdit(m_inner);
     m_description->setObjectName(u"txtDescription"_s);
     m_description->setFont(desktopFont(9.6, false));
     m_description->setLineWrapMode(QPlainTextEdit::WidgetWidth);
@@ -167,15 +157,15 @@ void HelpTopicsWindow::setDescription(const QString &text)
 
 bool HelpTopicsWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_client && event->type() == QEvent::Resize)
+    if (watched == m_inner && event->type() == QEvent::Resize)
         layOutControls();
     return QMainWindow::eventFilter(watched, event);
 }
 
 void HelpTopicsWindow::layOutControls()
 {
-    const HelpTopicsLayout layout = HelpTopicsLayout::forClientSize(
-        Twips::fromPixels(m_client->width()), Twips::fromPixels(m_client->height()));
+    const HelpTopicsLayout layout = HelpTopicsLayout::forInnerSize(
+        Twips::fromPixels(m_inner->width()), Twips::fromPixels(m_inner->height()));
     placeInTwips(m_contentsLabel, layout.contentsLabel);
     placeInTwips(m_titleLabel, layout.titleLabel);
     placeInTwips(m_headingLabel, layout.headingLabel);

@@ -16,6 +16,8 @@ class SoundPlayer;
 // of its own with a task-bar entry, beside the game; it deletes itself when closed.
 class HelpTopicsWindow : public QMainWindow, public HelpTopicsView
 {
+    Q_OBJECT
+
 public:
     // How far titles may be condensed, in percent of their normal width.
     static constexpr int MinimumTitleStretch = 75;
@@ -41,7 +43,7 @@ private:
     HelpTopics m_topics;
     bool m_unloaded = false;
 
-    QWidget *m_client = nullptr;
+    QWidget *m_inner = nullptr;
     QLabel *m_contentsLabel = nullptr;
     QListWidget *m_contents = nullptr;
     QLabel *m_titleLabel = nullptr;

@@ -35,9 +35,11 @@ const QSize MinimumSize(240, 180);
 constexpr double MaxBookmarksShare = 0.4;
 
 // Headings in the game's own colours: the title red like the help window's, sections blue.
-constexpr QStringView StyleSheet = u"h1 { color: #c00000; } "
-                                   u"h2 { color: #0000c0; } "
-                                   u"th { background-color: #e0e0e0; }";
+QString headingStyleSheet()
+{
+    return u"h1 { color: %1; } h2 { color: %2; } th { background-color: %3; }"_s.arg(
+        Colors::DarkRed.name(), Colors::DarkBlue.name(), Colors::LightGrey.name());
+}
 
 constexpr QStringView MissingText = u"The instruction manual is missing from this copy of Wordrow. "
                                     u"The help topics on the Help menu describe the game.";
@@ -108,9 +110,8 @@ void ManualWindow::createControls()
     auto *paneLayout = new QVBoxLayout(pane);
     paneLayout->setContentsMargins(4, 4, 0, 4);
     paneLayout->setSpacing(4);
-    auto *heading = new QLabel(u"Bookmarks"_s, pane);
-    heading->setTextFormat(Qt::PlainText);
-    heading->setFont(desktopFont(10, true));
+    QLabel *heading = createLabel(
+        u"Bookmarks"_s, desktopFont(10, true), Qt::AlignLeft | Qt::AlignVCenter, pane);
     paneLayout->addWidget(heading);
 
     m_bookmarks = new QListWidget(pane);
@@ -163,7 +164,7 @@ void ManualWindow::loadManual()
         return;
     }
     QTextDocument *document = m_text->document();
-    document->setDefaultStyleSheet(StyleSheet.toString());
+    document->setDefaultStyleSheet(headingStyleSheet());
     document->setDocumentMargin(12);
     m_text->setHtml(QString::fromUtf8(file.readAll()));
 

@@ -12,6 +12,8 @@ class QUrl;
 // right. A window of its own beside the game; it deletes itself when closed.
 class ManualWindow : public QMainWindow
 {
+    Q_OBJECT
+
 public:
     static constexpr QStringView Resource = u":/manual/manual.html";
 

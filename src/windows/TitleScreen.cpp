@@ -22,7 +22,7 @@ void TitleScreen::backgroundClicked()
 void TitleScreen::bearClicked(Side side)
 {
     const bool left = side == Side::Left;
-    m_view.showGallowsPicture(side, left ? LeftPicture : RightPicture);
+    m_view.showGallowsPicture(side, left ? LeftGallowsPicture : RightGallowsPicture);
     const Side other = left ? Side::Right : Side::Left;
     const double makerTop = m_view.makerLineTop();
     m_view.setBearTop(other,
@@ -32,8 +32,8 @@ void TitleScreen::bearClicked(Side side)
 
 void TitleScreen::titleClicked()
 {
-    if (m_view.shownGallowsPicture(Side::Left) == LeftPicture
-        && m_view.shownGallowsPicture(Side::Right) == RightPicture) {
+    if (m_view.shownGallowsPicture(Side::Left) == LeftGallowsPicture
+        && m_view.shownGallowsPicture(Side::Right) == RightGallowsPicture) {
         m_view.showDedication();
     }
 }

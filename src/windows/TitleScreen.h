@@ -13,8 +13,8 @@ public:
     using Side = TitleScreenView::Side;
 
     // The main window's pictures of the whole figure on the gallows, and of the figure hanging.
-    static constexpr int LeftPicture = 6;
-    static constexpr int RightPicture = 7;
+    static constexpr int LeftGallowsPicture = 6;
+    static constexpr int RightGallowsPicture = 7;
 
     TitleScreen(GameState &state, TitleScreenView &view, MainWindowView &mainWindow);
 

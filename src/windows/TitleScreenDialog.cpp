@@ -18,30 +18,19 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QColor BackColor(255, 255, 192);
+constexpr QColor BackColor = Colors::PaleYellow;
 constexpr double BearSize = 540;
-constexpr double TitleWidth = 3750;
-constexpr double TitleHeight = 2400;
+const QSizeF TitleSize(3750, 2400);
 const QSizeF DedicationSize(612, 1572);
-const QSizeF HangLeftSize(2052, 2052);
-const QSizeF HangRightSize(2532, 2412);
-
-void resizeTwips(QWidget *widget, const QSizeF &twips)
-{
-    widget->resize(Twips::toPixels(twips.width()), Twips::toPixels(twips.height()));
-}
-
-QSizeF sizeInTwips(const QWidget *widget)
-{
-    return {Twips::fromPixels(widget->width()), Twips::fromPixels(widget->height())};
-}
+const QSizeF LeftGallowsSize(2052, 2052);
+const QSizeF RightGallowsSize(2532, 2412);
 
 PictureBox *createPicture(const QString &resource, const QSizeF &twips, QWidget *parent)
 {
     auto *picture = new PictureBox(resource, parent);
     picture->setAutoFillBackground(true);
     setColors(picture, Qt::black, BackColor);
-    resizeTwips(picture, twips);
+    picture->resize(Twips::toPixels(twips));
     return picture;
 }
 
@@ -60,7 +49,7 @@ TitleScreenDialog::TitleScreenDialog(GameState &state, MainWindowView &mainWindo
     createControls();
 
     // Restored, the window is centred on the screen; it opens maximized.
-    resize(Twips::toPixels(8736), Twips::toPixels(5904));
+    resize(Twips::toPixels(QSizeF(8736, 5904)));
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
     m_okButton->setFocus();
@@ -69,37 +58,46 @@ TitleScreenDialog::TitleScreenDialog(GameState &state, MainWindowView &mainWindo
 // Created back to front: the title lies over the right picture area, the bears over everything.
 void TitleScreenDialog::createControls()
 {
-    m_leftGallows = createPicture(QString(), HangLeftSize, this);
+    createPictures();
+    createTexts();
+    createBears();
+    createButtons();
+}
+
+void TitleScreenDialog::createPictures()
+{
+    m_leftGallows = createPicture(QString(), LeftGallowsSize, this);
     m_leftGallows->setObjectName(u"imgHangLeft"_s);
-    m_rightGallows = createPicture(QString(), HangRightSize, this);
+    m_rightGallows = createPicture(QString(), RightGallowsSize, this);
     m_rightGallows->setObjectName(u"imgHangRight"_s);
-    m_titlePicture = createPicture(u":/title.svg"_s, QSizeF(TitleWidth, TitleHeight), this);
+    m_titlePicture = createPicture(u":/title.svg"_s, TitleSize, this);
     m_titlePicture->setObjectName(u"imgTitle"_s);
     m_titlePicture->setAccessibleName(u"Wordrow"_s);
     connect(m_titlePicture, &PictureBox::clicked, this, [this] { m_screen.titleClicked(); });
+}
 
-    m_makerLine = new QLabel(u"by Quilbyte"_s, this);
+void TitleScreenDialog::createTexts()
+{
+    m_makerLine = createLabel(u"by Quilbyte"_s, desktopFont(12, true), Qt::AlignCenter, this);
     m_makerLine->setObjectName(u"lblQuilbyte"_s);
-    m_makerLine->setTextFormat(Qt::PlainText);
-    m_makerLine->setAlignment(Qt::AlignCenter);
-    m_makerLine->setFont(desktopFont(12, true));
-    setColors(m_makerLine, QColor(192, 0, 0), BackColor);
+    setColors(m_makerLine, Colors::DarkRed, BackColor);
     m_makerLine->setToolTip(
         u"Wordrow was made by Quilbyte for everyone learning to spell, one letter at a time."_s);
     m_makerLine->adjustSize();
 
-    m_dedication = new QLabel(u"For all who love to spell"_s, this);
+    m_dedication = createLabel(
+        u"For all who love to spell"_s, desktopFont(7.8, true), Qt::AlignCenter, this);
     m_dedication->setObjectName(u"lblDedication"_s);
-    m_dedication->setTextFormat(Qt::PlainText);
     m_dedication->setWordWrap(true);
-    m_dedication->setAlignment(Qt::AlignCenter);
-    m_dedication->setFont(desktopFont(7.8, true));
     m_dedication->setFrameStyle(QFrame::Box | QFrame::Plain);
     m_dedication->setAutoFillBackground(true);
-    setColors(m_dedication, QColor(128, 0, 0), QColor(255, 224, 192));
-    resizeTwips(m_dedication, DedicationSize);
+    setColors(m_dedication, QColor(128, 0, 0), Colors::Peach);
+    m_dedication->resize(Twips::toPixels(DedicationSize));
     m_dedication->hide();
+}
 
+void TitleScreenDialog::createBears()
+{
     m_leftBear = createPicture(u":/bear.svg"_s, QSizeF(BearSize, BearSize), this);
     m_leftBear->setObjectName(u"imgBearLeft"_s);
     m_rightBear = createPicture(u":/bear.svg"_s, QSizeF(BearSize, BearSize), this);
@@ -110,7 +108,10 @@ void TitleScreenDialog::createControls()
     }
     connect(m_leftBear, &PictureBox::clicked, this, [this] { m_screen.bearClicked(Side::Left); });
     connect(m_rightBear, &PictureBox::clicked, this, [this] { m_screen.bearClicked(Side::Right); });
+}
 
+void TitleScreenDialog::createButtons()
+{
     m_hideCheckBox = new QCheckBox(u"Don't show this screen again"_s, this);
     m_hideCheckBox->setObjectName(u"chkHideSplash"_s);
     m_hideCheckBox->setToolTip(
@@ -119,7 +120,7 @@ void TitleScreenDialog::createControls()
     m_hideCheckBox->setBackgroundRole(QPalette::Window);
     m_hideCheckBox->setAutoFillBackground(true);
     setColors(m_hideCheckBox, Qt::black, BackColor);
-    resizeTwips(m_hideCheckBox, QSizeF(1452, 372));
+    m_hideCheckBox->resize(Twips::toPixels(QSizeF(1452, 372)));
     // The box was sized for a narrower font than most desktops have.
     m_hideCheckBox->resize(std::max(m_hideCheckBox->width(), m_hideCheckBox->sizeHint().width()),
         m_hideCheckBox->height());
@@ -129,7 +130,7 @@ void TitleScreenDialog::createControls()
     m_okButton->setObjectName(u"cmdOK"_s);
     m_okButton->setDefault(true);
     m_okButton->setToolTip(u"Click here to begin the game."_s);
-    resizeTwips(m_okButton, QSizeF(852, 372));
+    m_okButton->resize(Twips::toPixels(QSizeF(852, 372)));
     connect(m_okButton, &QPushButton::clicked, this, &QWidget::close);
     QWidget::setTabOrder(m_okButton, m_hideCheckBox);
 }
@@ -154,8 +155,8 @@ void TitleScreenDialog::layOutControls()
 {
     const TitleScreenLayout layout
         = TitleScreenLayout::forInnerSize(Twips::fromPixels(width()), Twips::fromPixels(height()),
-            {QSizeF(TitleWidth, TitleHeight), sizeInTwips(m_makerLine), DedicationSize,
-                HangLeftSize, HangRightSize});
+            {TitleSize, Twips::fromPixels(m_makerLine->size()), DedicationSize, LeftGallowsSize,
+                RightGallowsSize});
     m_hideCheckBox->move(Twips::toPixels(layout.hideCheckBox));
     m_okButton->move(Twips::toPixels(layout.okButton));
     m_titlePicture->move(Twips::toPixels(layout.titlePicture));
@@ -239,7 +240,7 @@ double TitleScreenDialog::titleTop() const
 int TitleScreenDialog::shownGallowsPicture(Side side) const
 {
     const QString resource = gallowsPicture(side)->resource();
-    for (const int index : {TitleScreen::LeftPicture, TitleScreen::RightPicture}) {
+    for (const int index : {TitleScreen::LeftGallowsPicture, TitleScreen::RightGallowsPicture}) {
         if (resource == Pictures::gallows(index))
             return index;
     }

@@ -16,6 +16,8 @@ class QPushButton;
 // shows and passes on; TitleScreen decides.
 class TitleScreenDialog : public QDialog, public TitleScreenView
 {
+    Q_OBJECT
+
 public:
     TitleScreenDialog(GameState &state, MainWindowView &mainWindow, QWidget *parent = nullptr);
 
@@ -46,6 +48,10 @@ protected:
 
 private:
     void createControls();
+    void createPictures();
+    void createTexts();
+    void createBears();
+    void createButtons();
     void layOutControls();
     bool isBackground(const QPointF &position) const;
 

@@ -16,7 +16,7 @@ TitleScreenLayout TitleScreenLayout::forInnerSize(double width, double height, c
     // 1480 leaves 100 after a maker line of the designed width; a wider font moves the bear on
     // rather than over the text.
     layout.rightBear = {maker.x() + std::max(1480.0, sizes.makerLine.width() + 100), maker.y()};
-    layout.leftGallows = {title.x() - sizes.hangLeft.width() - 100, title.y()};
+    layout.leftGallows = {title.x() - sizes.leftGallows.width() - 100, title.y()};
     // It reaches under the title's right edge; the title lies in front.
     layout.rightGallows = {title.x() + sizes.title.width() - 300, title.y()};
     layout.dedication

@@ -12,8 +12,8 @@ struct TitleScreenLayout
         QSizeF title;
         QSizeF makerLine;
         QSizeF dedication;
-        QSizeF hangLeft;
-        QSizeF hangRight;
+        QSizeF leftGallows;
+        QSizeF rightGallows;
     };
 
     static TitleScreenLayout forInnerSize(double width, double height, const Sizes &sizes);

@@ -15,7 +15,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -119,4 +121,23 @@ TEST_F(HelpMenuTest, theManualOpensOnceFromTheMenuAndJumpsToABookmark)
     EXPECT_EQ(window->manualWindow(), manual);
     EXPECT_EQ(bookmarks->currentRow(), bookmarks->count() - 1);
     EXPECT_TRUE(becomesActive(manual));
+}
+
+TEST_F(HelpMenuTest, aCommandBringsItsMinimizedWindowBackAsItWas)
+{
+    const std::pair<QString, std::function<QWidget *()>> commands[] = {
+        {u"Make &New Wordlist"_s, [this] { return window->wordListEditor(); }},
+        {u"&Topics"_s, [this] { return window->helpTopicsWindow(); }},
+        {u"&Instruction Manual"_s, [this] { return window->manualWindow(); }},
+    };
+    for (const auto &[command, opened] : commands) {
+        choose(command);
+        QWidget *first = opened();
+        ASSERT_TRUE(first) << command.toStdString();
+        const Qt::WindowStates state = first->windowState();
+        first->setWindowState(state | Qt::WindowMinimized);
+        choose(command);
+        EXPECT_EQ(opened(), first) << command.toStdString();
+        EXPECT_EQ(first->windowState(), state) << command.toStdString();
+    }
 }

@@ -117,11 +117,11 @@ TEST_F(MainWindowTest, laysOutTheRestoredWindowInPixelsOfFifteenTwips)
     EXPECT_EQ(window->gallowsPicture(0)->geometry(), QRect(221, 25, 192, 233));
     EXPECT_EQ(window->label(Label::Prompt)->pos(), QPoint(547, 159));
     // "From these letters" is centred, and wide enough for its text in any font.
-    QLabel *buttons = window->label(Label::LettersHeading);
-    EXPECT_EQ(buttons->y(), 331);
-    EXPECT_NEAR(buttons->geometry().center().x(), 317, 1);
-    EXPECT_GE(buttons->width(), buttons->sizeHint().width());
-    EXPECT_GE(buttons->width(), 89);
+    QLabel *heading = window->label(Label::LettersHeading);
+    EXPECT_EQ(heading->y(), 331);
+    EXPECT_NEAR(heading->geometry().center().x(), 317, 1);
+    EXPECT_GE(heading->width(), heading->sizeHint().width());
+    EXPECT_GE(heading->width(), 89);
     EXPECT_EQ(window->label(Label::Spelling)->pos(), QPoint(26, 242));
 }
 

@@ -33,13 +33,13 @@ TEST(MainLayout, placesEveryControlAtTheRestoredSize)
     EXPECT_DOUBLE_EQ(layout.slots[14].top(), 3891);
 
     EXPECT_EQ(layout.spelling, QPointF(396, 3639));
-    EXPECT_EQ(layout.start, QRectF(8204, 3891, 1020, 372));
+    EXPECT_EQ(layout.newWordButton, QRectF(8204, 3891, 1020, 372));
     EXPECT_EQ(layout.prompt.topLeft(), QPointF(8204, 2391));
     EXPECT_EQ(layout.lettersHeading.topLeft(), QPointF(4086, 4964));
-    EXPECT_EQ(layout.picture, QRectF(3306, 380, 2892, 3492));
+    EXPECT_EQ(layout.gallowsPicture, QRectF(3306, 380, 2892, 3492));
 }
 
-TEST(MainLayout, centresAWiderButtonsLabelAtItsOwnWidth)
+TEST(MainLayout, centresAWiderLettersHeadingAtItsOwnWidth)
 {
     const MainLayout layout = *MainLayout::forInnerSize(9504, 5316, 1600);
     EXPECT_EQ(layout.lettersHeading, QRectF(3952, 4964, 1600, 252));
@@ -50,25 +50,27 @@ TEST(MainLayout, letsTheNewWordButtonCoverTheLastSlotsUntilTheWindowIsWideEnough
     const MainLayout restored = layoutFor(9504, 5316);
     EXPECT_DOUBLE_EQ(restored.slots[13].left(), 7914);
     EXPECT_DOUBLE_EQ(restored.slots[13].right(), 8442);
-    EXPECT_GT(restored.slots[13].right(), restored.start.left());
+    EXPECT_GT(restored.slots[13].right(), restored.newWordButton.left());
 
-    EXPECT_GT(layoutFor(14384, 5316).slots[14].right(), layoutFor(14384, 5316).start.left());
-    EXPECT_LE(layoutFor(14385, 5316).slots[14].right(), layoutFor(14385, 5316).start.left());
+    EXPECT_GT(
+        layoutFor(14384, 5316).slots[14].right(), layoutFor(14384, 5316).newWordButton.left());
+    EXPECT_LE(
+        layoutFor(14385, 5316).slots[14].right(), layoutFor(14385, 5316).newWordButton.left());
 }
 
 TEST(MainLayout, shrinksAndOverlapsInASmallWindowWithoutMovingAnythingElse)
 {
     const MainLayout narrow = layoutFor(2000, 3000);
     // The picture is cut at both sides, still centred.
-    EXPECT_DOUBLE_EQ(narrow.picture.left(), -446);
-    EXPECT_DOUBLE_EQ(narrow.picture.width(), 2892);
+    EXPECT_DOUBLE_EQ(narrow.gallowsPicture.left(), -446);
+    EXPECT_DOUBLE_EQ(narrow.gallowsPicture.width(), 2892);
     // The slot row rises into the picture.
-    EXPECT_LT(narrow.slots[0].top(), narrow.picture.bottom());
-    EXPECT_DOUBLE_EQ(narrow.start.left(), 700);
+    EXPECT_LT(narrow.slots[0].top(), narrow.gallowsPicture.bottom());
+    EXPECT_DOUBLE_EQ(narrow.newWordButton.left(), 700);
 
     const MainLayout justWideEnough = layoutFor(4, 100);
     EXPECT_DOUBLE_EQ(justWideEnough.letters[0].width(), 0);
-    EXPECT_LT(justWideEnough.start.top(), 0);
+    EXPECT_LT(justWideEnough.newWordButton.top(), 0);
 }
 
 TEST(MainLayout, skipsTheLayoutWhileTheWindowIsNarrowerThanFourTwips)
@@ -90,5 +92,13 @@ TEST(Twips, roundsEdgesSoNeighboursNeitherGapNorOverlap)
         const QRect right = Twips::toPixels(layout.letters[i + 1]);
         EXPECT_LE(left.right(), right.left() - 1) << i;
         EXPECT_GE(left.right(), right.left() - 2) << i;
+    }
+}
+
+TEST(Twips, bringsPixelSizesAndRectsBackUnchanged)
+{
+    for (const QRect &pixels : {QRect(0, 0, 1, 1), QRect(8, 40, 129, 23), QRect(-3, 7, 0, 5)}) {
+        EXPECT_EQ(Twips::toPixels(Twips::fromPixels(pixels)), pixels);
+        EXPECT_EQ(Twips::toPixels(Twips::fromPixels(pixels.size())), pixels.size());
     }
 }

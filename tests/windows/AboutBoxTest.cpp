@@ -153,8 +153,8 @@ TEST_F(AboutBoxTest, wordsAreCentredJustAboveTheBearAtTheirNewWidthYetStayWhole)
     // Centred over the right bear, the longer words would stick out past the right edge.
     click(Side::Right, {Speak});
     const QRectF right = view.bear(Side::Right).geometry;
-    EXPECT_GT(right.center().x() + words(Side::Right).geometry.width() / 2, AboutBox::ClientWidth);
-    EXPECT_EQ(words(Side::Right).geometry.right(), AboutBox::ClientWidth);
+    EXPECT_GT(right.center().x() + words(Side::Right).geometry.width() / 2, AboutBox::InnerWidth);
+    EXPECT_EQ(words(Side::Right).geometry.right(), AboutBox::InnerWidth);
     EXPECT_EQ(words(Side::Right).geometry.top(), right.top() - FakeAboutBoxView::LabelHeight - 50);
     // Past the left edge likewise.
     view.bear(Side::Left).geometry.moveLeft(-600);

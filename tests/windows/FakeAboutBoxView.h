@@ -40,7 +40,7 @@ public:
     const Bear &bear(Side side) const { return bears[side == Side::Left ? 0 : 1]; }
     const Comment &comment(Side side) const { return comments[side == Side::Left ? 0 : 1]; }
 
-    bool bearVisible(Side side) const override { return bear(side).visible; }
+    bool isBearVisible(Side side) const override { return bear(side).visible; }
     void showBear(Side side) override { bear(side).visible = true; }
     QRectF bearGeometry(Side side) const override { return bear(side).geometry; }
     void setBearTop(Side side, double top) override { bear(side).geometry.moveTop(top); }

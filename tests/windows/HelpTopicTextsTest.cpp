@@ -58,9 +58,9 @@ TEST(HelpTopicTexts, keepsTheWordingAndTheTwoSpacesAfterEachFullStop)
 
     EXPECT_TRUE(HelpTopicTexts::text(1).contains(
         u"Secondly, the buttons of the alphabet (as well as ' and -) are activated.  Now"_s));
-    EXPECT_TRUE(HelpTopicTexts::text(3).contains(u"You can type in a word list of you own"_s));
+    EXPECT_TRUE(HelpTopicTexts::text(3).contains(u"You can type in a word list of your own"_s));
     EXPECT_TRUE(HelpTopicTexts::text(3).contains(
-        u"just highlight the word in the lisit by clicking on it.  Then click the Remove"_s));
+        u"just highlight the word in the list by clicking on it.  Then click the Remove"_s));
     EXPECT_TRUE(HelpTopicTexts::text(3).endsWith(
         u"study weekly spelling lists -- or maybe a list of words to try to stump your friends "
         u"with when they play the game."_s));
