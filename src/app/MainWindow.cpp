@@ -2,6 +2,7 @@
 
 #include "app/LetterButton.h"
 #include "core/GameState.h"
+#include "game/KeyboardGuess.h"
 #include "game/MainLayout.h"
 #include "game/RoundTexts.h"
 #include "game/Startup.h"
@@ -13,6 +14,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -334,6 +336,20 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
     if (watched == m_inner && event->type() == QEvent::Resize)
         layOutControls();
     return QMainWindow::eventFilter(watched, event);
+}
+
+// Keys the focused control leaves alone come here, whichever control has the focus; the editor
+// and the other windows are windows of their own and keep their keys.
+void MainWindow::keyPressEvent(QKeyEvent *event)
+{
+    const int letter = KeyboardGuess::letterFor(event->text(), event->modifiers(), m_state.letters);
+    if (letter < 0) {
+        QMainWindow::keyPressEvent(event);
+        return;
+    }
+    // A held key is one guess; a button that takes no clicks takes no keys either.
+    if (!event->isAutoRepeat())
+        m_letterButtons.at(letter)->pressFromKeyboard();
 }
 
 void MainWindow::layOutControls()
