@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 
+#include "app/FocusFrameButton.h"
 #include "app/LetterButton.h"
 #include "core/GameState.h"
 #include "game/KeyboardGuess.h"
@@ -199,7 +200,7 @@ void MainWindow::createControls()
         m_letterButtons[i] = button;
     }
 
-    m_newWordButton = new QPushButton(u"&New Word"_s, m_inner);
+    m_newWordButton = new FocusFrameButton(u"&New Word"_s, m_inner);
     m_newWordButton->setObjectName(u"cmdStart"_s);
     m_newWordButton->setDefault(true);
     m_newWordButton->setToolTip(u"Begin the game with a new word by clicking here."_s);
