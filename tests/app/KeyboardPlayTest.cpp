@@ -38,7 +38,8 @@ protected:
     // Through the window system, so the key goes to whichever control has the focus.
     static void type(QWidget *window, const Key &key)
     {
-        QTest::sendKeyEvent(QTest::Click, window->windowHandle(), key.code, key.text, key.modifiers);
+        QTest::sendKeyEvent(
+            QTest::Click, window->windowHandle(), key.code, key.text, key.modifiers);
     }
     void clickLetter(QChar c) { window->letterButton(c.unicode() - u'A')->click(); }
     QString slots() const
@@ -74,8 +75,8 @@ TEST_F(KeyboardPlayTest, aTypedCharacterPressesItsButtonOnlyWhereAClickWould)
         {"no round yet", Before::NoRound, {i}, QString(), 0, 0},
         {"Alt+N presses New Word", Before::NoRound, {{Qt::Key_N, u"n"_s, Qt::AltModifier}},
             u"_______"_s, 0, 0},
-        {"Enter starts a new word", Before::Round, {i, {Qt::Key_Return, u"\r"_s}}, u"_______"_s,
-            0, 0},
+        {"Enter starts a new word", Before::Round, {i, {Qt::Key_Return, u"\r"_s}}, u"_______"_s, 0,
+            0},
         {"after a loss", Before::Loss, {i}, u"_______"_s, 6, 0},
         {"typed into the editor", Before::Editor, {i}, u"_______"_s, 0, 0},
     };
