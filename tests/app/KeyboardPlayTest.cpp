@@ -22,26 +22,20 @@ struct Key
 
 enum class Before { NoRound, Round, Loss, Editor };
 
-struct TypingCase
-{
-    const char *what;
-    Before before;
-    QList<Key> keys;
-    QString slots;
-    int misses;
-    int sounds;
-};
-
 class KeyboardPlayTest : public ProgramFixture
 {
 protected:
+    void startRound()
+    {
+        startGame("\"IT'S-OK\"\r\n");
+        window->findChild<QPushButton *>(u"cmdStart"_s)->click();
+    }
     // Through the window system, so the key goes to whichever control has the focus.
-    static void type(QWidget *window, const Key &key)
+    static void type(QWidget *target, const Key &key)
     {
         QTest::sendKeyEvent(
-            QTest::Click, window->windowHandle(), key.code, key.text, key.modifiers);
+            QTest::Click, target->windowHandle(), key.code, key.text, key.modifiers);
     }
-    void clickLetter(QChar c) { window->letterButton(c.unicode() - u'A')->click(); }
     QString slots() const
     {
         QString shown;
@@ -59,7 +53,16 @@ TEST_F(KeyboardPlayTest, aTypedCharacterPressesItsButtonOnlyWhereAClickWould)
 {
     const Key i{Qt::Key_I, u"i"_s};
     const Key z{Qt::Key_Z, u"z"_s};
-    const QList<TypingCase> cases{
+    const Key left{Qt::Key_Left, QString()};
+    const struct
+    {
+        const char *what;
+        Before before;
+        QList<Key> keys;
+        QString slots;
+        int misses;
+        int sounds;
+    } cases[]{
         {"lower case", Before::Round, {i}, u"I______"_s, 0, 0},
         {"upper case", Before::Round, {{Qt::Key_T, u"T"_s, Qt::ShiftModifier}}, u"_T_____"_s, 0, 0},
         {"the whole word, apostrophe and hyphen too, wins with its sound", Before::Round,
@@ -77,23 +80,26 @@ TEST_F(KeyboardPlayTest, aTypedCharacterPressesItsButtonOnlyWhereAClickWould)
             u"_______"_s, 0, 0},
         {"Enter starts a new word", Before::Round, {i, {Qt::Key_Return, u"\r"_s}}, u"_______"_s, 0,
             0},
+        // From New Word: Tab to A, back round to New Word and on to the hyphen, which Space
+        // presses.
+        {"Tab, arrows and Space", Before::Round,
+            {{Qt::Key_Tab, QString()}, left, left, {Qt::Key_Space, u" "_s}}, u"____-__"_s, 0, 0},
         {"after a loss", Before::Loss, {i}, u"_______"_s, 6, 0},
         {"typed into the editor", Before::Editor, {i}, u"_______"_s, 0, 0},
     };
-    for (const TypingCase &row : cases) {
+    for (const auto &row : cases) {
         SCOPED_TRACE(row.what);
         window.reset();
         state = GameState();
         window = std::make_unique<MainWindow>(
             state, Services{messages, dialogs, files, player, random});
-        startGame("\"IT'S-OK\"\r\n");
+        if (row.before == Before::NoRound)
+            startGame("\"IT'S-OK\"\r\n");
+        else
+            startRound();
+        for (int wrong = 0; row.before == Before::Loss && wrong < 6; ++wrong)
+            window->letterButton(1 + wrong)->click();
         QWidget *target = window.get();
-        if (row.before != Before::NoRound)
-            window->findChild<QPushButton *>(u"cmdStart"_s)->click();
-        if (row.before == Before::Loss) {
-            for (const QChar c : u"BCDEFG"_s)
-                clickLetter(c);
-        }
         if (row.before == Before::Editor) {
             window->showWordListEditor();
             target = window->wordListEditor();
@@ -115,8 +121,7 @@ TEST_F(KeyboardPlayTest, aTypedCharacterPressesItsButtonOnlyWhereAClickWould)
 
 TEST_F(KeyboardPlayTest, aTypedLetterShowsItsButtonDownForAMoment)
 {
-    startGame("\"IT'S-OK\"\r\n");
-    window->findChild<QPushButton *>(u"cmdStart"_s)->click();
+    startRound();
     LetterButton *z = window->letterButton(25);
     const auto face = [z] { return z->grab().toImage().pixelColor(3, z->height() / 2); };
     z->click();
@@ -126,23 +131,4 @@ TEST_F(KeyboardPlayTest, aTypedLetterShowsItsButtonDownForAMoment)
     type(window.get(), {Qt::Key_Z, u"z"_s});
     EXPECT_LT(face().lightness(), used.lightness());
     EXPECT_TRUE(QTest::qWaitFor([&] { return face() == used; }));
-}
-
-TEST_F(KeyboardPlayTest, arrowsAndTabMoveAlongTheLettersAndNewWord)
-{
-    startGame("\"IT'S-OK\"\r\n");
-    QWidget *newWord = window->findChild<QPushButton *>(u"cmdStart"_s);
-    type(window.get(), {Qt::Key_Return, u"\r"_s});
-    window->letterButton(0)->setFocus();
-    for (int i = 1; i < 28; ++i) {
-        type(window.get(), {Qt::Key_Right, QString()});
-        ASSERT_EQ(QApplication::focusWidget(), window->letterButton(i));
-    }
-    type(window.get(), {Qt::Key_Tab, QString()});
-    EXPECT_EQ(QApplication::focusWidget(), newWord);
-    type(window.get(), {Qt::Key_Left, QString()});
-    EXPECT_EQ(QApplication::focusWidget(), window->letterButton(27));
-    type(window.get(), {Qt::Key_Space, u" "_s});
-    EXPECT_EQ(slots(), u"____-__"_s);
-    EXPECT_EQ(QApplication::focusWidget(), newWord);
 }
