@@ -6,6 +6,7 @@
 
 #include "app/MainWindow.h"
 #include "core/GameState.h"
+#include "keys/PaintClock.h"
 #include "support/FakeFileDialogs.h"
 #include "support/FakeFileSystem.h"
 #include "support/FakeMessageBoxes.h"
@@ -33,44 +34,6 @@ namespace {
 constexpr QStringView Word = u"UNCOPYRIGHTABLE";
 constexpr int WarmUpRounds = 3;
 constexpr int Rounds = 70;
-
-// Notes when a watched widget has finished painting itself.
-class PaintClock : public QObject
-{
-    Q_OBJECT
-
-public:
-    explicit PaintClock(const QElapsedTimer &clock)
-        : m_clock(clock)
-    {
-    }
-
-    void watch(QWidget *widget)
-    {
-        if (m_watched)
-            m_watched->removeEventFilter(this);
-        m_watched = widget;
-        m_paintedAt = -1;
-        widget->installEventFilter(this);
-    }
-    qint64 paintedAt() const { return m_paintedAt; }
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (watched != m_watched || event->type() != QEvent::Paint)
-            return false;
-        // Paints now, past the filters, so that the time taken includes the painting itself.
-        watched->event(event);
-        m_paintedAt = m_clock.nsecsElapsed();
-        return true;
-    }
-
-private:
-    const QElapsedTimer &m_clock;
-    QWidget *m_watched = nullptr;
-    qint64 m_paintedAt = -1;
-};
 
 void type(QWindow *window, Qt::Key code, const QString &text)
 {
@@ -157,5 +120,3 @@ int main(int argc, char *argv[])
         latencies.back());
     return 0;
 }
-
-#include "KeyToRepaint.moc"
