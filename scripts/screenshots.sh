@@ -4,7 +4,8 @@
 # after a win, then the word-list editor with a few words typed in, the help topics, the manual and
 # the about box; before all of these, the title screen of a first start; last, the open dialog of
 # an installed copy in the ready-made lists. The game plays a one-word list, so every round draws
-# the same word. Between the two sizes, a round on each of two words of hand-made lists.
+# the same word. Between the two sizes, a round on each of two words of hand-made lists and one
+# played from the keyboard.
 #   SCREENSHOT_DISPLAY=:22 scripts/screenshots.sh   takes them on another X display than :73
 set -euo pipefail
 
@@ -114,6 +115,23 @@ handMade() {
 handMade "ICE CREAM" hand-made-ice-cream "I C X"
 handMade "café" hand-made-cafe "C A X"
 
+# A round played from the keyboard alone: Enter, five typed letters, then Tab and the arrows to
+# a letter, whose focus frame shows.
+keyboard="$home/keyboard"
+mkdir -p "$keyboard"
+printf '"KEYBOARD"\r\n' >"$keyboard/wordrow.wdr"
+printf '"%s/wordrow.wdr"\r\n#TRUE#\r\n' "$keyboard" >"$keyboard/wordrow.ini"
+(cd "$keyboard" && exec "$root/build/src/wordrow") &
+game=$!
+window=$(xdotool search --sync --onlyvisible --pid $game | head -n 1)
+sleep 1
+xdotool windowfocus --sync "$window" key Return
+xdotool type --delay 150 oezbk
+xdotool key Tab Right Right
+shot keyboard-round
+kill $game
+wait $game 2>/dev/null || true
+
 # Without a window manager the window is as large as it is told: the whole screen.
 (cd "$home" && exec "$root/build/src/wordrow") &
 game=$!
@@ -144,7 +162,7 @@ xdotool windowfocus --sync "$window" key ctrl+h
 manual=$(xdotool search --sync --onlyvisible --name "Wordrow Instruction Manual" | head -n 1)
 xdotool windowsize --sync "$manual" 800 600 windowfocus --sync "$manual"
 sleep 0.5
-xdotool key Down Down Down Down Down
+xdotool key Down Down Down Down Down Down
 sleep 0.5
 import -window "$manual" "$out/manual.png"
 

@@ -1,12 +1,15 @@
 #include "app/LetterButton.h"
 
+#include "app/FocusFrameButton.h"
+
 #include <QPainter>
 
 namespace {
 
 const QColor BorderColor(0x80, 0x80, 0x80);
-const QColor FocusColor(0x1c, 0x3f, 0x94);
 const QColor DisabledTextColor(0x6e, 0x6e, 0x6e);
+// About as long as a quick mouse click holds a button down.
+constexpr int TypedLookMs = 100;
 
 } // namespace
 
@@ -14,6 +17,18 @@ LetterButton::LetterButton(QWidget *parent)
     : QPushButton(parent)
     , m_face(Qt::white)
 {
+    m_typedLook.setSingleShot(true);
+    m_typedLook.setInterval(TypedLookMs);
+    connect(&m_typedLook, &QTimer::timeout, this, qOverload<>(&QWidget::update));
+}
+
+void LetterButton::pressFromKeyboard()
+{
+    if (!isEnabled())
+        return;
+    m_typedLook.start();
+    update();
+    click();
 }
 
 void LetterButton::setFaceColor(const QColor &color)
@@ -32,8 +47,8 @@ void LetterButton::paintEvent(QPaintEvent *)
     const qreal penWidth = focused ? 2 : 1;
     const QRectF face
         = QRectF(rect()).adjusted(penWidth / 2, penWidth / 2, -penWidth / 2, -penWidth / 2);
-    painter.setPen(QPen(focused ? FocusColor : BorderColor, penWidth));
-    painter.setBrush(isDown() ? m_face.darker(125) : m_face);
+    painter.setPen(QPen(focused ? FocusFrameButton::FocusColor : BorderColor, penWidth));
+    painter.setBrush(isDown() || m_typedLook.isActive() ? m_face.darker(125) : m_face);
     painter.drawRoundedRect(face, 2, 2);
 
     painter.setPen(isEnabled() ? palette().color(QPalette::ButtonText) : DisabledTextColor);

@@ -1,6 +1,8 @@
 #include "app/MainWindow.h"
 
+#include "app/FocusFrameButton.h"
 #include "app/LetterButton.h"
+#include "game/KeyboardGuess.h"
 #include "game/MainLayout.h"
 #include "game/RoundTexts.h"
 #include "game/Startup.h"
@@ -13,6 +15,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -192,7 +195,7 @@ void MainWindow::createLetterButtons()
 
 void MainWindow::createNewWordButton()
 {
-    m_newWordButton = new QPushButton(u"&New Word"_s, m_inner);
+    m_newWordButton = new FocusFrameButton(u"&New Word"_s, m_inner);
     m_newWordButton->setObjectName(u"cmdStart"_s);
     m_newWordButton->setDefault(true);
     m_newWordButton->setToolTip(u"Begin the game with a new word by clicking here."_s);
@@ -326,6 +329,20 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
     if (watched == m_inner && event->type() == QEvent::Resize)
         layOutControls();
     return QMainWindow::eventFilter(watched, event);
+}
+
+// Keys the focused control leaves alone come here, whichever control has the focus; the editor
+// and the other windows are windows of their own and keep their keys.
+void MainWindow::keyPressEvent(QKeyEvent *event)
+{
+    const int letter = KeyboardGuess::letterFor(event->text(), event->modifiers(), m_round.letters());
+    if (letter < 0) {
+        QMainWindow::keyPressEvent(event);
+        return;
+    }
+    // A held key is one guess; a button that takes no clicks takes no keys either.
+    if (!event->isAutoRepeat())
+        m_letterButtons.at(letter)->pressFromKeyboard();
 }
 
 void MainWindow::layOutControls()

@@ -313,6 +313,11 @@ void Monkey::addMainActions()
          }});
     m_actions.push_back({u"click any letter"_s, 10, Where::Main,
         [this, main] { click(main()->letterButton(below(GameRound::LetterCount))); }});
+    m_actions.push_back({u"type a character in the main window"_s, 20, Where::Main, [this, main] {
+                             // Letters of either case, the two marks, and keys that guess nothing.
+                             static const QString keys = u"abcdeinorstuyzAEIOUQ'-\u00e91 "_s;
+                             type(main(), keys.mid(below(int(keys.size())), 1));
+                         }});
     m_actions.push_back(
         {u"Tab or Space in the main window"_s, 6, Where::Main, [this, main] {
              key(main(),
