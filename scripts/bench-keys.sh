@@ -23,16 +23,9 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# -displayfd makes Xvfb pick a free display itself and report it only once it accepts clients.
-Xvfb -displayfd 9 -screen 0 1280x1024x24 -nolisten tcp 9>"$tmp/display" 2>"$tmp/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [ -s "$tmp/display" ] && break
-    kill -0 "$xvfb_pid" 2>/dev/null || { cat "$tmp/xvfb.log" >&2; exit 1; }
-    sleep 0.1
-done
-[ -s "$tmp/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
+source "$root/scripts/xvfb.sh"
+start_xvfb "$tmp"
 mkdir -m 700 "$tmp/runtime"
 unset WAYLAND_DISPLAY
-DISPLAY=":$(cat "$tmp/display")" QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$tmp/runtime" \
+QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$tmp/runtime" \
     "$build/bench/keys/wordrow_key_to_repaint"

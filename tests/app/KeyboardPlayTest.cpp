@@ -36,15 +36,6 @@ protected:
         QTest::sendKeyEvent(
             QTest::Click, target->windowHandle(), key.code, key.text, key.modifiers);
     }
-    QString slots() const
-    {
-        QString shown;
-        for (int i = 0; i < 15; ++i) {
-            if (window->slot(i)->isVisible())
-                shown += window->slot(i)->text().isEmpty() ? u"_"_s : window->slot(i)->text();
-        }
-        return shown;
-    }
 };
 
 } // namespace

@@ -42,15 +42,6 @@ protected:
         const int index = c == u'\'' ? 26 : c == u'-' ? 27 : c.unicode() - u'A';
         click(window->letterButton(index));
     }
-    QString slots() const
-    {
-        QString shown;
-        for (int i = 0; i < 15; ++i) {
-            if (window->slot(i)->isVisible())
-                shown += window->slot(i)->text().isEmpty() ? u"_"_s : window->slot(i)->text();
-        }
-        return shown;
-    }
     int visiblePicture() const
     {
         for (int i = 0; i < 9; ++i) {

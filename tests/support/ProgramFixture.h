@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QLabel>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -43,6 +44,17 @@ protected:
     static bool becomesActive(QWidget *widget)
     {
         return QTest::qWaitFor([widget] { return QApplication::activeWindow() == widget; });
+    }
+    // The slots of the word as a player sees them: "_" for a letter still to find.
+    QString slots() const
+    {
+        QString shown;
+        for (int i = 0; i < GameRound::SlotCount; ++i) {
+            if (window->slot(i)->isVisible())
+                shown += window->slot(i)->text().isEmpty() ? QStringLiteral("_")
+                                                           : window->slot(i)->text();
+        }
+        return shown;
     }
     // Lets closed windows be deleted.
     static void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
