@@ -3,6 +3,7 @@
 #include "editor/WordListEditorDialog.h"
 #include "game/FileCommands.h"
 #include "game/GameRound.h"
+#include "game/SpeechCoach.h"
 #include "game/MainWindowView.h"
 #include "platform/Services.h"
 #include "sound/SoundPlayback.h"
@@ -66,6 +67,7 @@ public:
     void setMenuText(MenuItem item, const QString &caption) override;
     void setMenuChecked(MenuItem item, bool checked) override;
     void setMenuEnabled(MenuItem item, bool enabled) override;
+    void setMenuToolTip(MenuItem item, const QString &toolTip) override;
     void setTitle(const QString &caption) override;
     void setLetterText(int index, const QString &caption) override;
     void showTitleScreen() override;
@@ -87,6 +89,7 @@ protected:
 private:
     void createControls();
     void createMenus();
+    void createPracticeMenu();
     void layOutControls();
     void updateSlotAccessibleName(int index);
 
@@ -95,6 +98,7 @@ private:
     SoundPlayback m_sound;
     GameRound m_round;
     FileCommands m_fileCommands;
+    SpeechCoach m_speech;
 
     QWidget *m_inner = nullptr;
     QLabel *m_promptLabel = nullptr;
@@ -112,6 +116,9 @@ private:
     QAction *m_showTitleScreenAction = nullptr;
     QAction *m_hideTitleScreenAction = nullptr;
     QAction *m_soundsAction = nullptr;
+    QAction *m_sayAgainAction = nullptr;
+    QAction *m_sayAtRoundEndAction = nullptr;
+    QAction *m_sayNewWordAction = nullptr;
 
     QPointer<WordListEditorDialog> m_editor;
     QPointer<TitleScreenDialog> m_titleScreen;

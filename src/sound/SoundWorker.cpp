@@ -8,6 +8,8 @@
 #include <QLoggingCategory>
 #include <QMutexLocker>
 
+#include <utility>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -65,10 +67,21 @@ std::unique_ptr<SoundOutput> SoundWorker::loadOutput()
         }
         if (auto create
             = reinterpret_cast<CreateSoundOutput>(module.resolve(CreateSoundOutputSymbol)))
-            return std::unique_ptr<SoundOutput>(create([this] { setNowPlaying(QString()); }));
+            return std::unique_ptr<SoundOutput>(create([this] { soundEnded(); }));
     }
     qCWarning(lcSound) << "No sound output module in" << m_moduleDirs << "; playing without sounds";
     return nullptr;
+}
+
+void SoundWorker::whenSilent(std::function<void()> done)
+{
+    QMutexLocker lock(&m_mutex);
+    if (m_request || m_taking || !m_nowPlaying.isEmpty()) {
+        m_silentWaiters.push_back(std::move(done));
+        return;
+    }
+    lock.unlock();
+    done();
 }
 
 void SoundWorker::takeRequest()
@@ -78,12 +91,20 @@ void SoundWorker::takeRequest()
         QMutexLocker lock(&m_mutex);
         path = m_request.value_or(QString());
         m_request.reset();
+        m_taking = true;
     }
     if (m_output)
         m_output->stop();
     setNowPlaying(QString());
     if (!path.isEmpty())
         play(path);
+
+    QMutexLocker lock(&m_mutex);
+    m_taking = false;
+    const std::vector<std::function<void()>> waiters = takeSilentWaiters();
+    lock.unlock();
+    for (const auto &done : waiters)
+        done();
 }
 
 void SoundWorker::play(const QString &path)
@@ -103,4 +124,25 @@ void SoundWorker::setNowPlaying(const QString &path)
 {
     QMutexLocker lock(&m_mutex);
     m_nowPlaying = path;
+}
+
+// The output's word that a sound has played out or was stopped, on the sound thread.
+void SoundWorker::soundEnded()
+{
+    QMutexLocker lock(&m_mutex);
+    m_nowPlaying.clear();
+    // Stopped for the next request: silence comes only once that one is taken.
+    if (m_taking)
+        return;
+    const std::vector<std::function<void()>> waiters = takeSilentWaiters();
+    lock.unlock();
+    for (const auto &done : waiters)
+        done();
+}
+
+std::vector<std::function<void()>> SoundWorker::takeSilentWaiters()
+{
+    if (m_request || !m_nowPlaying.isEmpty())
+        return {};
+    return std::exchange(m_silentWaiters, {});
 }
