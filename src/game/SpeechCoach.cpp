@@ -50,7 +50,7 @@ void SpeechCoach::roundStarted(const QString &word)
     m_word = word;
     if (m_sayEachNewWord)
         say(word);
-    else if (m_sayAtRoundEnd)
+    else if (m_sayAtRoundEnd && hasSpeech())
         // The engine may take seconds to start: let it do so while the child plays.
         m_speaker.prepare();
     showMenu();
@@ -74,7 +74,7 @@ void SpeechCoach::roundEnded(const Round &round)
 void SpeechCoach::say(const QString &word)
 {
     ++m_turn;
-    if (m_speaker.availability() != Speaker::Availability::Unavailable)
+    if (hasSpeech())
         m_speaker.say(word);
 }
 
@@ -84,10 +84,16 @@ void SpeechCoach::cancel()
     m_speaker.stop();
 }
 
+bool SpeechCoach::hasSpeech() const
+{
+    // Until the engine has started it is taken to be there: a missing one is known in time.
+    return m_speaker.availability() != Speaker::Availability::Unavailable;
+}
+
 void SpeechCoach::showMenu()
 {
     using MenuItem = MainWindowView::MenuItem;
-    const bool speech = m_speaker.availability() != Speaker::Availability::Unavailable;
+    const bool speech = hasSpeech();
     const QString why = speech ? QString() : m_speaker.unavailableReason();
     for (const MenuItem item : {MenuItem::SayAgain, MenuItem::SayAtRoundEnd, MenuItem::SayNewWord})
         m_view.setMenuToolTip(item, why);

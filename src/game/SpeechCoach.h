@@ -36,6 +36,7 @@ public:
 private:
     void say(const QString &word);
     void cancel();
+    bool hasSpeech() const;
     void showMenu();
 
     Speaker &m_speaker;

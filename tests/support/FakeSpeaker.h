@@ -4,7 +4,7 @@
 
 #include <QStringList>
 
-// Remembers what it was asked to say instead of saying it; its engine is there or missing as the
+// Writes down what it was asked to do instead of speaking; its engine is there or missing as the
 // test sets.
 class FakeSpeaker final : public Speaker
 {
@@ -13,9 +13,9 @@ class FakeSpeaker final : public Speaker
 public:
     Availability availability() const override { return state; }
     QString unavailableReason() const override { return reason; }
-    void prepare() override { ++prepares; }
-    void say(const QString &text) override { said.append(text); }
-    void stop() override { ++stops; }
+    void prepare() override { calls.append(QStringLiteral("prepare")); }
+    void say(const QString &text) override { calls.append(QStringLiteral("say ") + text); }
+    void stop() override { calls.append(QStringLiteral("stop")); }
 
     void becomeUnavailable(const QString &why)
     {
@@ -26,7 +26,6 @@ public:
 
     Availability state = Availability::Ready;
     QString reason;
-    QStringList said;
-    int stops = 0;
-    int prepares = 0;
+    // In order: "prepare", "say WORD", "stop".
+    QStringList calls;
 };
