@@ -7,6 +7,7 @@
 #include <QLibrary>
 #include <QLoggingCategory>
 #include <QMutexLocker>
+#include <QTimer>
 
 #include <utility>
 
@@ -15,6 +16,9 @@ using namespace Qt::StringLiterals;
 namespace {
 
 Q_LOGGING_CATEGORY(lcSound, "wordrow.sound", QtInfoMsg)
+
+// From a sound's start to its first sample at the speakers (the sound bench measures some 25 ms).
+constexpr qint64 StartLatencyMs = 30;
 
 } // namespace
 
@@ -93,6 +97,7 @@ void SoundWorker::takeRequest()
         m_request.reset();
         m_taking = true;
     }
+    ++m_requestNumber;
     if (m_output)
         m_output->stop();
     setNowPlaying(QString());
@@ -116,8 +121,11 @@ void SoundWorker::play(const QString &path)
         qCDebug(lcSound) << "Not playing" << path << "problem" << int(sound.problem());
         return;
     }
-    if (m_output->play(sound))
+    if (m_output->play(sound)) {
         setNowPlaying(path);
+        m_playedOut.setRemainingTime(
+            sound.frameCount() * 1000 / sound.sampleRate() + StartLatencyMs);
+    }
 }
 
 void SoundWorker::setNowPlaying(const QString &path)
@@ -129,7 +137,17 @@ void SoundWorker::setNowPlaying(const QString &path)
 // The output's word that a sound has played out or was stopped, on the sound thread.
 void SoundWorker::soundEnded()
 {
+    // The output runs dry while the audio server still holds the sound's last part: the sound is
+    // over only once its length has passed since it started.
+    const qint64 left = m_playedOut.remainingTime();
     QMutexLocker lock(&m_mutex);
+    if (!m_taking && left > 0) {
+        QTimer::singleShot(left, this, [this, request = m_requestNumber] {
+            if (request == m_requestNumber)
+                soundEnded();
+        });
+        return;
+    }
     m_nowPlaying.clear();
     // Stopped for the next request: silence comes only once that one is taken.
     if (m_taking)

@@ -2,6 +2,7 @@
 
 #include "sound/SoundLibrary.h"
 
+#include <QDeadlineTimer>
 #include <QMutex>
 #include <QObject>
 #include <QString>
@@ -61,4 +62,7 @@ private:
     // Used on the sound thread only.
     std::unique_ptr<SoundOutput> m_output;
     SoundLibrary m_library;
+    // When the sound now playing will have come out of the speakers, and which request it is.
+    QDeadlineTimer m_playedOut;
+    quint64 m_requestNumber = 0;
 };
