@@ -17,10 +17,13 @@ if ! pactl info >/dev/null 2>&1; then
     pulseaudio -n --daemonize=yes --exit-idle-time=-1 --disallow-exit \
         --load=module-native-protocol-unix \
         --load="module-null-sink sink_name=wordrow_null norewinds=1" 2>/dev/null
-    trap 'pulseaudio --kill 2>/dev/null || true' EXIT
+    own_pulse=1
     for _ in $(seq 50); do
         pactl info >/dev/null 2>&1 && break
         sleep 0.1
     done
 fi
+source "$root/scripts/speech-server.sh"
+start_speech_server
+trap 'stop_speech_server; [ -z "${own_pulse:-}" ] || pulseaudio --kill 2>/dev/null || true' EXIT
 "$build/bench/sound/wordrow_round_end_latency"

@@ -11,6 +11,7 @@ trap 'rm -rf "$copy"' EXIT
 plants=(
     'src/core/GameState.h|game/GameRound.h'
     'src/wordlists/WordListFile.cpp|sound/WavFile.h'
+    'src/speech/QtSpeaker.cpp|sound/SoundPlayback.h'
     'src/windows/AboutBox.cpp|editor/WordListEditor.h'
     'src/game/GameRound.cpp|app/MainWindow.h'
     'src/ui/PictureBox.cpp|PictureBox.h'

@@ -87,6 +87,12 @@ mkdir "$scratch/terminal"
 (cd "$scratch/terminal" && shows_window "$PWD" /usr/bin/wordrow)
 echo "The installed game started in an empty folder and wrote its two files there."
 
+# Speech: the installed game's look at the speech engines, as it starts, finds speech-dispatcher's.
+mkdir "$scratch/speech"
+(cd "$scratch/speech" && QT_DEBUG_PLUGINS=1 shows_window "$PWD" /usr/bin/wordrow 2>"$scratch/plugins.log")
+grep -q '"Provider": "speechd"' "$scratch/plugins.log" || { echo "no speech engine found" >&2; exit 1; }
+echo "The installed game finds its speech engine."
+
 # From the menu: a folder of its own in the home folder, made when missing.
 mkdir "$scratch/home"
 launcher=$(sed -n 's/^Exec=//p' /usr/share/applications/org.quilbyte.Wordrow.desktop)

@@ -3,9 +3,9 @@
 # restored size and filling a 1280 x 1024 screen, each before a round, in a round, after a loss and
 # after a win, then the word-list editor with a few words typed in, the help topics, the manual and
 # the about box; before all of these, the title screen of a first start; last, the open dialog of
-# an installed copy in the ready-made lists. The game plays a one-word list, so every round draws
-# the same word. Between the two sizes, a round on each of two words of hand-made lists and one
-# played from the keyboard.
+# an installed copy in the ready-made lists, then the Practice menu with and without speech. The
+# game plays a one-word list, so every round draws the same word. Between the two sizes, a round on
+# each of two words of hand-made lists and one played from the keyboard.
 #   SCREENSHOT_DISPLAY=:22 scripts/screenshots.sh   takes them on another X display than :73
 set -euo pipefail
 
@@ -214,4 +214,32 @@ xdotool mousemove --window "$open" 60 $((top + (bottom - top + 1) * 5 / 2)) clic
 sleep 0.5
 import -window "$open" "$out/ready-made-lists.png"
 kill $game
+wait $game 2>/dev/null || true
+
+# The Practice menu in a round, at 1x and 2x: with speech, and with no speech service to reach
+# (its items greyed out, the pointer on one to show why). Menus are windows of their own, so the
+# screen's corner is taken.
+practice() {
+    local scale=$1 name=$2 width=$3
+    shift 3
+    (cd "$home" && exec env QT_SCALE_FACTOR="$scale" "$@" "$root/build/src/wordrow") &
+    game=$!
+    window=$(xdotool search --sync --onlyvisible --pid $game | head -n 1)
+    sleep 1
+    xdotool windowfocus --sync "$window" key Return
+    sleep 2
+    xdotool mousemove $((68 * scale)) $((8 * scale)) click 1
+    sleep 1
+    xdotool mousemove $((120 * scale)) $((54 * scale))
+    sleep 2.5
+    import -window root "$home/screen.png"
+    convert "$home/screen.png" -crop $((width * scale))x$((380 * scale))+0+0 +repage \
+        "$out/$name.png"
+    kill $game
+    wait $game 2>/dev/null || true
+}
+practice 1 practice-menu 640
+practice 2 practice-menu-2x 640
+practice 1 practice-menu-no-speech 900 SPEECHD_ADDRESS=unix_socket:/nonexistent
+practice 2 practice-menu-no-speech-2x 640 SPEECHD_ADDRESS=unix_socket:/nonexistent
 echo "Screenshots in $out"

@@ -9,10 +9,14 @@ set -euo pipefail
 packages=(
     # build
     cmake ninja-build g++ qt6-base-dev qt6-svg-dev qt6-multimedia-dev
+    # Qt TextToSpeech's CMake package also asks for Qt Declarative's
+    qt6-speech-dev qt6-declarative-dev
     # tests and benchmarks
     libgtest-dev libbenchmark-dev
     # the game on a desktop: the X11 platform plugin, SVG pictures, audio output
     qt6-qpa-plugins libqt6svg6 libqt6multimedia6
+    # speech: Qt's engine for speech-dispatcher, the service and its espeak-ng voices
+    libqt6texttospeech6 qt6-speech-speechd-plugin speech-dispatcher speech-dispatcher-espeak-ng
 )
 installed() {
     dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'

@@ -32,13 +32,17 @@ if ! pactl info >/dev/null 2>&1; then
     pulseaudio -n --daemonize=yes --exit-idle-time=-1 --disallow-exit --log-target=stderr \
         --load=module-native-protocol-unix \
         --load="module-null-sink sink_name=wordrow_null norewinds=1" 2>/dev/null || true
-    trap 'pulseaudio --kill 2>/dev/null || true' EXIT
+    own_pulse=1
     for _ in $(seq 50); do
         pactl info >/dev/null 2>&1 && break
         sleep 0.1
     done
     pactl set-default-sink wordrow_null 2>/dev/null || true
 fi
+# The speech tests speak through speech-dispatcher into that server.
+source "$root/scripts/speech-server.sh"
+start_speech_server
+trap 'stop_speech_server; [ -z "${own_pulse:-}" ] || pulseaudio --kill 2>/dev/null || true' EXIT
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 ctest --test-dir "$build" --output-on-failure --parallel "$(nproc)"

@@ -10,6 +10,7 @@
 #include "support/FakeFileDialogs.h"
 #include "support/FakeFileSystem.h"
 #include "support/FakeMessageBoxes.h"
+#include "support/FakeSpeaker.h"
 #include "support/RecordingSoundPlayer.h"
 #include "support/ScriptedRandom.h"
 
@@ -70,7 +71,8 @@ int main(int argc, char *argv[])
     RecordingSoundPlayer player;
     ScriptedRandom random;
     random.runOn = true;
-    MainWindow window(state, Services{messages, dialogs, files, player, random});
+    FakeSpeaker speaker;
+    MainWindow window(state, Services{messages, dialogs, files, player, random, speaker});
     window.start();
     window.show();
     // Without a window manager nothing else gives the window the keyboard.

@@ -1,18 +1,25 @@
 // How long after the click that ends a round its sound reaches the speakers. The program plays
 // rounds through the real player and listens to the audio server's monitor of the default
 // output with parec, timing the first sound sample against the click. Prints one line per round
-// and the median; needs a running audio server.
+// and the median. Then, with speech on, times how long after the end of the round's sound the
+// first sample of the word said reaches the speakers. Needs a running audio server, and
+// speech-dispatcher for the second part.
 
 #include "core/GameState.h"
 #include "game/GameRound.h"
+#include "game/SpeechCoach.h"
 #include "sound/AudioPlayer.h"
+#include "sound/SoundLibrary.h"
 #include "sound/SoundPlayback.h"
+#include "speech/QtSpeaker.h"
+#include "support/FakeMainWindowView.h"
 #include "support/FakeGameView.h"
 #include "support/ScriptedRandom.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QProcess>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QtEndian>
@@ -50,22 +57,26 @@ public:
 
     bool started() { return m_parec.waitForStarted(5000); }
 
-    // Milliseconds on this listener's clock at which the first loud sample was played, or -1.
-    double firstLoudSample(int timeoutMs)
+    // Milliseconds on this listener's clock at which the first loud sample played later than
+    // after was played, or -1.
+    double firstLoudSample(int timeoutMs, double after = -1)
     {
         QElapsedTimer waited;
         waited.start();
         while (waited.elapsed() < timeoutMs) {
+            // The player's word that its sound is over comes through the event loop.
+            QCoreApplication::processEvents();
             m_parec.waitForReadyRead(20);
             const double arrived = m_clock.nsecsElapsed() / 1e6;
             m_pending += m_parec.readAll();
             const qsizetype samples = m_pending.size() / 2;
             for (qsizetype i = 0; i < samples; ++i) {
-                if (std::abs(qFromLittleEndian<qint16>(m_pending.constData() + 2 * i))
-                    > Threshold) {
-                    // The samples after it in this read had already played when it arrived.
-                    return arrived - double(samples - i) * 1000.0 / Rate;
-                }
+                // The samples after it in this read had already played when it arrived.
+                const double played = arrived - double(samples - i) * 1000.0 / Rate;
+                if (played > after
+                    && std::abs(qFromLittleEndian<qint16>(m_pending.constData() + 2 * i))
+                        > Threshold)
+                    return played;
             }
             m_pending.remove(0, samples * 2);
         }
@@ -148,5 +159,44 @@ int main(int argc, char *argv[])
     std::printf("click to first sound sample at the speakers, %zu rounds: median %.1f ms, "
                 "min %.1f ms, max %.1f ms (target: under 50 ms)\n",
         latencies.size(), latencies[latencies.size() / 2], latencies.front(), latencies.back());
+
+    QtSpeaker speaker;
+    FakeMainWindowView menus;
+    SpeechCoach coach(speaker, sound, menus);
+    round.addObserver(&coach);
+    coach.start(home.path());
+    // The engine starts with the first round: not what a word waits for later on.
+    round.startRound();
+    static_cast<void>(QTest::qWaitFor(
+        [&speaker] { return speaker.availability() != Speaker::Availability::Unknown; }, 30000));
+    if (speaker.availability() != Speaker::Availability::Ready) {
+        std::printf("no speech: %s\n", qPrintable(speaker.unavailableReason()));
+        return 0;
+    }
+    std::vector<double> speech;
+    for (int i = 0; i < Rounds; ++i) {
+        round.startRound();
+        QTest::qWait(300);
+        listener.drain();
+        QSignalSpy said(&speaker, &Speaker::finished);
+        round.guess(0);
+        const double heard = listener.firstLoudSample(3000);
+        const WavFile played = SoundLibrary().load(player.nowPlaying());
+        const double soundEnd = heard + played.frameCount() * 1000.0 / played.sampleRate();
+        const double spoken = heard < 0 ? -1 : listener.firstLoudSample(5000, soundEnd);
+        if (spoken < 0 || !played.isValid()) {
+            std::printf("round %2d: no word heard within 5 s of the sound\n", i + 1);
+            continue;
+        }
+        speech.push_back(spoken - soundEnd);
+        std::printf("round %2d: word %6.1f ms after the sound\n", i + 1, spoken - soundEnd);
+        said.wait(5000);
+    }
+    if (speech.empty())
+        return 1;
+    std::sort(speech.begin(), speech.end());
+    std::printf("end of the round's sound to the first sample of the word, %zu rounds: median "
+                "%.1f ms, min %.1f ms, max %.1f ms (target: under 300 ms)\n",
+        speech.size(), speech[speech.size() / 2], speech.front(), speech.back());
     return 0;
 }

@@ -2,6 +2,7 @@
 
 #include "app/FocusFrameButton.h"
 #include "app/LetterButton.h"
+#include "core/GameState.h"
 #include "game/KeyboardGuess.h"
 #include "game/MainLayout.h"
 #include "game/RoundTexts.h"
@@ -91,12 +92,14 @@ MainWindow::MainWindow(GameState &state, const Services &services, QWidget *pare
     , m_sound(state, services.player)
     , m_round(state, *this, services.random, m_sound)
     , m_fileCommands(state, *this, services.dialogs, services.messages, services.files)
+    , m_speech(services.speaker, m_sound, *this)
 {
     // The program ends only through this window's quit question, never because the title screen,
     // the last window up at that moment, closed.
     QGuiApplication::setQuitOnLastWindowClosed(false);
     createControls();
     createMenus();
+    m_round.addObserver(&m_speech);
     // The inner area has the restored size; the menu bar comes on top of it.
     resize(Twips::toPixels(QSizeF(MainLayout::RestoredWidth, MainLayout::RestoredHeight))
         + QSize(0, menuBar()->sizeHint().height()));
@@ -211,6 +214,7 @@ void MainWindow::createNewWordButton()
 void MainWindow::createMenus()
 {
     createFileMenu();
+    createPracticeMenu();
     createHelpMenu();
 }
 
@@ -281,6 +285,29 @@ void MainWindow::createHelpMenu()
         &MainWindow::showAbout);
 }
 
+// Between File and Help. Its items' state comes from the speech coach, once it is built.
+void MainWindow::createPracticeMenu()
+{
+    QMenu *practice = menuBar()->addMenu(u"&Practice"_s);
+    practice->setObjectName(u"mnuPractice"_s);
+    // A disabled item's tooltip says why: speech needs an engine that may be missing.
+    practice->setToolTipsVisible(true);
+    m_sayAgainAction = addNamedAction(practice, u"Say the Word &Again"_s, u"mnuPracticeSayAgain"_s);
+    m_sayAgainAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    m_sayAgainAction->setEnabled(false);
+    connect(m_sayAgainAction, &QAction::triggered, this, [this] { m_speech.sayAgain(); });
+    practice->addSeparator();
+    m_sayAtRoundEndAction = addNamedAction(
+        practice, u"Say the Word When a Round &Ends"_s, u"mnuPracticeSayAtEnd"_s);
+    m_sayAtRoundEndAction->setCheckable(true);
+    connect(m_sayAtRoundEndAction, &QAction::triggered, this,
+        [this](bool on) { m_speech.setSayAtRoundEnd(on); });
+    m_sayNewWordAction = addNamedAction(practice, u"Say Each &New Word"_s, u"mnuPracticeSayNew"_s);
+    m_sayNewWordAction->setCheckable(true);
+    connect(m_sayNewWordAction, &QAction::triggered, this,
+        [this](bool on) { m_speech.setSayEachNewWord(on); });
+}
+
 MainWindow::~MainWindow()
 {
     // Windows of their own, without an owner, so not children of this one.
@@ -294,6 +321,7 @@ void MainWindow::start()
     Startup(
         m_state, *this, m_services.player, m_services.random, m_services.messages, m_services.files)
         .run();
+    m_speech.start(m_state.homeDir);
 }
 
 void MainWindow::showWordListEditor()
@@ -473,6 +501,12 @@ QAction *MainWindow::menuItem(MenuItem item) const
         return m_hideTitleScreenAction;
     case MenuItem::Sounds:
         return m_soundsAction;
+    case MenuItem::SayAgain:
+        return m_sayAgainAction;
+    case MenuItem::SayAtRoundEnd:
+        return m_sayAtRoundEndAction;
+    case MenuItem::SayNewWord:
+        return m_sayNewWordAction;
     }
     return nullptr;
 }
@@ -491,6 +525,11 @@ void MainWindow::setMenuChecked(MenuItem item, bool checked)
 void MainWindow::setMenuEnabled(MenuItem item, bool enabled)
 {
     menuItem(item)->setEnabled(enabled);
+}
+
+void MainWindow::setMenuToolTip(MenuItem item, const QString &toolTip)
+{
+    menuItem(item)->setToolTip(toolTip);
 }
 
 void MainWindow::setTitle(const QString &caption)

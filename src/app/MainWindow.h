@@ -3,6 +3,7 @@
 #include "editor/WordListEditorDialog.h"
 #include "game/FileCommands.h"
 #include "game/GameRound.h"
+#include "game/SpeechCoach.h"
 #include "game/MainWindowView.h"
 #include "platform/Services.h"
 #include "sound/SoundPlayback.h"
@@ -69,6 +70,7 @@ public:
     void setMenuText(MenuItem item, const QString &caption) override;
     void setMenuChecked(MenuItem item, bool checked) override;
     void setMenuEnabled(MenuItem item, bool enabled) override;
+    void setMenuToolTip(MenuItem item, const QString &toolTip) override;
     void setTitle(const QString &caption) override;
     void setLetterText(int index, const QString &caption) override;
     void showTitleScreen() override;
@@ -102,6 +104,7 @@ private:
     void createFileMenu();
     void createOptionsMenu(QMenu *file);
     void createHelpMenu();
+    void createPracticeMenu();
     void layOutControls();
     void updateSlotAccessibleName(int index);
 
@@ -110,6 +113,7 @@ private:
     SoundPlayback m_sound;
     GameRound m_round;
     FileCommands m_fileCommands;
+    SpeechCoach m_speech;
 
     QWidget *m_inner = nullptr;
     QLabel *m_promptLabel = nullptr;
@@ -127,6 +131,9 @@ private:
     QAction *m_showTitleScreenAction = nullptr;
     QAction *m_hideTitleScreenAction = nullptr;
     QAction *m_soundsAction = nullptr;
+    QAction *m_sayAgainAction = nullptr;
+    QAction *m_sayAtRoundEndAction = nullptr;
+    QAction *m_sayNewWordAction = nullptr;
 
     QPointer<WordListEditorDialog> m_editor;
     QPointer<TitleScreenDialog> m_titleScreen;

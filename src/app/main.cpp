@@ -6,6 +6,7 @@
 #include "platform/QtFileDialogs.h"
 #include "platform/QtMessageBoxes.h"
 #include "sound/AudioPlayer.h"
+#include "speech/QtSpeaker.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -25,8 +26,9 @@ int main(int argc, char *argv[])
     AudioPlayer player;
     SteadyClock clock;
     ClockRandom random(clock);
+    QtSpeaker speaker;
 
-    MainWindow window(state, Services{messages, dialogs, files, player, random});
+    MainWindow window(state, Services{messages, dialogs, files, player, random, speaker});
     messages.setParentWidget(&window);
     dialogs.setParentWidget(&window);
     window.start();

@@ -14,11 +14,16 @@ public:
         ShowTitleScreen,
         HideTitleScreen,
         Sounds,
+        SayAgain,
+        SayAtRoundEnd,
+        SayNewWord,
     };
 
     virtual void setMenuText(MenuItem item, const QString &caption) = 0;
     virtual void setMenuChecked(MenuItem item, bool checked) = 0;
     virtual void setMenuEnabled(MenuItem item, bool enabled) = 0;
+    // Says why an item is disabled; empty for none.
+    virtual void setMenuToolTip(MenuItem item, const QString &toolTip) = 0;
 
     // The window's title.
     virtual void setTitle(const QString &caption) = 0;

@@ -5,6 +5,7 @@ class FileSystem;
 class MessageBoxes;
 class RandomSource;
 class SoundPlayer;
+class Speaker;
 
 // What the windows reach outside the program through: one real set in main, scripted sets in tests.
 struct Services
@@ -14,4 +15,5 @@ struct Services
     FileSystem &files;
     SoundPlayer &player;
     RandomSource &random;
+    Speaker &speaker;
 };

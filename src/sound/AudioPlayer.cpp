@@ -21,6 +21,7 @@ constexpr int ShutdownTimeoutMs = 2000;
 
 AudioPlayer::AudioPlayer(std::function<void()> beep, QStringList moduleDirs)
     : m_beep(std::move(beep))
+    , m_context(std::make_unique<QObject>())
     , m_thread(std::make_unique<QThread>())
     , m_worker(new SoundWorker(std::move(moduleDirs)))
 {
@@ -39,6 +40,8 @@ AudioPlayer::~AudioPlayer()
         qWarning("The sound thread did not stop; leaving it behind");
         // Deleting a running QThread aborts the program; the process is ending anyway.
         (void)m_thread.release();
+        // It may yet call back through the context.
+        (void)m_context.release();
     }
 }
 
@@ -64,6 +67,14 @@ void AudioPlayer::beep()
 {
     if (m_beep)
         m_beep();
+}
+
+void AudioPlayer::whenSilent(std::function<void()> done)
+{
+    QObject *context = m_context.get();
+    m_worker->whenSilent([context, done = std::move(done)] {
+        QMetaObject::invokeMethod(context, done, Qt::QueuedConnection);
+    });
 }
 
 QString AudioPlayer::nowPlaying() const

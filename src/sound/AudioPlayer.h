@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 
+class QObject;
 class QThread;
 class SoundWorker;
 
@@ -31,6 +32,7 @@ public:
     void setEnabled(bool enabled) override; // on from the start
     void play(const QString &path) override;
     void beep() override;
+    void whenSilent(std::function<void()> done) override;
 
     // The file now coming out of the speakers, or empty when silent. Sounds start a moment
     // after play() returns.
@@ -44,6 +46,8 @@ public:
 private:
     std::function<void()> m_beep;
     std::atomic<bool> m_enabled = true;
+    // Lives on the thread that built the player: the sound thread's news is passed on through it.
+    std::unique_ptr<QObject> m_context;
     std::unique_ptr<QThread> m_thread;
     SoundWorker *m_worker; // lives on m_thread, which deletes it as it finishes
 };

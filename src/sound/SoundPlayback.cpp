@@ -24,6 +24,14 @@ void SoundPlayback::beep()
     m_player.beep();
 }
 
+void SoundPlayback::whenQuiet(std::function<void()> done)
+{
+    if (m_state.soundsOff || !m_state.soundCardFound)
+        done();
+    else
+        m_player.whenSilent(std::move(done));
+}
+
 QString SoundPlayback::soundFilePath(const QString &directory, QStringView name)
 {
     const QString exact = directory + u'/' + name;

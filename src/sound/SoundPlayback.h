@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringView>
 
+#include <functional>
+
 class GameState;
 class SoundPlayer;
 
@@ -15,6 +17,9 @@ public:
 
     void play(QStringView name);
     void beep();
+    // Calls done once the sound last played has finished: at once when sounds are off or there is
+    // no sound device, since then nothing plays.
+    void whenQuiet(std::function<void()> done);
 
     // The file a sound name stands for in a directory. The letter case of the name is ignored:
     // callers spell the same sound differently.

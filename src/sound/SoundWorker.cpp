@@ -7,12 +7,18 @@
 #include <QLibrary>
 #include <QLoggingCategory>
 #include <QMutexLocker>
+#include <QTimer>
+
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
 Q_LOGGING_CATEGORY(lcSound, "wordrow.sound", QtInfoMsg)
+
+// From a sound's start to its first sample at the speakers (the sound bench measures some 25 ms).
+constexpr qint64 StartLatencyMs = 30;
 
 } // namespace
 
@@ -65,10 +71,21 @@ std::unique_ptr<SoundOutput> SoundWorker::loadOutput()
         }
         if (auto create
             = reinterpret_cast<CreateSoundOutput>(module.resolve(CreateSoundOutputSymbol)))
-            return std::unique_ptr<SoundOutput>(create([this] { setNowPlaying(QString()); }));
+            return std::unique_ptr<SoundOutput>(create([this] { soundEnded(); }));
     }
     qCWarning(lcSound) << "No sound output module in" << m_moduleDirs << "; playing without sounds";
     return nullptr;
+}
+
+void SoundWorker::whenSilent(std::function<void()> done)
+{
+    QMutexLocker lock(&m_mutex);
+    if (m_request || m_taking || !m_nowPlaying.isEmpty()) {
+        m_silentWaiters.push_back(std::move(done));
+        return;
+    }
+    lock.unlock();
+    done();
 }
 
 void SoundWorker::takeRequest()
@@ -78,12 +95,21 @@ void SoundWorker::takeRequest()
         QMutexLocker lock(&m_mutex);
         path = m_request.value_or(QString());
         m_request.reset();
+        m_taking = true;
     }
+    ++m_requestNumber;
     if (m_output)
         m_output->stop();
     setNowPlaying(QString());
     if (!path.isEmpty())
         play(path);
+
+    QMutexLocker lock(&m_mutex);
+    m_taking = false;
+    const std::vector<std::function<void()>> waiters = takeSilentWaiters();
+    lock.unlock();
+    for (const auto &done : waiters)
+        done();
 }
 
 void SoundWorker::play(const QString &path)
@@ -95,12 +121,46 @@ void SoundWorker::play(const QString &path)
         qCDebug(lcSound) << "Not playing" << path << "problem" << int(sound.problem());
         return;
     }
-    if (m_output->play(sound))
+    if (m_output->play(sound)) {
         setNowPlaying(path);
+        m_playedOut.setRemainingTime(
+            sound.frameCount() * 1000 / sound.sampleRate() + StartLatencyMs);
+    }
 }
 
 void SoundWorker::setNowPlaying(const QString &path)
 {
     QMutexLocker lock(&m_mutex);
     m_nowPlaying = path;
+}
+
+// The output's word that a sound has played out or was stopped, on the sound thread.
+void SoundWorker::soundEnded()
+{
+    // The output runs dry while the audio server still holds the sound's last part: the sound is
+    // over only once its length has passed since it started.
+    const qint64 left = m_playedOut.remainingTime();
+    QMutexLocker lock(&m_mutex);
+    if (!m_taking && left > 0) {
+        QTimer::singleShot(left, this, [this, request = m_requestNumber] {
+            if (request == m_requestNumber)
+                soundEnded();
+        });
+        return;
+    }
+    m_nowPlaying.clear();
+    // Stopped for the next request: silence comes only once that one is taken.
+    if (m_taking)
+        return;
+    const std::vector<std::function<void()>> waiters = takeSilentWaiters();
+    lock.unlock();
+    for (const auto &done : waiters)
+        done();
+}
+
+std::vector<std::function<void()>> SoundWorker::takeSilentWaiters()
+{
+    if (m_request || !m_nowPlaying.isEmpty())
+        return {};
+    return std::exchange(m_silentWaiters, {});
 }

@@ -83,7 +83,7 @@ TEST_F(KeyboardPlayTest, aTypedCharacterPressesItsButtonOnlyWhereAClickWould)
         window.reset();
         state = GameState();
         window = std::make_unique<MainWindow>(
-            state, Services{messages, dialogs, files, player, random});
+            state, Services{messages, dialogs, files, player, random, speaker});
         if (row.before == Before::NoRound)
             startGame("\"IT'S-OK\"\r\n");
         else

@@ -5,6 +5,7 @@
 #include "support/FakeFileSystem.h"
 #include "support/FakeMainWindowView.h"
 #include "support/FakeMessageBoxes.h"
+#include "support/FakeSpeaker.h"
 #include "support/RecordingSoundPlayer.h"
 #include "support/ScriptedRandom.h"
 #include "support/TempDir.h"
@@ -77,8 +78,9 @@ protected:
     FakeFileSystem files{u"/"_s};
     RecordingSoundPlayer player;
     ScriptedRandom random;
+    FakeSpeaker speaker;
     FakeWordListEditorView view;
-    WordListEditor model{state, view, mainWindow, {messages, dialogs, files, player, random}};
+    WordListEditor model{state, view, mainWindow, {messages, dialogs, files, player, random, speaker}};
 };
 
 } // namespace

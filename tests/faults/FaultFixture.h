@@ -107,7 +107,7 @@ protected:
     void quit()
     {
         window = std::make_unique<MainWindow>(
-            state, Services{messages, dialogs, files, player, random});
+            state, Services{messages, dialogs, files, player, random, speaker});
     }
 
     QString home = dir.filePath(u"home"_s);

@@ -112,7 +112,7 @@ void Monkey::start()
     // Now and then a machine without sound.
     m_player.hasCard = below(5) != 0;
     m_window = std::make_unique<MainWindow>(
-        *m_state, Services{m_messages, m_dialogs, m_files, m_player, m_random});
+        *m_state, Services{m_messages, m_dialogs, m_files, m_player, m_random, m_speaker});
     m_watcher.attach(*m_window, *m_state);
     m_window->start();
     if (!m_window->isTitleScreenOpen())

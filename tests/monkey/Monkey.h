@@ -5,6 +5,7 @@
 #include "monkey/RoundWatcher.h"
 #include "monkey/SeededRandom.h"
 #include "support/FakeFileSystem.h"
+#include "support/FakeSpeaker.h"
 #include "support/RecordingSoundPlayer.h"
 #include "support/TempDir.h"
 
@@ -97,6 +98,7 @@ private:
     FakeFileSystem m_files{m_dir.path()};
     RecordingSoundPlayer m_player;
     SeededRandom m_random{m_engine};
+    FakeSpeaker m_speaker;
     std::unique_ptr<GameState> m_state;
     std::unique_ptr<MainWindow> m_window;
     RoundWatcher m_watcher;

@@ -1,7 +1,11 @@
 #include "core/GameState.h"
 #include "game/GameRound.h"
+#include "game/SpeechCoach.h"
 #include "sound/AudioPlayer.h"
+#include "sound/SoundLibrary.h"
 #include "sound/SoundPlayback.h"
+#include "speech/QtSpeaker.h"
+#include "support/FakeMainWindowView.h"
 #include "support/FakeGameView.h"
 #include "support/ScriptedRandom.h"
 #include "support/TempDir.h"
@@ -9,6 +13,7 @@
 #include <QCoreApplication>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTest>
 
@@ -62,9 +67,10 @@ protected:
         return QString::fromLocal8Bit(process.readAllStandardOutput());
     }
 
-    // Records the speakers while the round ends, until the sound is over; the recording's RMS
-    // amplitude, 0 for an empty or silent one.
-    double recordRoundEnd()
+    // Records the speakers while the round ends, until the sound is over (and, with speech,
+    // until the word has been said, for at most sayWaitMs); the recording's RMS amplitude, 0 for
+    // an empty or silent one. With speech waited for, only of what came after the round's sound.
+    double recordRoundEnd(int sayWaitMs = 0)
     {
         const QString file = home.filePath(u"recording-%1.wav"_s.arg(++recordings));
         QProcess recorder;
@@ -85,21 +91,30 @@ protected:
         round.guess(0); // "A": the word is complete, the round is won
         const bool started
             = QTest::qWaitFor([this] { return !player.nowPlaying().isEmpty(); }, 3000);
+        const QString sound = player.nowPlaying();
         if (started)
             static_cast<void>(
                 QTest::qWaitFor([this] { return player.nowPlaying().isEmpty(); }, 6000));
+        if (sayWaitMs > 0)
+            static_cast<void>(QSignalSpy(&speaker, &Speaker::finished).wait(sayWaitMs));
         QTest::qWait(started ? 300 : 1500);
 
         // SIGINT lets parec finish the file with a valid header.
         ::kill(pid_t(recorder.processId()), SIGINT);
         recorder.waitForFinished(5000);
-        return rmsAmplitude(file);
+        if (sayWaitMs == 0)
+            return rmsAmplitude(file);
+        // From the sound's first audible sample on, past its length and a little more.
+        const WavFile played = SoundLibrary().load(sound);
+        const double length = double(played.frameCount()) / std::max(played.sampleRate(), 1);
+        return rmsAmplitude(file,
+            {u"silence"_s, u"1"_s, u"0.01"_s, u"0.5%"_s, u"trim"_s, QString::number(length + 0.1)});
     }
 
-    static double rmsAmplitude(const QString &file)
+    static double rmsAmplitude(const QString &file, const QStringList &effects = {})
     {
         QProcess sox;
-        sox.start(u"sox"_s, {file, u"-n"_s, u"stat"_s});
+        sox.start(u"sox"_s, QStringList{file, u"-n"_s} + effects + QStringList{u"stat"_s});
         sox.waitForFinished(10000);
         const QString report = QString::fromLocal8Bit(sox.readAllStandardError());
         const QRegularExpressionMatch match
@@ -119,6 +134,9 @@ protected:
     AudioPlayer player{[] {}, {QStringLiteral(WORDROW_SOUND_OUTPUT_DIR)}};
     SoundPlayback sound{state, player};
     GameRound round{state, view, random, sound};
+    QtSpeaker speaker;
+    FakeMainWindowView menus;
+    SpeechCoach coach{speaker, sound, menus};
 
 private:
     static inline int argc = 1;
@@ -142,4 +160,21 @@ TEST_F(RoundEndAudioTest, aWonRoundIsHeardAndNothingWithSoundsOff)
 
     state.soundsOff = true;
     EXPECT_LT(recordRoundEnd(), Audible / 10) << "sounds off, yet something played";
+}
+
+TEST_F(RoundEndAudioTest, theWordIsHeardAfterTheSoundOnlyWhenAsked)
+{
+    if (speaker.availability() == Speaker::Availability::Unavailable)
+        GTEST_SKIP() << speaker.unavailableReason().toStdString();
+    round.addObserver(&coach);
+    coach.start(home.path());
+    double rms = 0;
+    for (int attempt = 0; attempt < 3 && rms <= Audible; ++attempt)
+        rms = recordRoundEnd(20000);
+    EXPECT_NE(speaker.availability(), Speaker::Availability::Unavailable)
+        << speaker.unavailableReason().toStdString();
+    EXPECT_GT(rms, Audible) << "no word heard after the round's sound on " << monitor.toStdString();
+
+    coach.setSayAtRoundEnd(false);
+    EXPECT_LT(recordRoundEnd(3000), Audible / 10) << "something after the sound, with speech off";
 }

@@ -14,6 +14,7 @@ public:
         QString caption;
         bool checked = false;
         bool enabled = true;
+        QString toolTip;
     };
 
     void setLabelVisible(Label label, bool visible) override
@@ -52,6 +53,10 @@ public:
     }
     void setMenuChecked(MenuItem item, bool checked) override { menus[item].checked = checked; }
     void setMenuEnabled(MenuItem item, bool enabled) override { menus[item].enabled = enabled; }
+    void setMenuToolTip(MenuItem item, const QString &toolTip) override
+    {
+        menus[item].toolTip = toolTip;
+    }
     void setTitle(const QString &caption) override { windowTitle = caption; }
     void setLetterText(int index, const QString &caption) override
     {

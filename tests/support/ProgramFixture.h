@@ -5,6 +5,7 @@
 #include "support/FakeFileDialogs.h"
 #include "support/FakeFileSystem.h"
 #include "support/FakeMessageBoxes.h"
+#include "support/FakeSpeaker.h"
 #include "support/RecordingSoundPlayer.h"
 #include "support/ScriptedRandom.h"
 #include "support/TempDir.h"
@@ -66,6 +67,7 @@ protected:
     FakeFileSystem files{QString()};
     RecordingSoundPlayer player;
     ScriptedRandom random;
+    FakeSpeaker speaker;
     std::unique_ptr<MainWindow> window
-        = std::make_unique<MainWindow>(state, Services{messages, dialogs, files, player, random});
+        = std::make_unique<MainWindow>(state, Services{messages, dialogs, files, player, random, speaker});
 };

@@ -4,6 +4,7 @@
 #include "support/FakeFileDialogs.h"
 #include "support/FakeFileSystem.h"
 #include "support/FakeMessageBoxes.h"
+#include "support/FakeSpeaker.h"
 #include "support/RecordingSoundPlayer.h"
 #include "support/ScriptedRandom.h"
 #include "support/TempDir.h"
@@ -49,7 +50,7 @@ protected:
 
     AboutDialog *open()
     {
-        box = new AboutDialog(state, Services{messages, dialogs, files, player, random});
+        box = new AboutDialog(state, Services{messages, dialogs, files, player, random, speaker});
         box->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(box.data()));
         AboutDialog *shown = box.data();
@@ -89,6 +90,7 @@ protected:
     FakeFileSystem files{QString()};
     RecordingSoundPlayer player;
     ScriptedRandom random;
+    FakeSpeaker speaker;
     std::unique_ptr<QWidget> other;
     QPointer<AboutDialog> box;
 };
@@ -246,7 +248,7 @@ TEST_F(AboutDialogTest, okEnterAndEscapeEachCloseItWithOneSound)
 TEST_F(AboutDialogTest, onlyAnotherWindowOfTheProgramTakingTheFocusClosesIt)
 {
     QWidget *game = openOther();
-    box = new AboutDialog(state, Services{messages, dialogs, files, player, random});
+    box = new AboutDialog(state, Services{messages, dialogs, files, player, random, speaker});
     // The menu that opened the box handing the focus back to the game, before the box has it.
     Q_EMIT qApp->focusWindowChanged(game->windowHandle());
     settle();

@@ -1,0 +1,95 @@
+#include "speech/QtSpeaker.h"
+
+#include "speech/SpeechWorker.h"
+
+#include <QDeadlineTimer>
+#include <QTextToSpeech>
+#include <QThread>
+#include <QTimer>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Starting speech-dispatcher and listing its voices takes a few seconds on a busy machine; an
+// engine that has not answered by then is stuck, and the game goes on without speech.
+constexpr int AnswerTimeoutMs = 20000;
+// Stopping the engine takes milliseconds; a thread still busy after this is stuck in the speech
+// service, and exit must not wait on it.
+constexpr int ShutdownTimeoutMs = 2000;
+
+} // namespace
+
+QtSpeaker::QtSpeaker(const QString &engine)
+    : m_engine(engine)
+{
+    // Only a look at the plugins' metadata: no engine is loaded here.
+    if (!QTextToSpeech::availableEngines().contains(m_engine)) {
+        m_availability = Availability::Unavailable;
+        m_reason = u"The word cannot be said: no speech engine is installed on this computer."_s;
+    }
+}
+
+QtSpeaker::~QtSpeaker()
+{
+    if (!m_thread)
+        return;
+    m_thread->quit();
+    if (!m_thread->wait(QDeadlineTimer(ShutdownTimeoutMs))) {
+        qWarning("The speech thread did not stop; leaving it behind");
+        // Deleting a running QThread aborts the program; the process is ending anyway.
+        (void)m_thread.release();
+    }
+}
+
+void QtSpeaker::prepare()
+{
+    startEngine();
+}
+
+void QtSpeaker::say(const QString &text)
+{
+    startEngine();
+    if (m_worker)
+        QMetaObject::invokeMethod(m_worker, [worker = m_worker, text = text.toLower()] {
+            worker->say(text);
+        });
+}
+
+void QtSpeaker::stop()
+{
+    if (m_worker)
+        QMetaObject::invokeMethod(m_worker, &SpeechWorker::stop);
+}
+
+void QtSpeaker::startEngine()
+{
+    if (m_thread || m_availability == Availability::Unavailable)
+        return;
+    m_thread = std::make_unique<QThread>();
+    m_thread->setObjectName(u"wordrow-speech"_s);
+    m_worker = new SpeechWorker(m_engine);
+    m_worker->moveToThread(m_thread.get());
+    connect(m_thread.get(), &QThread::finished, m_worker, &QObject::deleteLater);
+    connect(m_worker, &SpeechWorker::started, this, &QtSpeaker::engineStarted);
+    connect(m_worker, &SpeechWorker::finished, this, &Speaker::finished);
+    QMetaObject::invokeMethod(m_worker, &SpeechWorker::setUp, Qt::QueuedConnection);
+    m_thread->start();
+
+    m_answerTimer = new QTimer(this);
+    m_answerTimer->setSingleShot(true);
+    connect(m_answerTimer, &QTimer::timeout, this, [this] {
+        engineStarted(false, u"The word cannot be said: the speech service does not answer."_s);
+    });
+    m_answerTimer->start(AnswerTimeoutMs);
+}
+
+void QtSpeaker::engineStarted(bool ready, const QString &reason)
+{
+    m_answerTimer->stop();
+    if (m_availability != Availability::Unknown)
+        return;
+    m_availability = ready ? Availability::Ready : Availability::Unavailable;
+    m_reason = reason;
+    Q_EMIT availabilityChanged(m_availability);
+}
