@@ -7,7 +7,8 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build-bench"
 bash "$root/scripts/setup.sh" --for-tests
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DWORDROW_BENCH=ON
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DWORDROW_BENCH=ON \
+      -DBUILD_TESTING=ON
 cmake --build "$build" --target wordrow_round_end_latency
 
 if ! pactl info >/dev/null 2>&1; then
