@@ -12,6 +12,7 @@ class GameView;
 class GameState;
 class RandomSource;
 class SoundPlayback;
+class WordChooser;
 
 // One round of the game: drawing a word, evaluating guesses, and telling the main window what to
 // show. The state it works on lives in GameState.
@@ -29,6 +30,8 @@ public:
     bool isInRound() const { return m_inRound; }
     // Observers outlive the round; they are told in the order they were added.
     void addObserver(RoundObserver *observer) { m_observers.append(observer); }
+    // Asked first for each round's word; null leaves the draw to the round alone.
+    void setWordChooser(WordChooser *chooser) { m_chooser = chooser; }
 
 private:
     void drawWord();
@@ -50,6 +53,7 @@ private:
     RandomSource &m_random;
     SoundPlayback &m_sound;
     QList<RoundObserver *> m_observers;
+    WordChooser *m_chooser = nullptr;
     bool m_inRound = false;
     QString m_wrongLetters;
 };

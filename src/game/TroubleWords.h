@@ -1,0 +1,43 @@
+#pragma once
+
+#include "platform/PracticeRecordStore.h"
+
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// The words a player still has trouble with. A try is trouble when the round was lost, or won
+// with three misses or more; a word stays trouble from such a try until it is won twice in a row
+// without a miss. Abandoned rounds say nothing either way.
+class TroubleWords
+{
+public:
+    static constexpr int TroubleMisses = 3;
+
+    struct Word
+    {
+        QString word;
+        // Trouble tries since the word was last won twice in a row without a miss.
+        int tries = 0;
+
+        bool operator==(const Word &) const = default;
+    };
+
+    // Rounds must come oldest first.
+    void add(const PracticeRound &round);
+    void add(const QList<PracticeRound> &rounds);
+
+    // Most troubled first, then by word.
+    QList<Word> words() const;
+    QStringList wordTexts() const;
+
+private:
+    struct Standing
+    {
+        int troubleTries = 0;
+        int cleanWinsInARow = 0;
+    };
+
+    QHash<QString, Standing> m_standings;
+};

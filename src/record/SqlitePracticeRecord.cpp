@@ -1,0 +1,288 @@
+#include "record/SqlitePracticeRecord.h"
+
+#include "platform/MessageBoxes.h"
+
+#include <QAtomicInt>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QVariant>
+
+using namespace Qt::StringLiterals;
+using Result = PracticeRound::Result;
+
+namespace {
+
+QAtomicInt connectionCount;
+
+// SQLite's own codes for a file that is damaged or no database at all.
+constexpr int SqliteCorrupt = 11;
+constexpr int SqliteNotADatabase = 26;
+
+// A null QString binds as NULL; the record keeps empty text as text.
+QString text(const QString &value)
+{
+    return value.isNull() ? u""_s : value;
+}
+
+bool isDamage(const QSqlError &error)
+{
+    const int code = error.nativeErrorCode().toInt() & 0xFF;
+    return code == SqliteCorrupt || code == SqliteNotADatabase;
+}
+
+QString resultName(Result result)
+{
+    switch (result) {
+    case Result::Won:
+        return u"won"_s;
+    case Result::Lost:
+        return u"lost"_s;
+    case Result::Abandoned:
+        break;
+    }
+    return u"abandoned"_s;
+}
+
+Result resultFrom(const QString &name)
+{
+    if (name == u"won")
+        return Result::Won;
+    if (name == u"lost")
+        return Result::Lost;
+    return Result::Abandoned;
+}
+
+// The value of a one-number pragma or count; nullopt-like -1 with the error left in the query.
+bool single(QSqlQuery &query, const QString &statement, qint64 &value)
+{
+    if (!query.exec(statement) || !query.next())
+        return false;
+    value = query.value(0).toLongLong();
+    return true;
+}
+
+const QString Schema[] = {
+    u"CREATE TABLE rounds ("
+    "id INTEGER PRIMARY KEY,"
+    " played_at INTEGER NOT NULL," // milliseconds since 1970-01-01 UTC
+    " player TEXT NOT NULL,"
+    " list TEXT NOT NULL,"
+    " word TEXT NOT NULL,"
+    " result TEXT NOT NULL CHECK (result IN ('won', 'lost', 'abandoned')),"
+    " misses INTEGER NOT NULL,"
+    " wrong_letters TEXT NOT NULL)"_s,
+    u"CREATE INDEX rounds_by_player ON rounds (player, played_at)"_s,
+};
+
+} // namespace
+
+SqlitePracticeRecord::SqlitePracticeRecord(
+    std::function<QString()> homeDir, MessageBoxes &messages)
+    : m_homeDir(std::move(homeDir))
+    , m_messages(messages)
+    , m_connection(u"wordrow-record-"_s + QString::number(connectionCount.fetchAndAddRelaxed(1)))
+{
+}
+
+SqlitePracticeRecord::~SqlitePracticeRecord()
+{
+    close();
+}
+
+QString SqlitePracticeRecord::path() const
+{
+    return QDir(m_homeDir()).filePath(FileName.toString());
+}
+
+void SqlitePracticeRecord::close()
+{
+    m_open = false;
+    if (!QSqlDatabase::contains(m_connection))
+        return;
+    QSqlDatabase::database(m_connection, false).close();
+    QSqlDatabase::removeDatabase(m_connection);
+}
+
+SqlitePracticeRecord::Open SqlitePracticeRecord::open(bool create)
+{
+    if (m_open)
+        return Open::Ready;
+    // Reading never makes the file: only a round kept does.
+    if (!create && !QFile::exists(path()))
+        return Open::Missing;
+    Open result = tryOpen(create);
+    if (result == Open::Damaged) {
+        close();
+        if (!setAside())
+            return Open::Failed;
+        result = create ? tryOpen(true) : Open::Missing;
+    }
+    if (result == Open::Ready)
+        m_open = true;
+    else
+        close();
+    return result == Open::Damaged ? Open::Failed : result;
+}
+
+SqlitePracticeRecord::Open SqlitePracticeRecord::tryOpen(bool create)
+{
+    QSqlDatabase db = QSqlDatabase::contains(m_connection)
+        ? QSqlDatabase::database(m_connection, false)
+        : QSqlDatabase::addDatabase(u"QSQLITE"_s, m_connection);
+    db.setDatabaseName(path());
+    db.setConnectOptions(u"QSQLITE_BUSY_TIMEOUT="_s + QString::number(BusyTimeoutMs));
+    if (!db.open())
+        return Open::Failed;
+    return prepare(db, create);
+}
+
+SqlitePracticeRecord::Open SqlitePracticeRecord::prepare(QSqlDatabase &db, bool create)
+{
+    QSqlQuery query(db);
+    qint64 applicationId = 0;
+    qint64 version = 0;
+    qint64 objects = 0;
+    if (!single(query, u"PRAGMA application_id"_s, applicationId)
+        || !single(query, u"PRAGMA user_version"_s, version)
+        || !single(query, u"SELECT count(*) FROM sqlite_master"_s, objects))
+        return isDamage(query.lastError()) ? Open::Damaged : Open::Failed;
+
+    if (applicationId == 0 && version == 0 && objects == 0) {
+        // An empty file, or none yet: the record starts here, all of it in one transaction.
+        if (!create)
+            return Open::Missing;
+        if (!query.exec(u"BEGIN IMMEDIATE"_s))
+            return Open::Failed;
+        bool done = true;
+        for (const QString &statement : Schema)
+            done = done && query.exec(statement);
+        done = done && query.exec(u"PRAGMA application_id = "_s + QString::number(ApplicationId))
+            && query.exec(u"PRAGMA user_version = "_s + QString::number(SchemaVersion))
+            && query.exec(u"COMMIT"_s);
+        if (!done)
+            query.exec(u"ROLLBACK"_s);
+        return done ? Open::Ready : Open::Failed;
+    }
+    if (applicationId != ApplicationId || version < 1)
+        return Open::Damaged;
+    // A record from a later version is left as it is: this one would not know its tables.
+    if (version > SchemaVersion)
+        return Open::Failed;
+    return Open::Ready;
+}
+
+bool SqlitePracticeRecord::setAside()
+{
+    const QString original = path();
+    const QString stamp = QDateTime::currentDateTime().toString(u"yyyyMMdd-HHmmss"_s);
+    QString aside = original + u".damaged-"_s + stamp;
+    for (int n = 2; QFileInfo::exists(aside); ++n)
+        aside = original + u".damaged-"_s + stamp + u'-' + QString::number(n);
+    if (!QFile::rename(original, aside))
+        return false;
+    // A journal left beside it belongs to the old file: it must not be played into the new one.
+    const QString journal = original + u"-journal"_s;
+    if (QFileInfo::exists(journal))
+        QFile::rename(journal, aside + u"-journal"_s);
+    m_messages.inform(u"The practice record "_s + QDir::toNativeSeparators(original)
+            + u" could not be read: it is damaged, or it is not a Wordrow record.\n\n"
+              u"It has been kept as "_s
+            + QFileInfo(aside).fileName() + u", and a new record starts now."_s,
+        u"Wordrow"_s, MessageBoxes::Icon::Information);
+    return true;
+}
+
+bool SqlitePracticeRecord::insert(const PracticeRound &round, bool &damaged)
+{
+    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+    QSqlQuery query(db);
+    // IMMEDIATE takes the write lock at once, so two games wait for each other instead of
+    // failing on a lock upgrade.
+    if (!query.exec(u"BEGIN IMMEDIATE"_s)) {
+        damaged = isDamage(query.lastError());
+        return false;
+    }
+    query.prepare(u"INSERT INTO rounds (played_at, player, list, word, result, misses,"
+                  " wrong_letters) VALUES (?, ?, ?, ?, ?, ?, ?)"_s);
+    query.addBindValue(round.when.toMSecsSinceEpoch());
+    query.addBindValue(text(round.player));
+    query.addBindValue(text(round.list));
+    query.addBindValue(text(round.word));
+    query.addBindValue(resultName(round.result));
+    query.addBindValue(round.misses);
+    query.addBindValue(text(round.wrongLetters));
+    if (query.exec() && query.exec(u"COMMIT"_s))
+        return true;
+    damaged = isDamage(query.lastError());
+    QSqlQuery(db).exec(u"ROLLBACK"_s);
+    return false;
+}
+
+bool SqlitePracticeRecord::add(const PracticeRound &round)
+{
+    if (open(true) != Open::Ready)
+        return false;
+    bool damaged = false;
+    if (insert(round, damaged))
+        return true;
+    if (!damaged)
+        return false;
+    // Damage deep inside the file shows only when it is written: set it aside and start anew.
+    close();
+    if (!setAside() || open(true) != Open::Ready)
+        return false;
+    return insert(round, damaged);
+}
+
+QList<PracticeRound> SqlitePracticeRecord::rounds(const QString &player)
+{
+    QList<PracticeRound> found;
+    if (open(false) != Open::Ready)
+        return found;
+    QSqlQuery query(QSqlDatabase::database(m_connection, false));
+    query.setForwardOnly(true);
+    query.prepare(u"SELECT played_at, list, word, result, misses, wrong_letters FROM rounds"
+                  " WHERE player = ? ORDER BY played_at, id"_s);
+    query.addBindValue(player);
+    if (!query.exec())
+        return found;
+    while (query.next()) {
+        found.append({QDateTime::fromMSecsSinceEpoch(query.value(0).toLongLong()), player,
+            query.value(1).toString(), query.value(2).toString(),
+            resultFrom(query.value(3).toString()), query.value(4).toInt(),
+            query.value(5).toString()});
+    }
+    return found;
+}
+
+QStringList SqlitePracticeRecord::players()
+{
+    QStringList names;
+    if (open(false) != Open::Ready)
+        return names;
+    QSqlQuery query(QSqlDatabase::database(m_connection, false));
+    query.setForwardOnly(true);
+    if (!query.exec(u"SELECT DISTINCT player FROM rounds ORDER BY player"_s))
+        return names;
+    while (query.next())
+        names.append(query.value(0).toString());
+    return names;
+}
+
+bool SqlitePracticeRecord::renamePlayer(const QString &from, const QString &to)
+{
+    const Open state = open(false);
+    if (state == Open::Missing)
+        return true;
+    if (state != Open::Ready)
+        return false;
+    QSqlQuery query(QSqlDatabase::database(m_connection, false));
+    query.prepare(u"UPDATE rounds SET player = ? WHERE player = ?"_s);
+    query.addBindValue(to);
+    query.addBindValue(from);
+    return query.exec();
+}

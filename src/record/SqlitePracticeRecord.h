@@ -1,0 +1,56 @@
+#pragma once
+
+#include "platform/PracticeRecordStore.h"
+
+#include <QString>
+#include <QStringView>
+
+#include <functional>
+
+class MessageBoxes;
+class QSqlDatabase;
+
+// The practice record in an SQLite database beside the game's other files. The database is opened
+// when first needed and created only by the first round kept, so a first start leaves no file.
+// Each round is written in one transaction with the rollback journal: a game killed mid-write
+// leaves the record as it was before that round. Two games in one folder wait for each other.
+class SqlitePracticeRecord final : public PracticeRecordStore
+{
+public:
+    static constexpr QStringView FileName = u"wordrow-record.sqlite";
+    // What this version writes; a later version migrates from here.
+    static constexpr int SchemaVersion = 1;
+    // Marks the file as ours, beside whatever else may use SQLite.
+    static constexpr int ApplicationId = 0x57647277;
+    static constexpr int BusyTimeoutMs = 5000;
+
+    // homeDir is asked on first use: the game's folder is known only once start-up has run.
+    SqlitePracticeRecord(std::function<QString()> homeDir, MessageBoxes &messages);
+    ~SqlitePracticeRecord() override;
+
+    SqlitePracticeRecord(const SqlitePracticeRecord &) = delete;
+    SqlitePracticeRecord &operator=(const SqlitePracticeRecord &) = delete;
+
+    bool add(const PracticeRound &round) override;
+    QList<PracticeRound> rounds(const QString &player) override;
+    QStringList players() override;
+    bool renamePlayer(const QString &from, const QString &to) override;
+
+    QString path() const;
+
+private:
+    enum class Open { Ready, Missing, Failed, Damaged };
+
+    Open open(bool create);
+    Open tryOpen(bool create);
+    Open prepare(QSqlDatabase &db, bool create);
+    bool insert(const PracticeRound &round, bool &damaged);
+    // Renames a damaged or foreign file (and its journal) out of the way and says so, once.
+    bool setAside();
+    void close();
+
+    std::function<QString()> m_homeDir;
+    MessageBoxes &m_messages;
+    QString m_connection;
+    bool m_open = false;
+};
