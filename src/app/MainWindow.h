@@ -4,7 +4,10 @@
 #include "game/FileCommands.h"
 #include "game/GameRound.h"
 #include "game/MainWindowView.h"
+#include "game/PracticeRecorder.h"
+#include "game/ReviewDraw.h"
 #include "platform/Services.h"
+#include "progress/ProgressWindow.h"
 #include "sound/SoundPlayback.h"
 #include "windows/AboutDialog.h"
 #include "windows/HelpTopicsWindow.h"
@@ -15,9 +18,12 @@
 #include <QPointer>
 
 #include <array>
+#include <memory>
 
 class LetterButton;
 class GameState;
+class PracticeRecordStore;
+class Preferences;
 class PictureBox;
 
 class QAction;
@@ -51,6 +57,14 @@ public:
     void showAbout();
     AboutDialog *aboutDialog() const { return m_about; }
 
+    // Where the rounds are kept, from main; before start(). Without it nothing is recorded and
+    // the Practice menu's items of the record stay disabled.
+    void setPracticeRecord(PracticeRecordStore &record);
+    void showProgress();
+    ProgressWindow *progressWindow() const { return m_progress; }
+    void choosePlayer();
+    Preferences preferences() const;
+
     // MainWindowView
     void setLabelVisible(Label label, bool visible) override;
     void setLabelText(Label label, const QString &caption) override;
@@ -67,6 +81,7 @@ public:
     void setMenuChecked(MenuItem item, bool checked) override;
     void setMenuEnabled(MenuItem item, bool enabled) override;
     void setTitle(const QString &caption) override;
+    void listInPlayChanged(const QString &list) override;
     void setLetterText(int index, const QString &caption) override;
     void showTitleScreen() override;
     void showMainWindow() override;
@@ -87,6 +102,9 @@ protected:
 private:
     void createControls();
     void createMenus();
+    void createPracticeMenu();
+    void showPracticeOptions();
+    void setPractiseTroubleWords(bool on);
     void layOutControls();
     void updateSlotAccessibleName(int index);
 
@@ -112,10 +130,19 @@ private:
     QAction *m_showTitleScreenAction = nullptr;
     QAction *m_hideTitleScreenAction = nullptr;
     QAction *m_soundsAction = nullptr;
+    QAction *m_playerAction = nullptr;
+    QAction *m_progressAction = nullptr;
+    QAction *m_troubleWordsAction = nullptr;
+
+    PracticeRecordStore *m_record = nullptr;
+    std::unique_ptr<PracticeRecorder> m_recorder;
+    std::unique_ptr<ReviewDraw> m_review;
+    QString m_listInPlay;
 
     QPointer<WordListEditorDialog> m_editor;
     QPointer<TitleScreenDialog> m_titleScreen;
     QPointer<HelpTopicsWindow> m_helpTopics;
     QPointer<AboutDialog> m_about;
     QPointer<ManualWindow> m_manual;
+    QPointer<ProgressWindow> m_progress;
 };

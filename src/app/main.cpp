@@ -5,6 +5,7 @@
 #include "platform/DiskFileSystem.h"
 #include "platform/QtFileDialogs.h"
 #include "platform/QtMessageBoxes.h"
+#include "record/SqlitePracticeRecord.h"
 #include "sound/AudioPlayer.h"
 
 #include <QApplication>
@@ -26,7 +27,11 @@ int main(int argc, char *argv[])
     SteadyClock clock;
     ClockRandom random(clock);
 
+    // Opened at the first round that ends, in the folder start-up settles on.
+    SqlitePracticeRecord record([&state] { return state.homeDir; }, messages);
+
     MainWindow window(state, Services{messages, dialogs, files, player, random});
+    window.setPracticeRecord(record);
     messages.setParentWidget(&window);
     dialogs.setParentWidget(&window);
     window.start();

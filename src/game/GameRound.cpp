@@ -95,7 +95,8 @@ void GameRound::drawWord()
     };
     m_random.reseed();
     if (m_chooser) {
-        if (std::optional<QString> chosen = m_chooser->chooseWord(list, m_state.lastWord, m_random)) {
+        std::optional<QString> chosen = m_chooser->chooseWord(list, m_state.lastWord, m_random);
+        if (chosen) {
             m_state.word = *std::move(chosen);
             return;
         }
