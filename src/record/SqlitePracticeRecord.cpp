@@ -56,15 +56,6 @@ Result resultFrom(const QString &name)
     return Result::Abandoned;
 }
 
-// The value of a one-number pragma or count; nullopt-like -1 with the error left in the query.
-bool single(QSqlQuery &query, const QString &statement, qint64 &value)
-{
-    if (!query.exec(statement) || !query.next())
-        return false;
-    value = query.value(0).toLongLong();
-    return true;
-}
-
 const QString Schema[] = {
     u"CREATE TABLE rounds ("
     "id INTEGER PRIMARY KEY,"
@@ -143,36 +134,57 @@ SqlitePracticeRecord::Open SqlitePracticeRecord::tryOpen(bool create)
 SqlitePracticeRecord::Open SqlitePracticeRecord::prepare(QSqlDatabase &db, bool create)
 {
     QSqlQuery query(db);
-    qint64 applicationId = 0;
-    qint64 version = 0;
-    qint64 objects = 0;
-    if (!single(query, u"PRAGMA application_id"_s, applicationId)
-        || !single(query, u"PRAGMA user_version"_s, version)
-        || !single(query, u"SELECT count(*) FROM sqlite_master"_s, objects))
+    FileState file;
+    if (!readState(query, file))
         return isDamage(query.lastError()) ? Open::Damaged : Open::Failed;
 
-    if (applicationId == 0 && version == 0 && objects == 0) {
-        // An empty file, or none yet: the record starts here, all of it in one transaction.
+    if (file.isEmpty()) {
+        // An empty file, or none yet: the record starts here. Another game may be starting it
+        // at the same moment, so look again once the write lock is ours.
         if (!create)
             return Open::Missing;
         if (!query.exec(u"BEGIN IMMEDIATE"_s))
             return Open::Failed;
-        bool done = true;
-        for (const QString &statement : Schema)
-            done = done && query.exec(statement);
-        done = done && query.exec(u"PRAGMA application_id = "_s + QString::number(ApplicationId))
-            && query.exec(u"PRAGMA user_version = "_s + QString::number(SchemaVersion))
-            && query.exec(u"COMMIT"_s);
-        if (!done)
+        if (!readState(query, file)) {
+            const bool damaged = isDamage(query.lastError());
             query.exec(u"ROLLBACK"_s);
-        return done ? Open::Ready : Open::Failed;
+            return damaged ? Open::Damaged : Open::Failed;
+        }
+        bool done = true;
+        if (file.isEmpty()) {
+            for (const QString &statement : Schema)
+                done = done && query.exec(statement);
+            done = done
+                && query.exec(u"PRAGMA application_id = "_s + QString::number(ApplicationId))
+                && query.exec(u"PRAGMA user_version = "_s + QString::number(SchemaVersion));
+            file = {ApplicationId, SchemaVersion, 1};
+        }
+        done = done && query.exec(u"COMMIT"_s);
+        if (!done) {
+            query.exec(u"ROLLBACK"_s);
+            return Open::Failed;
+        }
     }
-    if (applicationId != ApplicationId || version < 1)
+    if (file.applicationId != ApplicationId || file.version < 1)
         return Open::Damaged;
     // A record from a later version is left as it is: this one would not know its tables.
-    if (version > SchemaVersion)
+    if (file.version > SchemaVersion)
         return Open::Failed;
     return Open::Ready;
+}
+
+// One statement, so that the three figures come from one moment of the file even while another
+// game writes it.
+bool SqlitePracticeRecord::readState(QSqlQuery &query, FileState &file)
+{
+    if (!query.exec(u"SELECT (SELECT application_id FROM pragma_application_id),"
+                    " (SELECT user_version FROM pragma_user_version),"
+                    " (SELECT count(*) FROM sqlite_master)"_s)
+        || !query.next())
+        return false;
+    file = {query.value(0).toLongLong(), query.value(1).toLongLong(), query.value(2).toLongLong()};
+    query.finish();
+    return true;
 }
 
 bool SqlitePracticeRecord::setAside()
@@ -224,65 +236,71 @@ bool SqlitePracticeRecord::insert(const PracticeRound &round, bool &damaged)
 
 bool SqlitePracticeRecord::add(const PracticeRound &round)
 {
-    if (open(true) != Open::Ready)
-        return false;
     bool damaged = false;
-    if (insert(round, damaged))
-        return true;
-    if (!damaged)
-        return false;
-    // Damage deep inside the file shows only when it is written: set it aside and start anew.
+    bool kept = open(true) == Open::Ready && insert(round, damaged);
     close();
-    if (!setAside() || open(true) != Open::Ready)
+    if (kept || !damaged)
+        return kept;
+    // Damage deep inside the file shows only when it is written: set it aside and start anew.
+    if (!setAside())
         return false;
-    return insert(round, damaged);
+    kept = open(true) == Open::Ready && insert(round, damaged);
+    close();
+    return kept;
 }
 
 QList<PracticeRound> SqlitePracticeRecord::rounds(const QString &player)
 {
     QList<PracticeRound> found;
-    if (open(false) != Open::Ready)
-        return found;
+    if (open(false) == Open::Ready)
+        readRounds(player, found);
+    close();
+    return found;
+}
+
+void SqlitePracticeRecord::readRounds(const QString &player, QList<PracticeRound> &found)
+{
     QSqlQuery query(QSqlDatabase::database(m_connection, false));
     query.setForwardOnly(true);
     query.prepare(u"SELECT played_at, list, word, result, misses, wrong_letters FROM rounds"
                   " WHERE player = ? ORDER BY played_at, id"_s);
     query.addBindValue(player);
     if (!query.exec())
-        return found;
+        return;
     while (query.next()) {
         found.append({QDateTime::fromMSecsSinceEpoch(query.value(0).toLongLong()), player,
             query.value(1).toString(), query.value(2).toString(),
             resultFrom(query.value(3).toString()), query.value(4).toInt(),
             query.value(5).toString()});
     }
-    return found;
 }
 
 QStringList SqlitePracticeRecord::players()
 {
     QStringList names;
-    if (open(false) != Open::Ready)
-        return names;
-    QSqlQuery query(QSqlDatabase::database(m_connection, false));
-    query.setForwardOnly(true);
-    if (!query.exec(u"SELECT DISTINCT player FROM rounds ORDER BY player"_s))
-        return names;
-    while (query.next())
-        names.append(query.value(0).toString());
+    if (open(false) == Open::Ready) {
+        QSqlQuery query(QSqlDatabase::database(m_connection, false));
+        query.setForwardOnly(true);
+        if (query.exec(u"SELECT DISTINCT player FROM rounds ORDER BY player"_s)) {
+            while (query.next())
+                names.append(query.value(0).toString());
+        }
+    }
+    close();
     return names;
 }
 
 bool SqlitePracticeRecord::renamePlayer(const QString &from, const QString &to)
 {
     const Open state = open(false);
-    if (state == Open::Missing)
-        return true;
-    if (state != Open::Ready)
-        return false;
-    QSqlQuery query(QSqlDatabase::database(m_connection, false));
-    query.prepare(u"UPDATE rounds SET player = ? WHERE player = ?"_s);
-    query.addBindValue(to);
-    query.addBindValue(from);
-    return query.exec();
+    bool done = state == Open::Missing;
+    if (state == Open::Ready) {
+        QSqlQuery query(QSqlDatabase::database(m_connection, false));
+        query.prepare(u"UPDATE rounds SET player = ? WHERE player = ?"_s);
+        query.addBindValue(to);
+        query.addBindValue(from);
+        done = query.exec();
+    }
+    close();
+    return done;
 }

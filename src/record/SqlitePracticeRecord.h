@@ -9,11 +9,13 @@
 
 class MessageBoxes;
 class QSqlDatabase;
+class QSqlQuery;
 
 // The practice record in an SQLite database beside the game's other files. The database is opened
 // when first needed and created only by the first round kept, so a first start leaves no file.
 // Each round is written in one transaction with the rollback journal: a game killed mid-write
 // leaves the record as it was before that round. Two games in one folder wait for each other.
+// As with the game's other files, the database is open only while it is read or written.
 class SqlitePracticeRecord final : public PracticeRecordStore
 {
 public:
@@ -40,11 +42,21 @@ public:
 
 private:
     enum class Open { Ready, Missing, Failed, Damaged };
+    struct FileState
+    {
+        qint64 applicationId = 0;
+        qint64 version = 0;
+        qint64 objects = 0;
+
+        bool isEmpty() const { return applicationId == 0 && version == 0 && objects == 0; }
+    };
 
     Open open(bool create);
     Open tryOpen(bool create);
     Open prepare(QSqlDatabase &db, bool create);
+    static bool readState(QSqlQuery &query, FileState &file);
     bool insert(const PracticeRound &round, bool &damaged);
+    void readRounds(const QString &player, QList<PracticeRound> &found);
     // Renames a damaged or foreign file (and its journal) out of the way and says so, once.
     bool setAside();
     void close();
