@@ -2,6 +2,9 @@
 
 #include <QMap>
 
+#include <algorithm>
+#include <vector>
+
 using Result = PracticeRound::Result;
 
 void PracticeFigures::Tally::add(Result result)
@@ -20,18 +23,28 @@ PracticeFigures PracticeFigures::of(const QList<PracticeRound> &rounds, QDate to
     PracticeFigures figures;
     const QDate weekStart = today.addDays(1 - today.dayOfWeek());
     const QDate chartStart = weekStart.addDays(-7 * (ChartWeeks - 1));
-    for (QDate day = chartStart; day <= today; day = day.addDays(1))
-        figures.days.append({day, 0, 0});
+    // Each day's start in local time, and the end of today: rounds are placed by comparing
+    // instants, since converting each of many rounds to local time is slow.
+    std::vector<qint64> dayStarts;
+    for (QDate day = chartStart; day <= today.addDays(1); day = day.addDays(1)) {
+        dayStarts.push_back(day.startOfDay().toMSecsSinceEpoch());
+        if (day <= today)
+            figures.days.append({day, 0, 0});
+    }
+    const qint64 chartBegins = dayStarts.front();
+    const qint64 weekBegins = weekStart.startOfDay().toMSecsSinceEpoch();
+    const qint64 todayEnds = dayStarts.back();
 
     QMap<QString, Tally> lists;
     for (const PracticeRound &round : rounds) {
-        const QDate date = round.when.toLocalTime().date();
+        const qint64 when = round.when.toMSecsSinceEpoch();
         figures.allTime.add(round.result);
         lists[round.list].add(round.result);
-        if (date >= weekStart && date <= today)
+        if (when >= weekBegins && when < todayEnds)
             figures.thisWeek.add(round.result);
-        if (date >= chartStart && date <= today && round.result != Result::Abandoned) {
-            Day &day = figures.days[chartStart.daysTo(date)];
+        if (when >= chartBegins && when < todayEnds && round.result != Result::Abandoned) {
+            const auto next = std::upper_bound(dayStarts.cbegin(), dayStarts.cend(), when);
+            Day &day = figures.days[next - dayStarts.cbegin() - 1];
             ++(round.result == Result::Won ? day.won : day.lost);
         }
     }

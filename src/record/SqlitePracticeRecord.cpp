@@ -268,7 +268,10 @@ void SqlitePracticeRecord::readRounds(const QString &player, QList<PracticeRound
     if (!query.exec())
         return;
     while (query.next()) {
-        found.append({QDateTime::fromMSecsSinceEpoch(query.value(0).toLongLong()), player,
+        // In UTC: a conversion to local time for each of many rounds would cost more than the
+        // read itself; the figures convert their day boundaries instead.
+        found.append({QDateTime::fromMSecsSinceEpoch(query.value(0).toLongLong(), Qt::UTC),
+            player,
             query.value(1).toString(), query.value(2).toString(),
             resultFrom(query.value(3).toString()), query.value(4).toInt(),
             query.value(5).toString()});
