@@ -2,12 +2,14 @@
 // progress window takes to open over a record of 100,000 rounds. Prints medians.
 #include "progress/ProgressWindow.h"
 #include "record/SqlitePracticeRecord.h"
+#include "record/TroubleWords.h"
 #include "support/FakeFileDialogs.h"
 #include "support/FakeMessageBoxes.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -71,8 +73,10 @@ void fillRecord(const QString &folder, int rounds)
         query.prepare(u"INSERT INTO rounds (played_at, player, list, word, result, misses,"
                       " wrong_letters) VALUES (?, ?, ?, ?, ?, ?, ?)"_s);
         const QDateTime start = QDateTime::currentDateTime().addSecs(-qint64(rounds) * 300);
+        TroubleWords trouble;
         for (int n = 1; n < rounds; ++n) {
             const PracticeRound r = roundNumber(n, start);
+            trouble.add(r);
             query.addBindValue(r.when.toMSecsSinceEpoch());
             query.addBindValue(r.player);
             query.addBindValue(r.list);
@@ -82,6 +86,20 @@ void fillRecord(const QString &folder, int rounds)
                                                        : u"abandoned"_s);
             query.addBindValue(r.misses);
             query.addBindValue(r.wrongLetters);
+            query.exec();
+        }
+        // The summary the game keeps round by round, made here at once.
+        query.exec(u"DELETE FROM list_tallies"_s);
+        query.exec(u"INSERT INTO list_tallies SELECT player, list, sum(result = 'won'),"
+                   " sum(result = 'lost'), sum(result = 'abandoned') FROM rounds"
+                   " GROUP BY player, list"_s);
+        query.exec(u"DELETE FROM word_standings"_s);
+        const QList<PracticeSummary::WordStanding> standings = trouble.troubleStandings();
+        for (const PracticeSummary::WordStanding &standing : standings) {
+            query.prepare(u"INSERT INTO word_standings VALUES ('Sam', ?, ?, ?)"_s);
+            query.addBindValue(standing.word);
+            query.addBindValue(standing.troubleTries);
+            query.addBindValue(standing.cleanWinsInARow);
             query.exec();
         }
         db.commit();
@@ -103,6 +121,12 @@ void openProgress(const QString &folder, int rounds)
         reads.push_back(double(timer.nsecsElapsed()) / 1e6);
         if (count != rounds)
             std::printf("expected %d rounds, read %lld\n", rounds, qlonglong(count));
+        if (i == 0) {
+            const ProgressWindow window(u"Sam"_s, record, dialogs, messages);
+            std::printf("the window shows: %s; %s; %lld trouble words\n",
+                qPrintable(window.tallyLabel(0)->text()), qPrintable(window.tallyLabel(1)->text()),
+                qlonglong(window.report().troubleWords().size()));
+        }
 
         timer.restart();
         auto *window = new ProgressWindow(u"Sam"_s, record, dialogs, messages);
@@ -112,7 +136,8 @@ void openProgress(const QString &folder, int rounds)
         opens.push_back(double(timer.nsecsElapsed()) / 1e6);
         delete window;
     }
-    std::printf("read %d rounds: median %.1f ms\n", rounds, median(reads));
+    std::printf("read all %d rounds (as the CSV export does): median %.1f ms\n", rounds,
+        median(reads));
     std::printf("open the progress window over %d rounds: median %.1f ms\n", rounds, median(opens));
 }
 

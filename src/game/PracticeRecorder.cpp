@@ -66,7 +66,7 @@ QStringList PracticeRecorder::troubleWords()
     const QString player = m_player();
     if (!m_trouble || m_troublePlayer != player) {
         m_trouble.emplace();
-        m_trouble->add(m_store.rounds(player));
+        m_trouble->add(m_store.summary(player, m_now()).troubleWords);
         for (const PracticeRound &round : std::as_const(m_unkept)) {
             if (round.player == player)
                 m_trouble->add(round);

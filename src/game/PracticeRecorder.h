@@ -1,7 +1,7 @@
 #pragma once
 
 #include "game/RoundObserver.h"
-#include "game/TroubleWords.h"
+#include "record/TroubleWords.h"
 #include "platform/PracticeRecordStore.h"
 
 #include <QDateTime>

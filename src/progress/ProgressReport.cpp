@@ -55,13 +55,12 @@ QString htmlTable(const QList<QStringList> &rows)
 
 } // namespace
 
-ProgressReport::ProgressReport(
-    const QString &player, const QList<PracticeRound> &rounds, QDate today)
+ProgressReport::ProgressReport(const QString &player, const PracticeSummary &summary, QDate today)
     : m_player(player)
-    , m_figures(PracticeFigures::of(rounds, today))
+    , m_figures(PracticeFigures::of(summary, today))
 {
     TroubleWords trouble;
-    trouble.add(rounds);
+    trouble.add(summary.troubleWords);
     m_trouble = trouble.words();
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/TroubleWords.h"
+#include "record/TroubleWords.h"
 #include "platform/PracticeRecordStore.h"
 #include "record/PracticeFigures.h"
 
@@ -15,7 +15,7 @@ class ProgressView;
 class ProgressReport
 {
 public:
-    ProgressReport(const QString &player, const QList<PracticeRound> &rounds, QDate today);
+    ProgressReport(const QString &player, const PracticeSummary &summary, QDate today);
 
     const PracticeFigures &figures() const { return m_figures; }
     const QList<TroubleWords::Word> &troubleWords() const { return m_trouble; }

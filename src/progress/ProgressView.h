@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/TroubleWords.h"
+#include "record/TroubleWords.h"
 #include "record/PracticeFigures.h"
 
 #include <QList>

@@ -71,7 +71,7 @@ ProgressWindow::ProgressWindow(const QString &player, PracticeRecordStore &store
     FileDialogs &dialogs, MessageBoxes &messages, QWidget *parent)
     : QMainWindow(parent)
     , m_player(player)
-    , m_rounds(store.rounds(player))
+    , m_store(store)
     , m_dialogs(dialogs)
     , m_messages(messages)
 {
@@ -79,7 +79,8 @@ ProgressWindow::ProgressWindow(const QString &player, PracticeRecordStore &store
     setWindowTitle(u"Wordrow - Progress"_s);
     createControls();
     createMenus();
-    m_report.emplace(player, m_rounds, QDate::currentDate());
+    const QDate today = QDate::currentDate();
+    m_report.emplace(player, store.summary(player, PracticeFigures::chartStart(today)), today);
     m_report->showOn(*this);
     resize(sizeHint().expandedTo(QSize(720, 560)));
 }
@@ -194,7 +195,8 @@ void ProgressWindow::exportCsv()
     if (!path)
         return;
     QSaveFile file(*path);
-    const QByteArray bytes = ProgressReport::csv(m_rounds);
+    // Every round only now: the window itself needs no more than the summary.
+    const QByteArray bytes = ProgressReport::csv(m_store.rounds(m_player));
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
         saveFailed(*path);
 }

@@ -56,7 +56,7 @@ private:
     void saveFailed(const QString &path);
 
     QString m_player;
-    QList<PracticeRound> m_rounds;
+    PracticeRecordStore &m_store;
     FileDialogs &m_dialogs;
     MessageBoxes &m_messages;
     std::optional<ProgressReport> m_report;

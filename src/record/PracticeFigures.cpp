@@ -1,7 +1,5 @@
 #include "record/PracticeFigures.h"
 
-#include <QMap>
-
 #include <algorithm>
 #include <vector>
 
@@ -18,15 +16,21 @@ void PracticeFigures::Tally::add(Result result)
         ++won;
 }
 
-PracticeFigures PracticeFigures::of(const QList<PracticeRound> &rounds, QDate today)
+QDateTime PracticeFigures::chartStart(QDate today)
+{
+    const QDate weekStart = today.addDays(1 - today.dayOfWeek());
+    return weekStart.addDays(-7 * (ChartWeeks - 1)).startOfDay();
+}
+
+PracticeFigures PracticeFigures::of(const PracticeSummary &summary, QDate today)
 {
     PracticeFigures figures;
     const QDate weekStart = today.addDays(1 - today.dayOfWeek());
-    const QDate chartStart = weekStart.addDays(-7 * (ChartWeeks - 1));
+    const QDate chartFirst = chartStart(today).date();
     // Each day's start in local time, and the end of today: rounds are placed by comparing
-    // instants, since converting each of many rounds to local time is slow.
+    // instants, since converting each round to local time is slow.
     std::vector<qint64> dayStarts;
-    for (QDate day = chartStart; day <= today.addDays(1); day = day.addDays(1)) {
+    for (QDate day = chartFirst; day <= today.addDays(1); day = day.addDays(1)) {
         dayStarts.push_back(day.startOfDay().toMSecsSinceEpoch());
         if (day <= today)
             figures.days.append({day, 0, 0});
@@ -35,20 +39,24 @@ PracticeFigures PracticeFigures::of(const QList<PracticeRound> &rounds, QDate to
     const qint64 weekBegins = weekStart.startOfDay().toMSecsSinceEpoch();
     const qint64 todayEnds = dayStarts.back();
 
-    QMap<QString, Tally> lists;
-    for (const PracticeRound &round : rounds) {
+    for (const PracticeRound &round : summary.recent) {
         const qint64 when = round.when.toMSecsSinceEpoch();
-        figures.allTime.add(round.result);
-        lists[round.list].add(round.result);
-        if (when >= weekBegins && when < todayEnds)
+        if (when < chartBegins || when >= todayEnds)
+            continue;
+        if (when >= weekBegins)
             figures.thisWeek.add(round.result);
-        if (when >= chartBegins && when < todayEnds && round.result != Result::Abandoned) {
+        if (round.result != Result::Abandoned) {
             const auto next = std::upper_bound(dayStarts.cbegin(), dayStarts.cend(), when);
             Day &day = figures.days[next - dayStarts.cbegin() - 1];
             ++(round.result == Result::Won ? day.won : day.lost);
         }
     }
-    for (auto it = lists.cbegin(); it != lists.cend(); ++it)
-        figures.lists.append({it.key(), it.value()});
+    for (const PracticeSummary::ListTally &list : summary.lists) {
+        const Tally tally{list.won + list.lost, list.won, list.abandoned};
+        figures.lists.append({list.list, tally});
+        figures.allTime.played += tally.played;
+        figures.allTime.won += tally.won;
+        figures.allTime.abandoned += tally.abandoned;
+    }
     return figures;
 }

@@ -45,5 +45,7 @@ struct PracticeFigures
     // The lists by name.
     QList<List> lists;
 
-    static PracticeFigures of(const QList<PracticeRound> &rounds, QDate today);
+    // The first moment the chart shows: the rounds the summary must hold from then on.
+    static QDateTime chartStart(QDate today);
+    static PracticeFigures of(const PracticeSummary &summary, QDate today);
 };

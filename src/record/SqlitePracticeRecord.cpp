@@ -1,6 +1,7 @@
 #include "record/SqlitePracticeRecord.h"
 
 #include "platform/MessageBoxes.h"
+#include "record/TroubleWords.h"
 
 #include <QAtomicInt>
 #include <QDir>
@@ -67,6 +68,15 @@ const QString Schema[] = {
     " misses INTEGER NOT NULL,"
     " wrong_letters TEXT NOT NULL)"_s,
     u"CREATE INDEX rounds_by_player ON rounds (player, played_at)"_s,
+    // Kept up to date with each round, so that the progress window need not read them all.
+    u"CREATE TABLE list_tallies ("
+    "player TEXT NOT NULL, list TEXT NOT NULL,"
+    " won INTEGER NOT NULL, lost INTEGER NOT NULL, abandoned INTEGER NOT NULL,"
+    " PRIMARY KEY (player, list))"_s,
+    u"CREATE TABLE word_standings ("
+    "player TEXT NOT NULL, word TEXT NOT NULL,"
+    " trouble_tries INTEGER NOT NULL, clean_wins_in_a_row INTEGER NOT NULL,"
+    " PRIMARY KEY (player, word))"_s,
 };
 
 } // namespace
@@ -111,6 +121,15 @@ SqlitePracticeRecord::Open SqlitePracticeRecord::open(bool create)
         if (!setAside())
             return Open::Failed;
         result = create ? tryOpen(true) : Open::Missing;
+    }
+    if (result == Open::Ready) {
+        // A write-ahead log makes keeping a round one append, without waiting for the disk, and
+        // a game killed mid-write still leaves every round before it whole.
+        QSqlQuery query(QSqlDatabase::database(m_connection, false));
+        result = query.exec(u"PRAGMA journal_mode = WAL"_s)
+                && query.exec(u"PRAGMA synchronous = NORMAL"_s)
+            ? Open::Ready
+            : Open::Failed;
     }
     if (result == Open::Ready)
         m_open = true;
@@ -196,10 +215,12 @@ bool SqlitePracticeRecord::setAside()
         aside = original + u".damaged-"_s + stamp + u'-' + QString::number(n);
     if (!QFile::rename(original, aside))
         return false;
-    // A journal left beside it belongs to the old file: it must not be played into the new one.
-    const QString journal = original + u"-journal"_s;
-    if (QFileInfo::exists(journal))
-        QFile::rename(journal, aside + u"-journal"_s);
+    // A journal or log left beside it belongs to the old file: it must not be played into the
+    // new one.
+    for (const QString &suffix : {u"-journal"_s, u"-wal"_s, u"-shm"_s}) {
+        if (QFileInfo::exists(original + suffix))
+            QFile::rename(original + suffix, aside + suffix);
+    }
     m_messages.inform(u"The practice record "_s + QDir::toNativeSeparators(original)
             + u" could not be read: it is damaged, or it is not a Wordrow record.\n\n"
               u"It has been kept as "_s
@@ -227,44 +248,106 @@ bool SqlitePracticeRecord::insert(const PracticeRound &round, bool &damaged)
     query.addBindValue(resultName(round.result));
     query.addBindValue(round.misses);
     query.addBindValue(text(round.wrongLetters));
-    if (query.exec() && query.exec(u"COMMIT"_s))
+    if (query.exec() && updateSummary(query, round) && query.exec(u"COMMIT"_s))
         return true;
     damaged = isDamage(query.lastError());
     QSqlQuery(db).exec(u"ROLLBACK"_s);
     return false;
 }
 
+bool SqlitePracticeRecord::updateSummary(QSqlQuery &query, const PracticeRound &round)
+{
+    query.prepare(u"INSERT INTO list_tallies (player, list, won, lost, abandoned)"
+                  " VALUES (?, ?, ?, ?, ?) ON CONFLICT (player, list) DO UPDATE SET"
+                  " won = won + excluded.won, lost = lost + excluded.lost,"
+                  " abandoned = abandoned + excluded.abandoned"_s);
+    query.addBindValue(text(round.player));
+    query.addBindValue(text(round.list));
+    query.addBindValue(round.result == Result::Won ? 1 : 0);
+    query.addBindValue(round.result == Result::Lost ? 1 : 0);
+    query.addBindValue(round.result == Result::Abandoned ? 1 : 0);
+    if (!query.exec())
+        return false;
+    if (round.result == Result::Abandoned)
+        return true;
+
+    PracticeSummary::WordStanding standing{round.word, 0, 0};
+    query.prepare(u"SELECT trouble_tries, clean_wins_in_a_row FROM word_standings"
+                  " WHERE player = ? AND word = ?"_s);
+    query.addBindValue(text(round.player));
+    query.addBindValue(text(round.word));
+    if (!query.exec())
+        return false;
+    if (query.next())
+        standing = {round.word, query.value(0).toInt(), query.value(1).toInt()};
+    query.finish();
+    TroubleWords::apply(standing, round.result, round.misses);
+    query.prepare(u"INSERT OR REPLACE INTO word_standings VALUES (?, ?, ?, ?)"_s);
+    query.addBindValue(text(round.player));
+    query.addBindValue(text(round.word));
+    query.addBindValue(standing.troubleTries);
+    query.addBindValue(standing.cleanWinsInARow);
+    return query.exec();
+}
+
 bool SqlitePracticeRecord::add(const PracticeRound &round)
 {
     bool damaged = false;
-    bool kept = open(true) == Open::Ready && insert(round, damaged);
-    close();
-    if (kept || !damaged)
-        return kept;
-    // Damage deep inside the file shows only when it is written: set it aside and start anew.
-    if (!setAside())
+    if (open(true) == Open::Ready && insert(round, damaged))
+        return true;
+    if (!damaged)
         return false;
-    kept = open(true) == Open::Ready && insert(round, damaged);
+    // Damage deep inside the file shows only when it is written: set it aside and start anew.
     close();
-    return kept;
+    return setAside() && open(true) == Open::Ready && insert(round, damaged);
 }
 
 QList<PracticeRound> SqlitePracticeRecord::rounds(const QString &player)
 {
     QList<PracticeRound> found;
     if (open(false) == Open::Ready)
-        readRounds(player, found);
-    close();
+        readRounds(player, QDateTime::fromMSecsSinceEpoch(0, Qt::UTC), found);
     return found;
 }
 
-void SqlitePracticeRecord::readRounds(const QString &player, QList<PracticeRound> &found)
+PracticeSummary SqlitePracticeRecord::summary(const QString &player, const QDateTime &since)
+{
+    PracticeSummary summary;
+    if (open(false) != Open::Ready)
+        return summary;
+    QSqlQuery query(QSqlDatabase::database(m_connection, false));
+    query.setForwardOnly(true);
+    query.prepare(u"SELECT list, won, lost, abandoned FROM list_tallies WHERE player = ?"
+                  " ORDER BY list"_s);
+    query.addBindValue(player);
+    if (query.exec()) {
+        while (query.next()) {
+            summary.lists.append({query.value(0).toString(), query.value(1).toInt(),
+                query.value(2).toInt(), query.value(3).toInt()});
+        }
+    }
+    query.prepare(u"SELECT word, trouble_tries, clean_wins_in_a_row FROM word_standings"
+                  " WHERE player = ? AND trouble_tries > 0 ORDER BY word"_s);
+    query.addBindValue(player);
+    if (query.exec()) {
+        while (query.next()) {
+            summary.troubleWords.append(
+                {query.value(0).toString(), query.value(1).toInt(), query.value(2).toInt()});
+        }
+    }
+    readRounds(player, since, summary.recent);
+    return summary;
+}
+
+void SqlitePracticeRecord::readRounds(
+    const QString &player, const QDateTime &since, QList<PracticeRound> &found)
 {
     QSqlQuery query(QSqlDatabase::database(m_connection, false));
     query.setForwardOnly(true);
     query.prepare(u"SELECT played_at, list, word, result, misses, wrong_letters FROM rounds"
-                  " WHERE player = ? ORDER BY played_at, id"_s);
+                  " WHERE player = ? AND played_at >= ? ORDER BY played_at, id"_s);
     query.addBindValue(player);
+    query.addBindValue(since.toMSecsSinceEpoch());
     if (!query.exec())
         return;
     while (query.next()) {
@@ -289,21 +372,25 @@ QStringList SqlitePracticeRecord::players()
                 names.append(query.value(0).toString());
         }
     }
-    close();
     return names;
 }
 
 bool SqlitePracticeRecord::renamePlayer(const QString &from, const QString &to)
 {
     const Open state = open(false);
-    bool done = state == Open::Missing;
-    if (state == Open::Ready) {
-        QSqlQuery query(QSqlDatabase::database(m_connection, false));
-        query.prepare(u"UPDATE rounds SET player = ? WHERE player = ?"_s);
-        query.addBindValue(to);
+    if (state != Open::Ready)
+        return state == Open::Missing;
+    QSqlQuery query(QSqlDatabase::database(m_connection, false));
+    if (!query.exec(u"BEGIN IMMEDIATE"_s))
+        return false;
+    for (const QString &table : {u"rounds"_s, u"list_tallies"_s, u"word_standings"_s}) {
+        query.prepare(u"UPDATE "_s + table + u" SET player = ? WHERE player = ?"_s);
+        query.addBindValue(text(to));
         query.addBindValue(from);
-        done = query.exec();
+        if (!query.exec()) {
+            query.exec(u"ROLLBACK"_s);
+            return false;
+        }
     }
-    close();
-    return done;
+    return query.exec(u"COMMIT"_s);
 }

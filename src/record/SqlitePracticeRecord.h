@@ -13,9 +13,9 @@ class QSqlQuery;
 
 // The practice record in an SQLite database beside the game's other files. The database is opened
 // when first needed and created only by the first round kept, so a first start leaves no file.
-// Each round is written in one transaction with the rollback journal: a game killed mid-write
+// Each round is written in one transaction through a write-ahead log: a game killed mid-write
 // leaves the record as it was before that round. Two games in one folder wait for each other.
-// As with the game's other files, the database is open only while it is read or written.
+// Once opened it stays open for the run, so that keeping a round costs no more than an append.
 class SqlitePracticeRecord final : public PracticeRecordStore
 {
 public:
@@ -35,10 +35,13 @@ public:
 
     bool add(const PracticeRound &round) override;
     QList<PracticeRound> rounds(const QString &player) override;
+    PracticeSummary summary(const QString &player, const QDateTime &since) override;
     QStringList players() override;
     bool renamePlayer(const QString &from, const QString &to) override;
 
     QString path() const;
+    // Lets go of the file, its log folded back in; the next use opens it again.
+    void close();
 
 private:
     enum class Open { Ready, Missing, Failed, Damaged };
@@ -56,10 +59,10 @@ private:
     Open prepare(QSqlDatabase &db, bool create);
     static bool readState(QSqlQuery &query, FileState &file);
     bool insert(const PracticeRound &round, bool &damaged);
-    void readRounds(const QString &player, QList<PracticeRound> &found);
+    static bool updateSummary(QSqlQuery &query, const PracticeRound &round);
+    void readRounds(const QString &player, const QDateTime &since, QList<PracticeRound> &found);
     // Renames a damaged or foreign file (and its journal) out of the way and says so, once.
     bool setAside();
-    void close();
 
     std::function<QString()> m_homeDir;
     MessageBoxes &m_messages;

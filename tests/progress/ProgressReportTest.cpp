@@ -1,4 +1,5 @@
 #include "progress/ProgressReport.h"
+#include "support/FakePracticeRecord.h"
 
 #include <gtest/gtest.h>
 
@@ -25,7 +26,10 @@ TEST(ProgressReportTest, TalliesTheWeekAllTimeEachListAndEachDayOfTheChart)
         on(Today.addDays(-1), u"a.wdr"_s, u"CAT"_s, Result::Abandoned, 1),
         on(Today, u"b.wdr"_s, u"EMU"_s, Result::Won, 0),
     };
-    const ProgressReport report(u"Sam"_s, rounds, Today);
+    FakePracticeRecord store;
+    store.kept = rounds;
+    const ProgressReport report(
+        u"Sam"_s, store.summary(u"Sam"_s, PracticeFigures::chartStart(Today)), Today);
     const PracticeFigures &f = report.figures();
 
     EXPECT_EQ(f.thisWeek, (PracticeFigures::Tally{2, 2, 1}));

@@ -1,5 +1,6 @@
 #include "record/SqlitePracticeRecord.h"
 #include "support/FakeMessageBoxes.h"
+#include "support/FakePracticeRecord.h"
 #include "support/TempDir.h"
 
 #include <QSqlDatabase>
@@ -51,6 +52,23 @@ TEST_F(SqlitePracticeRecordTest, ReadingAnAbsentRecordMakesNoFile)
     EXPECT_FALSE(QFile::exists(store.path()));
 }
 
+TEST_F(SqlitePracticeRecordTest, KeepsTalliesAndTroubleWordsAsTheRoundsThemselvesGive)
+{
+    FakePracticeRecord fromRounds;
+    const QString words[] = {u"CAT"_s, u"DOG"_s, u"EMU"_s};
+    for (int n = 0; n < 60; ++n) {
+        PracticeRound r = round(u"Sam"_s, words[n % 3], Result(n * 7 % 3), n * 5 % 7);
+        r.list = n % 4 == 0 ? u"b.wdr"_s : u"a.wdr"_s;
+        ASSERT_TRUE(store.add(r));
+        fromRounds.kept.append(r);
+    }
+    const QDateTime since = when.addSecs(60 * 45);
+    const PracticeSummary summary = store.summary(u"Sam"_s, since);
+    EXPECT_EQ(summary, fromRounds.summary(u"Sam"_s, since));
+    EXPECT_EQ(summary.recent.size(), 16);
+    EXPECT_FALSE(summary.troubleWords.isEmpty());
+}
+
 TEST_F(SqlitePracticeRecordTest, KeepsEveryFieldOfEachPlayersRoundsInOrder)
 {
     const QList<PracticeRound> sams{round(u"Sam"_s, u"CAT"_s, Result::Won, 2, u"XQ"_s),
@@ -68,6 +86,7 @@ TEST_F(SqlitePracticeRecordTest, KeepsEveryFieldOfEachPlayersRoundsInOrder)
     ASSERT_TRUE(store.renamePlayer(u"Jo"_s, u"Joanna"_s));
     SqlitePracticeRecord again([this] { return dir.path(); }, messages);
     EXPECT_EQ(again.rounds(u"Joanna"_s).size(), 1);
+    EXPECT_EQ(again.summary(u"Joanna"_s, when).lists.size(), 1);
     EXPECT_TRUE(again.rounds(u"Jo"_s).isEmpty());
     EXPECT_TRUE(messages.shown.isEmpty());
 }
@@ -81,7 +100,10 @@ TEST_F(SqlitePracticeRecordTest, MarksTheFileAsOursWithItsSchemaVersion)
 
 TEST_F(SqlitePracticeRecordTest, LeavesARecordOfALaterVersionAlone)
 {
-    ASSERT_TRUE(store.add(round(u"Sam"_s, u"CAT"_s, Result::Won, 0)));
+    {
+        SqlitePracticeRecord first([this] { return dir.path(); }, messages);
+        ASSERT_TRUE(first.add(round(u"Sam"_s, u"CAT"_s, Result::Won, 0)));
+    }
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"later"_s);
         db.setDatabaseName(store.path());
@@ -90,9 +112,8 @@ TEST_F(SqlitePracticeRecordTest, LeavesARecordOfALaterVersionAlone)
     }
     QSqlDatabase::removeDatabase(u"later"_s);
 
-    SqlitePracticeRecord older([this] { return dir.path(); }, messages);
-    EXPECT_FALSE(older.add(round(u"Sam"_s, u"DOG"_s, Result::Won, 0)));
-    EXPECT_TRUE(older.rounds(u"Sam"_s).isEmpty());
+    EXPECT_FALSE(store.add(round(u"Sam"_s, u"DOG"_s, Result::Won, 0)));
+    EXPECT_TRUE(store.rounds(u"Sam"_s).isEmpty());
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{store.FileName.toString()});
     EXPECT_TRUE(messages.shown.isEmpty());
 }

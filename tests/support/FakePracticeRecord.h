@@ -1,6 +1,9 @@
 #pragma once
 
 #include "platform/PracticeRecordStore.h"
+#include "record/TroubleWords.h"
+
+#include <QMap>
 
 #include <algorithm>
 
@@ -22,6 +25,27 @@ public:
         std::copy_if(kept.cbegin(), kept.cend(), std::back_inserter(found),
             [&](const PracticeRound &round) { return round.player == player; });
         return found;
+    }
+    // Worked out from the rounds each time, by the same rule the database applies round by round.
+    PracticeSummary summary(const QString &player, const QDateTime &since) override
+    {
+        const QList<PracticeRound> all = rounds(player);
+        PracticeSummary summary;
+        QMap<QString, PracticeSummary::ListTally> lists;
+        TroubleWords trouble;
+        for (const PracticeRound &round : all) {
+            PracticeSummary::ListTally &tally = lists[round.list];
+            tally.list = round.list;
+            ++(round.result == PracticeRound::Result::Won    ? tally.won
+                    : round.result == PracticeRound::Result::Lost ? tally.lost
+                                                                  : tally.abandoned);
+            trouble.add(round);
+            if (round.when >= since)
+                summary.recent.append(round);
+        }
+        summary.lists = lists.values();
+        summary.troubleWords = trouble.troubleStandings();
+        return summary;
     }
     QStringList players() override
     {

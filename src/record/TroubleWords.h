@@ -15,6 +15,8 @@ class TroubleWords
 public:
     static constexpr int TroubleMisses = 3;
 
+    using Standing = PracticeSummary::WordStanding;
+
     struct Word
     {
         QString word;
@@ -24,20 +26,21 @@ public:
         bool operator==(const Word &) const = default;
     };
 
+    // The one rule: how a word's standing changes with a round of it.
+    static void apply(Standing &standing, PracticeRound::Result result, int misses);
+
     // Rounds must come oldest first.
     void add(const PracticeRound &round);
     void add(const QList<PracticeRound> &rounds);
+    // Standings as the record keeps them.
+    void add(const QList<Standing> &standings);
 
     // Most troubled first, then by word.
     QList<Word> words() const;
     QStringList wordTexts() const;
+    // The words with trouble tries, by word.
+    QList<Standing> troubleStandings() const;
 
 private:
-    struct Standing
-    {
-        int troubleTries = 0;
-        int cleanWinsInARow = 0;
-    };
-
     QHash<QString, Standing> m_standings;
 };
