@@ -6,7 +6,7 @@ set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build-package"
-bash "$root/scripts/setup.sh" dpkg-dev desktop-file-utils appstream xvfb x11-utils xdotool
+bash "$root/scripts/setup.sh" dpkg-dev desktop-file-utils appstream xvfb x11-utils xdotool sqlite3
 sudo=()
 if [ "$(id -u)" -ne 0 ]; then
     sudo=(sudo)
@@ -86,6 +86,25 @@ shows_window() {
 mkdir "$scratch/terminal"
 (cd "$scratch/terminal" && shows_window "$PWD" /usr/bin/wordrow)
 echo "The installed game started in an empty folder and wrote its two files there."
+
+# A round that ends in the installed game is kept in the practice record beside those files.
+mkdir "$scratch/record"
+(cd "$scratch/record" && exec /usr/bin/wordrow) &
+pid=$!
+timeout 30 xdotool search --sync --onlyvisible --pid "$pid" >/dev/null
+sleep 0.5
+# Enter closes the title screen, then starts a word, then leaves it for the next: one round.
+for _ in 1 2 3; do
+    xdotool key Return
+    sleep 0.5
+done
+kill "$pid"
+wait "$pid" 2>/dev/null || true
+test -s "$scratch/record/wordrow-record.sqlite"
+rounds=$(sqlite3 "$scratch/record/wordrow-record.sqlite" \
+    "SELECT count(*) FROM rounds WHERE result = 'abandoned' AND player = 'Player'")
+test "$rounds" -ge 1
+echo "The installed game kept a round in its practice record."
 
 # From the menu: a folder of its own in the home folder, made when missing.
 mkdir "$scratch/home"

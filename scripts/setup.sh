@@ -11,8 +11,9 @@ packages=(
     cmake ninja-build g++ qt6-base-dev qt6-svg-dev qt6-multimedia-dev
     # tests and benchmarks
     libgtest-dev libbenchmark-dev
-    # the game on a desktop: the X11 platform plugin, SVG pictures, audio output
-    qt6-qpa-plugins libqt6svg6 libqt6multimedia6
+    # the game on a desktop: the X11 platform plugin, SVG pictures, audio output, and the
+    # database driver of the practice record
+    qt6-qpa-plugins libqt6svg6 libqt6multimedia6 libqt6sql6-sqlite
 )
 installed() {
     dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'
