@@ -9,6 +9,8 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 using Problem = PlayerChoice::Problem;
 
@@ -63,6 +65,9 @@ void PlayerDialog::fill(const QString &selected)
         if (!names.contains(name))
             names.append(name);
     }
+    std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
+        return QString::localeAwareCompare(a.toCaseFolded(), b.toCaseFolded()) < 0;
+    });
     m_players->clear();
     m_players->addItems(names);
     const QList<QListWidgetItem *> found = m_players->findItems(selected, Qt::MatchExactly);

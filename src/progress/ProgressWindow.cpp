@@ -42,7 +42,6 @@ QTableWidget *table(const QString &name, QWidget *parent)
     widget->setEditTriggers(QAbstractItemView::NoEditTriggers);
     widget->setSelectionBehavior(QAbstractItemView::SelectRows);
     widget->verticalHeader()->hide();
-    widget->horizontalHeader()->setStretchLastSection(true);
     return widget;
 }
 
@@ -62,7 +61,9 @@ void fill(QTableWidget *widget, const QList<QStringList> &rows)
             widget->setItem(r - 1, c, item);
         }
     }
-    widget->resizeColumnsToContents();
+    // The names take the room; the figures keep to their width.
+    widget->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    widget->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
 }
 
 } // namespace
@@ -82,7 +83,7 @@ ProgressWindow::ProgressWindow(const QString &player, PracticeRecordStore &store
     const QDate today = QDate::currentDate();
     m_report.emplace(player, store.summary(player, PracticeFigures::chartStart(today)), today);
     m_report->showOn(*this);
-    resize(sizeHint().expandedTo(QSize(720, 560)));
+    resize(sizeHint().expandedTo(QSize(800, 640)));
 }
 
 void ProgressWindow::createControls()
