@@ -5,7 +5,7 @@
 #include "platform/DiskFileSystem.h"
 #include "platform/QtFileDialogs.h"
 #include "platform/QtMessageBoxes.h"
-#include "record/SqlitePracticeRecord.h"
+#include "record/LazyPracticeRecord.h"
 #include "sound/AudioPlayer.h"
 
 #include <QApplication>
@@ -27,8 +27,8 @@ int main(int argc, char *argv[])
     SteadyClock clock;
     ClockRandom random(clock);
 
-    // Opened at the first round that ends, in the folder start-up settles on.
-    SqlitePracticeRecord record([&state] { return state.homeDir; }, messages);
+    // Loaded and opened when first needed, in the folder start-up settles on.
+    LazyPracticeRecord record([&state] { return state.homeDir; }, messages);
 
     MainWindow window(state, Services{messages, dialogs, files, player, random});
     window.setPracticeRecord(record);

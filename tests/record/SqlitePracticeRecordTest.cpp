@@ -1,3 +1,4 @@
+#include "record/LazyPracticeRecord.h"
 #include "record/SqlitePracticeRecord.h"
 #include "support/FakeMessageBoxes.h"
 #include "support/FakePracticeRecord.h"
@@ -116,6 +117,18 @@ TEST_F(SqlitePracticeRecordTest, LeavesARecordOfALaterVersionAlone)
     EXPECT_TRUE(store.rounds(u"Sam"_s).isEmpty());
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{store.FileName.toString()});
     EXPECT_TRUE(messages.shown.isEmpty());
+}
+
+TEST_F(SqlitePracticeRecordTest, TheProgramLoadsTheRecordFromItsModuleOrKeepsNone)
+{
+    LazyPracticeRecord loaded([this] { return dir.path(); }, messages, {QStringLiteral(WORDROW_PROGRAM_DIR)});
+    ASSERT_TRUE(loaded.add(round(u"Sam"_s, u"CAT"_s, Result::Lost, 6)));
+    EXPECT_EQ(loaded.summary(u"Sam"_s, when).troubleWords.size(), 1);
+    EXPECT_EQ(store.rounds(u"Sam"_s).size(), 1);
+
+    LazyPracticeRecord missing([this] { return dir.path(); }, messages, {dir.path()});
+    EXPECT_FALSE(missing.add(round(u"Sam"_s, u"DOG"_s, Result::Won, 0)));
+    EXPECT_TRUE(missing.rounds(u"Sam"_s).isEmpty());
 }
 
 } // namespace
