@@ -17,6 +17,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -330,8 +331,11 @@ Preferences MainWindow::preferences() const
 void MainWindow::showPracticeOptions()
 {
     const Preferences options = preferences();
-    m_playerAction->setText(PlayerChoice::menuText(options.player()));
-    m_troubleWordsAction->setChecked(options.practiseTroubleWords());
+    // Without the file every option has its default: not worth starting QSettings for.
+    if (QFileInfo::exists(options.path())) {
+        m_playerAction->setText(PlayerChoice::menuText(options.player()));
+        m_troubleWordsAction->setChecked(options.practiseTroubleWords());
+    }
     for (QAction *action : {m_playerAction, m_progressAction, m_troubleWordsAction})
         action->setEnabled(m_record != nullptr);
 }
