@@ -6,7 +6,7 @@ set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build-package"
-bash "$root/scripts/setup.sh" dpkg-dev desktop-file-utils appstream xvfb x11-utils xdotool
+bash "$root/scripts/setup.sh" dpkg-dev desktop-file-utils appstream xvfb x11-utils xdotool sqlite3
 sudo=()
 if [ "$(id -u)" -ne 0 ]; then
     sudo=(sudo)
@@ -42,6 +42,7 @@ done
 test -s /usr/share/icons/hicolor/scalable/apps/org.quilbyte.Wordrow.svg
 test -s /usr/share/man/man6/wordrow.6
 test -s /usr/lib/wordrow/libwordrow_sound_output.so
+test -s /usr/lib/wordrow/libwordrow_practice_record.so
 
 # The ready-made lists: each as in the repository, nothing else beside them, and readable by a
 # user without rights of any kind.
@@ -92,6 +93,25 @@ mkdir "$scratch/speech"
 (cd "$scratch/speech" && QT_DEBUG_PLUGINS=1 shows_window "$PWD" /usr/bin/wordrow 2>"$scratch/plugins.log")
 grep -q '"Provider": "speechd"' "$scratch/plugins.log" || { echo "no speech engine found" >&2; exit 1; }
 echo "The installed game finds its speech engine."
+
+# A round that ends in the installed game is kept in the practice record beside those files.
+mkdir "$scratch/record"
+(cd "$scratch/record" && exec /usr/bin/wordrow) &
+pid=$!
+timeout 30 xdotool search --sync --onlyvisible --pid "$pid" >/dev/null
+sleep 0.5
+# Enter closes the title screen, then starts a word, then leaves it for the next: one round.
+for _ in 1 2 3; do
+    xdotool key Return
+    sleep 0.5
+done
+kill "$pid"
+wait "$pid" 2>/dev/null || true
+test -s "$scratch/record/wordrow-record.sqlite"
+rounds=$(sqlite3 "$scratch/record/wordrow-record.sqlite" \
+    "SELECT count(*) FROM rounds WHERE result = 'abandoned' AND player = 'Player'")
+test "$rounds" -ge 1
+echo "The installed game kept a round in its practice record."
 
 # From the menu: a folder of its own in the home folder, made when missing.
 mkdir "$scratch/home"

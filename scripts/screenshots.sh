@@ -2,16 +2,17 @@
 # Takes the screenshots for the README under Xvfb, into docs/screenshots/: the main window at its
 # restored size and filling a 1280 x 1024 screen, each before a round, in a round, after a loss and
 # after a win, then the word-list editor with a few words typed in, the help topics, the manual and
-# the about box; before all of these, the title screen of a first start; last, the open dialog of
-# an installed copy in the ready-made lists, then the Practice menu with and without speech. The
-# game plays a one-word list, so every round draws the same word. Between the two sizes, a round on
-# each of two words of hand-made lists and one played from the keyboard.
+# the about box; before all of these, the title screen of a first start; then the open dialog of
+# an installed copy in the ready-made lists; last, the Practice menu with and without speech, the
+# progress window and the player dialog. The game plays a one-word list, so every round draws the
+# same word. Between the two sizes, a round on each of two words of hand-made lists and one played
+# from the keyboard.
 #   SCREENSHOT_DISPLAY=:22 scripts/screenshots.sh   takes them on another X display than :73
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 out="$root/docs/screenshots"
-bash "$root/scripts/setup.sh" xvfb xdotool imagemagick x11-utils
+bash "$root/scripts/setup.sh" xvfb xdotool imagemagick x11-utils python3
 cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF
 # Everything an install takes, for the last picture.
 cmake --build "$root/build"
@@ -242,4 +243,41 @@ practice 1 practice-menu 640
 practice 2 practice-menu-2x 640
 practice 1 practice-menu-no-speech 900 SPEECHD_ADDRESS=unix_socket:/nonexistent
 practice 2 practice-menu-no-speech-2x 640 SPEECHD_ADDRESS=unix_socket:/nonexistent
+
+# The progress window of a child with a few weeks of rounds, and the player dialog with two more
+# children added, at the usual size and at twice it.
+for scale in 1 2; do
+    practice="$home/practice-$scale"
+    mkdir -p "$practice"
+    python3 "$root/scripts/fill-record.py" "$practice" Sam
+    printf '[practice]\nplayer=Sam\n' >"$practice/wordrow-preferences.ini"
+    printf '"WORDROW"\r\n' >"$practice/wordrow.wdr"
+    printf '"%s/wordrow.wdr"\r\n#TRUE#\r\n' "$practice" >"$practice/wordrow.ini"
+    suffix=$([ "$scale" = 2 ] && echo -2x || true)
+    (cd "$practice" && QT_SCALE_FACTOR=$scale exec "$root/build/src/wordrow") &
+    game=$!
+    window=$(xdotool search --sync --onlyvisible --pid $game | head -n 1)
+    sleep 1
+    xdotool windowfocus --sync "$window" key ctrl+p
+    progress=$(xdotool search --sync --onlyvisible --name "Wordrow - Progress" | head -n 1)
+    # Twice as large would not fit the screen.
+    [ "$scale" = 2 ] && xdotool windowsize --sync "$progress" 1280 1024
+    sleep 0.5
+    import -window "$progress" "$out/progress$suffix.png"
+    xdotool windowunmap --sync "$progress"
+    xdotool windowfocus --sync "$window" key alt+p y
+    dialog=$(xdotool search --sync --onlyvisible --name "^Player$" | head -n 1)
+    sleep 0.5
+    for name in Alex Jo; do
+        xdotool key alt+n ctrl+a
+        xdotool type --delay 20 "$name"
+        xdotool key alt+a
+        sleep 0.3
+    done
+    xdotool key alt+w Up
+    sleep 0.5
+    import -window "$dialog" "$out/player$suffix.png"
+    kill $game
+    wait $game 2>/dev/null || true
+done
 echo "Screenshots in $out"

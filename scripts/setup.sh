@@ -13,8 +13,9 @@ packages=(
     qt6-speech-dev qt6-declarative-dev
     # tests and benchmarks
     libgtest-dev libbenchmark-dev
-    # the game on a desktop: the X11 platform plugin, SVG pictures, audio output
-    qt6-qpa-plugins libqt6svg6 libqt6multimedia6
+    # the game on a desktop: the X11 platform plugin, SVG pictures, audio output, and the
+    # database driver of the practice record
+    qt6-qpa-plugins libqt6svg6 libqt6multimedia6 libqt6sql6-sqlite
     # speech: Qt's engine for speech-dispatcher, the service and its espeak-ng voices
     libqt6texttospeech6 qt6-speech-speechd-plugin speech-dispatcher speech-dispatcher-espeak-ng
 )

@@ -5,17 +5,22 @@
 #include "core/GameState.h"
 #include "game/KeyboardGuess.h"
 #include "game/MainLayout.h"
+#include "game/PlayerChoice.h"
 #include "game/RoundTexts.h"
 #include "game/Startup.h"
 #include "ui/OpenOrRaise.h"
+#include "platform/MessageBoxes.h"
+#include "progress/PlayerDialog.h"
 #include "ui/PictureBox.h"
 #include "ui/Pictures.h"
 #include "ui/Twips.h"
 #include "ui/WindowLook.h"
+#include "wordlists/Preferences.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
@@ -306,6 +311,19 @@ void MainWindow::createPracticeMenu()
     m_sayNewWordAction->setCheckable(true);
     connect(m_sayNewWordAction, &QAction::triggered, this,
         [this](bool on) { m_speech.setSayEachNewWord(on); });
+    practice->addSeparator();
+    m_playerAction = addNamedAction(practice,
+        PlayerChoice::menuText(Preferences::DefaultPlayer.toString()), u"mnuPracticePlayer"_s);
+    connect(m_playerAction, &QAction::triggered, this, &MainWindow::choosePlayer);
+    m_progressAction = addNamedAction(practice, u"&Progress"_s, u"mnuPracticeProgress"_s);
+    m_progressAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    connect(m_progressAction, &QAction::triggered, this, &MainWindow::showProgress);
+    m_troubleWordsAction
+        = addNamedAction(practice, u"Practise &Trouble Words"_s, u"mnuPracticeTroubleWords"_s);
+    m_troubleWordsAction->setCheckable(true);
+    connect(m_troubleWordsAction, &QAction::triggered, this, &MainWindow::setPractiseTroubleWords);
+    for (QAction *action : {m_playerAction, m_progressAction, m_troubleWordsAction})
+        action->setEnabled(false);
 }
 
 MainWindow::~MainWindow()
@@ -314,6 +332,83 @@ MainWindow::~MainWindow()
     delete m_helpTopics;
     delete m_manual;
     delete m_about;
+    delete m_progress;
+}
+
+void MainWindow::setPracticeRecord(PracticeRecordStore &record)
+{
+    m_record = &record;
+    m_recorder = std::make_unique<PracticeRecorder>(
+        record, m_services.messages, [this] { return preferences().player(); });
+    m_recorder->setListInPlay(m_listInPlay);
+    m_review = std::make_unique<ReviewDraw>([this] { return m_troubleWordsAction->isChecked(); },
+        [this] { return m_recorder->troubleWords(); });
+    m_round.addObserver(m_recorder.get());
+    m_round.setWordChooser(m_review.get());
+}
+
+Preferences MainWindow::preferences() const
+{
+    return Preferences(m_state.homeDir);
+}
+
+// The options come from the preferences file, which is known once start-up has found the home
+// folder; reading it opens no record.
+void MainWindow::showPracticeOptions()
+{
+    const Preferences options = preferences();
+    // Without the file every option has its default: not worth starting QSettings for.
+    if (QFileInfo::exists(options.path())) {
+        m_playerAction->setText(PlayerChoice::menuText(options.player()));
+        m_troubleWordsAction->setChecked(options.practiseTroubleWords());
+    }
+    for (QAction *action : {m_playerAction, m_progressAction, m_troubleWordsAction})
+        action->setEnabled(m_record != nullptr);
+}
+
+void MainWindow::setPractiseTroubleWords(bool on)
+{
+    if (!preferences().setPractiseTroubleWords(on)) {
+        m_services.messages.inform(
+            u"The choice could not be kept: the game's folder cannot be written. It holds until "
+            u"the game ends."_s,
+            u"Wordrow"_s, MessageBoxes::Icon::Information);
+    }
+}
+
+void MainWindow::choosePlayer()
+{
+    if (!m_record)
+        return;
+    Preferences options = preferences();
+    PlayerChoice choice(options, *m_record);
+    PlayerDialog dialog(choice, this);
+    dialog.exec();
+    // A rename is kept even when the dialog is cancelled.
+    m_playerAction->setText(PlayerChoice::menuText(options.player()));
+    m_recorder->forgetTroubleWords();
+}
+
+void MainWindow::showProgress()
+{
+    if (!m_record)
+        return;
+    if (!m_progress) {
+        m_progress = new ProgressWindow(
+            preferences().player(), *m_record, m_services.dialogs, m_services.messages);
+    }
+    if (m_progress->isMinimized())
+        m_progress->setWindowState(m_progress->windowState() & ~Qt::WindowMinimized);
+    m_progress->show();
+    m_progress->raise();
+    m_progress->activateWindow();
+}
+
+void MainWindow::listInPlayChanged(const QString &list)
+{
+    m_listInPlay = list;
+    if (m_recorder)
+        m_recorder->setListInPlay(list);
 }
 
 void MainWindow::start()
@@ -322,6 +417,7 @@ void MainWindow::start()
         m_state, *this, m_services.player, m_services.random, m_services.messages, m_services.files)
         .run();
     m_speech.start(m_state.homeDir);
+    showPracticeOptions();
 }
 
 void MainWindow::showWordListEditor()

@@ -5,7 +5,10 @@
 #include "game/GameRound.h"
 #include "game/SpeechCoach.h"
 #include "game/MainWindowView.h"
+#include "game/PracticeRecorder.h"
+#include "game/ReviewDraw.h"
 #include "platform/Services.h"
+#include "progress/ProgressWindow.h"
 #include "sound/SoundPlayback.h"
 #include "windows/AboutDialog.h"
 #include "windows/HelpTopicsWindow.h"
@@ -16,9 +19,12 @@
 #include <QPointer>
 
 #include <array>
+#include <memory>
 
 class LetterButton;
 class GameState;
+class PracticeRecordStore;
+class Preferences;
 class PictureBox;
 
 class QAction;
@@ -55,6 +61,14 @@ public:
     void showAbout();
     AboutDialog *aboutDialog() const { return m_about; }
 
+    // Where the rounds are kept, from main; before start(). Without it nothing is recorded and
+    // the Practice menu's items of the record stay disabled.
+    void setPracticeRecord(PracticeRecordStore &record);
+    void showProgress();
+    ProgressWindow *progressWindow() const { return m_progress; }
+    void choosePlayer();
+    Preferences preferences() const;
+
     // MainWindowView
     void setLabelVisible(Label label, bool visible) override;
     void setLabelText(Label label, const QString &caption) override;
@@ -72,6 +86,7 @@ public:
     void setMenuEnabled(MenuItem item, bool enabled) override;
     void setMenuToolTip(MenuItem item, const QString &toolTip) override;
     void setTitle(const QString &caption) override;
+    void listInPlayChanged(const QString &list) override;
     void setLetterText(int index, const QString &caption) override;
     void showTitleScreen() override;
     void showMainWindow() override;
@@ -105,6 +120,8 @@ private:
     void createOptionsMenu(QMenu *file);
     void createHelpMenu();
     void createPracticeMenu();
+    void showPracticeOptions();
+    void setPractiseTroubleWords(bool on);
     void layOutControls();
     void updateSlotAccessibleName(int index);
 
@@ -135,9 +152,19 @@ private:
     QAction *m_sayAtRoundEndAction = nullptr;
     QAction *m_sayNewWordAction = nullptr;
 
+    QAction *m_playerAction = nullptr;
+    QAction *m_progressAction = nullptr;
+    QAction *m_troubleWordsAction = nullptr;
+
+    PracticeRecordStore *m_record = nullptr;
+    std::unique_ptr<PracticeRecorder> m_recorder;
+    std::unique_ptr<ReviewDraw> m_review;
+    QString m_listInPlay;
+
     QPointer<WordListEditorDialog> m_editor;
     QPointer<TitleScreenDialog> m_titleScreen;
     QPointer<HelpTopicsWindow> m_helpTopics;
     QPointer<AboutDialog> m_about;
     QPointer<ManualWindow> m_manual;
+    QPointer<ProgressWindow> m_progress;
 };

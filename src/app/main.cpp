@@ -5,6 +5,7 @@
 #include "platform/DiskFileSystem.h"
 #include "platform/QtFileDialogs.h"
 #include "platform/QtMessageBoxes.h"
+#include "record/LazyPracticeRecord.h"
 #include "sound/AudioPlayer.h"
 #include "speech/QtSpeaker.h"
 
@@ -28,7 +29,11 @@ int main(int argc, char *argv[])
     ClockRandom random(clock);
     QtSpeaker speaker;
 
+    // Loaded and opened when first needed, in the folder start-up settles on.
+    LazyPracticeRecord record([&state] { return state.homeDir; }, messages);
+
     MainWindow window(state, Services{messages, dialogs, files, player, random, speaker});
+    window.setPracticeRecord(record);
     messages.setParentWidget(&window);
     dialogs.setParentWidget(&window);
     window.start();

@@ -4,6 +4,7 @@
 #include "core/RandomSource.h"
 #include "game/GameView.h"
 #include "game/RoundTexts.h"
+#include "game/WordChooser.h"
 #include "sound/SoundPlayback.h"
 
 #include <algorithm>
@@ -104,6 +105,13 @@ void GameRound::drawWord()
         return list.at(RandomSource::indexFor(m_random.draw(), int(list.size()))).toString();
     };
     m_random.reseed();
+    if (m_chooser) {
+        std::optional<QString> chosen = m_chooser->chooseWord(list, m_lastWord, m_random);
+        if (chosen) {
+            m_word = *std::move(chosen);
+            return;
+        }
+    }
 
     // Draw until the word differs from the last round's. A list with no other word (one word, or
     // the same word throughout) would never end that loop: it takes a single draw instead.

@@ -13,6 +13,7 @@ class GameView;
 class GameState;
 class RandomSource;
 class SoundPlayback;
+class WordChooser;
 
 // One round of the game: drawing a word, evaluating guesses, and telling the main window what to
 // show. It keeps the round's own data; the list in play and the switches come from GameState.
@@ -54,6 +55,8 @@ public:
     bool isInRound() const { return m_inRound; }
     // Observers outlive the round; they are told in the order they were added.
     void addObserver(RoundObserver *observer) { m_observers.append(observer); }
+    // Asked first for each round's word; null leaves the draw to the round alone.
+    void setWordChooser(WordChooser *chooser) { m_chooser = chooser; }
 
 private:
     void drawWord();
@@ -83,6 +86,7 @@ private:
     LastRemarks m_lastRemarks;
     const Letters m_letters = letterSet();
     QList<RoundObserver *> m_observers;
+    WordChooser *m_chooser = nullptr;
     bool m_inRound = false;
     QString m_wrongLetters;
 };

@@ -27,6 +27,9 @@ public:
 
     // The window's title.
     virtual void setTitle(const QString &caption) = 0;
+    // The list in play changed, named by its path or as the title names it; for the practice
+    // record, which keeps the list of each round.
+    virtual void listInPlayChanged(const QString &) {}
     virtual void setLetterText(int index, const QString &caption) = 0;
 
     // Start-up hands over to the title screen while it goes on loading; the title screen shows

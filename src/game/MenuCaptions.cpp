@@ -21,6 +21,7 @@ void MenuCaptions::showListInPlay(MainWindowView &view, const QString &listName)
 {
     view.setTitle(windowTitle(listName));
     view.setMenuText(MenuItem::CurrentList, currentlyCaption(listName));
+    view.listInPlayChanged(listName);
 }
 
 void MenuCaptions::showTitleScreenOption(MainWindowView &view, bool hideTitleScreen)

@@ -118,6 +118,8 @@ class MountedHomeFixture : public FaultFixture
 {
 protected:
     static constexpr qint64 DiskSize = 256 * 1024;
+    // A test that needs more room before it fills the disk sets this before SetUp.
+    qint64 diskSize = DiskSize;
 
     void SetUp() override
     {
@@ -127,7 +129,7 @@ protected:
                 FAIL() << "cannot mount: " << PrivateMounts::unavailableReason().toStdString();
             GTEST_SKIP() << "cannot mount: " << PrivateMounts::unavailableReason().toStdString();
         }
-        ASSERT_TRUE(PrivateMounts::mountTmpfs(home, DiskSize));
+        ASSERT_TRUE(PrivateMounts::mountTmpfs(home, diskSize));
         m_mounted = true;
     }
     ~MountedHomeFixture() override

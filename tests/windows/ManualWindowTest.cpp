@@ -136,7 +136,6 @@ TEST_F(ManualWindowTest, aClickArrowKeysOrEnterBringTheChosenSectionToTheTop)
     expectAtTop(list->item(sounds - 1)->text());
     QTest::keyClick(list, Qt::Key_End);
     expectAtTop(list->item(list->count() - 1)->text());
-    EXPECT_EQ(bar()->value(), bar()->maximum());
     QTest::keyClick(list, Qt::Key_Home);
     EXPECT_EQ(bar()->value(), 0);
 

@@ -1,0 +1,160 @@
+// The practice record on disk: how long keeping one round's result takes, and how long the
+// progress window takes to open over a record of 100,000 rounds. Prints medians.
+#include "progress/ProgressWindow.h"
+#include "record/SqlitePracticeRecord.h"
+#include "record/TroubleWords.h"
+#include "support/FakeFileDialogs.h"
+#include "support/FakeMessageBoxes.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QVariant>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+using namespace Qt::StringLiterals;
+using Result = PracticeRound::Result;
+
+namespace {
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+PracticeRound roundNumber(int n, const QDateTime &start)
+{
+    static const QString words[] = {u"BECOME"_s, u"JUMPING"_s, u"FRIEND"_s, u"BECAUSE"_s,
+        u"WEDNESDAY"_s, u"SEPARATE"_s, u"NECESSARY"_s, u"RHYTHM"_s};
+    const Result result = n % 5 == 0 ? Result::Lost : n % 11 == 0 ? Result::Abandoned : Result::Won;
+    return {start.addSecs(qint64(n) * 300), u"Sam"_s, u"list"_s + QString::number(n % 6) + u".wdr"_s,
+        words[n % 8], result, result == Result::Lost ? 6 : n % 4, u"QXZ"_s.left(n % 4)};
+}
+
+// Keeps each round as the game does: open, one transaction, close.
+void storeRounds(const QString &folder)
+{
+    FakeMessageBoxes messages;
+    SqlitePracticeRecord record([folder] { return folder; }, messages);
+    const QDateTime start = QDateTime::currentDateTime();
+    std::vector<double> times;
+    for (int n = 0; n < 200; ++n) {
+        QElapsedTimer timer;
+        timer.start();
+        record.add(roundNumber(n, start));
+        times.push_back(double(timer.nsecsElapsed()) / 1e6);
+    }
+    std::printf("store one round (on disk, %s): median %.2f ms over %zu rounds\n",
+        qPrintable(QDir::toNativeSeparators(folder)), median(times), times.size());
+}
+
+// Writes a large record at once, rather than a round at a time, to have it ready quickly.
+void fillRecord(const QString &folder, int rounds)
+{
+    {
+        FakeMessageBoxes messages;
+        SqlitePracticeRecord record([folder] { return folder; }, messages);
+        record.add(roundNumber(0, QDateTime::currentDateTime().addDays(-rounds / 100)));
+    }
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"fill"_s);
+        db.setDatabaseName(QDir(folder).filePath(SqlitePracticeRecord::FileName.toString()));
+        db.open();
+        db.transaction();
+        QSqlQuery query(db);
+        query.prepare(u"INSERT INTO rounds (played_at, player, list, word, result, misses,"
+                      " wrong_letters) VALUES (?, ?, ?, ?, ?, ?, ?)"_s);
+        const QDateTime start = QDateTime::currentDateTime().addSecs(-qint64(rounds) * 300);
+        TroubleWords trouble;
+        for (int n = 1; n < rounds; ++n) {
+            const PracticeRound r = roundNumber(n, start);
+            trouble.add(r);
+            query.addBindValue(r.when.toMSecsSinceEpoch());
+            query.addBindValue(r.player);
+            query.addBindValue(r.list);
+            query.addBindValue(r.word);
+            query.addBindValue(r.result == Result::Won ? u"won"_s
+                    : r.result == Result::Lost         ? u"lost"_s
+                                                       : u"abandoned"_s);
+            query.addBindValue(r.misses);
+            query.addBindValue(r.wrongLetters);
+            query.exec();
+        }
+        // The summary the game keeps round by round, made here at once.
+        query.exec(u"DELETE FROM list_tallies"_s);
+        query.exec(u"INSERT INTO list_tallies SELECT player, list, sum(result = 'won'),"
+                   " sum(result = 'lost'), sum(result = 'abandoned') FROM rounds"
+                   " GROUP BY player, list"_s);
+        query.exec(u"DELETE FROM word_standings"_s);
+        const QList<PracticeSummary::WordStanding> standings = trouble.troubleStandings();
+        for (const PracticeSummary::WordStanding &standing : standings) {
+            query.prepare(u"INSERT INTO word_standings VALUES ('Sam', ?, ?, ?)"_s);
+            query.addBindValue(standing.word);
+            query.addBindValue(standing.troubleTries);
+            query.addBindValue(standing.cleanWinsInARow);
+            query.exec();
+        }
+        db.commit();
+    }
+    QSqlDatabase::removeDatabase(u"fill"_s);
+}
+
+void openProgress(const QString &folder, int rounds)
+{
+    FakeMessageBoxes messages;
+    FakeFileDialogs dialogs;
+    SqlitePracticeRecord record([folder] { return folder; }, messages);
+    std::vector<double> reads;
+    std::vector<double> opens;
+    for (int i = 0; i < 7; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        const qsizetype count = record.rounds(u"Sam"_s).size();
+        reads.push_back(double(timer.nsecsElapsed()) / 1e6);
+        if (count != rounds)
+            std::printf("expected %d rounds, read %lld\n", rounds, qlonglong(count));
+        if (i == 0) {
+            const ProgressWindow window(u"Sam"_s, record, dialogs, messages);
+            std::printf("the window shows: %s; %s; %lld trouble words\n",
+                qPrintable(window.tallyLabel(0)->text()), qPrintable(window.tallyLabel(1)->text()),
+                qlonglong(window.report().troubleWords().size()));
+        }
+
+        timer.restart();
+        auto *window = new ProgressWindow(u"Sam"_s, record, dialogs, messages);
+        window->show();
+        // Shown and painted once.
+        window->grab();
+        opens.push_back(double(timer.nsecsElapsed()) / 1e6);
+        delete window;
+    }
+    std::printf("read all %d rounds (as the CSV export does): median %.1f ms\n", rounds,
+        median(reads));
+    std::printf("open the progress window over %d rounds: median %.1f ms\n", rounds, median(opens));
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    // On the disk the build is on: a temporary folder may be in memory.
+    QTemporaryDir storeFolder(QDir::current().filePath(u"record-bench-XXXXXX"_s));
+    storeRounds(storeFolder.path());
+
+    constexpr int Rounds = 100'000;
+    QTemporaryDir bigFolder(QDir::current().filePath(u"record-bench-XXXXXX"_s));
+    fillRecord(bigFolder.path(), Rounds);
+    openProgress(bigFolder.path(), Rounds);
+    return 0;
+}

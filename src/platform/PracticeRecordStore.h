@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QDateTime>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// One round as the practice record keeps it.
+struct PracticeRound
+{
+    enum class Result { Won, Lost, Abandoned };
+
+    QDateTime when;
+    QString player;
+    // The list's file name, without its folder.
+    QString list;
+    QString word;
+    Result result = Result::Abandoned;
+    int misses = 0;
+    // The letters guessed wrong, in the order they were guessed.
+    QString wrongLetters;
+
+    bool operator==(const PracticeRound &) const = default;
+};
+
+// What the progress window and the review need of one player's record, kept up to date as each
+// round is stored so that it costs the same for ten rounds as for a hundred thousand.
+struct PracticeSummary
+{
+    struct ListTally
+    {
+        QString list;
+        int won = 0;
+        int lost = 0;
+        int abandoned = 0;
+
+        bool operator==(const ListTally &) const = default;
+    };
+    // How a word stands: trouble tries since it was last won twice in a row without a miss, and
+    // the clean wins in a row so far.
+    struct WordStanding
+    {
+        QString word;
+        int troubleTries = 0;
+        int cleanWinsInARow = 0;
+
+        bool operator==(const WordStanding &) const = default;
+    };
+
+    // By list name.
+    QList<ListTally> lists;
+    // Only the words with trouble tries.
+    QList<WordStanding> troubleWords;
+    // The rounds from a given moment on, oldest first.
+    QList<PracticeRound> recent;
+
+    bool operator==(const PracticeSummary &) const = default;
+};
+
+// Where the rounds of every player are kept. The program keeps them in a database beside its
+// other files; tests keep them in memory.
+class PracticeRecordStore
+{
+public:
+    virtual ~PracticeRecordStore() = default;
+
+    // False when the round could not be kept; the round itself goes on regardless.
+    virtual bool add(const PracticeRound &round) = 0;
+    // The player's rounds, oldest first.
+    virtual QList<PracticeRound> rounds(const QString &player) = 0;
+    // The player's tallies and trouble words, and the rounds played since the given moment.
+    virtual PracticeSummary summary(const QString &player, const QDateTime &since) = 0;
+    // Every player with a round in the record.
+    virtual QStringList players() = 0;
+    // Gives a player's rounds to a new name; false when they could not be changed.
+    virtual bool renamePlayer(const QString &from, const QString &to) = 0;
+};

@@ -1,0 +1,239 @@
+#include "progress/ProgressWindow.h"
+
+#include "platform/FileDialogs.h"
+#include "platform/MessageBoxes.h"
+#include "progress/DayChart.h"
+
+#include <QDir>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QTableWidget>
+#include <QTextDocument>
+#include <QVBoxLayout>
+
+#ifdef WORDROW_PRINTING
+#include <QPrintDialog>
+#include <QPrinter>
+#endif
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QLabel *plainLabel(QWidget *parent)
+{
+    auto *label = new QLabel(parent);
+    // Names and words come from anyone's typing: never read them as markup.
+    label->setTextFormat(Qt::PlainText);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    label->setWordWrap(true);
+    return label;
+}
+
+QTableWidget *table(const QString &name, QWidget *parent)
+{
+    auto *widget = new QTableWidget(parent);
+    widget->setAccessibleName(name);
+    widget->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    widget->setSelectionBehavior(QAbstractItemView::SelectRows);
+    widget->verticalHeader()->hide();
+    return widget;
+}
+
+void fill(QTableWidget *widget, const QList<QStringList> &rows)
+{
+    widget->clear();
+    if (rows.isEmpty())
+        return;
+    widget->setColumnCount(int(rows.first().size()));
+    widget->setHorizontalHeaderLabels(rows.first());
+    widget->setRowCount(int(rows.size() - 1));
+    for (int r = 1; r < rows.size(); ++r) {
+        for (int c = 0; c < rows[r].size(); ++c) {
+            auto *item = new QTableWidgetItem(rows[r][c]);
+            if (c > 0)
+                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            widget->setItem(r - 1, c, item);
+        }
+    }
+    // The names take the room; the figures keep to their width.
+    widget->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    widget->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+}
+
+} // namespace
+
+ProgressWindow::ProgressWindow(const QString &player, PracticeRecordStore &store,
+    FileDialogs &dialogs, MessageBoxes &messages, QWidget *parent)
+    : QMainWindow(parent)
+    , m_player(player)
+    , m_store(store)
+    , m_dialogs(dialogs)
+    , m_messages(messages)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(u"Wordrow - Progress"_s);
+    createControls();
+    createMenus();
+    const QDate today = QDate::currentDate();
+    m_report.emplace(player, store.summary(player, PracticeFigures::chartStart(today)), today);
+    m_report->showOn(*this);
+    resize(sizeHint().expandedTo(QSize(800, 640)));
+}
+
+void ProgressWindow::createControls()
+{
+    auto *central = new QWidget(this);
+    auto *layout = new QVBoxLayout(central);
+    m_title = plainLabel(central);
+    QFont big = m_title->font();
+    big.setPointSizeF(big.pointSizeF() * 1.5);
+    big.setBold(true);
+    m_title->setFont(big);
+    m_week = plainLabel(central);
+    m_allTime = plainLabel(central);
+    layout->addWidget(m_title);
+    layout->addWidget(m_week);
+    layout->addWidget(m_allTime);
+
+    auto *chartBox = new QGroupBox(
+        u"Rounds per day, last "_s + QString::number(PracticeFigures::ChartWeeks) + u" weeks"_s,
+        central);
+    auto *chartLayout = new QVBoxLayout(chartBox);
+    m_chart = new DayChart(chartBox);
+    chartLayout->addWidget(m_chart);
+    layout->addWidget(chartBox, 1);
+
+    auto *tables = new QHBoxLayout;
+    auto *listBox = new QGroupBox(u"Lists"_s, central);
+    m_lists = table(u"Lists"_s, listBox);
+    (new QVBoxLayout(listBox))->addWidget(m_lists);
+    auto *troubleBox = new QGroupBox(u"Trouble words"_s, central);
+    m_trouble = table(u"Trouble words"_s, troubleBox);
+    (new QVBoxLayout(troubleBox))->addWidget(m_trouble);
+    tables->addWidget(listBox);
+    tables->addWidget(troubleBox);
+    layout->addLayout(tables, 1);
+    setCentralWidget(central);
+}
+
+void ProgressWindow::createMenus()
+{
+    QMenu *file = menuBar()->addMenu(u"&File"_s);
+#ifdef WORDROW_PRINTING
+    QAction *print = file->addAction(u"&Print..."_s);
+    print->setShortcut(QKeySequence::Print);
+    connect(print, &QAction::triggered, this, &ProgressWindow::print);
+#endif
+    m_pdfAction = file->addAction(u"Save as P&DF..."_s);
+    connect(m_pdfAction, &QAction::triggered, this, &ProgressWindow::saveAsPdf);
+    m_exportAction = file->addAction(u"&Export CSV..."_s);
+    connect(m_exportAction, &QAction::triggered, this, &ProgressWindow::exportCsv);
+    file->addSeparator();
+    QAction *close = file->addAction(u"&Close"_s);
+    close->setShortcut(QKeySequence::Close);
+    connect(close, &QAction::triggered, this, &QWidget::close);
+}
+
+void ProgressWindow::showPlayer(const QString &title)
+{
+    m_title->setText(title);
+}
+
+void ProgressWindow::showTallies(const QString &thisWeek, const QString &allTime)
+{
+    m_week->setText(thisWeek);
+    m_allTime->setText(allTime);
+}
+
+void ProgressWindow::showDays(const QList<PracticeFigures::Day> &days, const QString &description)
+{
+    m_chart->setDays(days);
+    m_chart->setAccessibleDescription(description);
+    m_chart->setToolTip(description);
+}
+
+void ProgressWindow::showLists(const QList<QStringList> &rows)
+{
+    fill(m_lists, rows);
+}
+
+void ProgressWindow::showTroubleWords(const QList<QStringList> &rows)
+{
+    fill(m_trouble, rows);
+}
+
+std::optional<QString> ProgressWindow::askForFile(
+    const QString &title, const QString &filter, const QString &suffix)
+{
+    FileDialogs::Options options;
+    options.title = title;
+    options.nameFilters = {filter};
+    options.confirmOverwrite = true;
+    options.startFolder = QDir::homePath();
+    options.fileName = m_player + u" progress."_s + suffix;
+    options.defaultSuffix = suffix;
+    return m_dialogs.getSaveFileName(options);
+}
+
+void ProgressWindow::saveFailed(const QString &path)
+{
+    m_messages.inform(u"The file "_s + QDir::toNativeSeparators(path)
+            + u" could not be written. Nothing was saved."_s,
+        u"Wordrow"_s, MessageBoxes::Icon::Information);
+}
+
+void ProgressWindow::exportCsv()
+{
+    const std::optional<QString> path = askForFile(
+        u"Export the Progress as CSV"_s, u"CSV files (*.csv)"_s, u"csv"_s);
+    if (!path)
+        return;
+    QSaveFile file(*path);
+    // Every round only now: the window itself needs no more than the summary.
+    const QByteArray bytes = ProgressReport::csv(m_store.rounds(m_player));
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        saveFailed(*path);
+}
+
+void ProgressWindow::saveAsPdf()
+{
+    const std::optional<QString> path
+        = askForFile(u"Save the Progress as PDF"_s, u"PDF files (*.pdf)"_s, u"pdf"_s);
+    if (!path)
+        return;
+    QSaveFile file(*path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        saveFailed(*path);
+        return;
+    }
+    {
+        QPdfWriter writer(&file);
+        writer.setTitle(m_title->text());
+        writer.setCreator(u"Wordrow"_s);
+        QTextDocument document;
+        document.setHtml(m_report->html());
+        document.print(&writer);
+    }
+    if (!file.commit())
+        saveFailed(*path);
+}
+
+#ifdef WORDROW_PRINTING
+void ProgressWindow::print()
+{
+    QPrinter printer;
+    QPrintDialog dialog(&printer, this);
+    dialog.setWindowTitle(u"Print the Progress"_s);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    QTextDocument document;
+    document.setHtml(m_report->html());
+    document.print(&printer);
+}
+#endif

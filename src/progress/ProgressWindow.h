@@ -1,0 +1,73 @@
+#pragma once
+
+#include "platform/PracticeRecordStore.h"
+#include "progress/ProgressReport.h"
+#include "progress/ProgressView.h"
+
+#include <QMainWindow>
+
+#include <optional>
+
+class DayChart;
+class FileDialogs;
+class MessageBoxes;
+class QAction;
+class QLabel;
+class QTableWidget;
+
+// How the current player has done: rounds this week and in all, a chart of the last weeks, each
+// list, and the trouble words. A window of its own beside the game; it deletes itself when closed.
+class ProgressWindow : public QMainWindow, public ProgressView
+{
+    Q_OBJECT
+
+public:
+    ProgressWindow(const QString &player, PracticeRecordStore &store, FileDialogs &dialogs,
+        MessageBoxes &messages, QWidget *parent = nullptr);
+
+    const ProgressReport &report() const { return *m_report; }
+
+    void exportCsv();
+    void saveAsPdf();
+
+    // The controls, for tests.
+    QLabel *tallyLabel(int which) const { return which == 0 ? m_week : m_allTime; }
+    DayChart *chart() const { return m_chart; }
+    QTableWidget *listTable() const { return m_lists; }
+    QTableWidget *troubleTable() const { return m_trouble; }
+    QAction *exportAction() const { return m_exportAction; }
+    QAction *pdfAction() const { return m_pdfAction; }
+
+    // ProgressView
+    void showPlayer(const QString &title) override;
+    void showTallies(const QString &thisWeek, const QString &allTime) override;
+    void showDays(const QList<PracticeFigures::Day> &days, const QString &description) override;
+    void showLists(const QList<QStringList> &rows) override;
+    void showTroubleWords(const QList<QStringList> &rows) override;
+
+private:
+    void createControls();
+    void createMenus();
+#ifdef WORDROW_PRINTING
+    void print();
+#endif
+    std::optional<QString> askForFile(const QString &title, const QString &filter,
+        const QString &suffix);
+    void saveFailed(const QString &path);
+
+    QString m_player;
+    PracticeRecordStore &m_store;
+    FileDialogs &m_dialogs;
+    MessageBoxes &m_messages;
+    std::optional<ProgressReport> m_report;
+
+    QLabel *m_title = nullptr;
+    QLabel *m_week = nullptr;
+    QLabel *m_allTime = nullptr;
+    DayChart *m_chart = nullptr;
+    QLabel *m_chartText = nullptr;
+    QTableWidget *m_lists = nullptr;
+    QTableWidget *m_trouble = nullptr;
+    QAction *m_exportAction = nullptr;
+    QAction *m_pdfAction = nullptr;
+};

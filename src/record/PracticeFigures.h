@@ -1,0 +1,51 @@
+#pragma once
+
+#include "platform/PracticeRecordStore.h"
+
+#include <QDate>
+#include <QList>
+#include <QString>
+
+// The figures of one player's rounds as the progress window shows them. Played rounds are those
+// won or lost; a round left for a new word counts only as abandoned.
+struct PracticeFigures
+{
+    static constexpr int ChartWeeks = 4;
+
+    struct Tally
+    {
+        int played = 0;
+        int won = 0;
+        int abandoned = 0;
+
+        void add(PracticeRound::Result result);
+        bool operator==(const Tally &) const = default;
+    };
+    struct Day
+    {
+        QDate date;
+        int won = 0;
+        int lost = 0;
+
+        bool operator==(const Day &) const = default;
+    };
+    struct List
+    {
+        QString name;
+        Tally tally;
+
+        bool operator==(const List &) const = default;
+    };
+
+    // The week runs from Monday.
+    Tally thisWeek;
+    Tally allTime;
+    // Every day of the chart's weeks up to today, oldest first, days without rounds included.
+    QList<Day> days;
+    // The lists by name.
+    QList<List> lists;
+
+    // The first moment the chart shows: the rounds the summary must hold from then on.
+    static QDateTime chartStart(QDate today);
+    static PracticeFigures of(const PracticeSummary &summary, QDate today);
+};

@@ -1,0 +1,73 @@
+#include "record/TroubleWords.h"
+
+#include <algorithm>
+
+using Result = PracticeRound::Result;
+
+void TroubleWords::apply(Standing &standing, Result result, int misses)
+{
+    if (result == Result::Abandoned)
+        return;
+    if (result == Result::Won && misses == 0) {
+        if (++standing.cleanWinsInARow >= 2)
+            standing.troubleTries = 0;
+        return;
+    }
+    standing.cleanWinsInARow = 0;
+    if (result == Result::Lost || misses >= TroubleMisses)
+        ++standing.troubleTries;
+}
+
+void TroubleWords::add(const PracticeRound &round)
+{
+    if (round.result == Result::Abandoned)
+        return;
+    Standing &standing = m_standings[round.word];
+    standing.word = round.word;
+    apply(standing, round.result, round.misses);
+}
+
+void TroubleWords::add(const QList<PracticeRound> &rounds)
+{
+    for (const PracticeRound &round : rounds)
+        add(round);
+}
+
+void TroubleWords::add(const QList<Standing> &standings)
+{
+    for (const Standing &standing : standings)
+        m_standings.insert(standing.word, standing);
+}
+
+QList<TroubleWords::Word> TroubleWords::words() const
+{
+    QList<Word> found;
+    for (const Standing &standing : m_standings) {
+        if (standing.troubleTries > 0)
+            found.append({standing.word, standing.troubleTries});
+    }
+    std::sort(found.begin(), found.end(), [](const Word &a, const Word &b) {
+        return a.tries != b.tries ? a.tries > b.tries : a.word < b.word;
+    });
+    return found;
+}
+
+QStringList TroubleWords::wordTexts() const
+{
+    QStringList texts;
+    for (const Word &word : words())
+        texts.append(word.word);
+    return texts;
+}
+
+QList<TroubleWords::Standing> TroubleWords::troubleStandings() const
+{
+    QList<Standing> found;
+    for (const Standing &standing : m_standings) {
+        if (standing.troubleTries > 0)
+            found.append(standing);
+    }
+    std::sort(found.begin(), found.end(),
+        [](const Standing &a, const Standing &b) { return a.word < b.word; });
+    return found;
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "platform/PracticeRecordStore.h"
+
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// The words a player still has trouble with. A try is trouble when the round was lost, or won
+// with three misses or more; a word stays trouble from such a try until it is won twice in a row
+// without a miss. Abandoned rounds say nothing either way.
+class TroubleWords
+{
+public:
+    static constexpr int TroubleMisses = 3;
+
+    using Standing = PracticeSummary::WordStanding;
+
+    struct Word
+    {
+        QString word;
+        // Trouble tries since the word was last won twice in a row without a miss.
+        int tries = 0;
+
+        bool operator==(const Word &) const = default;
+    };
+
+    // The one rule: how a word's standing changes with a round of it.
+    static void apply(Standing &standing, PracticeRound::Result result, int misses);
+
+    // Rounds must come oldest first.
+    void add(const PracticeRound &round);
+    void add(const QList<PracticeRound> &rounds);
+    // Standings as the record keeps them.
+    void add(const QList<Standing> &standings);
+
+    // Most troubled first, then by word.
+    QList<Word> words() const;
+    QStringList wordTexts() const;
+    // The words with trouble tries, by word.
+    QList<Standing> troubleStandings() const;
+
+private:
+    QHash<QString, Standing> m_standings;
+};

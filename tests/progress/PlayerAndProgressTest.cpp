@@ -1,0 +1,89 @@
+#include "progress/DayChart.h"
+#include "progress/PlayerDialog.h"
+#include "progress/ProgressWindow.h"
+#include "support/FakePracticeRecord.h"
+#include "support/ProgramFixture.h"
+#include "wordlists/Preferences.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTimer>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+class PlayerAndProgressTest : public ProgramFixture
+{
+protected:
+    void SetUp() override
+    {
+        window->setPracticeRecord(record);
+        startGame("\"CAT\"\r\n\"DOG\"\r\n");
+    }
+    QAction *item(const QString &name) const { return window->findChild<QAction *>(name); }
+
+    FakePracticeRecord record;
+};
+
+TEST_F(PlayerAndProgressTest, PracticeItemsComeAfterASeparatorAndFollowThePlayer)
+{
+    const QMenu *practice = window->menuBar()->findChild<QMenu *>(u"mnuPractice"_s);
+    ASSERT_TRUE(practice);
+    QStringList names;
+    for (const QAction *action : practice->actions())
+        names.append(action->isSeparator() ? u"-"_s : action->objectName());
+    EXPECT_EQ(names.mid(names.size() - 4),
+        (QStringList{u"-"_s, u"mnuPracticePlayer"_s, u"mnuPracticeProgress"_s,
+            u"mnuPracticeTroubleWords"_s}));
+    EXPECT_EQ(item(u"mnuPracticePlayer"_s)->text(), u"Pla&yer: Player..."_s);
+    EXPECT_FALSE(item(u"mnuPracticeTroubleWords"_s)->isChecked());
+
+    // The dialog: a new player is added, chosen, and the menu names them.
+    QTimer::singleShot(0, [] {
+        auto *dialog = qobject_cast<PlayerDialog *>(QApplication::activeModalWidget());
+        ASSERT_TRUE(dialog);
+        dialog->nameEdit()->setText(u"Sam"_s);
+        QTest::mouseClick(dialog->addButton(), Qt::LeftButton);
+        dialog->accept();
+    });
+    item(u"mnuPracticePlayer"_s)->trigger();
+    EXPECT_EQ(item(u"mnuPracticePlayer"_s)->text(), u"Pla&yer: Sam..."_s);
+    EXPECT_EQ(Preferences(dir.path()).player(), u"Sam"_s);
+
+    // The round that ends now is Sam's.
+    QTest::mouseClick(window->findChild<QPushButton *>(u"cmdStart"_s), Qt::LeftButton);
+    QTest::mouseClick(window->findChild<QPushButton *>(u"cmdStart"_s), Qt::LeftButton);
+    ASSERT_EQ(record.kept.size(), 1);
+    EXPECT_EQ(record.kept[0].player, u"Sam"_s);
+    EXPECT_EQ(record.kept[0].list, u"wordrow.wdr"_s);
+}
+
+TEST_F(PlayerAndProgressTest, ProgressOpensOnceAndExportsTheRecordAtomically)
+{
+    record.kept.append({QDateTime::currentDateTime(), u"Player"_s, u"wordrow.wdr"_s, u"CAT"_s,
+        PracticeRound::Result::Lost, 6, u"QWERTY"_s});
+    item(u"mnuPracticeProgress"_s)->trigger();
+    ProgressWindow *progress = window->progressWindow();
+    ASSERT_TRUE(progress);
+    item(u"mnuPracticeProgress"_s)->trigger();
+    EXPECT_EQ(window->progressWindow(), progress);
+    EXPECT_EQ(progress->tallyLabel(0)->text(), u"This week: 1 round played, 0 won"_s);
+    EXPECT_EQ(progress->troubleTable()->item(0, 0)->text(), u"CAT"_s);
+    EXPECT_TRUE(progress->chart()->accessibleDescription().contains(u"0 won, 1 lost"_s));
+
+    dialogs.choices.append(dir.filePath(u"sam.csv"_s));
+    progress->exportAction()->trigger();
+    EXPECT_EQ(dir.read(u"sam.csv"_s), ProgressReport::csv(record.kept));
+    // A folder that is not there leaves nothing behind and says so.
+    dialogs.choices.append(dir.filePath(u"gone/sam.csv"_s));
+    progress->exportAction()->trigger();
+    EXPECT_EQ(messages.shown.size(), 1);
+}
+
+} // namespace

@@ -1,0 +1,63 @@
+#include "progress/ProgressReport.h"
+#include "support/FakePracticeRecord.h"
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+using Result = PracticeRound::Result;
+
+// A Tuesday: this week began the day before.
+const QDate Today(2026, 12, 8);
+
+PracticeRound on(QDate date, const QString &list, const QString &word, Result result, int misses)
+{
+    return {QDateTime(date, QTime(16, 5)), u"Sam"_s, list, word, result, misses, QString()};
+}
+
+TEST(ProgressReportTest, TalliesTheWeekAllTimeEachListAndEachDayOfTheChart)
+{
+    const QList<PracticeRound> rounds{
+        on(Today.addDays(-40), u"b.wdr"_s, u"OLD"_s, Result::Won, 0),
+        on(Today.addDays(-8), u"a.wdr"_s, u"CAT"_s, Result::Lost, 6),
+        on(Today.addDays(-1), u"a.wdr"_s, u"DOG"_s, Result::Won, 3),
+        on(Today.addDays(-1), u"a.wdr"_s, u"CAT"_s, Result::Abandoned, 1),
+        on(Today, u"b.wdr"_s, u"EMU"_s, Result::Won, 0),
+    };
+    FakePracticeRecord store;
+    store.kept = rounds;
+    const ProgressReport report(
+        u"Sam"_s, store.summary(u"Sam"_s, PracticeFigures::chartStart(Today)), Today);
+    const PracticeFigures &f = report.figures();
+
+    EXPECT_EQ(f.thisWeek, (PracticeFigures::Tally{2, 2, 1}));
+    EXPECT_EQ(f.allTime, (PracticeFigures::Tally{4, 3, 1}));
+    EXPECT_EQ(f.lists, (QList<PracticeFigures::List>{{u"a.wdr"_s, {2, 1, 1}}, {u"b.wdr"_s, {2, 2, 0}}}));
+    // Four whole weeks from a Monday, up to today; the old round falls outside.
+    ASSERT_EQ(f.days.size(), 3 * 7 + 2);
+    EXPECT_EQ(f.days.first().date.dayOfWeek(), 1);
+    EXPECT_EQ(f.days.last(), (PracticeFigures::Day{Today, 1, 0}));
+    EXPECT_EQ(f.days[f.days.size() - 2], (PracticeFigures::Day{Today.addDays(-1), 1, 0}));
+    EXPECT_EQ(f.days[f.days.size() - 9], (PracticeFigures::Day{Today.addDays(-8), 0, 1}));
+    EXPECT_EQ(report.troubleWords(),
+        (QList<TroubleWords::Word>{{u"CAT"_s, 1}, {u"DOG"_s, 1}}));
+}
+
+TEST(ProgressReportTest, ExportsCsvThatASpreadsheetReadsAsText)
+{
+    PracticeRound tricky = on(Today, u"week, 1.wdr"_s, u"=SUM(A1)"_s, Result::Lost, 6);
+    tricky.player = u"Sam \"Ace\""_s;
+    tricky.wrongLetters = u"QXZ\u00c9"_s;
+    const QByteArray csv = ProgressReport::csv(
+        {on(Today, u"a.wdr"_s, u"CAT"_s, Result::Won, 0), tricky});
+
+    EXPECT_EQ(csv,
+        "\xEF\xBB\xBF"
+        "Date,Time,Player,List,Word,Result,Misses,Wrong letters\r\n"
+        "2026-12-08,16:05,Sam,a.wdr,CAT,won,0,\r\n"
+        "2026-12-08,16:05,\"Sam \"\"Ace\"\"\",\"week, 1.wdr\",'=SUM(A1),lost,6,QXZ\xC3\x89\r\n");
+}
+
+} // namespace
