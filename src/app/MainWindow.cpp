@@ -382,26 +382,27 @@ void MainWindow::choosePlayer()
         return;
     Preferences options = preferences();
     PlayerChoice choice(options, *m_record);
+    const QString before = options.player();
     PlayerDialog dialog(choice, this);
     dialog.exec();
     // A rename is kept even when the dialog is cancelled.
     m_playerAction->setText(PlayerChoice::menuText(options.player()));
     m_recorder->forgetTroubleWords();
+    // An open progress window shows the player now playing, not the one before.
+    if (m_progress && options.player() != before) {
+        delete m_progress;
+        showProgress();
+    }
 }
 
 void MainWindow::showProgress()
 {
     if (!m_record)
         return;
-    if (!m_progress) {
-        m_progress = new ProgressWindow(
+    openOrRaise(m_progress, [this] {
+        return new ProgressWindow(
             preferences().player(), *m_record, m_services.dialogs, m_services.messages);
-    }
-    if (m_progress->isMinimized())
-        m_progress->setWindowState(m_progress->windowState() & ~Qt::WindowMinimized);
-    m_progress->show();
-    m_progress->raise();
-    m_progress->activateWindow();
+    });
 }
 
 void MainWindow::listInPlayChanged(const QString &list)
