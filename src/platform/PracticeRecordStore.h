@@ -21,6 +21,20 @@ struct PracticeRound
     QString wrongLetters;
 
     bool operator==(const PracticeRound &) const = default;
+
+    // How the record and its export name a result.
+    static QString resultName(Result result)
+    {
+        switch (result) {
+        case Result::Won:
+            return QStringLiteral("won");
+        case Result::Lost:
+            return QStringLiteral("lost");
+        case Result::Abandoned:
+            break;
+        }
+        return QStringLiteral("abandoned");
+    }
 };
 
 // What the progress window and the review need of one player's record, kept up to date as each

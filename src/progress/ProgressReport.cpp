@@ -14,19 +14,6 @@ QString count(int n, QStringView one, QStringView many)
     return QString::number(n) + u' ' + (n == 1 ? one : many).toString();
 }
 
-QString resultText(Result result)
-{
-    switch (result) {
-    case Result::Won:
-        return u"won"_s;
-    case Result::Lost:
-        return u"lost"_s;
-    case Result::Abandoned:
-        break;
-    }
-    return u"abandoned"_s;
-}
-
 // A cell a spreadsheet reads as text: quoted where it holds a separator, a quote or a line end,
 // and never taken for a formula, since names and words come from anyone's typing.
 QString csvCell(const QString &value)
@@ -134,7 +121,7 @@ QByteArray ProgressReport::csv(const QList<PracticeRound> &rounds)
     for (const PracticeRound &round : rounds) {
         const QDateTime when = round.when.toLocalTime();
         const QStringList cells{when.toString(u"yyyy-MM-dd"_s), when.toString(u"HH:mm"_s),
-            round.player, round.list, round.word, resultText(round.result),
+            round.player, round.list, round.word, PracticeRound::resultName(round.result),
             QString::number(round.misses), round.wrongLetters};
         QStringList quoted;
         for (const QString &cell : cells)

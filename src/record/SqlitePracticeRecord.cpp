@@ -35,19 +35,6 @@ bool isDamage(const QSqlError &error)
     return code == SqliteCorrupt || code == SqliteNotADatabase;
 }
 
-QString resultName(Result result)
-{
-    switch (result) {
-    case Result::Won:
-        return u"won"_s;
-    case Result::Lost:
-        return u"lost"_s;
-    case Result::Abandoned:
-        break;
-    }
-    return u"abandoned"_s;
-}
-
 Result resultFrom(const QString &name)
 {
     if (name == u"won")
@@ -245,7 +232,7 @@ bool SqlitePracticeRecord::insert(const PracticeRound &round, bool &damaged)
     query.addBindValue(text(round.player));
     query.addBindValue(text(round.list));
     query.addBindValue(text(round.word));
-    query.addBindValue(resultName(round.result));
+    query.addBindValue(PracticeRound::resultName(round.result));
     query.addBindValue(round.misses);
     query.addBindValue(text(round.wrongLetters));
     if (query.exec() && updateSummary(query, round) && query.exec(u"COMMIT"_s))
