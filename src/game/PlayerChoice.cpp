@@ -3,6 +3,8 @@
 #include "platform/PracticeRecordStore.h"
 #include "wordlists/Preferences.h"
 
+#include <QCollator>
+
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
@@ -23,10 +25,17 @@ QStringList PlayerChoice::players() const
     QStringList names = m_store.players();
     if (!names.contains(current()))
         names.append(current());
-    std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
-        return QString::localeAwareCompare(a.toCaseFolded(), b.toCaseFolded()) < 0;
-    });
+    sortNames(names);
     return names;
+}
+
+void PlayerChoice::sortNames(QStringList &names)
+{
+    // A collator of our own rather than the shared one behind localeAwareCompare, which Qt keeps
+    // for the thread and never frees.
+    QCollator collator;
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    std::sort(names.begin(), names.end(), collator);
 }
 
 // One line of plain text, with runs of spaces made one: names come back in menus and in files.

@@ -20,6 +20,8 @@ public:
     QString current() const;
     // Sorted as a person would look for a name.
     QStringList players() const;
+    // In the order a reader expects, letter case aside.
+    static void sortNames(QStringList &names);
 
     // Picks a player from the list, or adds a new one; a name differing from a known one only in
     // letter case or spaces picks that one.

@@ -65,9 +65,7 @@ void PlayerDialog::fill(const QString &selected)
         if (!names.contains(name))
             names.append(name);
     }
-    std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
-        return QString::localeAwareCompare(a.toCaseFolded(), b.toCaseFolded()) < 0;
-    });
+    PlayerChoice::sortNames(names);
     m_players->clear();
     m_players->addItems(names);
     const QList<QListWidgetItem *> found = m_players->findItems(selected, Qt::MatchExactly);
