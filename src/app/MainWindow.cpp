@@ -335,14 +335,15 @@ MainWindow::~MainWindow()
     delete m_progress;
 }
 
-void MainWindow::setPracticeRecord(PracticeRecordStore &record)
+void MainWindow::setPracticeRecord(PracticeRecordStore &record, const Clock &clock)
 {
     m_record = &record;
+    m_clock = &clock;
     m_recorder = std::make_unique<PracticeRecorder>(
-        record, m_services.messages, [this] { return preferences().player(); });
+        record, m_services.messages, [this] { return preferences().player(); }, clock);
     m_recorder->setListInPlay(m_listInPlay);
     m_review = std::make_unique<ReviewDraw>([this] { return m_troubleWordsAction->isChecked(); },
-        [this] { return m_recorder->troubleWords(); });
+        [this] { return m_recorder->troubleWords(); }, m_recorder->dueWordSource());
     m_round.addObserver(m_recorder.get());
     m_round.setWordChooser(m_review.get());
 }

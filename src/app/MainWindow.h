@@ -23,6 +23,7 @@
 
 class LetterButton;
 class GameState;
+class Clock;
 class PracticeRecordStore;
 class Preferences;
 class PictureBox;
@@ -63,7 +64,8 @@ public:
 
     // Where the rounds are kept, from main; before start(). Without it nothing is recorded and
     // the Practice menu's items of the record stay disabled.
-    void setPracticeRecord(PracticeRecordStore &record);
+    // The clock dates the rounds and says which day it is for the review schedule.
+    void setPracticeRecord(PracticeRecordStore &record, const Clock &clock);
     void showProgress();
     ProgressWindow *progressWindow() const { return m_progress; }
     void choosePlayer();
@@ -157,6 +159,7 @@ private:
     QAction *m_troubleWordsAction = nullptr;
 
     PracticeRecordStore *m_record = nullptr;
+    const Clock *m_clock = nullptr;
     std::unique_ptr<PracticeRecorder> m_recorder;
     std::unique_ptr<ReviewDraw> m_review;
     QString m_listInPlay;

@@ -16,6 +16,14 @@ ReviewSchedule::Answer ReviewSchedule::answerOfGame(bool won, bool lost, int mis
     return misses == 0 ? Answer::Clean : Answer::Shaky;
 }
 
+ReviewSchedule::Answer ReviewSchedule::answerOf(const PracticeRound &round)
+{
+    using Result = PracticeRound::Result;
+    if (round.kind == RoundKind::Kind::SpellingTest)
+        return round.result == Result::Won ? Answer::Clean : Answer::Trouble;
+    return answerOfGame(round.result == Result::Won, round.result == Result::Lost, round.misses);
+}
+
 void ReviewSchedule::apply(Word &word, Answer answer, QDate day)
 {
     switch (answer) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/PracticeRecordStore.h"
+
 #include <QDate>
 #include <QObject>
 #include <QString>
@@ -34,16 +36,10 @@ public:
     // Days from entering box 1, 2, 3 and 4 until the word is due again.
     static constexpr std::array<int, BoxCount> DaysInBox{1, 3, 7, 14};
 
-    // One word of one player's schedule. Box 0 is out of it: never troubled, or known since.
-    struct Word
+    // One word of one player's schedule, as the record keeps it. Box 0 is out of it: never
+    // troubled, or known since.
+    struct Word : PracticeSummary::ScheduledWord
     {
-        QString word;
-        int box = 0;
-        // Local calendar days.
-        QDate enteredBox;
-        QDate movedUp;
-        QDate known;
-
         bool isScheduled() const { return box > 0; }
         // Invalid when out of the schedule.
         QDate due() const;
@@ -53,6 +49,8 @@ public:
     };
 
     static Answer answerOfGame(bool won, bool lost, int misses);
+    // A game's result, or a spelling-test answer: right the first time is clean, wrong trouble.
+    static Answer answerOf(const PracticeRound &round);
     // The one rule: how a word moves with an answer given on a day.
     static void apply(Word &word, Answer answer, QDate day);
 };
