@@ -4,6 +4,11 @@
 
 void PlayerSchedule::add(const PracticeRound &round)
 {
+    add(round, round.when.toLocalTime().date());
+}
+
+void PlayerSchedule::add(const PracticeRound &round, QDate day)
+{
     const ReviewSchedule::Answer answer = ReviewSchedule::answerOf(round);
     auto found = m_words.find(round.word);
     // Only trouble puts a word on the schedule; a clean or shaky win of any other is nothing.
@@ -13,7 +18,7 @@ void PlayerSchedule::add(const PracticeRound &round)
         found = m_words.insert(round.word, Word());
         found->word = round.word;
     }
-    ReviewSchedule::apply(*found, answer, round.when.toLocalTime().date());
+    ReviewSchedule::apply(*found, answer, day);
 }
 
 void PlayerSchedule::add(const QList<PracticeSummary::ScheduledWord> &words)

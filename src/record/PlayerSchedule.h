@@ -18,6 +18,8 @@ public:
 
     // Rounds must come oldest first; each counts on its local calendar day.
     void add(const PracticeRound &round);
+    // The same on a local day already known.
+    void add(const PracticeRound &round, QDate day);
     void add(const QList<PracticeSummary::ScheduledWord> &words);
 
     // The words due on the day, longest waiting first, then by word.

@@ -313,20 +313,13 @@ bool SqlitePracticeRecord::upgrade(QSqlQuery &query)
         if (!query.exec(statement))
             return false;
     }
-    // Rounds of the earlier version get ids of their own, as they would have when played.
-    QList<qint64> ids;
-    query.setForwardOnly(true);
-    if (!query.exec(u"SELECT id FROM rounds"_s))
+    // Rounds of the earlier version get ids of their own, as they would have when played: random
+    // (version 4) ids made in one statement, since one update a round would take seconds.
+    if (!query.exec(u"UPDATE rounds SET uuid = lower(printf('%s-%s-4%s-%s%s-%s',"
+                    " hex(randomblob(4)), hex(randomblob(2)), substr(hex(randomblob(2)), 2),"
+                    " substr('89ab', 1 + abs(random() % 4), 1), substr(hex(randomblob(2)), 2),"
+                    " hex(randomblob(6))))"_s))
         return false;
-    while (query.next())
-        ids.append(query.value(0).toLongLong());
-    query.prepare(u"UPDATE rounds SET uuid = ? WHERE id = ?"_s);
-    for (const qint64 id : std::as_const(ids)) {
-        query.addBindValue(QUuid::createUuid().toString(QUuid::WithoutBraces));
-        query.addBindValue(id);
-        if (!query.exec())
-            return false;
-    }
     for (const QString &statement : UpgradeTables) {
         if (!query.exec(statement))
             return false;
@@ -334,11 +327,25 @@ bool SqlitePracticeRecord::upgrade(QSqlQuery &query)
 
     // The schedule as it would stand had it been kept from the first round.
     QHash<QString, PlayerSchedule> schedules;
-    if (!query.exec(u"SELECT "_s + RoundColumns + u" FROM rounds ORDER BY played_at, id"_s))
+    if (!query.exec(
+            u"SELECT played_at, player, word, result, misses FROM rounds ORDER BY played_at, id"_s))
         return false;
+    // The rounds come in order of time: a local day is worked out once, not once a round.
+    QDate day;
+    qint64 dayStart = 0;
+    qint64 dayEnd = 0;
+    PracticeRound round;
     while (query.next()) {
-        const PracticeRound round = roundAt(query);
-        schedules[round.player].add(round);
+        const qint64 ms = query.value(0).toLongLong();
+        if (ms < dayStart || ms >= dayEnd) {
+            day = QDateTime::fromMSecsSinceEpoch(ms).date();
+            dayStart = day.startOfDay().toMSecsSinceEpoch();
+            dayEnd = day.addDays(1).startOfDay().toMSecsSinceEpoch();
+        }
+        round.word = query.value(2).toString();
+        round.result = resultFrom(query.value(3).toString());
+        round.misses = query.value(4).toInt();
+        schedules[query.value(1).toString()].add(round, day);
     }
     for (auto player = schedules.cbegin(); player != schedules.cend(); ++player) {
         for (const PracticeSummary::ScheduledWord &word : player->words()) {
