@@ -8,9 +8,9 @@
 #include "game/PlayerChoice.h"
 #include "game/RoundTexts.h"
 #include "game/Startup.h"
-#include "ui/OpenOrRaise.h"
 #include "platform/MessageBoxes.h"
 #include "progress/PlayerDialog.h"
+#include "ui/OpenOrRaise.h"
 #include "ui/PictureBox.h"
 #include "ui/Pictures.h"
 #include "ui/Twips.h"
@@ -97,8 +97,7 @@ MainWindow::MainWindow(GameState &state, const Services &services, QWidget *pare
     , m_captions(new MenuCaptions(this))
     , m_speech(new SpeechCoach(services.speaker, m_sound, this))
     , m_practice(new PracticeCommands(m_round, services.messages, this))
-    , m_fileCommands(
-          state, *this, *m_captions, services.dialogs, services.messages, services.files)
+    , m_fileCommands(state, *this, *m_captions, services.dialogs, services.messages, services.files)
 {
     // The program ends only through this window's quit question, never because the title screen,
     // the last window up at that moment, closed.
@@ -107,14 +106,14 @@ MainWindow::MainWindow(GameState &state, const Services &services, QWidget *pare
     createMenus();
     m_round.addObserver(m_speech);
     connect(m_captions, &MenuCaptions::titleChanged, this, &QWidget::setWindowTitle);
-    connect(m_captions, &MenuCaptions::listInPlayChanged, m_practice,
-        &PracticeCommands::setListInPlay);
+    connect(
+        m_captions, &MenuCaptions::listInPlayChanged, m_practice, &PracticeCommands::setListInPlay);
     connect(m_practice, &PracticeCommands::playerChoiceWanted, this,
         [this](PlayerChoice &choice) { PlayerDialog(choice, this).exec(); });
     connect(m_practice, &PracticeCommands::progressWanted, this, &MainWindow::showProgress);
     // An open progress window shows the player now playing, not the one before.
-    connect(m_practice, &PracticeCommands::progressPlayerChanged, this,
-        [this](const QString &player) {
+    connect(
+        m_practice, &PracticeCommands::progressPlayerChanged, this, [this](const QString &player) {
             if (m_progress) {
                 delete m_progress;
                 showProgress(player);
@@ -279,8 +278,8 @@ void MainWindow::createOptionsMenu(QMenu *file)
         [this] { m_fileCommands.setTitleScreenShown(false); });
     options->addSeparator();
     options->addAction(m_captions->sounds());
-    connect(m_captions->sounds(), &QAction::triggered, this,
-        [this] { m_fileCommands.toggleSounds(); });
+    connect(
+        m_captions->sounds(), &QAction::triggered, this, [this] { m_fileCommands.toggleSounds(); });
 }
 
 // Between File and Help: the items of the speech coach, then those of the record.
@@ -338,8 +337,8 @@ void MainWindow::showProgress(const QString &player)
 
 void MainWindow::start()
 {
-    Startup(m_state, *this, *m_captions, m_services.player, m_services.random,
-        m_services.messages, m_services.files)
+    Startup(m_state, *this, *m_captions, m_services.player, m_services.random, m_services.messages,
+        m_services.files)
         .run();
     m_speech->start(m_state.homeDir);
     m_practice->start(m_state.homeDir);
@@ -349,8 +348,8 @@ void MainWindow::showWordListEditor()
 {
     // A child of this window: ending the program from here takes it along without its
     // closing steps.
-    openOrRaise(
-        m_editor, [this] { return new WordListEditorDialog(m_state, m_services, *m_captions, this); });
+    openOrRaise(m_editor,
+        [this] { return new WordListEditorDialog(m_state, m_services, *m_captions, this); });
 }
 
 void MainWindow::showHelpTopics()
@@ -384,7 +383,8 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 // and the other windows are windows of their own and keep their keys.
 void MainWindow::keyPressEvent(QKeyEvent *event)
 {
-    const int letter = KeyboardGuess::letterFor(event->text(), event->modifiers(), m_round.letters());
+    const int letter
+        = KeyboardGuess::letterFor(event->text(), event->modifiers(), m_round.letters());
     if (letter < 0) {
         QMainWindow::keyPressEvent(event);
         return;

@@ -24,8 +24,8 @@ constexpr QStringView SaveTitle = u"Save List";
 
 } // namespace
 
-WordListEditor::WordListEditor(GameState &state, WordListEditorView &view,
-    MenuCaptions &captions, const Services &services)
+WordListEditor::WordListEditor(
+    GameState &state, WordListEditorView &view, MenuCaptions &captions, const Services &services)
     : m_state(state)
     , m_view(view)
     , m_captions(captions)

@@ -43,8 +43,8 @@ QString FileCommands::readyMadeLists() const
     return !dir.isEmpty() && m_files.exists(dir) ? dir : QString();
 }
 
-FileCommands::FileCommands(GameState &state, MainWindowView &view, MenuCaptions &captions, FileDialogs &dialogs,
-    MessageBoxes &messages, FileSystem &files)
+FileCommands::FileCommands(GameState &state, MainWindowView &view, MenuCaptions &captions,
+    FileDialogs &dialogs, MessageBoxes &messages, FileSystem &files)
     : m_state(state)
     , m_view(view)
     , m_captions(captions)

@@ -14,8 +14,8 @@ class MessageBoxes;
 class FileCommands
 {
 public:
-    FileCommands(GameState &state, MainWindowView &view, MenuCaptions &captions, FileDialogs &dialogs,
-        MessageBoxes &messages, FileSystem &files);
+    FileCommands(GameState &state, MainWindowView &view, MenuCaptions &captions,
+        FileDialogs &dialogs, MessageBoxes &messages, FileSystem &files);
 
     void openList();
     void chooseStartupList();

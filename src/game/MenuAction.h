@@ -6,8 +6,8 @@
 
 // A menu item of the logic that decides it, named after its id so that it can be found by name.
 // The window only places it in a menu.
-inline QAction *newMenuAction(QObject *owner, const QString &text, const QString &name,
-    const QKeySequence &shortcut = {})
+inline QAction *newMenuAction(
+    QObject *owner, const QString &text, const QString &name, const QKeySequence &shortcut = {})
 {
     auto *action = new QAction(text, owner);
     action->setObjectName(name);

@@ -16,8 +16,8 @@ PracticeCommands::PracticeCommands(GameRound &round, MessageBoxes &messages, QOb
     : QObject(parent)
     , m_round(round)
     , m_messages(messages)
-    , m_playerAction(addItem(PlayerChoice::menuText(Preferences::DefaultPlayer.toString()),
-          u"mnuPracticePlayer"_s))
+    , m_playerAction(addItem(
+          PlayerChoice::menuText(Preferences::DefaultPlayer.toString()), u"mnuPracticePlayer"_s))
     , m_progressAction(
           addItem(u"&Progress"_s, u"mnuPracticeProgress"_s, QKeySequence(Qt::CTRL | Qt::Key_P)))
     , m_troubleWordsAction(addItem(u"Practise &Trouble Words"_s, u"mnuPracticeTroubleWords"_s))
@@ -55,10 +55,11 @@ QString PracticeCommands::player() const
 void PracticeCommands::setRecord(PracticeRecordStore &record)
 {
     m_record = &record;
-    m_recorder = std::make_unique<PracticeRecorder>(record, m_messages, [this] { return player(); });
+    m_recorder
+        = std::make_unique<PracticeRecorder>(record, m_messages, [this] { return player(); });
     m_recorder->setListInPlay(m_listInPlay);
-    m_review = std::make_unique<ReviewDraw>([this] { return m_practiseTroubleWords; },
-        [this] { return m_recorder->troubleWords(); });
+    m_review = std::make_unique<ReviewDraw>(
+        [this] { return m_practiseTroubleWords; }, [this] { return m_recorder->troubleWords(); });
     m_round.addObserver(m_recorder.get());
     m_round.setWordChooser(m_review.get());
 }

@@ -14,8 +14,8 @@ SpeechCoach::SpeechCoach(Speaker &speaker, SoundPlayback &sound, QObject *parent
     , m_sayAgainAction(newMenuAction(this, u"Say the Word &Again"_s, u"mnuPracticeSayAgain"_s,
           QKeySequence(Qt::CTRL | Qt::Key_R)))
     , m_separator(newMenuSeparator(this))
-    , m_sayAtRoundEndAction(newMenuAction(
-          this, u"Say the Word When a Round &Ends"_s, u"mnuPracticeSayAtEnd"_s))
+    , m_sayAtRoundEndAction(
+          newMenuAction(this, u"Say the Word When a Round &Ends"_s, u"mnuPracticeSayAtEnd"_s))
     , m_sayNewWordAction(newMenuAction(this, u"Say Each &New Word"_s, u"mnuPracticeSayNew"_s))
 {
     // Until start() has read the options, nothing is said again and the checks are unset.

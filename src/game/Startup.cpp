@@ -19,8 +19,8 @@
 
 using namespace Qt::StringLiterals;
 
-Startup::Startup(GameState &state, MainWindowView &view, MenuCaptions &captions, SoundPlayer &player, RandomSource &random,
-    MessageBoxes &messages, FileSystem &files)
+Startup::Startup(GameState &state, MainWindowView &view, MenuCaptions &captions,
+    SoundPlayer &player, RandomSource &random, MessageBoxes &messages, FileSystem &files)
     : m_state(state)
     , m_view(view)
     , m_captions(captions)

@@ -18,8 +18,8 @@ class SoundPlayer;
 class Startup
 {
 public:
-    Startup(GameState &state, MainWindowView &view, MenuCaptions &captions, SoundPlayer &player, RandomSource &random,
-        MessageBoxes &messages, FileSystem &files);
+    Startup(GameState &state, MainWindowView &view, MenuCaptions &captions, SoundPlayer &player,
+        RandomSource &random, MessageBoxes &messages, FileSystem &files);
 
     void run();
 

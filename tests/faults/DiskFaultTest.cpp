@@ -203,8 +203,8 @@ TEST_F(DiskFaultTest, roomForTheListButNotForTheSettingsSavesTheListAndSaysSo)
     ASSERT_EQ(messages.shown.size(), 1);
     EXPECT_TRUE(messages.shown[0].text.contains(u"could not make it the startup list"_s));
     EXPECT_EQ(homeFile(u"wordrow.ini"_s), settings);
-    EXPECT_EQ(
-        caption(window->menuCaptions().startupList()), MenuCaptions::currentlyCaption(home + u"/wordrow.wdr"_s));
+    EXPECT_EQ(caption(window->menuCaptions().startupList()),
+        MenuCaptions::currentlyCaption(home + u"/wordrow.wdr"_s));
     EXPECT_EQ(playerFiles(), QStringList({u"animals.wdr"_s, u"wordrow.ini"_s, u"wordrow.wdr"_s}));
     expectPlayable();
 }
@@ -227,7 +227,8 @@ TEST_F(SettingsRemovedTest, hideAndShowThenWriteSettingsNamingTheDefaultList)
     const QString defaultList = home + u"/wordrow.wdr"_s;
     EXPECT_EQ(homeFile(u"wordrow.ini"_s), '"' + defaultList.toUtf8() + "\"\r\n#FALSE#\r\n");
     EXPECT_FALSE(state.hideTitleScreen);
-    EXPECT_EQ(caption(window->menuCaptions().startupList()), MenuCaptions::currentlyCaption(defaultList));
+    EXPECT_EQ(
+        caption(window->menuCaptions().startupList()), MenuCaptions::currentlyCaption(defaultList));
 
     // An emptied file is treated alike.
     writeHomeFile(u"wordrow.ini"_s, QByteArray());

@@ -96,7 +96,8 @@ TEST_F(ListFileFaultTest, aStartupListThatIsAFolderOrAFifoFallsBackToTheDefaultL
         EXPECT_EQ(messages.shown[0].text,
             u"The start-up list "_s + path + u" could not be loaded.  Wordrow is using "_s + home
                 + u"/wordrow.wdr instead."_s);
-        EXPECT_EQ(caption(window->menuCaptions().startupList()), MenuCaptions::currentlyCaption(path));
+        EXPECT_EQ(
+            caption(window->menuCaptions().startupList()), MenuCaptions::currentlyCaption(path));
         expectPlayable();
     }
 }
@@ -234,7 +235,8 @@ TEST_F(ListFileFaultTest, aHomeWithADoubleQuoteGetsSettingsThatStillWork)
     EXPECT_EQ(wordsInPlay(), GameWords);
     setStartupList(quoted);
     EXPECT_EQ(homeFile(u"wordrow.ini"_s), "\"\"\r\n#TRUE#\r\n");
-    EXPECT_EQ(caption(window->menuCaptions().startupList()), MenuCaptions::currentlyCaption(u"wordrow.wdr"_s));
+    EXPECT_EQ(caption(window->menuCaptions().startupList()),
+        MenuCaptions::currentlyCaption(u"wordrow.wdr"_s));
 
     // Deleting the default list, then starting again, brings it back.
     messages.answers.append(Answer::Yes);

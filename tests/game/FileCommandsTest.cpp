@@ -1,6 +1,6 @@
 #include "game/FileCommands.h"
-#include "game/MenuCaptions.h"
 #include "core/GameState.h"
+#include "game/MenuCaptions.h"
 #include "support/FakeFileDialogs.h"
 #include "support/FakeFileSystem.h"
 #include "support/FakeMainWindowView.h"

@@ -1,5 +1,5 @@
-#include "game/GameRound.h"
 #include "game/KeyboardGuess.h"
+#include "game/GameRound.h"
 
 #include <gtest/gtest.h>
 

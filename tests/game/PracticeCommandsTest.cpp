@@ -1,5 +1,5 @@
-#include "game/PlayerChoice.h"
 #include "game/PracticeCommands.h"
+#include "game/PlayerChoice.h"
 #include "game/RoundFixture.h"
 #include "support/FakeMessageBoxes.h"
 #include "support/FakePracticeRecord.h"

@@ -1,6 +1,6 @@
 #include "game/Startup.h"
-#include "game/MenuCaptions.h"
 #include "core/GameState.h"
+#include "game/MenuCaptions.h"
 #include "support/FakeFileSystem.h"
 #include "support/FakeMainWindowView.h"
 #include "support/FakeMessageBoxes.h"
@@ -30,7 +30,6 @@ protected:
         Startup(state, view, captions, player, random, messages, files).run();
     }
     void start() { start(dir.path()); }
-
 
     TempDir dir;
     GameState state;

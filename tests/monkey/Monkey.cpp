@@ -325,26 +325,18 @@ void Monkey::addMainActions()
          }});
     m_actions.push_back({u"File > Load Another List (Ctrl+L)"_s, 4, Where::Main,
         [this, main] { key(main(), Qt::Key_L, Qt::ControlModifier); }});
-    m_actions.push_back({u"File > current list"_s, 2, Where::Main, [this, main] {
-                             chooseMenu(
-                                 main(), main()->menuCaptions().currentList());
-                         }});
+    m_actions.push_back({u"File > current list"_s, 2, Where::Main,
+        [this, main] { chooseMenu(main(), main()->menuCaptions().currentList()); }});
     m_actions.push_back({u"File > Set Startup Wordlist"_s, 3, Where::Main,
         [this] { chooseMenu(u"Set &Startup Wordlist..."_s); }});
-    m_actions.push_back({u"File > start-up list"_s, 1, Where::Main, [this, main] {
-                             chooseMenu(
-                                 main(), main()->menuCaptions().startupList());
-                         }});
+    m_actions.push_back({u"File > start-up list"_s, 1, Where::Main,
+        [this, main] { chooseMenu(main(), main()->menuCaptions().startupList()); }});
     m_actions.push_back(
         {u"File > Delete"_s, 3, Where::Main, [this] { chooseMenu(u"&Delete..."_s); }});
-    m_actions.push_back(
-        {u"File > Options > Show Startup Screen"_s, 2, Where::Main, [this, main] {
-             chooseMenu(main(), main()->menuCaptions().showTitleScreen());
-         }});
-    m_actions.push_back(
-        {u"File > Options > Hide Startup Screen"_s, 2, Where::Main, [this, main] {
-             chooseMenu(main(), main()->menuCaptions().hideTitleScreen());
-         }});
+    m_actions.push_back({u"File > Options > Show Startup Screen"_s, 2, Where::Main,
+        [this, main] { chooseMenu(main(), main()->menuCaptions().showTitleScreen()); }});
+    m_actions.push_back({u"File > Options > Hide Startup Screen"_s, 2, Where::Main,
+        [this, main] { chooseMenu(main(), main()->menuCaptions().hideTitleScreen()); }});
     m_actions.push_back({u"File > Options > sounds"_s, 2, Where::Main,
         [this, main] { chooseMenu(main(), main()->menuCaptions().sounds()); }});
     m_actions.push_back({u"File > Exit (Ctrl+X), answered No"_s, 2, Where::Main,
@@ -691,7 +683,7 @@ void Monkey::problemsOfWindows(QStringList &found) const
 
 void Monkey::problemsOfMenus(QStringList &found) const
 {
-        const GameState &state = *m_state;
+    const GameState &state = *m_state;
     const QAction *show = m_window->menuCaptions().showTitleScreen();
     const QAction *hide = m_window->menuCaptions().hideTitleScreen();
     if (show->isChecked() == state.hideTitleScreen || show->isEnabled() != state.hideTitleScreen
