@@ -5,8 +5,8 @@
 #include "game/GameRound.h"
 #include "game/SpeechCoach.h"
 #include "game/MainWindowView.h"
-#include "game/PracticeRecorder.h"
-#include "game/ReviewDraw.h"
+#include "game/MenuCaptions.h"
+#include "game/PracticeCommands.h"
 #include "platform/Services.h"
 #include "progress/ProgressWindow.h"
 #include "sound/SoundPlayback.h"
@@ -19,12 +19,10 @@
 #include <QPointer>
 
 #include <array>
-#include <memory>
 
 class LetterButton;
 class GameState;
 class PracticeRecordStore;
-class Preferences;
 class PictureBox;
 
 class QAction;
@@ -64,10 +62,12 @@ public:
     // Where the rounds are kept, from main; before start(). Without it nothing is recorded and
     // the Practice menu's items of the record stay disabled.
     void setPracticeRecord(PracticeRecordStore &record);
-    void showProgress();
+    void showProgress(const QString &player);
     ProgressWindow *progressWindow() const { return m_progress; }
-    void choosePlayer();
-    Preferences preferences() const;
+    // The logic of the menus' items, each owning the items it decides.
+    const MenuCaptions &menuCaptions() const { return *m_captions; }
+    const SpeechCoach &speechCoach() const { return *m_speech; }
+    const PracticeCommands &practiceCommands() const { return *m_practice; }
 
     // MainWindowView
     void setLabelVisible(Label label, bool visible) override;
@@ -81,12 +81,6 @@ public:
     void setLetterEnabled(int index, bool enabled) override;
     void setLetterColor(int index, const QColor &color) override;
     void showGallowsPicture(int index) override;
-    void setMenuText(MenuItem item, const QString &caption) override;
-    void setMenuChecked(MenuItem item, bool checked) override;
-    void setMenuEnabled(MenuItem item, bool enabled) override;
-    void setMenuToolTip(MenuItem item, const QString &toolTip) override;
-    void setTitle(const QString &caption) override;
-    void listInPlayChanged(const QString &list) override;
     void setLetterText(int index, const QString &caption) override;
     void showTitleScreen() override;
     void showMainWindow() override;
@@ -98,7 +92,6 @@ public:
     QLabel *slot(int index) const { return m_slots.at(index); }
     PictureBox *gallowsPicture(int index) const { return m_gallowsPictures.at(index); }
     QWidget *innerArea() const { return m_inner; }
-    QAction *menuItem(MenuItem item) const;
     // The round in play.
     const GameRound &round() const { return m_round; }
 
@@ -120,8 +113,6 @@ private:
     void createOptionsMenu(QMenu *file);
     void createHelpMenu();
     void createPracticeMenu();
-    void showPracticeOptions();
-    void setPractiseTroubleWords(bool on);
     void layOutControls();
     void updateSlotAccessibleName(int index);
 
@@ -129,8 +120,11 @@ private:
     Services m_services;
     SoundPlayback m_sound;
     GameRound m_round;
+    // Children of this window, so that its items are found by name under it.
+    MenuCaptions *m_captions;
+    SpeechCoach *m_speech;
+    PracticeCommands *m_practice;
     FileCommands m_fileCommands;
-    SpeechCoach m_speech;
 
     QWidget *m_inner = nullptr;
     QLabel *m_promptLabel = nullptr;
@@ -143,23 +137,7 @@ private:
     std::array<LetterButton *, 28> m_letterButtons{};
     QPushButton *m_newWordButton = nullptr;
 
-    QAction *m_currentListAction = nullptr;
-    QAction *m_startupListAction = nullptr;
-    QAction *m_showTitleScreenAction = nullptr;
-    QAction *m_hideTitleScreenAction = nullptr;
-    QAction *m_soundsAction = nullptr;
-    QAction *m_sayAgainAction = nullptr;
-    QAction *m_sayAtRoundEndAction = nullptr;
-    QAction *m_sayNewWordAction = nullptr;
-
-    QAction *m_playerAction = nullptr;
-    QAction *m_progressAction = nullptr;
-    QAction *m_troubleWordsAction = nullptr;
-
     PracticeRecordStore *m_record = nullptr;
-    std::unique_ptr<PracticeRecorder> m_recorder;
-    std::unique_ptr<ReviewDraw> m_review;
-    QString m_listInPlay;
 
     QPointer<WordListEditorDialog> m_editor;
     QPointer<TitleScreenDialog> m_titleScreen;
