@@ -12,11 +12,11 @@
 #include "sound/SoundLibrary.h"
 #include "sound/SoundPlayback.h"
 #include "speech/QtSpeaker.h"
-#include "support/FakeMainWindowView.h"
 #include "support/FakeGameView.h"
 #include "support/ScriptedRandom.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QSignalSpy>
@@ -103,7 +103,10 @@ private:
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
+    // The speech coach's menu items need a GUI application, not a display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
     QProcess pactl;
     pactl.start(u"pactl"_s, {u"get-default-sink"_s});
     if (!pactl.waitForFinished(5000) || pactl.exitCode() != 0) {
@@ -161,8 +164,7 @@ int main(int argc, char *argv[])
         latencies.size(), latencies[latencies.size() / 2], latencies.front(), latencies.back());
 
     QtSpeaker speaker;
-    FakeMainWindowView menus;
-    SpeechCoach coach(speaker, sound, menus);
+    SpeechCoach coach(speaker, sound);
     round.addObserver(&coach);
     coach.start(home.path());
     // The engine starts with the first round: not what a word waits for later on.

@@ -8,19 +8,17 @@
 #include "game/PlayerChoice.h"
 #include "game/RoundTexts.h"
 #include "game/Startup.h"
-#include "ui/OpenOrRaise.h"
 #include "platform/MessageBoxes.h"
 #include "progress/PlayerDialog.h"
+#include "ui/OpenOrRaise.h"
 #include "ui/PictureBox.h"
 #include "ui/Pictures.h"
 #include "ui/Twips.h"
 #include "ui/WindowLook.h"
-#include "wordlists/Preferences.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
@@ -96,15 +94,31 @@ MainWindow::MainWindow(GameState &state, const Services &services, QWidget *pare
     , m_services(services)
     , m_sound(state, services.player)
     , m_round(state, *this, services.random, m_sound)
-    , m_fileCommands(state, *this, services.dialogs, services.messages, services.files)
-    , m_speech(services.speaker, m_sound, *this)
+    , m_captions(new MenuCaptions(this))
+    , m_speech(new SpeechCoach(services.speaker, m_sound, this))
+    , m_practice(new PracticeCommands(m_round, services.messages, this))
+    , m_fileCommands(state, *this, *m_captions, services.dialogs, services.messages, services.files)
 {
     // The program ends only through this window's quit question, never because the title screen,
     // the last window up at that moment, closed.
     QGuiApplication::setQuitOnLastWindowClosed(false);
     createControls();
     createMenus();
-    m_round.addObserver(&m_speech);
+    m_round.addObserver(m_speech);
+    connect(m_captions, &MenuCaptions::titleChanged, this, &QWidget::setWindowTitle);
+    connect(
+        m_captions, &MenuCaptions::listInPlayChanged, m_practice, &PracticeCommands::setListInPlay);
+    connect(m_practice, &PracticeCommands::playerChoiceWanted, this,
+        [this](PlayerChoice &choice) { PlayerDialog(choice, this).exec(); });
+    connect(m_practice, &PracticeCommands::progressWanted, this, &MainWindow::showProgress);
+    // An open progress window shows the player now playing, not the one before.
+    connect(
+        m_practice, &PracticeCommands::progressPlayerChanged, this, [this](const QString &player) {
+            if (m_progress) {
+                delete m_progress;
+                showProgress(player);
+            }
+        });
     // The inner area has the restored size; the menu bar comes on top of it.
     resize(Twips::toPixels(QSizeF(MainLayout::RestoredWidth, MainLayout::RestoredHeight))
         + QSize(0, menuBar()->sizeHint().height()));
@@ -233,14 +247,14 @@ void MainWindow::createFileMenu()
     file->addSeparator();
     QAction *open = addNamedAction(file, u"&Load Another List..."_s, u"mnuFileOpen"_s);
     open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
-    m_currentListAction = addNamedAction(file, u"(Current List)"_s, u"mnuFileCurrent"_s);
-    for (QAction *action : {open, m_currentListAction})
+    file->addAction(m_captions->currentList());
+    for (QAction *action : {open, m_captions->currentList()})
         connect(action, &QAction::triggered, this, [this] { m_fileCommands.openList(); });
     file->addSeparator();
     QAction *chooseStartup
         = addNamedAction(file, u"Set &Startup Wordlist..."_s, u"mnuFileDefault"_s);
-    m_startupListAction = addNamedAction(file, u"(Default)"_s, u"mnuFileDefault1"_s);
-    for (QAction *action : {chooseStartup, m_startupListAction}) {
+    file->addAction(m_captions->startupList());
+    for (QAction *action : {chooseStartup, m_captions->startupList()}) {
         connect(action, &QAction::triggered, this, [this] { m_fileCommands.chooseStartupList(); });
     }
     file->addSeparator();
@@ -257,20 +271,27 @@ void MainWindow::createFileMenu()
 void MainWindow::createOptionsMenu(QMenu *file)
 {
     QMenu *options = addNamedMenu(file, u"&Options"_s, u"mnuFileOptions"_s);
-    m_showTitleScreenAction
-        = addNamedAction(options, u"Show Startup Screen"_s, u"mnuFileOptionsShow"_s);
-    m_showTitleScreenAction->setCheckable(true);
-    m_showTitleScreenAction->setChecked(true);
-    connect(m_showTitleScreenAction, &QAction::triggered, this,
+    options->addActions({m_captions->showTitleScreen(), m_captions->hideTitleScreen()});
+    connect(m_captions->showTitleScreen(), &QAction::triggered, this,
         [this] { m_fileCommands.setTitleScreenShown(true); });
-    m_hideTitleScreenAction
-        = addNamedAction(options, u"Hide Startup Screen"_s, u"mnuFileOptionsHide"_s);
-    m_hideTitleScreenAction->setCheckable(true);
-    connect(m_hideTitleScreenAction, &QAction::triggered, this,
+    connect(m_captions->hideTitleScreen(), &QAction::triggered, this,
         [this] { m_fileCommands.setTitleScreenShown(false); });
     options->addSeparator();
-    m_soundsAction = addNamedAction(options, u"&Turn Off Sounds"_s, u"mnuOptionsSounds"_s);
-    connect(m_soundsAction, &QAction::triggered, this, [this] { m_fileCommands.toggleSounds(); });
+    options->addAction(m_captions->sounds());
+    connect(
+        m_captions->sounds(), &QAction::triggered, this, [this] { m_fileCommands.toggleSounds(); });
+}
+
+// Between File and Help: the items of the speech coach, then those of the record.
+void MainWindow::createPracticeMenu()
+{
+    QMenu *practice = menuBar()->addMenu(u"&Practice"_s);
+    practice->setObjectName(u"mnuPractice"_s);
+    // A disabled item's tooltip says why: speech needs an engine that may be missing.
+    practice->setToolTipsVisible(true);
+    practice->addActions(m_speech->actions());
+    practice->addSeparator();
+    practice->addActions(m_practice->actions());
 }
 
 // The help windows and the manual come with their own windows.
@@ -290,42 +311,6 @@ void MainWindow::createHelpMenu()
         &MainWindow::showAbout);
 }
 
-// Between File and Help. Its items' state comes from the speech coach, once it is built.
-void MainWindow::createPracticeMenu()
-{
-    QMenu *practice = menuBar()->addMenu(u"&Practice"_s);
-    practice->setObjectName(u"mnuPractice"_s);
-    // A disabled item's tooltip says why: speech needs an engine that may be missing.
-    practice->setToolTipsVisible(true);
-    m_sayAgainAction = addNamedAction(practice, u"Say the Word &Again"_s, u"mnuPracticeSayAgain"_s);
-    m_sayAgainAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
-    m_sayAgainAction->setEnabled(false);
-    connect(m_sayAgainAction, &QAction::triggered, this, [this] { m_speech.sayAgain(); });
-    practice->addSeparator();
-    m_sayAtRoundEndAction = addNamedAction(
-        practice, u"Say the Word When a Round &Ends"_s, u"mnuPracticeSayAtEnd"_s);
-    m_sayAtRoundEndAction->setCheckable(true);
-    connect(m_sayAtRoundEndAction, &QAction::triggered, this,
-        [this](bool on) { m_speech.setSayAtRoundEnd(on); });
-    m_sayNewWordAction = addNamedAction(practice, u"Say Each &New Word"_s, u"mnuPracticeSayNew"_s);
-    m_sayNewWordAction->setCheckable(true);
-    connect(m_sayNewWordAction, &QAction::triggered, this,
-        [this](bool on) { m_speech.setSayEachNewWord(on); });
-    practice->addSeparator();
-    m_playerAction = addNamedAction(practice,
-        PlayerChoice::menuText(Preferences::DefaultPlayer.toString()), u"mnuPracticePlayer"_s);
-    connect(m_playerAction, &QAction::triggered, this, &MainWindow::choosePlayer);
-    m_progressAction = addNamedAction(practice, u"&Progress"_s, u"mnuPracticeProgress"_s);
-    m_progressAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-    connect(m_progressAction, &QAction::triggered, this, &MainWindow::showProgress);
-    m_troubleWordsAction
-        = addNamedAction(practice, u"Practise &Trouble Words"_s, u"mnuPracticeTroubleWords"_s);
-    m_troubleWordsAction->setCheckable(true);
-    connect(m_troubleWordsAction, &QAction::triggered, this, &MainWindow::setPractiseTroubleWords);
-    for (QAction *action : {m_playerAction, m_progressAction, m_troubleWordsAction})
-        action->setEnabled(false);
-}
-
 MainWindow::~MainWindow()
 {
     // Windows of their own, without an owner, so not children of this one.
@@ -339,95 +324,33 @@ void MainWindow::setPracticeRecord(PracticeRecordStore &record, const Clock &clo
 {
     m_record = &record;
     m_clock = &clock;
-    m_recorder = std::make_unique<PracticeRecorder>(
-        record, m_services.messages, [this] { return preferences().player(); }, clock);
-    m_recorder->setListInPlay(m_listInPlay);
-    m_review = std::make_unique<ReviewDraw>([this] { return m_troubleWordsAction->isChecked(); },
-        [this] { return m_recorder->troubleWords(); }, m_recorder->dueWordSource());
-    m_round.addObserver(m_recorder.get());
-    m_round.setWordChooser(m_review.get());
+    m_practice->setRecord(record, clock);
 }
 
-Preferences MainWindow::preferences() const
-{
-    return Preferences(m_state.homeDir);
-}
-
-// The options come from the preferences file, which is known once start-up has found the home
-// folder; reading it opens no record.
-void MainWindow::showPracticeOptions()
-{
-    const Preferences options = preferences();
-    // Without the file every option has its default: not worth starting QSettings for.
-    if (QFileInfo::exists(options.path())) {
-        m_playerAction->setText(PlayerChoice::menuText(options.player()));
-        m_troubleWordsAction->setChecked(options.practiseTroubleWords());
-    }
-    for (QAction *action : {m_playerAction, m_progressAction, m_troubleWordsAction})
-        action->setEnabled(m_record != nullptr);
-}
-
-void MainWindow::setPractiseTroubleWords(bool on)
-{
-    if (!preferences().setPractiseTroubleWords(on)) {
-        m_services.messages.inform(
-            u"The choice could not be kept: the game's folder cannot be written. It holds until "
-            u"the game ends."_s,
-            u"Wordrow"_s, MessageBoxes::Icon::Information);
-    }
-}
-
-void MainWindow::choosePlayer()
+void MainWindow::showProgress(const QString &player)
 {
     if (!m_record)
         return;
-    Preferences options = preferences();
-    PlayerChoice choice(options, *m_record);
-    const QString before = options.player();
-    PlayerDialog dialog(choice, this);
-    dialog.exec();
-    // A rename is kept even when the dialog is cancelled.
-    m_playerAction->setText(PlayerChoice::menuText(options.player()));
-    m_recorder->forgetTroubleWords();
-    // An open progress window shows the player now playing, not the one before.
-    if (m_progress && options.player() != before) {
-        delete m_progress;
-        showProgress();
-    }
-}
-
-void MainWindow::showProgress()
-{
-    if (!m_record)
-        return;
-    openOrRaise(m_progress, [this] {
-        return new ProgressWindow(
-            preferences().player(), *m_record, m_services.dialogs, m_services.messages);
+    openOrRaise(m_progress, [this, &player] {
+        return new ProgressWindow(player, *m_record, m_services.dialogs, m_services.messages);
     });
-}
-
-void MainWindow::listInPlayChanged(const QString &list)
-{
-    m_listInPlay = list;
-    if (m_recorder)
-        m_recorder->setListInPlay(list);
 }
 
 void MainWindow::start()
 {
-    Startup(
-        m_state, *this, m_services.player, m_services.random, m_services.messages, m_services.files)
+    Startup(m_state, *this, *m_captions, m_services.player, m_services.random, m_services.messages,
+        m_services.files)
         .run();
-    m_speech.start(m_state.homeDir);
-    showPracticeOptions();
+    m_speech->start(m_state.homeDir);
+    m_practice->start(m_state.homeDir);
 }
 
 void MainWindow::showWordListEditor()
 {
     // A child of this window: ending the program from here takes it along without its
     // closing steps.
-    openOrRaise(
-        m_editor, [this] { return new WordListEditorDialog(m_state, m_services, *this, this); });
+    openOrRaise(m_editor,
+        [this] { return new WordListEditorDialog(m_state, m_services, *m_captions, this); });
 }
 
 void MainWindow::showHelpTopics()
@@ -461,7 +384,8 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 // and the other windows are windows of their own and keep their keys.
 void MainWindow::keyPressEvent(QKeyEvent *event)
 {
-    const int letter = KeyboardGuess::letterFor(event->text(), event->modifiers(), m_round.letters());
+    const int letter
+        = KeyboardGuess::letterFor(event->text(), event->modifiers(), m_round.letters());
     if (letter < 0) {
         QMainWindow::keyPressEvent(event);
         return;
@@ -586,55 +510,6 @@ void MainWindow::showGallowsPicture(int index)
         m_gallowsPictures[i]->setVisible(i == index);
 }
 
-QAction *MainWindow::menuItem(MenuItem item) const
-{
-    switch (item) {
-    case MenuItem::CurrentList:
-        return m_currentListAction;
-    case MenuItem::StartupList:
-        return m_startupListAction;
-    case MenuItem::ShowTitleScreen:
-        return m_showTitleScreenAction;
-    case MenuItem::HideTitleScreen:
-        return m_hideTitleScreenAction;
-    case MenuItem::Sounds:
-        return m_soundsAction;
-    case MenuItem::SayAgain:
-        return m_sayAgainAction;
-    case MenuItem::SayAtRoundEnd:
-        return m_sayAtRoundEndAction;
-    case MenuItem::SayNewWord:
-        return m_sayNewWordAction;
-    }
-    return nullptr;
-}
-
-void MainWindow::setMenuText(MenuItem item, const QString &caption)
-{
-    const bool namesList = item == MenuItem::CurrentList || item == MenuItem::StartupList;
-    menuItem(item)->setText(namesList ? literalText(caption) : caption);
-}
-
-void MainWindow::setMenuChecked(MenuItem item, bool checked)
-{
-    menuItem(item)->setChecked(checked);
-}
-
-void MainWindow::setMenuEnabled(MenuItem item, bool enabled)
-{
-    menuItem(item)->setEnabled(enabled);
-}
-
-void MainWindow::setMenuToolTip(MenuItem item, const QString &toolTip)
-{
-    menuItem(item)->setToolTip(toolTip);
-}
-
-void MainWindow::setTitle(const QString &caption)
-{
-    setWindowTitle(caption);
-}
-
 void MainWindow::setLetterText(int index, const QString &caption)
 {
     QPushButton *button = m_letterButtons.at(index);
@@ -646,7 +521,7 @@ void MainWindow::setLetterText(int index, const QString &caption)
 void MainWindow::showTitleScreen()
 {
     // This window is not shown yet: it waits, hidden, until the title screen closes.
-    m_titleScreen = new TitleScreenDialog(m_state, *this, this);
+    m_titleScreen = new TitleScreenDialog(m_state, *this, *m_captions, this);
     m_titleScreen->showMaximized();
 }
 

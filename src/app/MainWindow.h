@@ -5,8 +5,8 @@
 #include "game/GameRound.h"
 #include "game/SpeechCoach.h"
 #include "game/MainWindowView.h"
-#include "game/PracticeRecorder.h"
-#include "game/ReviewDraw.h"
+#include "game/MenuCaptions.h"
+#include "game/PracticeCommands.h"
 #include "platform/Services.h"
 #include "progress/ProgressWindow.h"
 #include "sound/SoundPlayback.h"
@@ -19,13 +19,11 @@
 #include <QPointer>
 
 #include <array>
-#include <memory>
 
 class LetterButton;
 class GameState;
 class Clock;
 class PracticeRecordStore;
-class Preferences;
 class PictureBox;
 
 class QAction;
@@ -66,10 +64,12 @@ public:
     // the Practice menu's items of the record stay disabled.
     // The clock dates the rounds and says which day it is for the review schedule.
     void setPracticeRecord(PracticeRecordStore &record, const Clock &clock);
-    void showProgress();
+    void showProgress(const QString &player);
     ProgressWindow *progressWindow() const { return m_progress; }
-    void choosePlayer();
-    Preferences preferences() const;
+    // The logic of the menus' items, each owning the items it decides.
+    const MenuCaptions &menuCaptions() const { return *m_captions; }
+    const SpeechCoach &speechCoach() const { return *m_speech; }
+    const PracticeCommands &practiceCommands() const { return *m_practice; }
 
     // MainWindowView
     void setLabelVisible(Label label, bool visible) override;
@@ -83,12 +83,6 @@ public:
     void setLetterEnabled(int index, bool enabled) override;
     void setLetterColor(int index, const QColor &color) override;
     void showGallowsPicture(int index) override;
-    void setMenuText(MenuItem item, const QString &caption) override;
-    void setMenuChecked(MenuItem item, bool checked) override;
-    void setMenuEnabled(MenuItem item, bool enabled) override;
-    void setMenuToolTip(MenuItem item, const QString &toolTip) override;
-    void setTitle(const QString &caption) override;
-    void listInPlayChanged(const QString &list) override;
     void setLetterText(int index, const QString &caption) override;
     void showTitleScreen() override;
     void showMainWindow() override;
@@ -100,7 +94,6 @@ public:
     QLabel *slot(int index) const { return m_slots.at(index); }
     PictureBox *gallowsPicture(int index) const { return m_gallowsPictures.at(index); }
     QWidget *innerArea() const { return m_inner; }
-    QAction *menuItem(MenuItem item) const;
     // The round in play.
     const GameRound &round() const { return m_round; }
 
@@ -122,8 +115,6 @@ private:
     void createOptionsMenu(QMenu *file);
     void createHelpMenu();
     void createPracticeMenu();
-    void showPracticeOptions();
-    void setPractiseTroubleWords(bool on);
     void layOutControls();
     void updateSlotAccessibleName(int index);
 
@@ -131,8 +122,11 @@ private:
     Services m_services;
     SoundPlayback m_sound;
     GameRound m_round;
+    // Children of this window, so that its items are found by name under it.
+    MenuCaptions *m_captions;
+    SpeechCoach *m_speech;
+    PracticeCommands *m_practice;
     FileCommands m_fileCommands;
-    SpeechCoach m_speech;
 
     QWidget *m_inner = nullptr;
     QLabel *m_promptLabel = nullptr;
@@ -145,24 +139,8 @@ private:
     std::array<LetterButton *, 28> m_letterButtons{};
     QPushButton *m_newWordButton = nullptr;
 
-    QAction *m_currentListAction = nullptr;
-    QAction *m_startupListAction = nullptr;
-    QAction *m_showTitleScreenAction = nullptr;
-    QAction *m_hideTitleScreenAction = nullptr;
-    QAction *m_soundsAction = nullptr;
-    QAction *m_sayAgainAction = nullptr;
-    QAction *m_sayAtRoundEndAction = nullptr;
-    QAction *m_sayNewWordAction = nullptr;
-
-    QAction *m_playerAction = nullptr;
-    QAction *m_progressAction = nullptr;
-    QAction *m_troubleWordsAction = nullptr;
-
     PracticeRecordStore *m_record = nullptr;
     const Clock *m_clock = nullptr;
-    std::unique_ptr<PracticeRecorder> m_recorder;
-    std::unique_ptr<ReviewDraw> m_review;
-    QString m_listInPlay;
 
     QPointer<WordListEditorDialog> m_editor;
     QPointer<TitleScreenDialog> m_titleScreen;

@@ -3,7 +3,6 @@
 #include "core/GameState.h"
 #include "editor/WordListEditorView.h"
 #include "game/GameRound.h"
-#include "game/MainWindowView.h"
 #include "game/MenuCaptions.h"
 #include "platform/FileDialogs.h"
 #include "platform/FileSystem.h"
@@ -20,17 +19,16 @@ using namespace Qt::StringLiterals;
 namespace {
 
 using Icon = MessageBoxes::Icon;
-using MenuItem = MainWindowView::MenuItem;
 
 constexpr QStringView SaveTitle = u"Save List";
 
 } // namespace
 
-WordListEditor::WordListEditor(GameState &state, WordListEditorView &view,
-    MainWindowView &mainWindow, const Services &services)
+WordListEditor::WordListEditor(
+    GameState &state, WordListEditorView &view, MenuCaptions &captions, const Services &services)
     : m_state(state)
     , m_view(view)
-    , m_mainWindow(mainWindow)
+    , m_captions(captions)
     , m_services(services)
     , m_sound(state, services.player)
 {
@@ -184,7 +182,7 @@ bool WordListEditor::loadList(const QString &path)
         return false;
     }
     m_state.words = std::move(loaded.words);
-    MenuCaptions::showListInPlay(m_mainWindow, path);
+    m_captions.showListInPlay(path);
     return true;
 }
 
@@ -197,7 +195,7 @@ bool WordListEditor::makeStartupList(const QString &path)
             SaveTitle.toString(), Icon::Information);
         return false;
     }
-    m_mainWindow.setMenuText(MenuItem::StartupList, MenuCaptions::currentlyCaption(path));
+    m_captions.setStartupListCaption(path);
     return true;
 }
 

@@ -8,7 +8,7 @@
 
 #include <optional>
 
-class MainWindowView;
+class MenuCaptions;
 class GameState;
 class WordListEditorView;
 
@@ -22,7 +22,7 @@ public:
     // Fewer words than this make no game worth saving.
     static constexpr int MinSavedEntries = 4;
 
-    WordListEditor(GameState &state, WordListEditorView &view, MainWindowView &mainWindow,
+    WordListEditor(GameState &state, WordListEditorView &view, MenuCaptions &captions,
         const Services &services);
 
     // What the player does in the window.
@@ -65,7 +65,7 @@ private:
 
     GameState &m_state;
     WordListEditorView &m_view;
-    MainWindowView &m_mainWindow;
+    MenuCaptions &m_captions;
     Services m_services;
     SoundPlayback m_sound;
 

@@ -120,11 +120,11 @@ QFrame *createFrame(QWidget *parent, const QRectF &twips)
 } // namespace
 
 WordListEditorDialog::WordListEditorDialog(
-    GameState &state, const Services &services, MainWindowView &mainWindow, QWidget *parent)
+    GameState &state, const Services &services, MenuCaptions &captions, QWidget *parent)
     : QDialog(parent,
         Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
             | Qt::MSWindowsFixedSizeDialogHint)
-    , m_editor(state, *this, mainWindow, services)
+    , m_editor(state, *this, captions, services)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(u"frmNewWords"_s);

@@ -5,7 +5,7 @@
 
 #include <QDialog>
 
-class MainWindowView;
+class MenuCaptions;
 class GameState;
 class QFrame;
 class QLabel;
@@ -22,7 +22,7 @@ class WordListEditorDialog : public QDialog, public WordListEditorView
     Q_OBJECT
 
 public:
-    WordListEditorDialog(GameState &state, const Services &services, MainWindowView &mainWindow,
+    WordListEditorDialog(GameState &state, const Services &services, MenuCaptions &captions,
         QWidget *parent = nullptr);
 
     const WordListEditor &editor() const { return m_editor; }

@@ -14,7 +14,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-using MenuItem = MainWindowView::MenuItem;
 using Icon = MessageBoxes::Icon;
 
 constexpr QStringView DeleteTitle = u"Delete Wordlist File";
@@ -44,10 +43,11 @@ QString FileCommands::readyMadeLists() const
     return !dir.isEmpty() && m_files.exists(dir) ? dir : QString();
 }
 
-FileCommands::FileCommands(GameState &state, MainWindowView &view, FileDialogs &dialogs,
-    MessageBoxes &messages, FileSystem &files)
+FileCommands::FileCommands(GameState &state, MainWindowView &view, MenuCaptions &captions,
+    FileDialogs &dialogs, MessageBoxes &messages, FileSystem &files)
     : m_state(state)
     , m_view(view)
+    , m_captions(captions)
     , m_dialogs(dialogs)
     , m_messages(messages)
     , m_files(files)
@@ -78,7 +78,7 @@ void FileCommands::openList()
     switch (loaded.status) {
     case WordListFile::LoadResult::Status::Loaded:
         m_state.words = std::move(loaded.words);
-        MenuCaptions::showListInPlay(m_view, *path);
+        m_captions.showListInPlay(*path);
         break;
     case WordListFile::LoadResult::Status::NoUsableWords:
         m_messages.inform(*path
@@ -99,7 +99,7 @@ void FileCommands::chooseStartupList()
         return;
     if (!SettingsFile::writeStartupList(m_state.homeDir, *path, m_state.hideTitleScreen))
         return;
-    m_view.setMenuText(MenuItem::StartupList, MenuCaptions::currentlyCaption(*path));
+    m_captions.setStartupListCaption(*path);
 }
 
 void FileCommands::deleteList()
@@ -126,7 +126,7 @@ void FileCommands::deleteList()
     if (line1 != QFile::encodeName(*path))
         return;
     if (SettingsFile::writeDefaultStartupList(home, m_state.hideTitleScreen))
-        MenuCaptions::showStartupList(m_view, home);
+        m_captions.showStartupList(home);
 }
 
 std::optional<QString> FileCommands::whyNotDeletable(
@@ -157,17 +157,16 @@ void FileCommands::setTitleScreenShown(bool shown)
     // now names the default list: the menu says so too.
     if (SettingsFile::rewriteKeepingLine1(m_state.homeDir, hide)) {
         m_state.hideTitleScreen = hide;
-        MenuCaptions::showStartupList(m_view, m_state.homeDir);
+        m_captions.showStartupList(m_state.homeDir);
     }
     // Also after a failed write: the menu then goes back to the setting still in force.
-    MenuCaptions::showTitleScreenOption(m_view, m_state.hideTitleScreen);
+    m_captions.showTitleScreenOption(m_state.hideTitleScreen);
 }
 
 void FileCommands::toggleSounds()
 {
     m_state.soundsOff = !m_state.soundsOff;
-    m_view.setMenuText(
-        MenuItem::Sounds, m_state.soundsOff ? u"&Turn On Sounds"_s : u"&Turn Off Sounds"_s);
+    m_captions.showSoundsOff(m_state.soundsOff);
 }
 
 bool FileCommands::confirmQuit()

@@ -7,14 +7,15 @@
 
 class FileSystem;
 class GameState;
+class MenuCaptions;
 class MessageBoxes;
 
 // The File menu's commands and the question asked whenever the main window closes.
 class FileCommands
 {
 public:
-    FileCommands(GameState &state, MainWindowView &view, FileDialogs &dialogs,
-        MessageBoxes &messages, FileSystem &files);
+    FileCommands(GameState &state, MainWindowView &view, MenuCaptions &captions,
+        FileDialogs &dialogs, MessageBoxes &messages, FileSystem &files);
 
     void openList();
     void chooseStartupList();
@@ -44,6 +45,7 @@ private:
 
     GameState &m_state;
     MainWindowView &m_view;
+    MenuCaptions &m_captions;
     FileDialogs &m_dialogs;
     MessageBoxes &m_messages;
     FileSystem &m_files;

@@ -1,16 +1,36 @@
 #include "game/SpeechCoach.h"
 
+#include "game/MenuAction.h"
 #include "sound/SoundPlayback.h"
 
 #include <QPointer>
 
-SpeechCoach::SpeechCoach(Speaker &speaker, SoundPlayback &sound, MainWindowView &view)
-    : m_speaker(speaker)
+using namespace Qt::StringLiterals;
+
+SpeechCoach::SpeechCoach(Speaker &speaker, SoundPlayback &sound, QObject *parent)
+    : QObject(parent)
+    , m_speaker(speaker)
     , m_sound(sound)
-    , m_view(view)
+    , m_sayAgainAction(newMenuAction(this, u"Say the Word &Again"_s, u"mnuPracticeSayAgain"_s,
+          QKeySequence(Qt::CTRL | Qt::Key_R)))
+    , m_separator(newMenuSeparator(this))
+    , m_sayAtRoundEndAction(
+          newMenuAction(this, u"Say the Word When a Round &Ends"_s, u"mnuPracticeSayAtEnd"_s))
+    , m_sayNewWordAction(newMenuAction(this, u"Say Each &New Word"_s, u"mnuPracticeSayNew"_s))
 {
-    // The menu is shown from start() on, once the window has built it.
+    // Until start() has read the options, nothing is said again and the checks are unset.
+    m_sayAgainAction->setEnabled(false);
+    for (QAction *option : {m_sayAtRoundEndAction, m_sayNewWordAction})
+        option->setCheckable(true);
+    connect(m_sayAgainAction, &QAction::triggered, this, &SpeechCoach::sayAgain);
+    connect(m_sayAtRoundEndAction, &QAction::triggered, this, &SpeechCoach::setSayAtRoundEnd);
+    connect(m_sayNewWordAction, &QAction::triggered, this, &SpeechCoach::setSayEachNewWord);
     connect(&m_speaker, &Speaker::availabilityChanged, this, &SpeechCoach::showMenu);
+}
+
+QList<QAction *> SpeechCoach::actions() const
+{
+    return {m_sayAgainAction, m_separator, m_sayAtRoundEndAction, m_sayNewWordAction};
 }
 
 void SpeechCoach::start(const QString &homeDir)
@@ -92,14 +112,13 @@ bool SpeechCoach::hasSpeech() const
 
 void SpeechCoach::showMenu()
 {
-    using MenuItem = MainWindowView::MenuItem;
     const bool speech = hasSpeech();
     const QString why = speech ? QString() : m_speaker.unavailableReason();
-    for (const MenuItem item : {MenuItem::SayAgain, MenuItem::SayAtRoundEnd, MenuItem::SayNewWord})
-        m_view.setMenuToolTip(item, why);
-    m_view.setMenuEnabled(MenuItem::SayAgain, speech && m_inRound);
-    m_view.setMenuEnabled(MenuItem::SayAtRoundEnd, speech);
-    m_view.setMenuEnabled(MenuItem::SayNewWord, speech);
-    m_view.setMenuChecked(MenuItem::SayAtRoundEnd, m_sayAtRoundEnd);
-    m_view.setMenuChecked(MenuItem::SayNewWord, m_sayEachNewWord);
+    for (QAction *item : {m_sayAgainAction, m_sayAtRoundEndAction, m_sayNewWordAction})
+        item->setToolTip(why);
+    m_sayAgainAction->setEnabled(speech && m_inRound);
+    m_sayAtRoundEndAction->setEnabled(speech);
+    m_sayNewWordAction->setEnabled(speech);
+    m_sayAtRoundEndAction->setChecked(m_sayAtRoundEnd);
+    m_sayNewWordAction->setChecked(m_sayEachNewWord);
 }

@@ -1,31 +1,36 @@
 #pragma once
 
-#include "game/MainWindowView.h"
 #include "game/RoundObserver.h"
 #include "platform/Speaker.h"
 #include "wordlists/Preferences.h"
 
+#include <QList>
 #include <QObject>
 #include <QString>
 
 #include <optional>
 
+class QAction;
 class SoundPlayback;
 
 // Decides when the word is said, so that a child can practise spelling what they hear: at the
 // end of a round once its sound is over, as a new word comes up when asked for, and again on
-// request. One word is never said over another. Also keeps the Practice menu's speech items.
+// request. One word is never said over another. Also owns the Practice menu's speech items.
 class SpeechCoach : public QObject, public RoundObserver
 {
     Q_OBJECT
 
 public:
-    SpeechCoach(Speaker &speaker, SoundPlayback &sound, MainWindowView &view);
+    SpeechCoach(Speaker &speaker, SoundPlayback &sound, QObject *parent = nullptr);
 
     // Reads the options from the preferences beside the settings, once start-up has found them.
     void start(const QString &homeDir);
 
-    // The Practice menu's commands.
+    // The Practice menu's speech items, in their order, and its commands.
+    QList<QAction *> actions() const;
+    QAction *sayAgainAction() const { return m_sayAgainAction; }
+    QAction *sayAtRoundEndAction() const { return m_sayAtRoundEndAction; }
+    QAction *sayNewWordAction() const { return m_sayNewWordAction; }
     void sayAgain();
     void setSayAtRoundEnd(bool on);
     void setSayEachNewWord(bool on);
@@ -41,7 +46,10 @@ private:
 
     Speaker &m_speaker;
     SoundPlayback &m_sound;
-    MainWindowView &m_view;
+    QAction *m_sayAgainAction;
+    QAction *m_separator;
+    QAction *m_sayAtRoundEndAction;
+    QAction *m_sayNewWordAction;
     std::optional<Preferences> m_preferences;
     bool m_sayAtRoundEnd = true;
     bool m_sayEachNewWord = false;

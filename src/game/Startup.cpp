@@ -19,16 +19,11 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-using MenuItem = MainWindowView::MenuItem;
-
-} // namespace
-
-Startup::Startup(GameState &state, MainWindowView &view, SoundPlayer &player, RandomSource &random,
-    MessageBoxes &messages, FileSystem &files)
+Startup::Startup(GameState &state, MainWindowView &view, MenuCaptions &captions,
+    SoundPlayer &player, RandomSource &random, MessageBoxes &messages, FileSystem &files)
     : m_state(state)
     , m_view(view)
+    , m_captions(captions)
     , m_player(player)
     , m_random(random)
     , m_messages(messages)
@@ -44,20 +39,20 @@ void Startup::run()
     m_state.soundCardFound = m_player.isSoundCardEnabled();
     if (m_state.soundCardFound)
         playStartupSound();
-    m_view.setMenuChecked(MenuItem::Sounds, false);
+    m_captions.showSoundsOff(m_state.soundsOff);
 
     const bool homeWritable = writeMissingFiles();
 
     const SettingsFile::StartupSettings settings = SettingsFile::read(m_state.homeDir);
     m_state.hideTitleScreen = settings.hideTitleScreen;
-    MenuCaptions::showTitleScreenOption(m_view, m_state.hideTitleScreen);
+    m_captions.showTitleScreenOption(m_state.hideTitleScreen);
     if (!m_state.hideTitleScreen)
         m_view.showTitleScreen();
 
     const QString listInPlay = loadStartupList(settings.startupList);
     showLetters();
-    MenuCaptions::showListInPlay(m_view, listInPlay);
-    m_view.setMenuText(MenuItem::StartupList, MenuCaptions::currentlyCaption(settings.startupList));
+    m_captions.showListInPlay(listInPlay);
+    m_captions.setStartupListCaption(settings.startupList);
 
     if (!homeWritable) {
         m_messages.inform(u"Wordrow cannot save files in "_s + m_state.homeDir

@@ -7,6 +7,7 @@
 
 class FileSystem;
 class MainWindowView;
+class MenuCaptions;
 class MessageBoxes;
 class GameState;
 class RandomSource;
@@ -17,8 +18,8 @@ class SoundPlayer;
 class Startup
 {
 public:
-    Startup(GameState &state, MainWindowView &view, SoundPlayer &player, RandomSource &random,
-        MessageBoxes &messages, FileSystem &files);
+    Startup(GameState &state, MainWindowView &view, MenuCaptions &captions, SoundPlayer &player,
+        RandomSource &random, MessageBoxes &messages, FileSystem &files);
 
     void run();
 
@@ -36,6 +37,7 @@ private:
 
     GameState &m_state;
     MainWindowView &m_view;
+    MenuCaptions &m_captions;
     SoundPlayer &m_player;
     RandomSource &m_random;
     MessageBoxes &m_messages;

@@ -5,10 +5,12 @@
 #include "game/MenuCaptions.h"
 #include "wordlists/SettingsFile.h"
 
-TitleScreen::TitleScreen(GameState &state, TitleScreenView &view, MainWindowView &mainWindow)
+TitleScreen::TitleScreen(
+    GameState &state, TitleScreenView &view, MainWindowView &mainWindow, MenuCaptions &captions)
     : m_state(state)
     , m_view(view)
     , m_mainWindow(mainWindow)
+    , m_captions(captions)
 {
 }
 
@@ -44,8 +46,8 @@ void TitleScreen::close()
         // Line 1 is kept as it is; the setting and the menu change only once the file says so.
         if (SettingsFile::rewriteKeepingLine1(m_state.homeDir, true)) {
             m_state.hideTitleScreen = true;
-            MenuCaptions::showTitleScreenOption(m_mainWindow, true);
-            MenuCaptions::showStartupList(m_mainWindow, m_state.homeDir);
+            m_captions.showTitleScreenOption(true);
+            m_captions.showStartupList(m_state.homeDir);
         }
     }
     // Whatever became of the file, the game goes on.

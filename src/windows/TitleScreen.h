@@ -3,6 +3,7 @@
 #include "windows/TitleScreenView.h"
 
 class MainWindowView;
+class MenuCaptions;
 class GameState;
 
 // The rules of the title screen: the bears' little play, the dedication it uncovers, and what
@@ -16,7 +17,8 @@ public:
     static constexpr int LeftGallowsPicture = 6;
     static constexpr int RightGallowsPicture = 7;
 
-    TitleScreen(GameState &state, TitleScreenView &view, MainWindowView &mainWindow);
+    TitleScreen(GameState &state, TitleScreenView &view, MainWindowView &mainWindow,
+        MenuCaptions &captions);
 
     void backgroundClicked();
     void bearClicked(Side side);
@@ -28,4 +30,5 @@ private:
     GameState &m_state;
     TitleScreenView &m_view;
     MainWindowView &m_mainWindow;
+    MenuCaptions &m_captions;
 };

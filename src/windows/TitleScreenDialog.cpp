@@ -36,10 +36,11 @@ PictureBox *createPicture(const QString &resource, const QSizeF &twips, QWidget 
 
 } // namespace
 
-TitleScreenDialog::TitleScreenDialog(GameState &state, MainWindowView &mainWindow, QWidget *parent)
+TitleScreenDialog::TitleScreenDialog(
+    GameState &state, MainWindowView &mainWindow, MenuCaptions &captions, QWidget *parent)
     : QDialog(parent,
         Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
-    , m_screen(state, *this, mainWindow)
+    , m_screen(state, *this, mainWindow, captions)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(u"frmSplash"_s);

@@ -6,6 +6,7 @@
 #include <QDialog>
 
 class MainWindowView;
+class MenuCaptions;
 class GameState;
 class PictureBox;
 class QCheckBox;
@@ -19,7 +20,8 @@ class TitleScreenDialog : public QDialog, public TitleScreenView
     Q_OBJECT
 
 public:
-    TitleScreenDialog(GameState &state, MainWindowView &mainWindow, QWidget *parent = nullptr);
+    TitleScreenDialog(GameState &state, MainWindowView &mainWindow, MenuCaptions &captions,
+        QWidget *parent = nullptr);
 
     // The pictures of a side.
     PictureBox *bear(Side side) const;

@@ -14,7 +14,6 @@
 
 using namespace Qt::StringLiterals;
 using Label = GameView::Label;
-using MenuItem = MainWindowView::MenuItem;
 using Answer = MessageBoxes::Answer;
 
 namespace {
@@ -66,7 +65,7 @@ TEST_F(MainWindowTest, opensWithItsControlsInTheirFirstStateAndTheListNamed)
 
     const QString list = dir.filePath(u"wordrow.wdr"_s);
     EXPECT_EQ(window->windowTitle(), u"Wordrow - by Quilbyte:  "_s + list);
-    EXPECT_EQ(window->menuItem(MenuItem::CurrentList)->text(), u"(Currently: "_s + list + u')');
+    EXPECT_EQ(window->menuCaptions().currentList()->text(), u"(Currently: "_s + list + u')');
     EXPECT_EQ(window->innerArea()->size(), QSize(634, 354));
     EXPECT_EQ(window->innerArea()->palette().color(QPalette::Window), QColor(224, 224, 224));
 
@@ -241,13 +240,13 @@ TEST_F(MainWindowTest, loadingAListMidRoundKeepsTheWordOnScreen)
 
     const QString other = dir.write(u"week & more.wdr"_s, "\"DOG\"\r\n");
     dialogs.choices = {other};
-    window->menuItem(MenuItem::CurrentList)->trigger();
+    window->menuCaptions().currentList()->trigger();
 
     EXPECT_EQ(slots(), u"C__"_s);
     EXPECT_EQ(window->round().word(), u"CAT"_s);
     EXPECT_EQ(window->windowTitle(), u"Wordrow - by Quilbyte:  "_s + other);
     // The '&' of the name is shown, not taken as an access key.
-    EXPECT_EQ(window->menuItem(MenuItem::CurrentList)->text(),
+    EXPECT_EQ(window->menuCaptions().currentList()->text(),
         u"(Currently: "_s + QString(other).replace(u"&"_s, u"&&"_s) + u')');
     guess(u'A');
     guess(u'T');
@@ -320,12 +319,12 @@ TEST_F(MainWindowTest, offersTheFileAndHelpMenusInTheirOrder)
             u"  &About Wordrow"_s,
         }));
 
-    window->menuItem(MenuItem::Sounds)->trigger();
-    EXPECT_EQ(window->menuItem(MenuItem::Sounds)->text(), u"&Turn On Sounds"_s);
-    window->menuItem(MenuItem::HideTitleScreen)->trigger();
-    EXPECT_TRUE(window->menuItem(MenuItem::HideTitleScreen)->isChecked());
-    EXPECT_FALSE(window->menuItem(MenuItem::HideTitleScreen)->isEnabled());
-    EXPECT_TRUE(window->menuItem(MenuItem::ShowTitleScreen)->isEnabled());
+    window->menuCaptions().sounds()->trigger();
+    EXPECT_EQ(window->menuCaptions().sounds()->text(), u"&Turn On Sounds"_s);
+    window->menuCaptions().hideTitleScreen()->trigger();
+    EXPECT_TRUE(window->menuCaptions().hideTitleScreen()->isChecked());
+    EXPECT_FALSE(window->menuCaptions().hideTitleScreen()->isEnabled());
+    EXPECT_TRUE(window->menuCaptions().showTitleScreen()->isEnabled());
     EXPECT_TRUE(state.hideTitleScreen);
 }
 

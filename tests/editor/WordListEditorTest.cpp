@@ -1,22 +1,22 @@
 #include "editor/WordListEditor.h"
 #include "core/GameState.h"
 #include "editor/FakeWordListEditorView.h"
+#include "game/MenuCaptions.h"
 #include "support/FakeFileDialogs.h"
 #include "support/FakeFileSystem.h"
-#include "support/FakeMainWindowView.h"
 #include "support/FakeMessageBoxes.h"
 #include "support/FakeSpeaker.h"
 #include "support/RecordingSoundPlayer.h"
 #include "support/ScriptedRandom.h"
 #include "support/TempDir.h"
 
+#include <QAction>
 #include <QDir>
 #include <QFile>
 
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
-using MenuItem = MainWindowView::MenuItem;
 using Answer = MessageBoxes::Answer;
 using Icon = MessageBoxes::Icon;
 
@@ -72,7 +72,13 @@ protected:
     const QByteArray settingsBefore = "\"/lists/week1.wdr\"\r\n#TRUE#\r\n";
     TempDir dir;
     GameState state;
-    FakeMainWindowView mainWindow;
+    MenuCaptions captions;
+    // As the window's menu first shows it, before any list is named.
+    const QString startupCaption = captions.startupList()->text();
+    bool captionsUntouched() const
+    {
+        return captions.title().isEmpty() && captions.startupList()->text() == startupCaption;
+    }
     FakeMessageBoxes messages;
     FakeFileDialogs dialogs;
     FakeFileSystem files{u"/"_s};
@@ -80,7 +86,7 @@ protected:
     ScriptedRandom random;
     FakeSpeaker speaker;
     FakeWordListEditorView view;
-    WordListEditor model{state, view, mainWindow, {messages, dialogs, files, player, random, speaker}};
+    WordListEditor model{state, view, captions, {messages, dialogs, files, player, random, speaker}};
 };
 
 } // namespace
@@ -286,8 +292,7 @@ TEST_F(WordListEditorTest, aSaveWithBothChoicesNoWritesTheFileOnly)
     EXPECT_TRUE(messages.shown.isEmpty());
     EXPECT_EQ(player.played.size(), 1);
     EXPECT_EQ(listInPlay(), (QStringList{u"OLD"_s, u"LIST"_s}));
-    EXPECT_EQ(mainWindow.windowTitle, QString());
-    EXPECT_TRUE(mainWindow.menus.empty());
+    EXPECT_TRUE(captionsUntouched());
     EXPECT_EQ(dir.read(u"wordrow.ini"_s), settingsBefore);
 }
 
@@ -299,9 +304,9 @@ TEST_F(WordListEditorTest, aSaveWithLoadNowPutsExactlyTheEntriesInPlay)
     saveAs(u"Week 3.wdr"_s);
     const QString path = dir.filePath(u"Week 3.wdr"_s);
     EXPECT_EQ(listInPlay(), (QStringList{u"ZEBRA"_s, u"ANT"_s, u"ANT"_s, u"YAK"_s, u"EMU"_s}));
-    EXPECT_EQ(mainWindow.windowTitle, u"Wordrow - by Quilbyte:  "_s + path);
-    EXPECT_EQ(mainWindow.menus[MenuItem::CurrentList].caption, u"(Currently: "_s + path + u')');
-    EXPECT_FALSE(mainWindow.menus.contains(MenuItem::StartupList));
+    EXPECT_EQ(captions.title(), u"Wordrow - by Quilbyte:  "_s + path);
+    EXPECT_EQ(captions.currentList()->text(), u"(Currently: "_s + path + u')');
+    EXPECT_EQ(captions.startupList()->text(), startupCaption);
     EXPECT_EQ(dir.read(u"wordrow.ini"_s), settingsBefore);
     EXPECT_TRUE(view.closed);
 }
@@ -315,9 +320,9 @@ TEST_F(WordListEditorTest, aSaveWithMakeStartupRecordsTheListAndKeepsTheTitleScr
     const QString path = dir.filePath(u"week.1.wdr"_s);
     EXPECT_TRUE(QFile::exists(path));
     EXPECT_EQ(dir.read(u"wordrow.ini"_s), "\"" + QFile::encodeName(path) + "\"\r\n#TRUE#\r\n");
-    EXPECT_EQ(mainWindow.menus[MenuItem::StartupList].caption, u"(Currently: "_s + path + u')');
+    EXPECT_EQ(captions.startupList()->text(), u"(Currently: "_s + path + u')');
     EXPECT_EQ(listInPlay(), (QStringList{u"OLD"_s, u"LIST"_s}));
-    EXPECT_EQ(mainWindow.windowTitle, QString());
+    EXPECT_EQ(captions.title(), QString());
     EXPECT_TRUE(view.closed);
 }
 
@@ -359,7 +364,7 @@ TEST_F(WordListEditorTest, aFailedWriteIsSaidOnceAndLosesNothing)
     EXPECT_FALSE(model.listSaved());
     EXPECT_FALSE(view.closed);
     EXPECT_EQ(listInPlay(), (QStringList{u"OLD"_s, u"LIST"_s}));
-    EXPECT_TRUE(mainWindow.menus.empty());
+    EXPECT_TRUE(captionsUntouched());
     EXPECT_EQ(dir.read(u"wordrow.ini"_s), settingsBefore);
 
     // Leaving now would lose the words: the editor asks.
@@ -378,8 +383,8 @@ TEST_F(WordListEditorTest, aSettingsFileThatCannotBeWrittenKeepsWhatIsDoneAndThe
     const QString path = dir.filePath(u"week.wdr"_s);
     EXPECT_TRUE(QFile::exists(path));
     EXPECT_EQ(listInPlay(), (QStringList{u"CAT"_s, u"DOG"_s, u"EMU"_s, u"FOX"_s}));
-    EXPECT_EQ(mainWindow.windowTitle, u"Wordrow - by Quilbyte:  "_s + path);
-    EXPECT_FALSE(mainWindow.menus.contains(MenuItem::StartupList));
+    EXPECT_EQ(captions.title(), u"Wordrow - by Quilbyte:  "_s + path);
+    EXPECT_EQ(captions.startupList()->text(), startupCaption);
     ASSERT_EQ(messages.shown.size(), 1);
     EXPECT_TRUE(messages.shown[0].text.contains(u"could not make it the startup list"_s));
     EXPECT_FALSE(view.closed);

@@ -11,7 +11,6 @@
 
 namespace {
 
-using MenuItem = MainWindowView::MenuItem;
 using Answer = MessageBoxes::Answer;
 
 const QByteArray GameList = "\"CAT\"\r\n\"DOG\"\r\n\"EMU\"\r\n";
@@ -40,9 +39,9 @@ protected:
     void expectTitleScreenSetting(bool hide)
     {
         EXPECT_EQ(state.hideTitleScreen, hide);
-        EXPECT_EQ(window->menuItem(MenuItem::HideTitleScreen)->isChecked(), hide);
-        EXPECT_EQ(window->menuItem(MenuItem::HideTitleScreen)->isEnabled(), !hide);
-        EXPECT_EQ(window->menuItem(MenuItem::ShowTitleScreen)->isChecked(), !hide);
+        EXPECT_EQ(window->menuCaptions().hideTitleScreen()->isChecked(), hide);
+        EXPECT_EQ(window->menuCaptions().hideTitleScreen()->isEnabled(), !hide);
+        EXPECT_EQ(window->menuCaptions().showTitleScreen()->isChecked(), !hide);
     }
     WordListEditorDialog *editorWithWords(const QStringList &words)
     {
@@ -78,14 +77,14 @@ TEST_F(DiskFaultTest, anEmptyHomeThatCannotBeWrittenPlaysTheBuiltInWordsAndSaves
     // Nothing can record the title screen's box, yet the game comes up.
     closeTitleScreen(true);
     expectTitleScreenSetting(false);
-    window->menuItem(MenuItem::HideTitleScreen)->trigger();
+    window->menuCaptions().hideTitleScreen()->trigger();
     expectTitleScreenSetting(false);
 
     // A list elsewhere still loads, but cannot become the start-up list.
     const QString other = dir.write(u"other.wdr"_s, GameList);
-    const QString startupCaption = caption(MenuItem::StartupList);
+    const QString startupCaption = caption(window->menuCaptions().startupList());
     setStartupList(other);
-    EXPECT_EQ(caption(MenuItem::StartupList), startupCaption);
+    EXPECT_EQ(caption(window->menuCaptions().startupList()), startupCaption);
     loadList(other);
     EXPECT_EQ(wordsInPlay(), QStringList({u"CAT"_s, u"DOG"_s, u"EMU"_s}));
 
@@ -103,7 +102,7 @@ TEST_F(DiskFaultTest, aHomeThatCannotBeWrittenKeepsItsFilesAndTheEditorsWords)
     EXPECT_TRUE(messages.shown.isEmpty());
     EXPECT_EQ(wordsInPlay(), QStringList({u"CAT"_s, u"DOG"_s, u"EMU"_s}));
 
-    window->menuItem(MenuItem::ShowTitleScreen)->trigger();
+    window->menuCaptions().showTitleScreen()->trigger();
     expectTitleScreenSetting(true);
 
     // Deleting fails; the list stays the start-up list.
@@ -135,11 +134,11 @@ TEST_F(DiskFaultTest, aFullDiskLeavesTheSettingsAsTheyWere)
     const QByteArray settings = homeFile(u"wordrow.ini"_s);
     fillDisk();
 
-    window->menuItem(MenuItem::HideTitleScreen)->trigger();
+    window->menuCaptions().hideTitleScreen()->trigger();
     expectTitleScreenSetting(false);
-    const QString startupCaption = caption(MenuItem::StartupList);
+    const QString startupCaption = caption(window->menuCaptions().startupList());
     setStartupList(dir.write(u"other.wdr"_s, GameList));
-    EXPECT_EQ(caption(MenuItem::StartupList), startupCaption);
+    EXPECT_EQ(caption(window->menuCaptions().startupList()), startupCaption);
 
     EXPECT_EQ(homeFile(u"wordrow.ini"_s), settings);
     EXPECT_EQ(playerFiles(), QStringList({u"wordrow.ini"_s, u"wordrow.wdr"_s}));
@@ -147,7 +146,7 @@ TEST_F(DiskFaultTest, aFullDiskLeavesTheSettingsAsTheyWere)
 
     // With room again, the same choice is recorded.
     freeDisk();
-    window->menuItem(MenuItem::HideTitleScreen)->trigger();
+    window->menuCaptions().hideTitleScreen()->trigger();
     expectTitleScreenSetting(true);
     EXPECT_EQ(homeFile(u"wordrow.ini"_s), settingsNaming(home + u"/wordrow.wdr"_s, true));
     expectPlayable();
@@ -204,8 +203,8 @@ TEST_F(DiskFaultTest, roomForTheListButNotForTheSettingsSavesTheListAndSaysSo)
     ASSERT_EQ(messages.shown.size(), 1);
     EXPECT_TRUE(messages.shown[0].text.contains(u"could not make it the startup list"_s));
     EXPECT_EQ(homeFile(u"wordrow.ini"_s), settings);
-    EXPECT_EQ(
-        caption(MenuItem::StartupList), MenuCaptions::currentlyCaption(home + u"/wordrow.wdr"_s));
+    EXPECT_EQ(caption(window->menuCaptions().startupList()),
+        MenuCaptions::currentlyCaption(home + u"/wordrow.wdr"_s));
     EXPECT_EQ(playerFiles(), QStringList({u"animals.wdr"_s, u"wordrow.ini"_s, u"wordrow.wdr"_s}));
     expectPlayable();
 }
@@ -224,15 +223,16 @@ TEST_F(SettingsRemovedTest, hideAndShowThenWriteSettingsNamingTheDefaultList)
     ASSERT_EQ(wordsInPlay(), QStringList({u"OWL"_s, u"YAK"_s}));
 
     ASSERT_TRUE(QFile::remove(home + u"/wordrow.ini"_s));
-    window->menuItem(MenuItem::ShowTitleScreen)->trigger();
+    window->menuCaptions().showTitleScreen()->trigger();
     const QString defaultList = home + u"/wordrow.wdr"_s;
     EXPECT_EQ(homeFile(u"wordrow.ini"_s), '"' + defaultList.toUtf8() + "\"\r\n#FALSE#\r\n");
     EXPECT_FALSE(state.hideTitleScreen);
-    EXPECT_EQ(caption(MenuItem::StartupList), MenuCaptions::currentlyCaption(defaultList));
+    EXPECT_EQ(
+        caption(window->menuCaptions().startupList()), MenuCaptions::currentlyCaption(defaultList));
 
     // An emptied file is treated alike.
     writeHomeFile(u"wordrow.ini"_s, QByteArray());
-    window->menuItem(MenuItem::HideTitleScreen)->trigger();
+    window->menuCaptions().hideTitleScreen()->trigger();
     EXPECT_EQ(homeFile(u"wordrow.ini"_s), '"' + defaultList.toUtf8() + "\"\r\n#TRUE#\r\n");
     EXPECT_TRUE(state.hideTitleScreen);
 
@@ -256,7 +256,7 @@ TEST_F(SettingsRemovedTest, theTitleScreensCloseWritesSettingsNamingTheDefaultLi
     const QString defaultList = home + u"/wordrow.wdr"_s;
     EXPECT_EQ(homeFile(u"wordrow.ini"_s), '"' + defaultList.toUtf8() + "\"\r\n#TRUE#\r\n");
     EXPECT_TRUE(state.hideTitleScreen);
-    EXPECT_TRUE(window->menuItem(MenuItem::HideTitleScreen)->isChecked());
+    EXPECT_TRUE(window->menuCaptions().hideTitleScreen()->isChecked());
     expectPlayable();
 }
 

@@ -40,14 +40,14 @@ protected:
     void loadList(const QString &path)
     {
         dialogs.choices.append(path);
-        window->menuItem(MainWindowView::MenuItem::CurrentList)->trigger();
+        window->menuCaptions().currentList()->trigger();
     }
     void setStartupList(const QString &path)
     {
         dialogs.choices.append(path);
-        window->menuItem(MainWindowView::MenuItem::StartupList)->trigger();
+        window->menuCaptions().startupList()->trigger();
     }
-    QString caption(MainWindowView::MenuItem item) const { return window->menuItem(item)->text(); }
+    static QString caption(const QAction *item) { return item->text(); }
 
     QStringList homeEntries() const
     {

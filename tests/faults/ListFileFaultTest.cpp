@@ -17,7 +17,6 @@
 
 namespace {
 
-using MenuItem = MainWindowView::MenuItem;
 using Answer = MessageBoxes::Answer;
 
 const QByteArray GameList = "\"CAT\"\r\n\"DOG\"\r\n\"EMU\"\r\n";
@@ -38,7 +37,7 @@ protected:
     {
         EXPECT_EQ(wordsInPlay(), GameWords) << name.toStdString();
         EXPECT_EQ(window->windowTitle(), MenuCaptions::windowTitle(home + u"/wordrow.wdr"_s));
-        EXPECT_EQ(caption(MenuItem::CurrentList),
+        EXPECT_EQ(caption(window->menuCaptions().currentList()),
             MenuCaptions::currentlyCaption(home + u"/wordrow.wdr"_s));
     }
     QString makeFifo(const QString &name) const
@@ -97,7 +96,8 @@ TEST_F(ListFileFaultTest, aStartupListThatIsAFolderOrAFifoFallsBackToTheDefaultL
         EXPECT_EQ(messages.shown[0].text,
             u"The start-up list "_s + path + u" could not be loaded.  Wordrow is using "_s + home
                 + u"/wordrow.wdr instead."_s);
-        EXPECT_EQ(caption(MenuItem::StartupList), MenuCaptions::currentlyCaption(path));
+        EXPECT_EQ(
+            caption(window->menuCaptions().startupList()), MenuCaptions::currentlyCaption(path));
         expectPlayable();
     }
 }
@@ -201,7 +201,7 @@ TEST_F(ListFileFaultTest, pathsWithOtherThanAsciiCharactersRoundTripThroughTheSe
     EXPECT_EQ(wordsInPlay(), QStringList({u"ÄRGER"_s, u"ÉTÉ"_s}));
     EXPECT_EQ(window->windowTitle(), MenuCaptions::windowTitle(list));
     setStartupList(list);
-    EXPECT_EQ(caption(MenuItem::StartupList), MenuCaptions::currentlyCaption(list));
+    EXPECT_EQ(caption(window->menuCaptions().startupList()), MenuCaptions::currentlyCaption(list));
 
     restart();
     EXPECT_EQ(wordsInPlay(), QStringList({u"ÄRGER"_s, u"ÉTÉ"_s}));
@@ -235,7 +235,8 @@ TEST_F(ListFileFaultTest, aHomeWithADoubleQuoteGetsSettingsThatStillWork)
     EXPECT_EQ(wordsInPlay(), GameWords);
     setStartupList(quoted);
     EXPECT_EQ(homeFile(u"wordrow.ini"_s), "\"\"\r\n#TRUE#\r\n");
-    EXPECT_EQ(caption(MenuItem::StartupList), MenuCaptions::currentlyCaption(u"wordrow.wdr"_s));
+    EXPECT_EQ(caption(window->menuCaptions().startupList()),
+        MenuCaptions::currentlyCaption(u"wordrow.wdr"_s));
 
     // Deleting the default list, then starting again, brings it back.
     messages.answers.append(Answer::Yes);

@@ -1,18 +1,19 @@
 #include "game/FileCommands.h"
 #include "core/GameState.h"
+#include "game/MenuCaptions.h"
 #include "support/FakeFileDialogs.h"
 #include "support/FakeFileSystem.h"
 #include "support/FakeMainWindowView.h"
 #include "support/FakeMessageBoxes.h"
 #include "support/TempDir.h"
 
+#include <QAction>
 #include <QDir>
 #include <QFile>
 
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
-using MenuItem = MainWindowView::MenuItem;
 using Answer = MessageBoxes::Answer;
 
 namespace {
@@ -37,7 +38,6 @@ protected:
         dir.write(u"wordrow.ini"_s, settingsFor(line1, hide));
     }
     QByteArray settings() { return dir.read(u"wordrow.ini"_s); }
-    QString caption(MenuItem item) { return view.menus[item].caption; }
     void choose(const std::optional<QString> &path) { dialogs.choices.append(path); }
     // Lays out an installation in the home directory: the program in bin, the lists beside it.
     QString readyMadeLists()
@@ -52,10 +52,13 @@ protected:
     QString defaultList;
     GameState state;
     FakeMainWindowView view;
+    MenuCaptions captions;
+    // Captions a command has not changed stay as the window's menu first showed them.
+    const QString untouched = captions.startupList()->text();
     FakeFileDialogs dialogs;
     FakeMessageBoxes messages;
     FakeFileSystem files{u"/"_s};
-    FileCommands commands{state, view, dialogs, messages, files};
+    FileCommands commands{state, view, captions, dialogs, messages, files};
 };
 
 } // namespace
@@ -81,7 +84,8 @@ TEST_F(FileCommandsTest, everyListDialogStartsInTheHomeDirectoryWithTheListFilte
     EXPECT_TRUE(messages.shown.isEmpty());
     EXPECT_EQ(state.words.toStringList(), QStringList{u"OLD"_s});
     EXPECT_EQ(settings(), settingsFor(defaultList, false));
-    EXPECT_TRUE(view.menus.empty());
+    EXPECT_EQ(captions.startupList()->text(), untouched);
+    EXPECT_TRUE(captions.title().isEmpty());
     EXPECT_TRUE(messages.shown.isEmpty());
 }
 
@@ -93,9 +97,9 @@ TEST_F(FileCommandsTest, loadingAListReplacesTheWordsAndNamesItInTheTitleAndMenu
 
     // Loaded as they are: lower case and odd characters too.
     EXPECT_EQ(state.words.toStringList(), (QStringList{u"cat"_s, u"x y"_s}));
-    EXPECT_EQ(view.windowTitle, u"Wordrow - by Quilbyte:  "_s + upper);
-    EXPECT_EQ(caption(MenuItem::CurrentList), u"(Currently: "_s + upper + u')');
-    EXPECT_FALSE(view.menus.contains(MenuItem::StartupList));
+    EXPECT_EQ(captions.title(), u"Wordrow - by Quilbyte:  "_s + upper);
+    EXPECT_EQ(captions.currentList()->text(), u"(Currently: "_s + upper + u')');
+    EXPECT_EQ(captions.startupList()->text(), untouched);
     EXPECT_EQ(settings(), settingsFor(defaultList, false));
 
     choose(dir.write(u"other.wdr"_s, "\"DOG\"\r\n"));
@@ -124,7 +128,7 @@ TEST_F(FileCommandsTest, loadingIgnoresOtherExtensionsAndKeepsTheListWhenAFileCa
     EXPECT_FALSE(messages.shown[0].question);
 
     EXPECT_EQ(state.words.toStringList(), QStringList{u"OLD"_s});
-    EXPECT_TRUE(view.windowTitle.isEmpty());
+    EXPECT_TRUE(captions.title().isEmpty());
 }
 
 TEST_F(FileCommandsTest, anyExistingFileCanBecomeTheStartupList)
@@ -136,7 +140,7 @@ TEST_F(FileCommandsTest, anyExistingFileCanBecomeTheStartupList)
     commands.chooseStartupList();
 
     EXPECT_EQ(settings(), settingsFor(notes, true));
-    EXPECT_EQ(caption(MenuItem::StartupList), u"(Currently: "_s + notes + u')');
+    EXPECT_EQ(captions.startupList()->text(), u"(Currently: "_s + notes + u')');
     EXPECT_EQ(state.words.toStringList(), QStringList{u"OLD"_s});
 }
 
@@ -150,7 +154,7 @@ TEST_F(FileCommandsTest, aStartupListThatIsMissingOrCannotBeStoredChangesNothing
     commands.chooseStartupList();
 
     EXPECT_EQ(settings(), settingsFor(defaultList, false));
-    EXPECT_FALSE(view.menus.contains(MenuItem::StartupList));
+    EXPECT_EQ(captions.startupList()->text(), untouched);
 }
 
 TEST_F(FileCommandsTest, deletingAsksFirstAndANoKeepsEverything)
@@ -180,7 +184,7 @@ TEST_F(FileCommandsTest, deletingTheStartupListSendsTheStartupBackToTheDefaultLi
 
     EXPECT_FALSE(QFile::exists(list));
     EXPECT_EQ(settings(), settingsFor(defaultList, true));
-    EXPECT_EQ(caption(MenuItem::StartupList), u"(Currently: "_s + defaultList + u')');
+    EXPECT_EQ(captions.startupList()->text(), u"(Currently: "_s + defaultList + u')');
     // The words already loaded stay in play.
     EXPECT_EQ(state.words.toStringList(), QStringList{u"OLD"_s});
 }
@@ -195,7 +199,7 @@ TEST_F(FileCommandsTest, deletingAnotherFileLeavesTheSettingsEvenWhenOnlyLetterC
 
     EXPECT_FALSE(QFile::exists(list));
     EXPECT_EQ(settings(), settingsFor(dir.filePath(u"WEEK1.wdr"_s), false));
-    EXPECT_FALSE(view.menus.contains(MenuItem::StartupList));
+    EXPECT_EQ(captions.startupList()->text(), untouched);
 }
 
 TEST_F(FileCommandsTest, aDeleteThatDidNotHappenSaysWhyAndChangesNothing)
@@ -247,7 +251,7 @@ TEST_F(FileCommandsTest, aDeleteThatDidNotHappenSaysWhyAndChangesNothing)
             QDir(dir.path()).rmdir(u"wordrow.ini"_s);
         else
             EXPECT_EQ(settings(), settingsFor(c.chosen, false));
-        EXPECT_FALSE(view.menus.contains(MenuItem::StartupList));
+        EXPECT_EQ(captions.startupList()->text(), untouched);
     }
     EXPECT_TRUE(QFile::exists(week1));
     EXPECT_TRUE(QFile::exists(animals));
@@ -307,16 +311,16 @@ TEST_F(FileCommandsTest, showAndHideRewriteOnlyLineTwoAndSwapTheMenuStates)
     commands.setTitleScreenShown(false);
     EXPECT_EQ(settings(), line1 + "#TRUE#\r\n");
     EXPECT_TRUE(state.hideTitleScreen);
-    EXPECT_TRUE(view.menus[MenuItem::HideTitleScreen].checked);
-    EXPECT_FALSE(view.menus[MenuItem::HideTitleScreen].enabled);
-    EXPECT_FALSE(view.menus[MenuItem::ShowTitleScreen].checked);
-    EXPECT_TRUE(view.menus[MenuItem::ShowTitleScreen].enabled);
+    EXPECT_TRUE(captions.hideTitleScreen()->isChecked());
+    EXPECT_FALSE(captions.hideTitleScreen()->isEnabled());
+    EXPECT_FALSE(captions.showTitleScreen()->isChecked());
+    EXPECT_TRUE(captions.showTitleScreen()->isEnabled());
 
     commands.setTitleScreenShown(true);
     EXPECT_EQ(settings(), line1 + "#FALSE#\r\n");
     EXPECT_FALSE(state.hideTitleScreen);
-    EXPECT_TRUE(view.menus[MenuItem::ShowTitleScreen].checked);
-    EXPECT_FALSE(view.menus[MenuItem::ShowTitleScreen].enabled);
+    EXPECT_TRUE(captions.showTitleScreen()->isChecked());
+    EXPECT_FALSE(captions.showTitleScreen()->isEnabled());
 }
 
 TEST_F(FileCommandsTest, aSettingThatCannotBeWrittenLeavesTheMenuOnTheSettingInForce)
@@ -326,20 +330,19 @@ TEST_F(FileCommandsTest, aSettingThatCannotBeWrittenLeavesTheMenuOnTheSettingInF
     commands.setTitleScreenShown(false);
 
     EXPECT_FALSE(state.hideTitleScreen);
-    EXPECT_TRUE(view.menus[MenuItem::ShowTitleScreen].checked);
-    EXPECT_FALSE(view.menus[MenuItem::HideTitleScreen].checked);
-    EXPECT_TRUE(view.menus[MenuItem::HideTitleScreen].enabled);
+    EXPECT_TRUE(captions.showTitleScreen()->isChecked());
+    EXPECT_FALSE(captions.hideTitleScreen()->isChecked());
+    EXPECT_TRUE(captions.hideTitleScreen()->isEnabled());
 }
 
 TEST_F(FileCommandsTest, theSoundsItemAlwaysOffersTheOppositeOfTheStateInForce)
 {
     commands.toggleSounds();
     EXPECT_TRUE(state.soundsOff);
-    EXPECT_EQ(caption(MenuItem::Sounds), u"&Turn On Sounds"_s);
+    EXPECT_EQ(captions.sounds()->text(), u"&Turn On Sounds"_s);
     commands.toggleSounds();
     EXPECT_FALSE(state.soundsOff);
-    EXPECT_EQ(caption(MenuItem::Sounds), u"&Turn Off Sounds"_s);
-    EXPECT_FALSE(view.menus[MenuItem::Sounds].checked);
+    EXPECT_EQ(captions.sounds()->text(), u"&Turn Off Sounds"_s);
 }
 
 TEST_F(FileCommandsTest, closingAsksWhetherToQuitAndOnlyYesEndsTheProgram)

@@ -1,14 +1,14 @@
 #include "game/RoundFixture.h"
 #include "game/SpeechCoach.h"
-#include "support/FakeMainWindowView.h"
 #include "support/FakeSpeaker.h"
 #include "support/TempDir.h"
+
+#include <QAction>
 
 namespace {
 
 enum class Step { NewWord, Win, Lose, SoundEnds, SayAgain };
 using enum Step;
-using MenuItem = MainWindowView::MenuItem;
 
 struct Speech
 {
@@ -51,9 +51,8 @@ protected:
     }
 
     TempDir home;
-    FakeMainWindowView menus;
     FakeSpeaker speaker;
-    SpeechCoach coach{speaker, sound, menus};
+    SpeechCoach coach{speaker, sound};
 };
 
 TEST_P(SpeechCoachTest, SaysTheWordWhenAskedAndNeverOverAnother)
@@ -97,22 +96,24 @@ INSTANTIATE_TEST_SUITE_P(Rounds, SpeechCoachTest,
 
 TEST_F(SpeechCoachTest, MenuFollowsTheRoundTheEngineAndThePreferences)
 {
-    EXPECT_TRUE(menus.menus[MenuItem::SayAtRoundEnd].checked);
-    EXPECT_FALSE(menus.menus[MenuItem::SayNewWord].checked);
+    EXPECT_TRUE(coach.sayAtRoundEndAction()->isChecked());
+    EXPECT_FALSE(coach.sayNewWordAction()->isChecked());
     startWith(u"CAT"_s);
-    EXPECT_TRUE(menus.menus[MenuItem::SayAgain].enabled);
+    EXPECT_TRUE(coach.sayAgainAction()->isEnabled());
     guessAll(u"CAT"_s);
-    EXPECT_FALSE(menus.menus[MenuItem::SayAgain].enabled);
+    EXPECT_FALSE(coach.sayAgainAction()->isEnabled());
 
-    coach.setSayEachNewWord(true);
-    SpeechCoach later{speaker, sound, menus};
+    // A click on the item is the command.
+    coach.sayNewWordAction()->trigger();
+    SpeechCoach later{speaker, sound};
     later.start(home.path());
-    EXPECT_TRUE(menus.menus[MenuItem::SayNewWord].checked) << "the option was not kept";
+    EXPECT_TRUE(later.sayNewWordAction()->isChecked()) << "the option was not kept";
 
     speaker.becomeUnavailable(u"No engine here."_s);
-    for (const MenuItem item : {MenuItem::SayAgain, MenuItem::SayAtRoundEnd, MenuItem::SayNewWord}) {
-        EXPECT_FALSE(menus.menus[item].enabled);
-        EXPECT_EQ(menus.menus[item].toolTip, u"No engine here."_s);
+    for (const QAction *item :
+        {later.sayAgainAction(), later.sayAtRoundEndAction(), later.sayNewWordAction()}) {
+        EXPECT_FALSE(item->isEnabled());
+        EXPECT_EQ(item->toolTip(), u"No engine here."_s);
     }
 }
 

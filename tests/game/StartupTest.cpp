@@ -1,5 +1,6 @@
 #include "game/Startup.h"
 #include "core/GameState.h"
+#include "game/MenuCaptions.h"
 #include "support/FakeFileSystem.h"
 #include "support/FakeMainWindowView.h"
 #include "support/FakeMessageBoxes.h"
@@ -9,13 +10,13 @@
 #include "wordlists/BuiltInWords.h"
 #include "wordlists/WordListFile.h"
 
+#include <QAction>
 #include <QFile>
 #include <QFileInfo>
 
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
-using MenuItem = MainWindowView::MenuItem;
 
 namespace {
 
@@ -26,15 +27,14 @@ protected:
     {
         files.current = home;
         random.runOn = true;
-        Startup(state, view, player, random, messages, files).run();
+        Startup(state, view, captions, player, random, messages, files).run();
     }
     void start() { start(dir.path()); }
-
-    QString caption(MenuItem item) { return view.menus[item].caption; }
 
     TempDir dir;
     GameState state;
     FakeMainWindowView view;
+    MenuCaptions captions;
     RecordingSoundPlayer player;
     ScriptedRandom random;
     FakeMessageBoxes messages;
@@ -53,9 +53,9 @@ TEST_F(StartupTest, firstStartInAnEmptyDirectoryWritesBothFilesAndNamesTheDefaul
     EXPECT_EQ(dir.read(u"wordrow.wdr"_s), BuiltInWords::bytes());
     EXPECT_EQ(state.homeDir, dir.path());
     EXPECT_EQ(state.words.size(), 463);
-    EXPECT_EQ(view.windowTitle, u"Wordrow - by Quilbyte:  "_s + defaultList);
-    EXPECT_EQ(caption(MenuItem::CurrentList), u"(Currently: "_s + defaultList + u')');
-    EXPECT_EQ(caption(MenuItem::StartupList), u"(Currently: "_s + defaultList + u')');
+    EXPECT_EQ(captions.title(), u"Wordrow - by Quilbyte:  "_s + defaultList);
+    EXPECT_EQ(captions.currentList()->text(), u"(Currently: "_s + defaultList + u')');
+    EXPECT_EQ(captions.startupList()->text(), u"(Currently: "_s + defaultList + u')');
     EXPECT_FALSE(state.hideTitleScreen);
     EXPECT_EQ(view.titleScreens, 1);
     EXPECT_TRUE(messages.shown.isEmpty());
@@ -80,20 +80,20 @@ TEST_F(StartupTest, turnsSoundsOnAndPlaysOneOfThreeStartupSoundsOnlyWithASoundCa
     random.runOn = false;
     random.script({0.5});
     files.current = dir.path();
-    Startup(state, view, player, random, messages, files).run();
+    Startup(state, view, captions, player, random, messages, files).run();
 
     EXPECT_FALSE(state.soundsOff);
     EXPECT_TRUE(state.soundCardFound);
     EXPECT_TRUE(player.enabled);
     EXPECT_EQ(random.reseeds, 1);
     EXPECT_EQ(player.played, QStringList{dir.filePath(u"Musica.wav"_s)});
-    EXPECT_FALSE(view.menus[MenuItem::Sounds].checked);
 
     RecordingSoundPlayer silent;
     silent.hasCard = false;
     GameState other;
     FakeMainWindowView otherView;
-    Startup(other, otherView, silent, random, messages, files).run();
+    MenuCaptions otherCaptions;
+    Startup(other, otherView, otherCaptions, silent, random, messages, files).run();
     EXPECT_FALSE(other.soundCardFound);
     EXPECT_FALSE(silent.enabled);
     EXPECT_TRUE(silent.played.isEmpty());
@@ -110,10 +110,10 @@ TEST_F(StartupTest, rewritesAMissingDefaultListAndLeavesTheSettingsAlone)
     EXPECT_EQ(dir.read(u"wordrow.wdr"_s), BuiltInWords::bytes());
     EXPECT_TRUE(state.hideTitleScreen);
     EXPECT_EQ(view.titleScreens, 0);
-    EXPECT_FALSE(view.menus[MenuItem::ShowTitleScreen].checked);
-    EXPECT_TRUE(view.menus[MenuItem::ShowTitleScreen].enabled);
-    EXPECT_TRUE(view.menus[MenuItem::HideTitleScreen].checked);
-    EXPECT_FALSE(view.menus[MenuItem::HideTitleScreen].enabled);
+    EXPECT_FALSE(captions.showTitleScreen()->isChecked());
+    EXPECT_TRUE(captions.showTitleScreen()->isEnabled());
+    EXPECT_TRUE(captions.hideTitleScreen()->isChecked());
+    EXPECT_FALSE(captions.hideTitleScreen()->isEnabled());
 }
 
 TEST_F(StartupTest, anEmptyFirstItemLoadsTheDefaultListNamedWithoutItsDirectory)
@@ -123,10 +123,10 @@ TEST_F(StartupTest, anEmptyFirstItemLoadsTheDefaultListNamedWithoutItsDirectory)
     start();
 
     EXPECT_EQ(state.words.toStringList(), (QStringList{u"CAT"_s, u"DOG"_s}));
-    EXPECT_EQ(view.windowTitle, u"Wordrow - by Quilbyte:  wordrow.wdr"_s);
-    EXPECT_EQ(caption(MenuItem::StartupList), u"(Currently: wordrow.wdr)"_s);
-    EXPECT_TRUE(view.menus[MenuItem::ShowTitleScreen].checked);
-    EXPECT_FALSE(view.menus[MenuItem::ShowTitleScreen].enabled);
+    EXPECT_EQ(captions.title(), u"Wordrow - by Quilbyte:  wordrow.wdr"_s);
+    EXPECT_EQ(captions.startupList()->text(), u"(Currently: wordrow.wdr)"_s);
+    EXPECT_TRUE(captions.showTitleScreen()->isChecked());
+    EXPECT_FALSE(captions.showTitleScreen()->isEnabled());
     EXPECT_TRUE(messages.shown.isEmpty());
 }
 
@@ -139,10 +139,10 @@ TEST_F(StartupTest, aMissingStartupListFallsBackToTheDefaultListAndSaysSo)
 
     const QString defaultList = dir.filePath(u"wordrow.wdr"_s);
     EXPECT_EQ(state.words.size(), 463);
-    EXPECT_EQ(view.windowTitle, u"Wordrow - by Quilbyte:  "_s + defaultList);
-    EXPECT_EQ(caption(MenuItem::CurrentList), u"(Currently: "_s + defaultList + u')');
+    EXPECT_EQ(captions.title(), u"Wordrow - by Quilbyte:  "_s + defaultList);
+    EXPECT_EQ(captions.currentList()->text(), u"(Currently: "_s + defaultList + u')');
     // The settings still name the player's choice: it may come back (a removable disk).
-    EXPECT_EQ(caption(MenuItem::StartupList), u"(Currently: "_s + gone + u')');
+    EXPECT_EQ(captions.startupList()->text(), u"(Currently: "_s + gone + u')');
     EXPECT_EQ(dir.read(u"wordrow.ini"_s), settings);
     ASSERT_EQ(messages.shown.size(), 1);
     EXPECT_TRUE(messages.shown[0].text.contains(gone));
@@ -158,8 +158,8 @@ TEST_F(StartupTest, unusableListsFallBackToTheBuiltInWordsWithoutOverwritingAnyt
 
     EXPECT_EQ(state.words.size(), 463);
     EXPECT_EQ(state.words.at(0), u"ABLE");
-    EXPECT_EQ(view.windowTitle, u"Wordrow - by Quilbyte:  built-in words"_s);
-    EXPECT_EQ(caption(MenuItem::CurrentList), u"(Currently: built-in words)"_s);
+    EXPECT_EQ(captions.title(), u"Wordrow - by Quilbyte:  built-in words"_s);
+    EXPECT_EQ(captions.currentList()->text(), u"(Currently: built-in words)"_s);
     EXPECT_EQ(dir.read(u"wordrow.wdr"_s), tooLong);
     EXPECT_EQ(dir.read(u"week1.wdr"_s), tooLong);
     EXPECT_EQ(messages.shown.size(), 1);
@@ -172,7 +172,7 @@ TEST_F(StartupTest, aHomeNobodyCanWriteToStartsWithTheBuiltInWordsAndSaysSoOnce)
 
     EXPECT_EQ(state.homeDir, u"/proc"_s);
     EXPECT_EQ(state.words.size(), 463);
-    EXPECT_EQ(view.windowTitle, u"Wordrow - by Quilbyte:  built-in words"_s);
+    EXPECT_EQ(captions.title(), u"Wordrow - by Quilbyte:  built-in words"_s);
     ASSERT_EQ(messages.shown.size(), 1);
     EXPECT_TRUE(messages.shown[0].text.contains(u"cannot be saved"_s));
     EXPECT_FALSE(messages.shown[0].question);

@@ -325,28 +325,20 @@ void Monkey::addMainActions()
          }});
     m_actions.push_back({u"File > Load Another List (Ctrl+L)"_s, 4, Where::Main,
         [this, main] { key(main(), Qt::Key_L, Qt::ControlModifier); }});
-    m_actions.push_back({u"File > current list"_s, 2, Where::Main, [this, main] {
-                             chooseMenu(
-                                 main(), main()->menuItem(MainWindowView::MenuItem::CurrentList));
-                         }});
+    m_actions.push_back({u"File > current list"_s, 2, Where::Main,
+        [this, main] { chooseMenu(main(), main()->menuCaptions().currentList()); }});
     m_actions.push_back({u"File > Set Startup Wordlist"_s, 3, Where::Main,
         [this] { chooseMenu(u"Set &Startup Wordlist..."_s); }});
-    m_actions.push_back({u"File > start-up list"_s, 1, Where::Main, [this, main] {
-                             chooseMenu(
-                                 main(), main()->menuItem(MainWindowView::MenuItem::StartupList));
-                         }});
+    m_actions.push_back({u"File > start-up list"_s, 1, Where::Main,
+        [this, main] { chooseMenu(main(), main()->menuCaptions().startupList()); }});
     m_actions.push_back(
         {u"File > Delete"_s, 3, Where::Main, [this] { chooseMenu(u"&Delete..."_s); }});
-    m_actions.push_back(
-        {u"File > Options > Show Startup Screen"_s, 2, Where::Main, [this, main] {
-             chooseMenu(main(), main()->menuItem(MainWindowView::MenuItem::ShowTitleScreen));
-         }});
-    m_actions.push_back(
-        {u"File > Options > Hide Startup Screen"_s, 2, Where::Main, [this, main] {
-             chooseMenu(main(), main()->menuItem(MainWindowView::MenuItem::HideTitleScreen));
-         }});
+    m_actions.push_back({u"File > Options > Show Startup Screen"_s, 2, Where::Main,
+        [this, main] { chooseMenu(main(), main()->menuCaptions().showTitleScreen()); }});
+    m_actions.push_back({u"File > Options > Hide Startup Screen"_s, 2, Where::Main,
+        [this, main] { chooseMenu(main(), main()->menuCaptions().hideTitleScreen()); }});
     m_actions.push_back({u"File > Options > sounds"_s, 2, Where::Main,
-        [this, main] { chooseMenu(main(), main()->menuItem(MainWindowView::MenuItem::Sounds)); }});
+        [this, main] { chooseMenu(main(), main()->menuCaptions().sounds()); }});
     m_actions.push_back({u"File > Exit (Ctrl+X), answered No"_s, 2, Where::Main,
         [this, main] { key(main(), Qt::Key_X, Qt::ControlModifier); }});
     m_actions.push_back({u"main window's close box, answered No"_s, 1, Where::Main,
@@ -691,15 +683,14 @@ void Monkey::problemsOfWindows(QStringList &found) const
 
 void Monkey::problemsOfMenus(QStringList &found) const
 {
-    using MenuItem = MainWindowView::MenuItem;
     const GameState &state = *m_state;
-    const QAction *show = m_window->menuItem(MenuItem::ShowTitleScreen);
-    const QAction *hide = m_window->menuItem(MenuItem::HideTitleScreen);
+    const QAction *show = m_window->menuCaptions().showTitleScreen();
+    const QAction *hide = m_window->menuCaptions().hideTitleScreen();
     if (show->isChecked() == state.hideTitleScreen || show->isEnabled() != state.hideTitleScreen
         || hide->isChecked() != state.hideTitleScreen || hide->isEnabled() == state.hideTitleScreen)
         found.append(u"the title-screen options disagree with hideTitleScreen %1"_s.arg(
             state.hideTitleScreen));
-    const QString sounds = m_window->menuItem(MenuItem::Sounds)->text();
+    const QString sounds = m_window->menuCaptions().sounds()->text();
     if (sounds != (state.soundsOff ? u"&Turn On Sounds"_s : u"&Turn Off Sounds"_s))
         found.append(
             u"the sound item reads '%1' with soundsOff %2"_s.arg(sounds).arg(state.soundsOff));
@@ -707,7 +698,7 @@ void Monkey::problemsOfMenus(QStringList &found) const
     // The list in play is named in the title and on the menu alike.
     const QString prefix = u"Wordrow - by Quilbyte:  "_s;
     const QString title = m_window->windowTitle();
-    const QString current = m_window->menuItem(MenuItem::CurrentList)->text();
+    const QString current = m_window->menuCaptions().currentList()->text();
     if (!title.startsWith(prefix)
         || current != u"(Currently: "_s + title.mid(prefix.size()).replace(u'&', u"&&"_s) + u')')
         found.append(

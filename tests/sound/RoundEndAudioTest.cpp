@@ -5,12 +5,11 @@
 #include "sound/SoundLibrary.h"
 #include "sound/SoundPlayback.h"
 #include "speech/QtSpeaker.h"
-#include "support/FakeMainWindowView.h"
 #include "support/FakeGameView.h"
 #include "support/ScriptedRandom.h"
 #include "support/TempDir.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -33,7 +32,7 @@ namespace {
 class RoundEndAudioTest : public ::testing::Test
 {
 protected:
-    static void SetUpTestSuite() { app = new QCoreApplication(argc, argv); }
+    static void SetUpTestSuite() { app = new QGuiApplication(argc, argv); }
     static void TearDownTestSuite()
     {
         delete app;
@@ -135,14 +134,13 @@ protected:
     SoundPlayback sound{state, player};
     GameRound round{state, view, random, sound};
     QtSpeaker speaker;
-    FakeMainWindowView menus;
-    SpeechCoach coach{speaker, sound, menus};
+    SpeechCoach coach{speaker, sound};
 
 private:
     static inline int argc = 1;
     static inline char name[] = "round_end_audio_tests";
     static inline char *argv[] = {name, nullptr};
-    static inline QCoreApplication *app = nullptr;
+    static inline QGuiApplication *app = nullptr;
 };
 
 // Well above a null sink's silence (exactly 0) and well below any of the game's sounds.

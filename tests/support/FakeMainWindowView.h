@@ -3,20 +3,13 @@
 #include "game/MainWindowView.h"
 #include "support/FakeGameView.h"
 
-#include <map>
+#include <array>
 
-// The main window as start-up and the File menu see it: the round's part is a FakeGameView.
+// The main window as start-up and the File menu see it: the round's part is a FakeGameView. The
+// menu items are the logic's own QActions.
 class FakeMainWindowView final : public MainWindowView
 {
 public:
-    struct MenuState
-    {
-        QString caption;
-        bool checked = false;
-        bool enabled = true;
-        QString toolTip;
-    };
-
     void setLabelVisible(Label label, bool visible) override
     {
         game.setLabelVisible(label, visible);
@@ -47,17 +40,6 @@ public:
     }
     void showGallowsPicture(int index) override { game.showGallowsPicture(index); }
 
-    void setMenuText(MenuItem item, const QString &caption) override
-    {
-        menus[item].caption = caption;
-    }
-    void setMenuChecked(MenuItem item, bool checked) override { menus[item].checked = checked; }
-    void setMenuEnabled(MenuItem item, bool enabled) override { menus[item].enabled = enabled; }
-    void setMenuToolTip(MenuItem item, const QString &toolTip) override
-    {
-        menus[item].toolTip = toolTip;
-    }
-    void setTitle(const QString &caption) override { windowTitle = caption; }
     void setLetterText(int index, const QString &caption) override
     {
         letterCaptions.at(index) = caption;
@@ -67,8 +49,6 @@ public:
     void endProgram() override { ++programEnds; }
 
     FakeGameView game;
-    std::map<MenuItem, MenuState> menus;
-    QString windowTitle;
     std::array<QString, 28> letterCaptions;
     int titleScreens = 0;
     int mainWindowShows = 0;

@@ -16,7 +16,6 @@
 
 using namespace Qt::StringLiterals;
 using Side = TitleScreenView::Side;
-using MenuItem = MainWindowView::MenuItem;
 
 namespace {
 
@@ -129,7 +128,7 @@ TEST_F(TitleScreenDialogTest, closingUntickedShowsTheGameAndLeavesTheSettings)
     EXPECT_FALSE(window->isTitleScreenOpen());
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(dir.read(u"wordrow.ini"_s), settings);
-    EXPECT_TRUE(window->menuItem(MenuItem::ShowTitleScreen)->isChecked());
+    EXPECT_TRUE(window->menuCaptions().showTitleScreen()->isChecked());
     EXPECT_FALSE(state.hideTitleScreen);
 }
 
@@ -146,9 +145,9 @@ TEST_F(TitleScreenDialogTest, enterRightAfterTickingClosesAndRecordsTheChoice)
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(dir.read(u"wordrow.ini"_s), "\"lists/week 1.wdr\"\r\n#TRUE#\r\n");
     EXPECT_TRUE(state.hideTitleScreen);
-    EXPECT_TRUE(window->menuItem(MenuItem::HideTitleScreen)->isChecked());
-    EXPECT_FALSE(window->menuItem(MenuItem::HideTitleScreen)->isEnabled());
-    EXPECT_TRUE(window->menuItem(MenuItem::ShowTitleScreen)->isEnabled());
+    EXPECT_TRUE(window->menuCaptions().hideTitleScreen()->isChecked());
+    EXPECT_FALSE(window->menuCaptions().hideTitleScreen()->isEnabled());
+    EXPECT_TRUE(window->menuCaptions().showTitleScreen()->isEnabled());
 }
 
 TEST_F(TitleScreenDialogTest, escapeLeavesLikeOk)

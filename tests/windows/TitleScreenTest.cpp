@@ -1,9 +1,11 @@
 #include "windows/TitleScreen.h"
 #include "core/GameState.h"
+#include "game/MenuCaptions.h"
 #include "support/FakeMainWindowView.h"
 #include "support/TempDir.h"
 #include "windows/TitleScreenLayout.h"
 
+#include <QAction>
 #include <QDir>
 
 #include <gtest/gtest.h>
@@ -12,7 +14,6 @@
 
 using namespace Qt::StringLiterals;
 using Side = TitleScreenView::Side;
-using MenuItem = MainWindowView::MenuItem;
 
 namespace {
 
@@ -52,7 +53,13 @@ protected:
     GameState state;
     FakeTitleScreenView view;
     FakeMainWindowView mainWindow;
-    TitleScreen screen{state, view, mainWindow};
+    MenuCaptions captions;
+    TitleScreen screen{state, view, mainWindow, captions};
+    // The hide item untouched, as the window's menu first shows it.
+    bool captionsUntouched() const
+    {
+        return !captions.hideTitleScreen()->isChecked() && captions.hideTitleScreen()->isEnabled();
+    }
 };
 
 } // namespace
@@ -134,7 +141,7 @@ TEST_F(TitleScreenTest, closingUntickedLeavesTheSettingsByteForByte)
     screen.close();
     EXPECT_EQ(dir.read(u"wordrow.ini"_s), settings);
     EXPECT_FALSE(state.hideTitleScreen);
-    EXPECT_TRUE(mainWindow.menus.empty());
+    EXPECT_TRUE(captionsUntouched());
     EXPECT_EQ(mainWindow.mainWindowShows, 1);
 }
 
@@ -149,10 +156,10 @@ TEST_F(TitleScreenTest, closingTickedRecordsTheChoiceAndKeepsLineOne)
         "\"/home/sam/w\xe9"
         "ek 1.wdr\"\r\n#TRUE#\r\n");
     EXPECT_TRUE(state.hideTitleScreen);
-    EXPECT_FALSE(mainWindow.menus[MenuItem::ShowTitleScreen].checked);
-    EXPECT_TRUE(mainWindow.menus[MenuItem::ShowTitleScreen].enabled);
-    EXPECT_TRUE(mainWindow.menus[MenuItem::HideTitleScreen].checked);
-    EXPECT_FALSE(mainWindow.menus[MenuItem::HideTitleScreen].enabled);
+    EXPECT_FALSE(captions.showTitleScreen()->isChecked());
+    EXPECT_TRUE(captions.showTitleScreen()->isEnabled());
+    EXPECT_TRUE(captions.hideTitleScreen()->isChecked());
+    EXPECT_FALSE(captions.hideTitleScreen()->isEnabled());
     EXPECT_EQ(mainWindow.mainWindowShows, 1);
 }
 
@@ -162,6 +169,6 @@ TEST_F(TitleScreenTest, aSettingsFileThatCannotBeWrittenStillLetsTheGameShow)
     view.ticked = true;
     screen.close();
     EXPECT_FALSE(state.hideTitleScreen);
-    EXPECT_TRUE(mainWindow.menus.empty());
+    EXPECT_TRUE(captionsUntouched());
     EXPECT_EQ(mainWindow.mainWindowShows, 1);
 }

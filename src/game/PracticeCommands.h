@@ -1,0 +1,84 @@
+#pragma once
+
+#include <QKeySequence>
+#include <QList>
+#include <QObject>
+#include <QString>
+
+#include <memory>
+
+class Clock;
+class GameRound;
+class MessageBoxes;
+class PlayerChoice;
+class PracticeRecordStore;
+class PracticeRecorder;
+class Preferences;
+class QAction;
+class ReviewDraw;
+
+// The Practice menu's items of the record: who is playing, their progress, and whether their
+// trouble words come back. Keeps each round that ends for the player of the moment, once the
+// record is known, and has the review draw from it. The window places the items and opens the
+// windows these commands ask for.
+class PracticeCommands : public QObject
+{
+    Q_OBJECT
+
+public:
+    PracticeCommands(GameRound &round, MessageBoxes &messages, QObject *parent = nullptr);
+    ~PracticeCommands() override;
+
+    // Where the rounds are kept, and the clock that dates them and says which day it is for the
+    // review schedule; before start(). Without it nothing is recorded and the items stay
+    // disabled.
+    void setRecord(PracticeRecordStore &record, const Clock &clock);
+    // Reads the options from the preferences beside the settings, once start-up has found them;
+    // reading them opens no record.
+    void start(const QString &homeDir);
+
+    // The items in their order, for the window to place.
+    QList<QAction *> actions() const { return m_actions; }
+    QAction *playerAction() const { return m_playerAction; }
+    QAction *progressAction() const { return m_progressAction; }
+    QAction *troubleWordsAction() const { return m_troubleWordsAction; }
+
+    QString player() const;
+    bool practisesTroubleWords() const { return m_practiseTroubleWords; }
+    // Also the source of the current player's due words, for the spelling test.
+    PracticeRecorder *recorder() const { return m_recorder.get(); }
+
+public Q_SLOTS:
+    void setListInPlay(const QString &list);
+    void choosePlayer();
+    void showProgress();
+    void setPractiseTroubleWords(bool on);
+
+Q_SIGNALS:
+    // Asks the player, at once: the choice is made before the signal returns, so connect it
+    // directly.
+    void playerChoiceWanted(PlayerChoice &choice);
+    // The progress window of this player, opened or brought to the front.
+    void progressWanted(const QString &player);
+    // An open progress window shows this player now; none opens when none is open.
+    void progressPlayerChanged(const QString &player);
+
+private:
+    QAction *addItem(const QString &text, const QString &name, const QKeySequence &shortcut = {});
+    Preferences preferences() const;
+    void showPlayer();
+
+    GameRound &m_round;
+    MessageBoxes &m_messages;
+    QList<QAction *> m_actions;
+    QAction *m_playerAction;
+    QAction *m_progressAction;
+    QAction *m_troubleWordsAction;
+
+    PracticeRecordStore *m_record = nullptr;
+    std::unique_ptr<PracticeRecorder> m_recorder;
+    std::unique_ptr<ReviewDraw> m_review;
+    QString m_homeDir;
+    QString m_listInPlay;
+    bool m_practiseTroubleWords = false;
+};
