@@ -1,6 +1,7 @@
 // The practice record on disk: how long keeping one round's result takes, how long the progress
 // window takes to open over a record of 100,000 rounds (medians), and how long a version 1 record
 // of as many rounds takes to upgrade on first open.
+#include "core/SteadyClock.h"
 #include "progress/ProgressWindow.h"
 #include "record/SqlitePracticeRecord.h"
 #include "record/TroubleWords.h"
@@ -113,6 +114,7 @@ void openProgress(const QString &folder, int rounds)
     FakeMessageBoxes messages;
     FakeFileDialogs dialogs;
     SqlitePracticeRecord record([folder] { return folder; }, messages);
+    const SteadyClock clock;
     std::vector<double> reads;
     std::vector<double> opens;
     for (int i = 0; i < 7; ++i) {
@@ -123,14 +125,15 @@ void openProgress(const QString &folder, int rounds)
         if (count != rounds)
             std::printf("expected %d rounds, read %lld\n", rounds, qlonglong(count));
         if (i == 0) {
-            const ProgressWindow window(u"Sam"_s, record, dialogs, messages);
-            std::printf("the window shows: %s; %s; %lld trouble words\n",
+            const ProgressWindow window(u"Sam"_s, record, dialogs, messages, clock);
+            std::printf("the window shows: %s; %s; %s; %lld trouble words\n",
                 qPrintable(window.tallyLabel(0)->text()), qPrintable(window.tallyLabel(1)->text()),
+                qPrintable(window.reviewLabel()->text()),
                 qlonglong(window.report().troubleWords().size()));
         }
 
         timer.restart();
-        auto *window = new ProgressWindow(u"Sam"_s, record, dialogs, messages);
+        auto *window = new ProgressWindow(u"Sam"_s, record, dialogs, messages, clock);
         window->show();
         // Shown and painted once.
         window->grab();

@@ -332,7 +332,8 @@ void MainWindow::showProgress(const QString &player)
     if (!m_record)
         return;
     openOrRaise(m_progress, [this, &player] {
-        return new ProgressWindow(player, *m_record, m_services.dialogs, m_services.messages);
+        return new ProgressWindow(
+            player, *m_record, m_services.dialogs, m_services.messages, *m_clock);
     });
 }
 

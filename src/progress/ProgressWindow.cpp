@@ -1,5 +1,6 @@
 #include "progress/ProgressWindow.h"
 
+#include "core/Clock.h"
 #include "platform/FileDialogs.h"
 #include "platform/MessageBoxes.h"
 #include "progress/DayChart.h"
@@ -69,7 +70,7 @@ void fill(QTableWidget *widget, const QList<QStringList> &rows)
 } // namespace
 
 ProgressWindow::ProgressWindow(const QString &player, PracticeRecordStore &store,
-    FileDialogs &dialogs, MessageBoxes &messages, QWidget *parent)
+    FileDialogs &dialogs, MessageBoxes &messages, const Clock &clock, QWidget *parent)
     : QMainWindow(parent)
     , m_player(player)
     , m_store(store)
@@ -80,7 +81,7 @@ ProgressWindow::ProgressWindow(const QString &player, PracticeRecordStore &store
     setWindowTitle(u"Wordrow - Progress"_s);
     createControls();
     createMenus();
-    const QDate today = QDate::currentDate();
+    const QDate today = clock.now().date();
     m_report.emplace(player, store.summary(player, PracticeFigures::chartStart(today)), today);
     m_report->showOn(*this);
     resize(sizeHint().expandedTo(QSize(800, 640)));
@@ -97,9 +98,11 @@ void ProgressWindow::createControls()
     m_title->setFont(big);
     m_week = plainLabel(central);
     m_allTime = plainLabel(central);
+    m_review = plainLabel(central);
     layout->addWidget(m_title);
     layout->addWidget(m_week);
     layout->addWidget(m_allTime);
+    layout->addWidget(m_review);
 
     auto *chartBox = new QGroupBox(
         u"Rounds per day, last "_s + QString::number(PracticeFigures::ChartWeeks) + u" weeks"_s,
@@ -149,6 +152,11 @@ void ProgressWindow::showTallies(const QString &thisWeek, const QString &allTime
 {
     m_week->setText(thisWeek);
     m_allTime->setText(allTime);
+}
+
+void ProgressWindow::showReview(const QString &review)
+{
+    m_review->setText(review);
 }
 
 void ProgressWindow::showDays(const QList<PracticeFigures::Day> &days, const QString &description)
