@@ -119,8 +119,9 @@ void ProgressWindow::createControls()
     auto *troubleBox = new QGroupBox(u"Trouble words"_s, central);
     m_trouble = table(u"Trouble words"_s, troubleBox);
     (new QVBoxLayout(troubleBox))->addWidget(m_trouble);
-    tables->addWidget(listBox);
-    tables->addWidget(troubleBox);
+    // The trouble words have the more columns.
+    tables->addWidget(listBox, 2);
+    tables->addWidget(troubleBox, 3);
     layout->addLayout(tables, 1);
     setCentralWidget(central);
 }
