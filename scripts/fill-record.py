@@ -19,6 +19,10 @@ lists = {
 hard = {"WEDNESDAY", "RHYTHM", "NECESSARY", "SEPARATE", "QUEUE", "SCISSORS"}
 
 db = sqlite3.connect(path)
+# It writes a version 1 record, which the game brings up to date (review schedule included) when
+# it first opens it; a record the game has already upgraded is left alone.
+if db.execute("PRAGMA user_version").fetchone()[0] > 1:
+    sys.exit("fill-record.py: %s is already in use by the game; fill a new folder" % path)
 db.executescript("""
 CREATE TABLE IF NOT EXISTS rounds (id INTEGER PRIMARY KEY, played_at INTEGER NOT NULL,
     player TEXT NOT NULL, list TEXT NOT NULL, word TEXT NOT NULL,

@@ -1,5 +1,7 @@
-// The practice record on disk: how long keeping one round's result takes, and how long the
-// progress window takes to open over a record of 100,000 rounds. Prints medians.
+// The practice record on disk: how long keeping one round's result takes, how long the progress
+// window takes to open over a record of 100,000 rounds (medians), and how long a version 1 record
+// of as many rounds takes to upgrade on first open.
+#include "core/SteadyClock.h"
 #include "progress/ProgressWindow.h"
 #include "record/SqlitePracticeRecord.h"
 #include "record/TroubleWords.h"
@@ -112,6 +114,7 @@ void openProgress(const QString &folder, int rounds)
     FakeMessageBoxes messages;
     FakeFileDialogs dialogs;
     SqlitePracticeRecord record([folder] { return folder; }, messages);
+    const SteadyClock clock;
     std::vector<double> reads;
     std::vector<double> opens;
     for (int i = 0; i < 7; ++i) {
@@ -122,14 +125,15 @@ void openProgress(const QString &folder, int rounds)
         if (count != rounds)
             std::printf("expected %d rounds, read %lld\n", rounds, qlonglong(count));
         if (i == 0) {
-            const ProgressWindow window(u"Sam"_s, record, dialogs, messages);
-            std::printf("the window shows: %s; %s; %lld trouble words\n",
+            const ProgressWindow window(u"Sam"_s, record, dialogs, messages, clock);
+            std::printf("the window shows: %s; %s; %s; %lld trouble words\n",
                 qPrintable(window.tallyLabel(0)->text()), qPrintable(window.tallyLabel(1)->text()),
+                qPrintable(window.reviewLabel()->text()),
                 qlonglong(window.report().troubleWords().size()));
         }
 
         timer.restart();
-        auto *window = new ProgressWindow(u"Sam"_s, record, dialogs, messages);
+        auto *window = new ProgressWindow(u"Sam"_s, record, dialogs, messages, clock);
         window->show();
         // Shown and painted once.
         window->grab();
@@ -139,6 +143,46 @@ void openProgress(const QString &folder, int rounds)
     std::printf("read all %d rounds (as the CSV export does): median %.1f ms\n", rounds,
         median(reads));
     std::printf("open the progress window over %d rounds: median %.1f ms\n", rounds, median(opens));
+}
+
+// A version 1 record of the given size, grown from the test's one, upgraded as a game would.
+void upgradeRecord(const QString &folder, int rounds)
+{
+    const QString path = QDir(folder).filePath(SqlitePracticeRecord::FileName.toString());
+    QFile::copy(QStringLiteral(WORDROW_FIXTURES "/record-v1.sqlite"), path);
+    QFile(path).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"grow"_s);
+        db.setDatabaseName(path);
+        db.open();
+        db.transaction();
+        QSqlQuery query(db);
+        query.prepare(u"INSERT INTO rounds (played_at, player, list, word, result, misses,"
+                      " wrong_letters) VALUES (?, ?, ?, ?, ?, ?, ?)"_s);
+        const QDateTime start = QDateTime::currentDateTime().addSecs(-qint64(rounds) * 300);
+        for (int n = 0; n < rounds; ++n) {
+            const PracticeRound r = roundNumber(n, start);
+            query.addBindValue(r.when.toMSecsSinceEpoch());
+            query.addBindValue(r.player);
+            query.addBindValue(r.list);
+            query.addBindValue(r.word);
+            query.addBindValue(PracticeRound::resultName(r.result));
+            query.addBindValue(r.misses);
+            query.addBindValue(r.wrongLetters);
+            query.exec();
+        }
+        db.commit();
+    }
+    QSqlDatabase::removeDatabase(u"grow"_s);
+
+    FakeMessageBoxes messages;
+    SqlitePracticeRecord record([folder] { return folder; }, messages);
+    QElapsedTimer timer;
+    timer.start();
+    const QStringList players = record.players();
+    const double ms = double(timer.nsecsElapsed()) / 1e6;
+    std::printf("upgrade a version 1 record of %d rounds on first open: %.0f ms (%s)\n", rounds,
+        ms, players.size() == 2 && messages.shown.isEmpty() ? "upgraded" : "FAILED");
 }
 
 } // namespace
@@ -156,5 +200,8 @@ int main(int argc, char *argv[])
     QTemporaryDir bigFolder(QDir::current().filePath(u"record-bench-XXXXXX"_s));
     fillRecord(bigFolder.path(), Rounds);
     openProgress(bigFolder.path(), Rounds);
+
+    QTemporaryDir oldFolder(QDir::current().filePath(u"record-bench-XXXXXX"_s));
+    upgradeRecord(oldFolder.path(), Rounds);
     return 0;
 }

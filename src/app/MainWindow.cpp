@@ -320,10 +320,11 @@ MainWindow::~MainWindow()
     delete m_progress;
 }
 
-void MainWindow::setPracticeRecord(PracticeRecordStore &record)
+void MainWindow::setPracticeRecord(PracticeRecordStore &record, const Clock &clock)
 {
     m_record = &record;
-    m_practice->setRecord(record);
+    m_clock = &clock;
+    m_practice->setRecord(record, clock);
 }
 
 void MainWindow::showProgress(const QString &player)
@@ -331,7 +332,8 @@ void MainWindow::showProgress(const QString &player)
     if (!m_record)
         return;
     openOrRaise(m_progress, [this, &player] {
-        return new ProgressWindow(player, *m_record, m_services.dialogs, m_services.messages);
+        return new ProgressWindow(
+            player, *m_record, m_services.dialogs, m_services.messages, *m_clock);
     });
 }
 

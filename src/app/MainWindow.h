@@ -22,6 +22,7 @@
 
 class LetterButton;
 class GameState;
+class Clock;
 class PracticeRecordStore;
 class PictureBox;
 
@@ -61,7 +62,8 @@ public:
 
     // Where the rounds are kept, from main; before start(). Without it nothing is recorded and
     // the Practice menu's items of the record stay disabled.
-    void setPracticeRecord(PracticeRecordStore &record);
+    // The clock dates the rounds and says which day it is for the review schedule.
+    void setPracticeRecord(PracticeRecordStore &record, const Clock &clock);
     void showProgress(const QString &player);
     ProgressWindow *progressWindow() const { return m_progress; }
     // The logic of the menus' items, each owning the items it decides.
@@ -138,6 +140,7 @@ private:
     QPushButton *m_newWordButton = nullptr;
 
     PracticeRecordStore *m_record = nullptr;
+    const Clock *m_clock = nullptr;
 
     QPointer<WordListEditorDialog> m_editor;
     QPointer<TitleScreenDialog> m_titleScreen;

@@ -33,7 +33,7 @@ int main(int argc, char *argv[])
     LazyPracticeRecord record([&state] { return state.homeDir; }, messages);
 
     MainWindow window(state, Services{messages, dialogs, files, player, random, speaker});
-    window.setPracticeRecord(record);
+    window.setPracticeRecord(record, clock);
     messages.setParentWidget(&window);
     dialogs.setParentWidget(&window);
     window.start();

@@ -6,4 +6,5 @@ class SteadyClock final : public Clock
 {
 public:
     qint64 nanoseconds() const override;
+    QDateTime now() const override;
 };

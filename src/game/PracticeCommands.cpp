@@ -52,14 +52,14 @@ QString PracticeCommands::player() const
     return preferences().player();
 }
 
-void PracticeCommands::setRecord(PracticeRecordStore &record)
+void PracticeCommands::setRecord(PracticeRecordStore &record, const Clock &clock)
 {
     m_record = &record;
-    m_recorder
-        = std::make_unique<PracticeRecorder>(record, m_messages, [this] { return player(); });
+    m_recorder = std::make_unique<PracticeRecorder>(
+        record, m_messages, [this] { return player(); }, clock);
     m_recorder->setListInPlay(m_listInPlay);
-    m_review = std::make_unique<ReviewDraw>(
-        [this] { return m_practiseTroubleWords; }, [this] { return m_recorder->troubleWords(); });
+    m_review = std::make_unique<ReviewDraw>([this] { return m_practiseTroubleWords; },
+        [this] { return m_recorder->troubleWords(); }, m_recorder->dueWordSource());
     m_round.addObserver(m_recorder.get());
     m_round.setWordChooser(m_review.get());
 }

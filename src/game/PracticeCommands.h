@@ -7,6 +7,7 @@
 
 #include <memory>
 
+class Clock;
 class GameRound;
 class MessageBoxes;
 class PlayerChoice;
@@ -28,9 +29,10 @@ public:
     PracticeCommands(GameRound &round, MessageBoxes &messages, QObject *parent = nullptr);
     ~PracticeCommands() override;
 
-    // Where the rounds are kept; before start(). Without it nothing is recorded and the items
-    // stay disabled.
-    void setRecord(PracticeRecordStore &record);
+    // Where the rounds are kept, and the clock that dates them and says which day it is for the
+    // review schedule; before start(). Without it nothing is recorded and the items stay
+    // disabled.
+    void setRecord(PracticeRecordStore &record, const Clock &clock);
     // Reads the options from the preferences beside the settings, once start-up has found them;
     // reading them opens no record.
     void start(const QString &homeDir);
@@ -43,6 +45,7 @@ public:
 
     QString player() const;
     bool practisesTroubleWords() const { return m_practiseTroubleWords; }
+    // Also the source of the current player's due words, for the spelling test.
     PracticeRecorder *recorder() const { return m_recorder.get(); }
 
 public Q_SLOTS:

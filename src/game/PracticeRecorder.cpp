@@ -1,5 +1,6 @@
 #include "game/PracticeRecorder.h"
 
+#include "core/Clock.h"
 #include "platform/MessageBoxes.h"
 #include "platform/PracticeRecordStore.h"
 
@@ -25,11 +26,11 @@ PracticeRound::Result recordedResult(RoundObserver::Result result)
 } // namespace
 
 PracticeRecorder::PracticeRecorder(PracticeRecordStore &store, MessageBoxes &messages,
-    std::function<QString()> player, Now now)
+    std::function<QString()> player, const Clock &clock)
     : m_store(store)
     , m_messages(messages)
-    , m_player(std::move(player))
-    , m_now(std::move(now))
+    , m_playerName(std::move(player))
+    , m_clock(clock)
 {
 }
 
@@ -44,10 +45,13 @@ void PracticeRecorder::roundStarted(const QString &)
 
 void PracticeRecorder::roundEnded(const Round &round)
 {
-    const PracticeRound kept{m_now(), m_player(), m_list, round.word,
+    PracticeRound kept{m_clock.now(), m_playerName(), m_list, round.word,
         recordedResult(round.result), round.misses, round.wrongLetters};
-    if (m_trouble && m_troublePlayer == kept.player)
-        m_trouble->add(kept);
+    kept.id = QUuid::createUuid();
+    if (m_player && m_player->name == kept.player) {
+        m_player->trouble.add(kept);
+        m_player->schedule.add(kept);
+    }
     if (m_store.add(kept))
         return;
     m_unkept.append(kept);
@@ -61,17 +65,31 @@ void PracticeRecorder::roundEnded(const Round &round)
         u"Wordrow"_s, MessageBoxes::Icon::Information);
 }
 
+PracticeRecorder::Player &PracticeRecorder::player()
+{
+    const QString name = m_playerName();
+    if (!m_player || m_player->name != name) {
+        m_player.emplace();
+        m_player->name = name;
+        const PracticeSummary summary = m_store.summary(name, m_clock.now());
+        m_player->trouble.add(summary.troubleWords);
+        m_player->schedule.add(summary.schedule);
+        for (const PracticeRound &round : std::as_const(m_unkept)) {
+            if (round.player == name) {
+                m_player->trouble.add(round);
+                m_player->schedule.add(round);
+            }
+        }
+    }
+    return *m_player;
+}
+
 QStringList PracticeRecorder::troubleWords()
 {
-    const QString player = m_player();
-    if (!m_trouble || m_troublePlayer != player) {
-        m_trouble.emplace();
-        m_trouble->add(m_store.summary(player, m_now()).troubleWords);
-        for (const PracticeRound &round : std::as_const(m_unkept)) {
-            if (round.player == player)
-                m_trouble->add(round);
-        }
-        m_troublePlayer = player;
-    }
-    return m_trouble->wordTexts();
+    return player().trouble.wordTexts();
+}
+
+QStringList PracticeRecorder::dueWords()
+{
+    return player().schedule.dueWords(m_clock.now().date());
 }

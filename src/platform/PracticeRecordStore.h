@@ -1,9 +1,13 @@
 #pragma once
 
+#include "core/RoundKind.h"
+
+#include <QDate>
 #include <QDateTime>
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QUuid>
 
 // One round as the practice record keeps it.
 struct PracticeRound
@@ -19,6 +23,14 @@ struct PracticeRound
     int misses = 0;
     // The letters guessed wrong, in the order they were guessed.
     QString wrongLetters;
+    // Each round's own id, made when the round ends; the class record matches rounds by it, so a
+    // round sent twice is stored once.
+    QUuid id{};
+    RoundKind::Kind kind = RoundKind::Kind::Game;
+    // A spelling-test answer: what the child typed the first time; empty for games.
+    QString typed{};
+    // A spelling-test answer: when its test started, grouping a test's answers; null for games.
+    QDateTime testStarted{};
 
     bool operator==(const PracticeRound &) const = default;
 
@@ -60,6 +72,19 @@ struct PracticeSummary
 
         bool operator==(const WordStanding &) const = default;
     };
+    // Where a word stands in the player's review schedule (record/ReviewSchedule has the rule).
+    // Box 0 is out of it: known since the day given.
+    struct ScheduledWord
+    {
+        QString word;
+        int box = 0;
+        // Local calendar days.
+        QDate enteredBox{};
+        QDate movedUp{};
+        QDate known{};
+
+        bool operator==(const ScheduledWord &) const = default;
+    };
 
     // By list name.
     QList<ListTally> lists;
@@ -67,6 +92,8 @@ struct PracticeSummary
     QList<WordStanding> troubleWords;
     // The rounds from a given moment on, oldest first.
     QList<PracticeRound> recent;
+    // The words on the review schedule and those known since, by word.
+    QList<ScheduledWord> schedule;
 
     bool operator==(const PracticeSummary &) const = default;
 };

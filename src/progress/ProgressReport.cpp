@@ -4,6 +4,8 @@
 
 #include <QLocale>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 using Result = PracticeRound::Result;
 
@@ -45,6 +47,8 @@ QString htmlTable(const QList<QStringList> &rows)
 ProgressReport::ProgressReport(const QString &player, const PracticeSummary &summary, QDate today)
     : m_player(player)
     , m_figures(PracticeFigures::of(summary, today))
+    , m_schedule(summary.schedule)
+    , m_today(today)
 {
     TroubleWords trouble;
     trouble.add(summary.troubleWords);
@@ -58,6 +62,17 @@ QString ProgressReport::tallyText(const PracticeFigures::Tally &tally)
     if (tally.abandoned > 0)
         text += u" ("_s + QString::number(tally.abandoned) + u" more left for a new word)"_s;
     return text;
+}
+
+QString ProgressReport::reviewText(const PracticeFigures::Review &review)
+{
+    QStringList boxes;
+    for (const int n : review.inBox)
+        boxes.append(QString::number(n));
+    return u"Review: "_s + count(review.dueToday, u"word due today", u"words due today")
+        + u"; in boxes 1 to "_s + QString::number(ReviewSchedule::BoxCount) + u": "_s
+        + boxes.join(u", "_s) + u"; "_s + QString::number(review.knownThisWeek)
+        + u" known this week"_s;
 }
 
 QString ProgressReport::chartDescription() const
@@ -88,9 +103,20 @@ QList<QStringList> ProgressReport::listRows() const
 
 QList<QStringList> ProgressReport::troubleRows() const
 {
-    QList<QStringList> rows{{u"Word"_s, u"Times in trouble"_s}};
-    for (const TroubleWords::Word &word : m_trouble)
-        rows.append({word.word, QString::number(word.tries)});
+    QList<QStringList> rows{{u"Word"_s, u"Times in trouble"_s, u"Box"_s, u"Next due"_s}};
+    for (const TroubleWords::Word &word : m_trouble) {
+        const auto scheduled = std::find_if(m_schedule.cbegin(), m_schedule.cend(),
+            [&word](const PracticeSummary::ScheduledWord &s) { return s.word == word.word; });
+        ReviewSchedule::Word review;
+        if (scheduled != m_schedule.cend())
+            review = ReviewSchedule::Word{*scheduled};
+        const QDate due = review.due();
+        const QString dueText = !due.isValid() ? QString()
+            : due <= m_today                   ? u"Today"_s
+                                               : QLocale().toString(due, QLocale::ShortFormat);
+        rows.append({word.word, QString::number(word.tries),
+            review.isScheduled() ? QString::number(review.box) : QString(), dueText});
+    }
     return rows;
 }
 
@@ -99,6 +125,7 @@ void ProgressReport::showOn(ProgressView &view) const
     view.showPlayer(u"Progress of "_s + m_player);
     view.showTallies(u"This week: "_s + tallyText(m_figures.thisWeek),
         u"In all: "_s + tallyText(m_figures.allTime));
+    view.showReview(reviewText(m_figures.review));
     view.showDays(m_figures.days, chartDescription());
     view.showLists(listRows());
     view.showTroubleWords(troubleRows());
@@ -108,7 +135,8 @@ QString ProgressReport::html() const
 {
     return u"<html><body><h1>Progress of "_s + m_player.toHtmlEscaped()
         + u"</h1><p>This week: "_s + tallyText(m_figures.thisWeek).toHtmlEscaped()
-        + u"<br>In all: "_s + tallyText(m_figures.allTime).toHtmlEscaped() + u"</p><p>"_s
+        + u"<br>In all: "_s + tallyText(m_figures.allTime).toHtmlEscaped() + u"<br>"_s
+        + reviewText(m_figures.review).toHtmlEscaped() + u"</p><p>"_s
         + chartDescription().toHtmlEscaped() + u"</p><h2>Lists</h2>"_s
         + htmlTable(listRows()) + u"<h2>Trouble words</h2>"_s
         + (m_trouble.isEmpty() ? u"<p>None.</p>"_s : htmlTable(troubleRows()))

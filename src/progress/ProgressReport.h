@@ -25,6 +25,7 @@ public:
     QString html() const;
 
     static QString tallyText(const PracticeFigures::Tally &tally);
+    static QString reviewText(const PracticeFigures::Review &review);
     // Every round, one a line, for a spreadsheet: UTF-8 with a byte-order mark so that
     // spreadsheets read accented words right, CR LF line ends, quoted where a cell needs it.
     static QByteArray csv(const QList<PracticeRound> &rounds);
@@ -37,4 +38,6 @@ private:
     QString m_player;
     PracticeFigures m_figures;
     QList<TroubleWords::Word> m_trouble;
+    QList<PracticeSummary::ScheduledWord> m_schedule;
+    QDate m_today;
 };

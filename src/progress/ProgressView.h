@@ -15,6 +15,8 @@ public:
 
     virtual void showPlayer(const QString &title) = 0;
     virtual void showTallies(const QString &thisWeek, const QString &allTime) = 0;
+    // Where the review schedule stands: due today, in each box, known this week.
+    virtual void showReview(const QString &review) = 0;
     // The days oldest first; the description says in words what the bars show.
     virtual void showDays(const QList<PracticeFigures::Day> &days, const QString &description) = 0;
     // Rows of cells, the first row the headings.

@@ -1,5 +1,6 @@
 #include "progress/ProgressWindow.h"
 
+#include "core/Clock.h"
 #include "platform/FileDialogs.h"
 #include "platform/MessageBoxes.h"
 #include "progress/DayChart.h"
@@ -69,7 +70,7 @@ void fill(QTableWidget *widget, const QList<QStringList> &rows)
 } // namespace
 
 ProgressWindow::ProgressWindow(const QString &player, PracticeRecordStore &store,
-    FileDialogs &dialogs, MessageBoxes &messages, QWidget *parent)
+    FileDialogs &dialogs, MessageBoxes &messages, const Clock &clock, QWidget *parent)
     : QMainWindow(parent)
     , m_player(player)
     , m_store(store)
@@ -80,7 +81,7 @@ ProgressWindow::ProgressWindow(const QString &player, PracticeRecordStore &store
     setWindowTitle(u"Wordrow - Progress"_s);
     createControls();
     createMenus();
-    const QDate today = QDate::currentDate();
+    const QDate today = clock.now().date();
     m_report.emplace(player, store.summary(player, PracticeFigures::chartStart(today)), today);
     m_report->showOn(*this);
     resize(sizeHint().expandedTo(QSize(800, 640)));
@@ -97,9 +98,11 @@ void ProgressWindow::createControls()
     m_title->setFont(big);
     m_week = plainLabel(central);
     m_allTime = plainLabel(central);
+    m_review = plainLabel(central);
     layout->addWidget(m_title);
     layout->addWidget(m_week);
     layout->addWidget(m_allTime);
+    layout->addWidget(m_review);
 
     auto *chartBox = new QGroupBox(
         u"Rounds per day, last "_s + QString::number(PracticeFigures::ChartWeeks) + u" weeks"_s,
@@ -116,8 +119,9 @@ void ProgressWindow::createControls()
     auto *troubleBox = new QGroupBox(u"Trouble words"_s, central);
     m_trouble = table(u"Trouble words"_s, troubleBox);
     (new QVBoxLayout(troubleBox))->addWidget(m_trouble);
-    tables->addWidget(listBox);
-    tables->addWidget(troubleBox);
+    // The trouble words have the more columns.
+    tables->addWidget(listBox, 2);
+    tables->addWidget(troubleBox, 3);
     layout->addLayout(tables, 1);
     setCentralWidget(central);
 }
@@ -149,6 +153,11 @@ void ProgressWindow::showTallies(const QString &thisWeek, const QString &allTime
 {
     m_week->setText(thisWeek);
     m_allTime->setText(allTime);
+}
+
+void ProgressWindow::showReview(const QString &review)
+{
+    m_review->setText(review);
 }
 
 void ProgressWindow::showDays(const QList<PracticeFigures::Day> &days, const QString &description)

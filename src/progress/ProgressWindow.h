@@ -8,6 +8,7 @@
 
 #include <optional>
 
+class Clock;
 class DayChart;
 class FileDialogs;
 class MessageBoxes;
@@ -22,8 +23,9 @@ class ProgressWindow : public QMainWindow, public ProgressView
     Q_OBJECT
 
 public:
+    // The clock says which day "today" and "this week" are.
     ProgressWindow(const QString &player, PracticeRecordStore &store, FileDialogs &dialogs,
-        MessageBoxes &messages, QWidget *parent = nullptr);
+        MessageBoxes &messages, const Clock &clock, QWidget *parent = nullptr);
 
     const ProgressReport &report() const { return *m_report; }
 
@@ -32,6 +34,7 @@ public:
 
     // The controls, for tests.
     QLabel *tallyLabel(int which) const { return which == 0 ? m_week : m_allTime; }
+    QLabel *reviewLabel() const { return m_review; }
     DayChart *chart() const { return m_chart; }
     QTableWidget *listTable() const { return m_lists; }
     QTableWidget *troubleTable() const { return m_trouble; }
@@ -41,6 +44,7 @@ public:
     // ProgressView
     void showPlayer(const QString &title) override;
     void showTallies(const QString &thisWeek, const QString &allTime) override;
+    void showReview(const QString &review) override;
     void showDays(const QList<PracticeFigures::Day> &days, const QString &description) override;
     void showLists(const QList<QStringList> &rows) override;
     void showTroubleWords(const QList<QStringList> &rows) override;
@@ -64,6 +68,7 @@ private:
     QLabel *m_title = nullptr;
     QLabel *m_week = nullptr;
     QLabel *m_allTime = nullptr;
+    QLabel *m_review = nullptr;
     DayChart *m_chart = nullptr;
     QLabel *m_chartText = nullptr;
     QTableWidget *m_lists = nullptr;

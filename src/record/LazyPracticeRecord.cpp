@@ -78,3 +78,16 @@ bool LazyPracticeRecord::renamePlayer(const QString &from, const QString &to)
     PracticeRecordStore *real = store();
     return real && real->renamePlayer(from, to);
 }
+
+// The module's record keeps the rounds to send as well.
+QList<PracticeRound> LazyPracticeRecord::unsentRounds(int limit)
+{
+    auto *outbox = dynamic_cast<RoundOutbox *>(store());
+    return outbox ? outbox->unsentRounds(limit) : QList<PracticeRound>();
+}
+
+bool LazyPracticeRecord::markSent(const QList<QUuid> &ids)
+{
+    auto *outbox = dynamic_cast<RoundOutbox *>(store());
+    return outbox && outbox->markSent(ids);
+}

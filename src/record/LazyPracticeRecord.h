@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/PracticeRecordStore.h"
+#include "platform/RoundOutbox.h"
 
 #include <QString>
 #include <QStringList>
@@ -19,7 +20,7 @@ inline constexpr char CreatePracticeRecordSymbol[] = "wordrow_create_practice_re
 // their own, loaded from beside the program when the record is first needed, so that a game that
 // ends no round pays nothing for them at start-up. Without the module, nothing is kept and
 // nothing is found, as with a disk that cannot be written.
-class LazyPracticeRecord final : public PracticeRecordStore
+class LazyPracticeRecord final : public PracticeRecordStore, public RoundOutbox
 {
 public:
     LazyPracticeRecord(std::function<QString()> homeDir, MessageBoxes &messages,
@@ -34,6 +35,9 @@ public:
     PracticeSummary summary(const QString &player, const QDateTime &since) override;
     QStringList players() override;
     bool renamePlayer(const QString &from, const QString &to) override;
+
+    QList<PracticeRound> unsentRounds(int limit) override;
+    bool markSent(const QList<QUuid> &ids) override;
 
 private:
     PracticeRecordStore *store();

@@ -58,5 +58,14 @@ PracticeFigures PracticeFigures::of(const PracticeSummary &summary, QDate today)
         figures.allTime.won += tally.won;
         figures.allTime.abandoned += tally.abandoned;
     }
+    for (const PracticeSummary::ScheduledWord &scheduled : summary.schedule) {
+        const ReviewSchedule::Word word{scheduled};
+        if (word.isScheduled())
+            ++figures.review.inBox.at(word.box - 1);
+        else if (word.known >= weekStart && word.known <= today)
+            ++figures.review.knownThisWeek;
+        if (word.isDue(today))
+            ++figures.review.dueToday;
+    }
     return figures;
 }

@@ -1,10 +1,13 @@
 #pragma once
 
 #include "platform/PracticeRecordStore.h"
+#include "record/ReviewSchedule.h"
 
 #include <QDate>
 #include <QList>
 #include <QString>
+
+#include <array>
 
 // The figures of one player's rounds as the progress window shows them. Played rounds are those
 // won or lost; a round left for a new word counts only as abandoned.
@@ -37,6 +40,17 @@ struct PracticeFigures
         bool operator==(const List &) const = default;
     };
 
+    // Where the review schedule stands today.
+    struct Review
+    {
+        int dueToday = 0;
+        // Boxes 1 to 4.
+        std::array<int, ReviewSchedule::BoxCount> inBox{};
+        int knownThisWeek = 0;
+
+        bool operator==(const Review &) const = default;
+    };
+
     // The week runs from Monday.
     Tally thisWeek;
     Tally allTime;
@@ -44,6 +58,7 @@ struct PracticeFigures
     QList<Day> days;
     // The lists by name.
     QList<List> lists;
+    Review review;
 
     // The first moment the chart shows: the rounds the summary must hold from then on.
     static QDateTime chartStart(QDate today);

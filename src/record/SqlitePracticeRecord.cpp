@@ -1,15 +1,20 @@
 #include "record/SqlitePracticeRecord.h"
 
 #include "platform/MessageBoxes.h"
+#include "record/PlayerSchedule.h"
 #include "record/TroubleWords.h"
 
 #include <QAtomicInt>
+#include <QByteArrayView>
+#include <QtEndian>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QUuid>
 #include <QVariant>
 
 using namespace Qt::StringLiterals;
@@ -65,6 +70,77 @@ const QString Schema[] = {
     " trouble_tries INTEGER NOT NULL, clean_wins_in_a_row INTEGER NOT NULL,"
     " PRIMARY KEY (player, word))"_s,
 };
+
+// From version 1 to 2, for a version 1 file and a new one alike, so that both end the same.
+// The rounds' ids are filled in between the two lists.
+const QString UpgradeColumns[] = {
+    u"ALTER TABLE rounds ADD COLUMN uuid TEXT"_s,
+    u"ALTER TABLE rounds ADD COLUMN kind TEXT NOT NULL DEFAULT 'game'"
+    " CHECK (kind IN ('game', 'spellingtest'))"_s,
+    u"ALTER TABLE rounds ADD COLUMN typed TEXT NOT NULL DEFAULT ''"_s,
+    u"ALTER TABLE rounds ADD COLUMN test_started INTEGER"_s, // milliseconds since 1970 UTC
+    // Sent to the class record.
+    u"ALTER TABLE rounds ADD COLUMN sent INTEGER NOT NULL DEFAULT 0"_s,
+};
+const QString UpgradeTables[] = {
+    u"CREATE UNIQUE INDEX rounds_by_uuid ON rounds (uuid)"_s,
+    // Small however long the record: only the rounds still to send.
+    u"CREATE INDEX rounds_unsent ON rounds (id) WHERE sent = 0"_s,
+    // Local calendar days as yyyy-MM-dd.
+    u"CREATE TABLE review_schedule ("
+    "player TEXT NOT NULL, word TEXT NOT NULL, box INTEGER NOT NULL,"
+    " entered_box TEXT, moved_up TEXT, known TEXT,"
+    " PRIMARY KEY (player, word))"_s,
+};
+
+// A null text binds as NULL: no day.
+QString dayValue(QDate day)
+{
+    return day.isValid() ? day.toString(Qt::ISODate) : QString();
+}
+
+QDate dayFrom(const QVariant &value)
+{
+    return QDate::fromString(value.toString(), Qt::ISODate);
+}
+
+bool writeScheduled(
+    QSqlQuery &query, const QString &player, const PracticeSummary::ScheduledWord &word)
+{
+    query.prepare(u"INSERT OR REPLACE INTO review_schedule"
+                  " (player, word, box, entered_box, moved_up, known) VALUES (?, ?, ?, ?, ?, ?)"_s);
+    query.addBindValue(text(player));
+    query.addBindValue(text(word.word));
+    query.addBindValue(word.box);
+    query.addBindValue(dayValue(word.enteredBox));
+    query.addBindValue(dayValue(word.movedUp));
+    query.addBindValue(dayValue(word.known));
+    return query.exec();
+}
+
+// The columns every read of whole rounds takes, in the order roundAt() reads them.
+const QString RoundColumns = u"played_at, player, list, word, result, misses, wrong_letters,"
+                              " uuid, kind, typed, test_started"_s;
+
+PracticeRound roundAt(const QSqlQuery &query)
+{
+    PracticeRound round;
+    // In UTC: a conversion to local time for each of many rounds would cost more than the read
+    // itself; the figures convert their day boundaries instead.
+    round.when = QDateTime::fromMSecsSinceEpoch(query.value(0).toLongLong(), Qt::UTC);
+    round.player = query.value(1).toString();
+    round.list = query.value(2).toString();
+    round.word = query.value(3).toString();
+    round.result = resultFrom(query.value(4).toString());
+    round.misses = query.value(5).toInt();
+    round.wrongLetters = query.value(6).toString();
+    round.id = QUuid::fromString(query.value(7).toString());
+    round.kind = RoundKind::fromName(query.value(8).toString());
+    round.typed = query.value(9).toString();
+    if (!query.isNull(10))
+        round.testStarted = QDateTime::fromMSecsSinceEpoch(query.value(10).toLongLong(), Qt::UTC);
+    return round;
+}
 
 } // namespace
 
@@ -122,6 +198,8 @@ SqlitePracticeRecord::Open SqlitePracticeRecord::open(bool create)
         m_open = true;
     else
         close();
+    if (result == Open::Failed && isEarlierVersion())
+        sayUpgradeFailed();
     return result == Open::Damaged ? Open::Failed : result;
 }
 
@@ -162,7 +240,7 @@ SqlitePracticeRecord::Open SqlitePracticeRecord::prepare(QSqlDatabase &db, bool 
                 done = done && query.exec(statement);
             done = done
                 && query.exec(u"PRAGMA application_id = "_s + QString::number(ApplicationId))
-                && query.exec(u"PRAGMA user_version = "_s + QString::number(SchemaVersion));
+                && upgrade(query);
             file = {ApplicationId, SchemaVersion, 1};
         }
         done = done && query.exec(u"COMMIT"_s);
@@ -176,7 +254,106 @@ SqlitePracticeRecord::Open SqlitePracticeRecord::prepare(QSqlDatabase &db, bool 
     // A record from a later version is left as it is: this one would not know its tables.
     if (file.version > SchemaVersion)
         return Open::Failed;
+    if (file.version < SchemaVersion)
+        return migrate(db);
     return Open::Ready;
+}
+
+// All in one transaction: a disk that fills or cannot be written leaves the old file whole, and
+// the next open tries again.
+SqlitePracticeRecord::Open SqlitePracticeRecord::migrate(QSqlDatabase &db)
+{
+    QSqlQuery query(db);
+    FileState file;
+    bool done = query.exec(u"BEGIN IMMEDIATE"_s) && readState(query, file);
+    // Another game may have brought it up to date while this one waited for the lock.
+    if (done && file.version < SchemaVersion)
+        done = upgrade(query);
+    done = done && query.exec(u"COMMIT"_s);
+    if (done)
+        return Open::Ready;
+    const QSqlError error = query.lastError();
+    QSqlQuery(db).exec(u"ROLLBACK"_s);
+    if (isDamage(error))
+        return Open::Damaged;
+    sayUpgradeFailed();
+    return Open::Failed;
+}
+
+void SqlitePracticeRecord::sayUpgradeFailed()
+{
+    if (m_upgradeFailureSaid)
+        return;
+    m_upgradeFailureSaid = true;
+    m_messages.inform(u"The practice record "_s + QDir::toNativeSeparators(path())
+            + u" could not be brought up to date for this version of Wordrow: the disk may be "
+              u"full, or the game's folder cannot be written.\n\n"
+              u"The record is kept as it was. Wordrow tries again with each round; until then "
+              u"no rounds are kept."_s,
+        u"Wordrow"_s, MessageBoxes::Icon::Information);
+}
+
+// A disk that is full or read-only may not even let SQLite open the file; its header still says
+// whether it is an earlier record of ours, waiting for its upgrade.
+bool SqlitePracticeRecord::isEarlierVersion() const
+{
+    QFile file(path());
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray header = file.read(100);
+    if (header.size() < 100 || !header.startsWith(QByteArrayView("SQLite format 3\0", 16)))
+        return false;
+    const auto number = [&header](int at) { return qFromBigEndian<qint32>(header.constData() + at); };
+    return number(68) == ApplicationId && number(60) >= 1 && number(60) < SchemaVersion;
+}
+
+bool SqlitePracticeRecord::upgrade(QSqlQuery &query)
+{
+    for (const QString &statement : UpgradeColumns) {
+        if (!query.exec(statement))
+            return false;
+    }
+    // Rounds of the earlier version get ids of their own, as they would have when played: random
+    // (version 4) ids made in one statement, since one update a round would take seconds.
+    if (!query.exec(u"UPDATE rounds SET uuid = lower(printf('%s-%s-4%s-%s%s-%s',"
+                    " hex(randomblob(4)), hex(randomblob(2)), substr(hex(randomblob(2)), 2),"
+                    " substr('89ab', 1 + abs(random() % 4), 1), substr(hex(randomblob(2)), 2),"
+                    " hex(randomblob(6))))"_s))
+        return false;
+    for (const QString &statement : UpgradeTables) {
+        if (!query.exec(statement))
+            return false;
+    }
+
+    // The schedule as it would stand had it been kept from the first round.
+    QHash<QString, PlayerSchedule> schedules;
+    if (!query.exec(
+            u"SELECT played_at, player, word, result, misses FROM rounds ORDER BY played_at, id"_s))
+        return false;
+    // The rounds come in order of time: a local day is worked out once, not once a round.
+    QDate day;
+    qint64 dayStart = 0;
+    qint64 dayEnd = 0;
+    PracticeRound round;
+    while (query.next()) {
+        const qint64 ms = query.value(0).toLongLong();
+        if (ms < dayStart || ms >= dayEnd) {
+            day = QDateTime::fromMSecsSinceEpoch(ms).date();
+            dayStart = day.startOfDay().toMSecsSinceEpoch();
+            dayEnd = day.addDays(1).startOfDay().toMSecsSinceEpoch();
+        }
+        round.word = query.value(2).toString();
+        round.result = resultFrom(query.value(3).toString());
+        round.misses = query.value(4).toInt();
+        schedules[query.value(1).toString()].add(round, day);
+    }
+    for (auto player = schedules.cbegin(); player != schedules.cend(); ++player) {
+        for (const PracticeSummary::ScheduledWord &word : player->words()) {
+            if (!writeScheduled(query, player.key(), word))
+                return false;
+        }
+    }
+    return query.exec(u"PRAGMA user_version = "_s + QString::number(SchemaVersion));
 }
 
 // One statement, so that the three figures come from one moment of the file even while another
@@ -226,8 +403,8 @@ bool SqlitePracticeRecord::insert(const PracticeRound &round, bool &damaged)
         damaged = isDamage(query.lastError());
         return false;
     }
-    query.prepare(u"INSERT INTO rounds (played_at, player, list, word, result, misses,"
-                  " wrong_letters) VALUES (?, ?, ?, ?, ?, ?, ?)"_s);
+    query.prepare(u"INSERT INTO rounds ("_s + RoundColumns
+        + u") VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"_s);
     query.addBindValue(round.when.toMSecsSinceEpoch());
     query.addBindValue(text(round.player));
     query.addBindValue(text(round.list));
@@ -235,7 +412,15 @@ bool SqlitePracticeRecord::insert(const PracticeRound &round, bool &damaged)
     query.addBindValue(PracticeRound::resultName(round.result));
     query.addBindValue(round.misses);
     query.addBindValue(text(round.wrongLetters));
-    if (query.exec() && updateSummary(query, round) && query.exec(u"COMMIT"_s))
+    // A round made without an id still gets one: the class record needs it.
+    query.addBindValue(
+        (round.id.isNull() ? QUuid::createUuid() : round.id).toString(QUuid::WithoutBraces));
+    query.addBindValue(RoundKind::name(round.kind));
+    query.addBindValue(text(round.typed));
+    query.addBindValue(round.testStarted.isValid() ? QVariant(round.testStarted.toMSecsSinceEpoch())
+                                                   : QVariant(QMetaType::fromType<qint64>()));
+    if (query.exec() && updateSummary(query, round) && updateSchedule(query, round)
+        && query.exec(u"COMMIT"_s))
         return true;
     damaged = isDamage(query.lastError());
     QSqlQuery(db).exec(u"ROLLBACK"_s);
@@ -244,6 +429,9 @@ bool SqlitePracticeRecord::insert(const PracticeRound &round, bool &damaged)
 
 bool SqlitePracticeRecord::updateSummary(QSqlQuery &query, const PracticeRound &round)
 {
+    // The tallies and trouble words are the game's: a spelling test counts only for the schedule.
+    if (round.kind != RoundKind::Kind::Game)
+        return true;
     query.prepare(u"INSERT INTO list_tallies (player, list, won, lost, abandoned)"
                   " VALUES (?, ?, ?, ?, ?) ON CONFLICT (player, list) DO UPDATE SET"
                   " won = won + excluded.won, lost = lost + excluded.lost,"
@@ -275,6 +463,34 @@ bool SqlitePracticeRecord::updateSummary(QSqlQuery &query, const PracticeRound &
     query.addBindValue(standing.troubleTries);
     query.addBindValue(standing.cleanWinsInARow);
     return query.exec();
+}
+
+bool SqlitePracticeRecord::updateSchedule(QSqlQuery &query, const PracticeRound &round)
+{
+    const ReviewSchedule::Answer answer = ReviewSchedule::answerOf(round);
+    if (answer == ReviewSchedule::Answer::None)
+        return true;
+    query.prepare(u"SELECT box, entered_box, moved_up, known FROM review_schedule"
+                  " WHERE player = ? AND word = ?"_s);
+    query.addBindValue(text(round.player));
+    query.addBindValue(text(round.word));
+    if (!query.exec())
+        return false;
+    ReviewSchedule::Word word;
+    word.word = round.word;
+    const bool found = query.next();
+    if (found) {
+        word.box = query.value(0).toInt();
+        word.enteredBox = dayFrom(query.value(1));
+        word.movedUp = dayFrom(query.value(2));
+        word.known = dayFrom(query.value(3));
+    }
+    query.finish();
+    // Only trouble puts a word on the schedule.
+    if (!found && answer != ReviewSchedule::Answer::Trouble)
+        return true;
+    ReviewSchedule::apply(word, answer, round.when.toLocalTime().date());
+    return writeScheduled(query, round.player, word);
 }
 
 bool SqlitePracticeRecord::add(const PracticeRound &round)
@@ -322,6 +538,15 @@ PracticeSummary SqlitePracticeRecord::summary(const QString &player, const QDate
                 {query.value(0).toString(), query.value(1).toInt(), query.value(2).toInt()});
         }
     }
+    query.prepare(u"SELECT word, box, entered_box, moved_up, known FROM review_schedule"
+                  " WHERE player = ? ORDER BY word"_s);
+    query.addBindValue(player);
+    if (query.exec()) {
+        while (query.next()) {
+            summary.schedule.append({query.value(0).toString(), query.value(1).toInt(),
+                dayFrom(query.value(2)), dayFrom(query.value(3)), dayFrom(query.value(4))});
+        }
+    }
     readRounds(player, since, summary.recent);
     return summary;
 }
@@ -331,21 +556,50 @@ void SqlitePracticeRecord::readRounds(
 {
     QSqlQuery query(QSqlDatabase::database(m_connection, false));
     query.setForwardOnly(true);
-    query.prepare(u"SELECT played_at, list, word, result, misses, wrong_letters FROM rounds"
-                  " WHERE player = ? AND played_at >= ? ORDER BY played_at, id"_s);
+    query.prepare(u"SELECT "_s + RoundColumns
+        + u" FROM rounds WHERE player = ? AND played_at >= ? ORDER BY played_at, id"_s);
     query.addBindValue(player);
     query.addBindValue(since.toMSecsSinceEpoch());
     if (!query.exec())
         return;
-    while (query.next()) {
-        // In UTC: a conversion to local time for each of many rounds would cost more than the
-        // read itself; the figures convert their day boundaries instead.
-        found.append({QDateTime::fromMSecsSinceEpoch(query.value(0).toLongLong(), Qt::UTC),
-            player,
-            query.value(1).toString(), query.value(2).toString(),
-            resultFrom(query.value(3).toString()), query.value(4).toInt(),
-            query.value(5).toString()});
+    while (query.next())
+        found.append(roundAt(query));
+}
+
+QList<PracticeRound> SqlitePracticeRecord::unsentRounds(int limit)
+{
+    QList<PracticeRound> found;
+    if (open(false) != Open::Ready)
+        return found;
+    QSqlQuery query(QSqlDatabase::database(m_connection, false));
+    query.setForwardOnly(true);
+    query.prepare(
+        u"SELECT "_s + RoundColumns + u" FROM rounds WHERE sent = 0 ORDER BY id LIMIT ?"_s);
+    query.addBindValue(limit);
+    if (query.exec()) {
+        while (query.next())
+            found.append(roundAt(query));
     }
+    return found;
+}
+
+bool SqlitePracticeRecord::markSent(const QList<QUuid> &ids)
+{
+    if (open(false) != Open::Ready)
+        return false;
+    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+    QSqlQuery query(db);
+    if (!query.exec(u"BEGIN IMMEDIATE"_s))
+        return false;
+    query.prepare(u"UPDATE rounds SET sent = 1 WHERE uuid = ?"_s);
+    for (const QUuid &id : ids) {
+        query.addBindValue(id.toString(QUuid::WithoutBraces));
+        if (!query.exec()) {
+            QSqlQuery(db).exec(u"ROLLBACK"_s);
+            return false;
+        }
+    }
+    return query.exec(u"COMMIT"_s);
 }
 
 QStringList SqlitePracticeRecord::players()
@@ -370,7 +624,7 @@ bool SqlitePracticeRecord::renamePlayer(const QString &from, const QString &to)
     QSqlQuery query(QSqlDatabase::database(m_connection, false));
     if (!query.exec(u"BEGIN IMMEDIATE"_s))
         return false;
-    for (const QString &table : {u"rounds"_s, u"list_tallies"_s, u"word_standings"_s}) {
+    for (const QString &table : {u"rounds"_s, u"list_tallies"_s, u"word_standings"_s, u"review_schedule"_s}) {
         query.prepare(u"UPDATE "_s + table + u" SET player = ? WHERE player = ?"_s);
         query.addBindValue(text(to));
         query.addBindValue(from);

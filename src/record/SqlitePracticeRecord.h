@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/PracticeRecordStore.h"
+#include "platform/RoundOutbox.h"
 
 #include <QString>
 #include <QStringView>
@@ -16,12 +17,13 @@ class QSqlQuery;
 // Each round is written in one transaction through a write-ahead log: a game killed mid-write
 // leaves the record as it was before that round. Two games in one folder wait for each other.
 // Once opened it stays open for the run, so that keeping a round costs no more than an append.
-class SqlitePracticeRecord final : public PracticeRecordStore
+class SqlitePracticeRecord final : public PracticeRecordStore, public RoundOutbox
 {
 public:
     static constexpr QStringView FileName = u"wordrow-record.sqlite";
-    // What this version writes; a later version migrates from here.
-    static constexpr int SchemaVersion = 1;
+    // What this version writes; a later version migrates from here. Version 2 added the review
+    // schedule and the columns a spelling test and the class record need.
+    static constexpr int SchemaVersion = 2;
     // Marks the file as ours, beside whatever else may use SQLite.
     static constexpr int ApplicationId = 0x57647277;
     static constexpr int BusyTimeoutMs = 5000;
@@ -38,6 +40,9 @@ public:
     PracticeSummary summary(const QString &player, const QDateTime &since) override;
     QStringList players() override;
     bool renamePlayer(const QString &from, const QString &to) override;
+
+    QList<PracticeRound> unsentRounds(int limit) override;
+    bool markSent(const QList<QUuid> &ids) override;
 
     QString path() const;
     // Lets go of the file, its log folded back in; the next use opens it again.
@@ -58,8 +63,14 @@ private:
     Open tryOpen(bool create);
     Open prepare(QSqlDatabase &db, bool create);
     static bool readState(QSqlQuery &query, FileState &file);
+    Open migrate(QSqlDatabase &db);
+    static bool upgrade(QSqlQuery &query);
+    bool isEarlierVersion() const;
+    // Once a run: the next open tries again, quietly.
+    void sayUpgradeFailed();
     bool insert(const PracticeRound &round, bool &damaged);
     static bool updateSummary(QSqlQuery &query, const PracticeRound &round);
+    static bool updateSchedule(QSqlQuery &query, const PracticeRound &round);
     void readRounds(const QString &player, const QDateTime &since, QList<PracticeRound> &found);
     // Renames a damaged or foreign file (and its journal) out of the way and says so, once.
     bool setAside();
@@ -68,4 +79,5 @@ private:
     MessageBoxes &m_messages;
     QString m_connection;
     bool m_open = false;
+    bool m_upgradeFailureSaid = false;
 };

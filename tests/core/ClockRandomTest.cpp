@@ -11,6 +11,7 @@ class FrozenClock final : public Clock
 {
 public:
     qint64 nanoseconds() const override { return 1'234'567; }
+    QDateTime now() const override { return {}; }
 };
 
 std::vector<double> drawMany(RandomSource &random, int count)

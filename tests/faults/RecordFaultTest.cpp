@@ -1,5 +1,6 @@
 #include "faults/FaultFixture.h"
 #include "record/SqlitePracticeRecord.h"
+#include "support/FakeClock.h"
 
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -42,6 +43,7 @@ protected:
     void clickNewWord() { window->findChild<QPushButton *>(u"cmdStart"_s)->click(); }
 
     SqlitePracticeRecord record{[this] { return home; }, messages};
+    FakeClock clock{QDateTime::currentDateTime()};
 };
 
 struct BadFile
@@ -116,7 +118,7 @@ TEST_P(RecordDiskFaultTest, LeavesTheRoundsAloneAndSaysOnceThatTheRecordIsNotKep
     if (!GetParam().full) {
         ASSERT_TRUE(PrivateMounts::remountReadOnly(home));
     }
-    window->setPracticeRecord(record);
+    window->setPracticeRecord(record, clock);
     start();
     clickNewWord();
     if (GetParam().full) {
@@ -146,6 +148,40 @@ TEST_P(RecordDiskFaultTest, LeavesTheRoundsAloneAndSaysOnceThatTheRecordIsNotKep
 }
 
 INSTANTIATE_TEST_SUITE_P(Disks, RecordDiskFaultTest,
+    ::testing::Values(DiskFault{"full", true}, DiskFault{"read_only", false}),
+    [](const auto &info) { return info.param.name; });
+
+class RecordUpgradeFaultTest : public RecordFaultTest,
+                               public ::testing::WithParamInterface<DiskFault>
+{
+};
+
+TEST_P(RecordUpgradeFaultTest, LeavesTheVersion1RecordAsItWasAndSaysSoOnce)
+{
+    QFile fixture(QStringLiteral(WORDROW_FIXTURES "/record-v1.sqlite"));
+    ASSERT_TRUE(fixture.open(QIODevice::ReadOnly));
+    const QByteArray v1 = fixture.readAll();
+    writeHomeFile(SqlitePracticeRecord::FileName.toString(), v1);
+    if (GetParam().full)
+        fillDisk();
+    else
+        ASSERT_TRUE(PrivateMounts::remountReadOnly(home));
+
+    EXPECT_FALSE(record.add(round(u"Sam"_s, 1)));
+    EXPECT_FALSE(record.add(round(u"Sam"_s, 2)));
+    EXPECT_EQ(messages.shown.size(), 1);
+    record.close();
+    EXPECT_EQ(homeFile(SqlitePracticeRecord::FileName.toString()), v1);
+    if (!GetParam().full)
+        return;
+    // With room again, the next round brings it up to date and is kept.
+    freeDisk();
+    EXPECT_TRUE(record.add(round(u"Sam"_s, 3)));
+    EXPECT_EQ(record.rounds(u"Sam"_s).size(), 11);
+    EXPECT_EQ(messages.shown.size(), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Disks, RecordUpgradeFaultTest,
     ::testing::Values(DiskFault{"full", true}, DiskFault{"read_only", false}),
     [](const auto &info) { return info.param.name; });
 

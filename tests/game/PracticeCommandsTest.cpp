@@ -1,6 +1,7 @@
 #include "game/PracticeCommands.h"
 #include "game/PlayerChoice.h"
 #include "game/RoundFixture.h"
+#include "support/FakeClock.h"
 #include "support/FakeMessageBoxes.h"
 #include "support/FakePracticeRecord.h"
 #include "support/TempDir.h"
@@ -22,6 +23,7 @@ protected:
     TempDir home;
     FakeMessageBoxes messages;
     FakePracticeRecord record;
+    FakeClock clock;
     PracticeCommands commands{round, messages};
 };
 
@@ -51,7 +53,7 @@ TEST_F(PracticeCommandsTest, ItemsWaitForTheRecordAndShowThePreferences)
         for (const QAction *item : practice.actions())
             EXPECT_FALSE(item->isEnabled()) << "before start";
         if (c.record)
-            practice.setRecord(record);
+            practice.setRecord(record, clock);
         practice.start(dir.path());
         for (const QAction *item : practice.actions())
             EXPECT_EQ(item->isEnabled(), c.enabled) << item->objectName().toStdString();
@@ -63,7 +65,7 @@ TEST_F(PracticeCommandsTest, ItemsWaitForTheRecordAndShowThePreferences)
 
 TEST_F(PracticeCommandsTest, TheTroubleWordsItemTurnsTheReviewOnAndOffAndIsKept)
 {
-    commands.setRecord(record);
+    commands.setRecord(record, clock);
     commands.start(home.path());
     startWith(u"DOG"_s);
     guessAll(u"BCEFHI"_s);
@@ -105,7 +107,7 @@ TEST_F(PracticeCommandsTest, ANewPlayerIsNamedGetsTheRoundsAndMovesTheProgressWi
         [&](const QString &player) { opened.append(player); });
     QObject::connect(&commands, &PracticeCommands::progressPlayerChanged,
         [&](const QString &player) { moved.append(player); });
-    commands.setRecord(record);
+    commands.setRecord(record, clock);
     commands.setListInPlay(u"/lists/week 1.wdr"_s);
     commands.start(home.path());
 

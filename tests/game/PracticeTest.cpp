@@ -2,6 +2,7 @@
 #include "game/PlayerChoice.h"
 #include "game/PracticeRecorder.h"
 #include "game/ReviewDraw.h"
+#include "support/FakeClock.h"
 #include "support/FakeMessageBoxes.h"
 #include "support/FakePracticeRecord.h"
 #include "support/ScriptedRandom.h"
@@ -34,15 +35,22 @@ TEST_P(RoundStoredTest, KeepsTheRoundForThePlayerAndTheListFileName)
 {
     FakePracticeRecord store;
     FakeMessageBoxes messages;
-    PracticeRecorder recorder(store, messages, [] { return u"Sam"_s; }, [] { return Now; });
+    const FakeClock clock(Now);
+    PracticeRecorder recorder(store, messages, [] { return u"Sam"_s; }, clock);
     recorder.setListInPlay(u"/home/sam/lists/week 12.wdr"_s);
 
     recorder.roundEnded(GetParam().ended);
+    recorder.roundEnded(GetParam().ended);
 
     const RoundObserver::Round &r = GetParam().ended;
-    ASSERT_EQ(store.kept.size(), 1);
-    EXPECT_EQ(store.kept[0], (PracticeRound{Now, u"Sam"_s, u"week 12.wdr"_s, r.word,
-                                 GetParam().result, r.misses, r.wrongLetters}));
+    ASSERT_EQ(store.kept.size(), 2);
+    PracticeRound expected{
+        Now, u"Sam"_s, u"week 12.wdr"_s, r.word, GetParam().result, r.misses, r.wrongLetters};
+    expected.id = store.kept[0].id;
+    EXPECT_EQ(store.kept[0], expected);
+    // Each round its own id.
+    EXPECT_FALSE(store.kept[0].id.isNull());
+    EXPECT_NE(store.kept[1].id, store.kept[0].id);
     EXPECT_TRUE(messages.shown.isEmpty());
 }
 
@@ -56,7 +64,8 @@ TEST(RecorderTest, SaysOnceARunThatRoundsCannotBeKeptAndCatchesUpAfterwards)
 {
     FakePracticeRecord store;
     FakeMessageBoxes messages;
-    PracticeRecorder recorder(store, messages, [] { return u"Sam"_s; }, [] { return Now; });
+    const FakeClock clock(Now);
+    PracticeRecorder recorder(store, messages, [] { return u"Sam"_s; }, clock);
     store.refuse = true;
     for (int i = 0; i < 3; ++i)
         recorder.roundEnded({u"CAT"_s, Ended::Lost, 6, u"BDEFGH"_s});
@@ -68,6 +77,29 @@ TEST(RecorderTest, SaysOnceARunThatRoundsCannotBeKeptAndCatchesUpAfterwards)
     recorder.roundEnded({u"DOG"_s, Ended::Won, 0, QString()});
     EXPECT_EQ(store.kept.size(), 1);
     EXPECT_EQ(messages.shown.size(), 1);
+}
+
+TEST(RecorderTest, KnowsTheDueWordsFromOneReadOfTheRecordAndTheRoundsOfTheRun)
+{
+    FakePracticeRecord store;
+    FakeMessageBoxes messages;
+    store.kept.append({Now.addDays(-3), u"Sam"_s, u"l.wdr"_s, u"DOG"_s, Kept::Lost, 6, {}});
+    store.kept.append({Now.addDays(-3), u"Jo"_s, u"l.wdr"_s, u"EMU"_s, Kept::Lost, 6, {}});
+    FakeClock clock(Now);
+    QString player = u"Sam"_s;
+    PracticeRecorder recorder(store, messages, [&] { return player; }, clock);
+    const auto due = recorder.dueWordSource();
+
+    EXPECT_EQ(due(), QStringList{u"DOG"_s});
+    recorder.roundEnded({u"CAT"_s, Ended::Won, 4, u"QXZJ"_s});
+    EXPECT_EQ(due(), QStringList{u"DOG"_s});
+    clock.at = Now.addDays(1);
+    EXPECT_EQ(due(), (QStringList{u"DOG"_s, u"CAT"_s}));
+    recorder.roundEnded({u"DOG"_s, Ended::Won, 0, {}});
+    EXPECT_EQ(due(), QStringList{u"CAT"_s});
+    EXPECT_EQ(store.reads, 1);
+    player = u"Jo"_s;
+    EXPECT_EQ(due(), QStringList{u"EMU"_s});
 }
 
 // Tries of one word, oldest first: 'W' a win with no miss, a digit a win with that many misses,
@@ -117,6 +149,7 @@ struct DrawCase
     std::vector<double> draws;
     std::optional<QString> chosen;
     int drawsTaken;
+    QStringList due = {};
 };
 
 class ReviewDrawTest : public ::testing::TestWithParam<DrawCase>
@@ -126,7 +159,7 @@ class ReviewDrawTest : public ::testing::TestWithParam<DrawCase>
 TEST_P(ReviewDrawTest, ChoosesATroubleWordOfTheListAboutOneRoundInThree)
 {
     const DrawCase &c = GetParam();
-    ReviewDraw draw([&] { return c.on; }, [&] { return c.trouble; });
+    ReviewDraw draw([&] { return c.on; }, [&] { return c.trouble; }, [&] { return c.due; });
     ScriptedRandom random;
     for (const double r : c.draws)
         random.script({r});
@@ -144,7 +177,12 @@ INSTANTIATE_TEST_SUITE_P(Draws, ReviewDrawTest,
             2},
         DrawCase{"only_the_last_word_draws_as_usual", true, {u"DOG"_s}, u"DOG"_s, {0.1}, {}, 1},
         DrawCase{"words_of_other_lists_are_left", true, {u"YAK"_s}, {}, {0.1}, {}, 1},
-        DrawCase{"no_trouble_draws_as_usual", true, {}, {}, {0.1}, {}, 1}),
+        DrawCase{"no_trouble_draws_as_usual", true, {}, {}, {0.1}, {}, 1},
+        DrawCase{"due_words_come_first_in_their_order", true, {u"DOG"_s}, {}, {}, u"EMU"_s, 0,
+            {u"YAK"_s, u"EMU"_s, u"CAT"_s}},
+        DrawCase{"a_due_last_word_leaves_the_review_as_before", true, {u"DOG"_s}, u"EMU"_s,
+            {0.2, 0.0}, u"DOG"_s, 2, {u"EMU"_s}},
+        DrawCase{"off_leaves_due_words_too", false, {}, {}, {}, std::nullopt, 0, {u"EMU"_s}}),
     [](const auto &info) { return info.param.name; });
 
 class PlayerChoiceTest : public ::testing::Test

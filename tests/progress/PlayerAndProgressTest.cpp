@@ -1,6 +1,7 @@
 #include "progress/DayChart.h"
 #include "progress/PlayerDialog.h"
 #include "progress/ProgressWindow.h"
+#include "support/FakeClock.h"
 #include "support/FakePracticeRecord.h"
 #include "support/ProgramFixture.h"
 #include "wordlists/Preferences.h"
@@ -23,12 +24,13 @@ class PlayerAndProgressTest : public ProgramFixture
 protected:
     void SetUp() override
     {
-        window->setPracticeRecord(record);
+        window->setPracticeRecord(record, clock);
         startGame("\"CAT\"\r\n\"DOG\"\r\n");
     }
     QAction *item(const QString &name) const { return window->findChild<QAction *>(name); }
 
     FakePracticeRecord record;
+    FakeClock clock{QDateTime::currentDateTime()};
 };
 
 TEST_F(PlayerAndProgressTest, PracticeItemsComeAfterASeparatorAndFollowThePlayer)

@@ -1,6 +1,8 @@
 #include "progress/ProgressReport.h"
 #include "support/FakePracticeRecord.h"
 
+#include <QLocale>
+
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -43,6 +45,27 @@ TEST(ProgressReportTest, TalliesTheWeekAllTimeEachListAndEachDayOfTheChart)
     EXPECT_EQ(f.days[f.days.size() - 9], (PracticeFigures::Day{Today.addDays(-8), 0, 1}));
     EXPECT_EQ(report.troubleWords(),
         (QList<TroubleWords::Word>{{u"CAT"_s, 1}, {u"DOG"_s, 1}}));
+}
+
+TEST(ProgressReportTest, CountsTheReviewScheduleAndGivesEachTroubleWordItsBoxAndDay)
+{
+    FakePracticeRecord store;
+    store.kept = {on(Today.addDays(-8), u"a.wdr"_s, u"CAT"_s, Result::Lost, 6),
+        on(Today.addDays(-35), u"a.wdr"_s, u"DOG"_s, Result::Lost, 6),
+        on(Today.addDays(-1), u"a.wdr"_s, u"EMU"_s, Result::Lost, 6),
+        on(Today, u"a.wdr"_s, u"EMU"_s, Result::Won, 0)};
+    // DOG: clean on days far enough apart to go through every box and be known yesterday.
+    for (const int day : {-34, -31, -24, -1})
+        store.kept.append(on(Today.addDays(day), u"a.wdr"_s, u"DOG"_s, Result::Won, 0));
+    const ProgressReport report(
+        u"Sam"_s, store.summary(u"Sam"_s, PracticeFigures::chartStart(Today)), Today);
+
+    EXPECT_EQ(report.figures().review, (PracticeFigures::Review{1, {1, 1, 0, 0}, 1}));
+    const QString html = report.html();
+    // CAT is due since a week ago, EMU moved up today and is due in three days.
+    EXPECT_TRUE(html.contains(u"<td>CAT</td><td>1</td><td>1</td><td>Today</td>"_s)) << html.toStdString();
+    EXPECT_TRUE(html.contains(u"<td>EMU</td><td>1</td><td>2</td><td>"_s
+        + QLocale().toString(Today.addDays(3), QLocale::ShortFormat)));
 }
 
 TEST(ProgressReportTest, ExportsCsvThatASpreadsheetReadsAsText)

@@ -4,6 +4,7 @@
 #include "support/FakePracticeRecord.h"
 #include "support/TempDir.h"
 
+#include <QSet>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 
@@ -20,7 +21,10 @@ protected:
     PracticeRound round(const QString &player, const QString &word, Result result, int misses,
         const QString &wrong = QString())
     {
-        return {when.addSecs(60 * ++count), player, u"spelling.wdr"_s, word, result, misses, wrong};
+        PracticeRound r{
+            when.addSecs(60 * ++count), player, u"spelling.wdr"_s, word, result, misses, wrong};
+        r.id = QUuid::createUuid();
+        return r;
     }
 
     qint64 pragma(const QString &name)
@@ -60,14 +64,22 @@ TEST_F(SqlitePracticeRecordTest, KeepsTalliesAndTroubleWordsAsTheRoundsThemselve
     for (int n = 0; n < 60; ++n) {
         PracticeRound r = round(u"Sam"_s, words[n % 3], Result(n * 7 % 3), n * 5 % 7);
         r.list = n % 4 == 0 ? u"b.wdr"_s : u"a.wdr"_s;
+        // Over some days, for the schedule; a spelling test now and then.
+        r.when = when.addSecs(qint64(n) * 7 * 3600);
+        if (n % 9 == 4) {
+            r.kind = RoundKind::Kind::SpellingTest;
+            r.typed = u"KAT"_s;
+            r.testStarted = r.when.addSecs(-30);
+        }
         ASSERT_TRUE(store.add(r));
         fromRounds.kept.append(r);
     }
-    const QDateTime since = when.addSecs(60 * 45);
+    const QDateTime since = when.addSecs(qint64(44) * 7 * 3600);
     const PracticeSummary summary = store.summary(u"Sam"_s, since);
     EXPECT_EQ(summary, fromRounds.summary(u"Sam"_s, since));
     EXPECT_EQ(summary.recent.size(), 16);
     EXPECT_FALSE(summary.troubleWords.isEmpty());
+    EXPECT_FALSE(summary.schedule.isEmpty());
 }
 
 TEST_F(SqlitePracticeRecordTest, KeepsEveryFieldOfEachPlayersRoundsInOrder)
@@ -109,7 +121,8 @@ TEST_F(SqlitePracticeRecordTest, LeavesARecordOfALaterVersionAlone)
         QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"later"_s);
         db.setDatabaseName(store.path());
         ASSERT_TRUE(db.open());
-        ASSERT_TRUE(QSqlQuery(db).exec(u"PRAGMA user_version = 2"_s));
+        ASSERT_TRUE(QSqlQuery(db).exec(u"PRAGMA user_version = "_s
+            + QString::number(SqlitePracticeRecord::SchemaVersion + 1)));
     }
     QSqlDatabase::removeDatabase(u"later"_s);
 
@@ -117,6 +130,60 @@ TEST_F(SqlitePracticeRecordTest, LeavesARecordOfALaterVersionAlone)
     EXPECT_TRUE(store.rounds(u"Sam"_s).isEmpty());
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{store.FileName.toString()});
     EXPECT_TRUE(messages.shown.isEmpty());
+}
+
+TEST_F(SqlitePracticeRecordTest, UpgradesAVersion1RecordKeepingEveryRoundWithTheBoxesItsRoundsGive)
+{
+    ASSERT_TRUE(QFile::copy(QStringLiteral(WORDROW_FIXTURES "/record-v1.sqlite"), store.path()));
+    QFile(store.path()).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+
+    const QList<PracticeRound> sams = store.rounds(u"Sam"_s);
+    EXPECT_EQ(pragma(u"user_version"_s), SqlitePracticeRecord::SchemaVersion);
+    ASSERT_EQ(sams.size(), 10);
+    EXPECT_EQ(store.rounds(u"Ana"_s).size(), 3);
+    QSet<QUuid> ids;
+    for (const PracticeRound &r : store.unsentRounds(100)) {
+        EXPECT_EQ(r.kind, RoundKind::Kind::Game);
+        ids.insert(r.id);
+    }
+    EXPECT_EQ(ids.size(), 13);
+    EXPECT_FALSE(ids.contains(QUuid()));
+    // FRIEND: lost, then clean on two days; WHICH: three misses, then clean twice on one day.
+    const QDate nov(2026, 11, 1);
+    using Word = PracticeSummary::ScheduledWord;
+    EXPECT_EQ(store.summary(u"Sam"_s, when).schedule,
+        (QList<Word>{{u"FRIEND"_s, 3, nov.addDays(6), nov.addDays(6), {}},
+            {u"WEDNESDAY"_s, 1, nov.addDays(4), {}, {}},
+            {u"WHICH"_s, 2, nov.addDays(3), nov.addDays(3), {}}}));
+    EXPECT_EQ(store.summary(u"Sam"_s, when).troubleWords.size(), 1);
+
+    PracticeRound next = round(u"Sam"_s, u"WEDNESDAY"_s, Result::Won, 0);
+    next.when = QDateTime(nov.addDays(7), QTime(12, 0));
+    ASSERT_TRUE(store.add(next));
+    EXPECT_EQ(store.summary(u"Sam"_s, when).schedule[1].box, 2);
+    EXPECT_TRUE(messages.shown.isEmpty());
+}
+
+TEST_F(SqlitePracticeRecordTest, HandsOverTheRoundsNotYetSentOldestFirst)
+{
+    QList<QUuid> ids;
+    for (const QString &word : {u"CAT"_s, u"DOG"_s, u"EMU"_s}) {
+        const PracticeRound r = round(u"Sam"_s, word, Result::Won, 0);
+        ASSERT_TRUE(store.add(r));
+        ids.append(r.id);
+    }
+    const QList<PracticeRound> first = store.unsentRounds(2);
+    ASSERT_EQ(first.size(), 2);
+    EXPECT_EQ(first[0], store.rounds(u"Sam"_s)[0]);
+    EXPECT_EQ(first[1].id, ids[1]);
+
+    ASSERT_TRUE(store.markSent({ids[0], ids[1]}));
+    const QList<PracticeRound> left = store.unsentRounds(10);
+    ASSERT_EQ(left.size(), 1);
+    EXPECT_EQ(left[0].id, ids[2]);
+    // Through the module, as the program holds the record.
+    LazyPracticeRecord loaded([this] { return dir.path(); }, messages, {QStringLiteral(WORDROW_PROGRAM_DIR)});
+    EXPECT_EQ(loaded.unsentRounds(10), left);
 }
 
 TEST_F(SqlitePracticeRecordTest, TheProgramLoadsTheRecordFromItsModuleOrKeepsNone)

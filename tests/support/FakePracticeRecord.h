@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/PracticeRecordStore.h"
+#include "record/PlayerSchedule.h"
 #include "record/TroubleWords.h"
 
 #include <QMap>
@@ -33,18 +34,23 @@ public:
         PracticeSummary summary;
         QMap<QString, PracticeSummary::ListTally> lists;
         TroubleWords trouble;
+        PlayerSchedule schedule;
         for (const PracticeRound &round : all) {
+            schedule.add(round);
+            if (round.when >= since)
+                summary.recent.append(round);
+            if (round.kind != RoundKind::Kind::Game)
+                continue;
             PracticeSummary::ListTally &tally = lists[round.list];
             tally.list = round.list;
             ++(round.result == PracticeRound::Result::Won    ? tally.won
                     : round.result == PracticeRound::Result::Lost ? tally.lost
                                                                   : tally.abandoned);
             trouble.add(round);
-            if (round.when >= since)
-                summary.recent.append(round);
         }
         summary.lists = lists.values();
         summary.troubleWords = trouble.troubleStandings();
+        summary.schedule = schedule.words();
         return summary;
     }
     QStringList players() override
