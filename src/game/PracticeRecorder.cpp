@@ -7,23 +7,6 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-PracticeRound::Result recordedResult(RoundObserver::Result result)
-{
-    switch (result) {
-    case RoundObserver::Result::Won:
-        return PracticeRound::Result::Won;
-    case RoundObserver::Result::Lost:
-        return PracticeRound::Result::Lost;
-    case RoundObserver::Result::Abandoned:
-        break;
-    }
-    return PracticeRound::Result::Abandoned;
-}
-
-} // namespace
-
 PracticeRecorder::PracticeRecorder(PracticeRecordStore &store, MessageBoxes &messages,
     std::function<QString()> player, Now now)
     : m_store(store)
@@ -45,7 +28,7 @@ void PracticeRecorder::roundStarted(const QString &)
 void PracticeRecorder::roundEnded(const Round &round)
 {
     const PracticeRound kept{m_now(), m_player(), m_list, round.word,
-        recordedResult(round.result), round.misses, round.wrongLetters};
+        round.result, round.misses, round.wrongLetters};
     if (m_trouble && m_troublePlayer == kept.player)
         m_trouble->add(kept);
     if (m_store.add(kept))

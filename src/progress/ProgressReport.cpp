@@ -1,11 +1,11 @@
 #include "progress/ProgressReport.h"
 
 #include "progress/ProgressView.h"
+#include "progress/TableText.h"
 
 #include <QLocale>
 
 using namespace Qt::StringLiterals;
-using Result = PracticeRound::Result;
 
 namespace {
 
@@ -14,30 +14,39 @@ QString count(int n, QStringView one, QStringView many)
     return QString::number(n) + u' ' + (n == 1 ? one : many).toString();
 }
 
-// A cell a spreadsheet reads as text: quoted where it holds a separator, a quote or a line end,
-// and never taken for a formula, since names and words come from anyone's typing.
-QString csvCell(const QString &value)
-{
-    QString cell = value;
-    if (!cell.isEmpty() && (u"=+@\t\r"_s).contains(cell.front()))
-        cell.prepend(u'\'');
-    if (cell.contains(u',') || cell.contains(u'"') || cell.contains(u'\n') || cell.contains(u'\r'))
-        cell = u'"' + cell.replace(u'"', u"\"\""_s) + u'"';
-    return cell;
-}
+using List = PracticeFigures::List;
+using Standing = TroubleWords::Standing;
 
-QString htmlTable(const QList<QStringList> &rows)
+// A new column of a table is one more line here: the window, the printout and the PDF follow.
+const QList<ProgressReport::ListModel::Column> ListColumns{
+    {u"List"_s, [](const List &list) { return list.name; }},
+    {u"Played"_s, [](const List &list) { return list.tally.played; }},
+    {u"Won"_s, [](const List &list) { return list.tally.won; }},
+    {u"Lost"_s, [](const List &list) { return list.tally.played - list.tally.won; }},
+};
+
+const QList<ProgressReport::TroubleModel::Column> TroubleColumns{
+    {u"Word"_s, [](const Standing &word) { return word.word; }},
+    {u"Times in trouble"_s, [](const Standing &word) { return word.troubleTries; }},
+};
+
+// The rounds come in local time, converted once each.
+const QList<ProgressReport::RoundModel::Column> RoundColumns{
+    {u"Date"_s, [](const PracticeRound &r) { return r.when.toString(u"yyyy-MM-dd"_s); }},
+    {u"Time"_s, [](const PracticeRound &r) { return r.when.toString(u"HH:mm"_s); }},
+    {u"Player"_s, [](const PracticeRound &r) { return r.player; }},
+    {u"List"_s, [](const PracticeRound &r) { return r.list; }},
+    {u"Word"_s, [](const PracticeRound &r) { return r.word; }},
+    {u"Result"_s, [](const PracticeRound &r) { return resultName(r.result); }},
+    {u"Misses"_s, [](const PracticeRound &r) { return r.misses; }},
+    {u"Wrong letters"_s, [](const PracticeRound &r) { return r.wrongLetters; }},
+};
+
+QList<Standing> troubleOf(const PracticeSummary &summary)
 {
-    QString html = u"<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\">"_s;
-    for (qsizetype r = 0; r < rows.size(); ++r) {
-        html += u"<tr>"_s;
-        for (const QString &cell : rows[r]) {
-            const QString tag = r == 0 ? u"th"_s : u"td"_s;
-            html += u'<' + tag + u'>' + cell.toHtmlEscaped() + u"</"_s + tag + u'>';
-        }
-        html += u"</tr>"_s;
-    }
-    return html + u"</table>"_s;
+    TroubleWords trouble;
+    trouble.add(summary.troubleWords);
+    return trouble.words();
 }
 
 } // namespace
@@ -45,10 +54,9 @@ QString htmlTable(const QList<QStringList> &rows)
 ProgressReport::ProgressReport(const QString &player, const PracticeSummary &summary, QDate today)
     : m_player(player)
     , m_figures(PracticeFigures::of(summary, today))
+    , m_lists(ListColumns, m_figures.lists)
+    , m_trouble(TroubleColumns, troubleOf(summary))
 {
-    TroubleWords trouble;
-    trouble.add(summary.troubleWords);
-    m_trouble = trouble.words();
 }
 
 QString ProgressReport::tallyText(const PracticeFigures::Tally &tally)
@@ -75,33 +83,14 @@ QString ProgressReport::chartDescription() const
     return span + u": "_s + days.join(u"; "_s) + u'.';
 }
 
-QList<QStringList> ProgressReport::listRows() const
-{
-    QList<QStringList> rows{{u"List"_s, u"Played"_s, u"Won"_s, u"Lost"_s}};
-    for (const PracticeFigures::List &list : m_figures.lists) {
-        const PracticeFigures::Tally &t = list.tally;
-        rows.append({list.name, QString::number(t.played), QString::number(t.won),
-            QString::number(t.played - t.won)});
-    }
-    return rows;
-}
-
-QList<QStringList> ProgressReport::troubleRows() const
-{
-    QList<QStringList> rows{{u"Word"_s, u"Times in trouble"_s}};
-    for (const TroubleWords::Word &word : m_trouble)
-        rows.append({word.word, QString::number(word.tries)});
-    return rows;
-}
-
-void ProgressReport::showOn(ProgressView &view) const
+void ProgressReport::showOn(ProgressView &view)
 {
     view.showPlayer(u"Progress of "_s + m_player);
     view.showTallies(u"This week: "_s + tallyText(m_figures.thisWeek),
         u"In all: "_s + tallyText(m_figures.allTime));
     view.showDays(m_figures.days, chartDescription());
-    view.showLists(listRows());
-    view.showTroubleWords(troubleRows());
+    view.showLists(&m_lists);
+    view.showTroubleWords(&m_trouble);
 }
 
 QString ProgressReport::html() const
@@ -110,23 +99,15 @@ QString ProgressReport::html() const
         + u"</h1><p>This week: "_s + tallyText(m_figures.thisWeek).toHtmlEscaped()
         + u"<br>In all: "_s + tallyText(m_figures.allTime).toHtmlEscaped() + u"</p><p>"_s
         + chartDescription().toHtmlEscaped() + u"</p><h2>Lists</h2>"_s
-        + htmlTable(listRows()) + u"<h2>Trouble words</h2>"_s
-        + (m_trouble.isEmpty() ? u"<p>None.</p>"_s : htmlTable(troubleRows()))
+        + TableText::html(m_lists) + u"<h2>Trouble words</h2>"_s
+        + (m_trouble.rows().isEmpty() ? u"<p>None.</p>"_s : TableText::html(m_trouble))
         + u"</body></html>"_s;
 }
 
 QByteArray ProgressReport::csv(const QList<PracticeRound> &rounds)
 {
-    QString text = u"Date,Time,Player,List,Word,Result,Misses,Wrong letters\r\n"_s;
-    for (const PracticeRound &round : rounds) {
-        const QDateTime when = round.when.toLocalTime();
-        const QStringList cells{when.toString(u"yyyy-MM-dd"_s), when.toString(u"HH:mm"_s),
-            round.player, round.list, round.word, PracticeRound::resultName(round.result),
-            QString::number(round.misses), round.wrongLetters};
-        QStringList quoted;
-        for (const QString &cell : cells)
-            quoted.append(csvCell(cell));
-        text += quoted.join(u',') + u"\r\n"_s;
-    }
-    return "\xEF\xBB\xBF" + text.toUtf8();
+    QList<PracticeRound> local = rounds;
+    for (PracticeRound &round : local)
+        round.when = round.when.toLocalTime();
+    return TableText::csv(RoundModel(RoundColumns, local));
 }

@@ -13,7 +13,7 @@ class FileDialogs;
 class MessageBoxes;
 class QAction;
 class QLabel;
-class QTableWidget;
+class QTableView;
 
 // How the current player has done: rounds this week and in all, a chart of the last weeks, each
 // list, and the trouble words. A window of its own beside the game; it deletes itself when closed.
@@ -33,8 +33,8 @@ public:
     // The controls, for tests.
     QLabel *tallyLabel(int which) const { return which == 0 ? m_week : m_allTime; }
     DayChart *chart() const { return m_chart; }
-    QTableWidget *listTable() const { return m_lists; }
-    QTableWidget *troubleTable() const { return m_trouble; }
+    QTableView *listTable() const { return m_lists; }
+    QTableView *troubleTable() const { return m_trouble; }
     QAction *exportAction() const { return m_exportAction; }
     QAction *pdfAction() const { return m_pdfAction; }
 
@@ -42,8 +42,8 @@ public:
     void showPlayer(const QString &title) override;
     void showTallies(const QString &thisWeek, const QString &allTime) override;
     void showDays(const QList<PracticeFigures::Day> &days, const QString &description) override;
-    void showLists(const QList<QStringList> &rows) override;
-    void showTroubleWords(const QList<QStringList> &rows) override;
+    void showLists(QAbstractItemModel *lists) override;
+    void showTroubleWords(QAbstractItemModel *words) override;
 
 private:
     void createControls();
@@ -66,8 +66,8 @@ private:
     QLabel *m_allTime = nullptr;
     DayChart *m_chart = nullptr;
     QLabel *m_chartText = nullptr;
-    QTableWidget *m_lists = nullptr;
-    QTableWidget *m_trouble = nullptr;
+    QTableView *m_lists = nullptr;
+    QTableView *m_trouble = nullptr;
     QAction *m_exportAction = nullptr;
     QAction *m_pdfAction = nullptr;
 };

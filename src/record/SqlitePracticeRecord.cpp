@@ -13,7 +13,7 @@
 #include <QVariant>
 
 using namespace Qt::StringLiterals;
-using Result = PracticeRound::Result;
+using Result = RoundResult;
 
 namespace {
 
@@ -35,36 +35,92 @@ bool isDamage(const QSqlError &error)
     return code == SqliteCorrupt || code == SqliteNotADatabase;
 }
 
-Result resultFrom(const QString &name)
-{
-    if (name == u"won")
-        return Result::Won;
-    if (name == u"lost")
-        return Result::Lost;
-    return Result::Abandoned;
-}
+// The record's statements. The CHECK takes its names from RoundResult (%1).
+constexpr auto CreateRounds = R"(
+    CREATE TABLE rounds (
+        id INTEGER PRIMARY KEY,
+        played_at INTEGER NOT NULL, -- milliseconds since 1970-01-01 UTC
+        player TEXT NOT NULL,
+        list TEXT NOT NULL,
+        word TEXT NOT NULL,
+        result TEXT NOT NULL CHECK (result IN (%1)),
+        misses INTEGER NOT NULL,
+        wrong_letters TEXT NOT NULL))"_L1;
+constexpr auto CreateRoundsIndex = R"(
+    CREATE INDEX rounds_by_player ON rounds (player, played_at))"_L1;
+// Kept up to date with each round, so that the progress window need not read them all.
+constexpr auto CreateListTallies = R"(
+    CREATE TABLE list_tallies (
+        player TEXT NOT NULL,
+        list TEXT NOT NULL,
+        won INTEGER NOT NULL,
+        lost INTEGER NOT NULL,
+        abandoned INTEGER NOT NULL,
+        PRIMARY KEY (player, list)))"_L1;
+constexpr auto CreateWordStandings = R"(
+    CREATE TABLE word_standings (
+        player TEXT NOT NULL,
+        word TEXT NOT NULL,
+        trouble_tries INTEGER NOT NULL,
+        clean_wins_in_a_row INTEGER NOT NULL,
+        PRIMARY KEY (player, word)))"_L1;
+constexpr auto SetApplicationId = R"(PRAGMA application_id = %1)"_L1;
+constexpr auto SetSchemaVersion = R"(PRAGMA user_version = %1)"_L1;
+// One statement, so that the three figures come from one moment of the file even while another
+// game writes it.
+constexpr auto SelectFileState = R"(
+    SELECT (SELECT application_id FROM pragma_application_id),
+        (SELECT user_version FROM pragma_user_version),
+        (SELECT count(*) FROM sqlite_master))"_L1;
+constexpr auto UseWriteAheadLog = R"(PRAGMA journal_mode = WAL)"_L1;
+constexpr auto SyncNormally = R"(PRAGMA synchronous = NORMAL)"_L1;
+// IMMEDIATE takes the write lock at once, so two games wait for each other instead of failing on
+// a lock upgrade.
+constexpr auto Begin = R"(BEGIN IMMEDIATE)"_L1;
+constexpr auto Commit = R"(COMMIT)"_L1;
+constexpr auto Rollback = R"(ROLLBACK)"_L1;
 
-const QString Schema[] = {
-    u"CREATE TABLE rounds ("
-    "id INTEGER PRIMARY KEY,"
-    " played_at INTEGER NOT NULL," // milliseconds since 1970-01-01 UTC
-    " player TEXT NOT NULL,"
-    " list TEXT NOT NULL,"
-    " word TEXT NOT NULL,"
-    " result TEXT NOT NULL CHECK (result IN ('won', 'lost', 'abandoned')),"
-    " misses INTEGER NOT NULL,"
-    " wrong_letters TEXT NOT NULL)"_s,
-    u"CREATE INDEX rounds_by_player ON rounds (player, played_at)"_s,
-    // Kept up to date with each round, so that the progress window need not read them all.
-    u"CREATE TABLE list_tallies ("
-    "player TEXT NOT NULL, list TEXT NOT NULL,"
-    " won INTEGER NOT NULL, lost INTEGER NOT NULL, abandoned INTEGER NOT NULL,"
-    " PRIMARY KEY (player, list))"_s,
-    u"CREATE TABLE word_standings ("
-    "player TEXT NOT NULL, word TEXT NOT NULL,"
-    " trouble_tries INTEGER NOT NULL, clean_wins_in_a_row INTEGER NOT NULL,"
-    " PRIMARY KEY (player, word))"_s,
+constexpr auto InsertRound = R"(
+    INSERT INTO rounds (played_at, player, list, word, result, misses, wrong_letters)
+    VALUES (?, ?, ?, ?, ?, ?, ?))"_L1;
+constexpr auto AddToListTally = R"(
+    INSERT INTO list_tallies (player, list, won, lost, abandoned)
+    VALUES (?, ?, ?, ?, ?)
+    ON CONFLICT (player, list) DO UPDATE SET
+        won = won + excluded.won,
+        lost = lost + excluded.lost,
+        abandoned = abandoned + excluded.abandoned)"_L1;
+constexpr auto SelectWordStanding = R"(
+    SELECT trouble_tries, clean_wins_in_a_row FROM word_standings
+    WHERE player = ? AND word = ?)"_L1;
+constexpr auto StoreWordStanding = R"(
+    INSERT OR REPLACE INTO word_standings (player, word, trouble_tries, clean_wins_in_a_row)
+    VALUES (?, ?, ?, ?))"_L1;
+
+constexpr auto SelectListTallies = R"(
+    SELECT list, won, lost, abandoned FROM list_tallies
+    WHERE player = ? ORDER BY list)"_L1;
+constexpr auto SelectTroubleWords = R"(
+    SELECT word, trouble_tries, clean_wins_in_a_row FROM word_standings
+    WHERE player = ? AND trouble_tries > 0 ORDER BY word)"_L1;
+constexpr auto SelectRounds = R"(
+    SELECT played_at, list, word, result, misses, wrong_letters FROM rounds
+    WHERE player = ? AND played_at >= ? ORDER BY played_at, id)"_L1;
+constexpr auto SelectPlayers = R"(SELECT DISTINCT player FROM rounds ORDER BY player)"_L1;
+constexpr QLatin1StringView RenamePlayer[] = {
+    R"(UPDATE rounds SET player = ? WHERE player = ?)"_L1,
+    R"(UPDATE list_tallies SET player = ? WHERE player = ?)"_L1,
+    R"(UPDATE word_standings SET player = ? WHERE player = ?)"_L1,
 };
+
+QStringList schema()
+{
+    QStringList quoted;
+    for (const QString &name : Wordrow::resultNames())
+        quoted.append(u'\'' + name + u'\'');
+    return {QString(CreateRounds).arg(quoted.join(u", "_s)), CreateRoundsIndex,
+        CreateListTallies, CreateWordStandings};
+}
 
 } // namespace
 
@@ -113,8 +169,7 @@ SqlitePracticeRecord::Open SqlitePracticeRecord::open(bool create)
         // A write-ahead log makes keeping a round one append, without waiting for the disk, and
         // a game killed mid-write still leaves every round before it whole.
         QSqlQuery query(QSqlDatabase::database(m_connection, false));
-        result = query.exec(u"PRAGMA journal_mode = WAL"_s)
-                && query.exec(u"PRAGMA synchronous = NORMAL"_s)
+        result = query.exec(UseWriteAheadLog) && query.exec(SyncNormally)
             ? Open::Ready
             : Open::Failed;
     }
@@ -149,25 +204,24 @@ SqlitePracticeRecord::Open SqlitePracticeRecord::prepare(QSqlDatabase &db, bool 
         // at the same moment, so look again once the write lock is ours.
         if (!create)
             return Open::Missing;
-        if (!query.exec(u"BEGIN IMMEDIATE"_s))
+        if (!query.exec(Begin))
             return Open::Failed;
         if (!readState(query, file)) {
             const bool damaged = isDamage(query.lastError());
-            query.exec(u"ROLLBACK"_s);
+            query.exec(Rollback);
             return damaged ? Open::Damaged : Open::Failed;
         }
         bool done = true;
         if (file.isEmpty()) {
-            for (const QString &statement : Schema)
+            for (const QString &statement : schema())
                 done = done && query.exec(statement);
-            done = done
-                && query.exec(u"PRAGMA application_id = "_s + QString::number(ApplicationId))
-                && query.exec(u"PRAGMA user_version = "_s + QString::number(SchemaVersion));
+            done = done && query.exec(QString(SetApplicationId).arg(ApplicationId))
+                && query.exec(QString(SetSchemaVersion).arg(SchemaVersion));
             file = {ApplicationId, SchemaVersion, 1};
         }
-        done = done && query.exec(u"COMMIT"_s);
+        done = done && query.exec(Commit);
         if (!done) {
-            query.exec(u"ROLLBACK"_s);
+            query.exec(Rollback);
             return Open::Failed;
         }
     }
@@ -179,14 +233,9 @@ SqlitePracticeRecord::Open SqlitePracticeRecord::prepare(QSqlDatabase &db, bool 
     return Open::Ready;
 }
 
-// One statement, so that the three figures come from one moment of the file even while another
-// game writes it.
 bool SqlitePracticeRecord::readState(QSqlQuery &query, FileState &file)
 {
-    if (!query.exec(u"SELECT (SELECT application_id FROM pragma_application_id),"
-                    " (SELECT user_version FROM pragma_user_version),"
-                    " (SELECT count(*) FROM sqlite_master)"_s)
-        || !query.next())
+    if (!query.exec(SelectFileState) || !query.next())
         return false;
     file = {query.value(0).toLongLong(), query.value(1).toLongLong(), query.value(2).toLongLong()};
     query.finish();
@@ -220,34 +269,28 @@ bool SqlitePracticeRecord::insert(const PracticeRound &round, bool &damaged)
 {
     QSqlDatabase db = QSqlDatabase::database(m_connection, false);
     QSqlQuery query(db);
-    // IMMEDIATE takes the write lock at once, so two games wait for each other instead of
-    // failing on a lock upgrade.
-    if (!query.exec(u"BEGIN IMMEDIATE"_s)) {
+    if (!query.exec(Begin)) {
         damaged = isDamage(query.lastError());
         return false;
     }
-    query.prepare(u"INSERT INTO rounds (played_at, player, list, word, result, misses,"
-                  " wrong_letters) VALUES (?, ?, ?, ?, ?, ?, ?)"_s);
+    query.prepare(InsertRound);
     query.addBindValue(round.when.toMSecsSinceEpoch());
     query.addBindValue(text(round.player));
     query.addBindValue(text(round.list));
     query.addBindValue(text(round.word));
-    query.addBindValue(PracticeRound::resultName(round.result));
+    query.addBindValue(resultName(round.result));
     query.addBindValue(round.misses);
     query.addBindValue(text(round.wrongLetters));
-    if (query.exec() && updateSummary(query, round) && query.exec(u"COMMIT"_s))
+    if (query.exec() && updateSummary(query, round) && query.exec(Commit))
         return true;
     damaged = isDamage(query.lastError());
-    QSqlQuery(db).exec(u"ROLLBACK"_s);
+    QSqlQuery(db).exec(Rollback);
     return false;
 }
 
 bool SqlitePracticeRecord::updateSummary(QSqlQuery &query, const PracticeRound &round)
 {
-    query.prepare(u"INSERT INTO list_tallies (player, list, won, lost, abandoned)"
-                  " VALUES (?, ?, ?, ?, ?) ON CONFLICT (player, list) DO UPDATE SET"
-                  " won = won + excluded.won, lost = lost + excluded.lost,"
-                  " abandoned = abandoned + excluded.abandoned"_s);
+    query.prepare(AddToListTally);
     query.addBindValue(text(round.player));
     query.addBindValue(text(round.list));
     query.addBindValue(round.result == Result::Won ? 1 : 0);
@@ -259,8 +302,7 @@ bool SqlitePracticeRecord::updateSummary(QSqlQuery &query, const PracticeRound &
         return true;
 
     PracticeSummary::WordStanding standing{round.word, 0, 0};
-    query.prepare(u"SELECT trouble_tries, clean_wins_in_a_row FROM word_standings"
-                  " WHERE player = ? AND word = ?"_s);
+    query.prepare(SelectWordStanding);
     query.addBindValue(text(round.player));
     query.addBindValue(text(round.word));
     if (!query.exec())
@@ -269,7 +311,7 @@ bool SqlitePracticeRecord::updateSummary(QSqlQuery &query, const PracticeRound &
         standing = {round.word, query.value(0).toInt(), query.value(1).toInt()};
     query.finish();
     TroubleWords::apply(standing, round.result, round.misses);
-    query.prepare(u"INSERT OR REPLACE INTO word_standings VALUES (?, ?, ?, ?)"_s);
+    query.prepare(StoreWordStanding);
     query.addBindValue(text(round.player));
     query.addBindValue(text(round.word));
     query.addBindValue(standing.troubleTries);
@@ -304,8 +346,7 @@ PracticeSummary SqlitePracticeRecord::summary(const QString &player, const QDate
         return summary;
     QSqlQuery query(QSqlDatabase::database(m_connection, false));
     query.setForwardOnly(true);
-    query.prepare(u"SELECT list, won, lost, abandoned FROM list_tallies WHERE player = ?"
-                  " ORDER BY list"_s);
+    query.prepare(SelectListTallies);
     query.addBindValue(player);
     if (query.exec()) {
         while (query.next()) {
@@ -313,8 +354,7 @@ PracticeSummary SqlitePracticeRecord::summary(const QString &player, const QDate
                 query.value(2).toInt(), query.value(3).toInt()});
         }
     }
-    query.prepare(u"SELECT word, trouble_tries, clean_wins_in_a_row FROM word_standings"
-                  " WHERE player = ? AND trouble_tries > 0 ORDER BY word"_s);
+    query.prepare(SelectTroubleWords);
     query.addBindValue(player);
     if (query.exec()) {
         while (query.next()) {
@@ -331,8 +371,7 @@ void SqlitePracticeRecord::readRounds(
 {
     QSqlQuery query(QSqlDatabase::database(m_connection, false));
     query.setForwardOnly(true);
-    query.prepare(u"SELECT played_at, list, word, result, misses, wrong_letters FROM rounds"
-                  " WHERE player = ? AND played_at >= ? ORDER BY played_at, id"_s);
+    query.prepare(SelectRounds);
     query.addBindValue(player);
     query.addBindValue(since.toMSecsSinceEpoch());
     if (!query.exec())
@@ -343,7 +382,7 @@ void SqlitePracticeRecord::readRounds(
         found.append({QDateTime::fromMSecsSinceEpoch(query.value(0).toLongLong(), Qt::UTC),
             player,
             query.value(1).toString(), query.value(2).toString(),
-            resultFrom(query.value(3).toString()), query.value(4).toInt(),
+            Wordrow::resultFromName(query.value(3).toString()).value_or(Result::Abandoned), query.value(4).toInt(),
             query.value(5).toString()});
     }
 }
@@ -354,7 +393,7 @@ QStringList SqlitePracticeRecord::players()
     if (open(false) == Open::Ready) {
         QSqlQuery query(QSqlDatabase::database(m_connection, false));
         query.setForwardOnly(true);
-        if (query.exec(u"SELECT DISTINCT player FROM rounds ORDER BY player"_s)) {
+        if (query.exec(SelectPlayers)) {
             while (query.next())
                 names.append(query.value(0).toString());
         }
@@ -368,16 +407,16 @@ bool SqlitePracticeRecord::renamePlayer(const QString &from, const QString &to)
     if (state != Open::Ready)
         return state == Open::Missing;
     QSqlQuery query(QSqlDatabase::database(m_connection, false));
-    if (!query.exec(u"BEGIN IMMEDIATE"_s))
+    if (!query.exec(Begin))
         return false;
-    for (const QString &table : {u"rounds"_s, u"list_tallies"_s, u"word_standings"_s}) {
-        query.prepare(u"UPDATE "_s + table + u" SET player = ? WHERE player = ?"_s);
+    for (const QLatin1StringView statement : RenamePlayer) {
+        query.prepare(statement);
         query.addBindValue(text(to));
         query.addBindValue(from);
         if (!query.exec()) {
-            query.exec(u"ROLLBACK"_s);
+            query.exec(Rollback);
             return false;
         }
     }
-    return query.exec(u"COMMIT"_s);
+    return query.exec(Commit);
 }

@@ -10,7 +10,7 @@
 
 namespace {
 
-using Result = PracticeRound::Result;
+using Result = RoundResult;
 
 class RecordFaultTest : public MountedHomeFixture
 {

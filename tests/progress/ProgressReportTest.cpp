@@ -7,7 +7,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-using Result = PracticeRound::Result;
+using Result = RoundResult;
 
 // A Tuesday: this week began the day before.
 const QDate Today(2026, 12, 8);
@@ -42,7 +42,7 @@ TEST(ProgressReportTest, TalliesTheWeekAllTimeEachListAndEachDayOfTheChart)
     EXPECT_EQ(f.days[f.days.size() - 2], (PracticeFigures::Day{Today.addDays(-1), 1, 0}));
     EXPECT_EQ(f.days[f.days.size() - 9], (PracticeFigures::Day{Today.addDays(-8), 0, 1}));
     EXPECT_EQ(report.troubleWords(),
-        (QList<TroubleWords::Word>{{u"CAT"_s, 1}, {u"DOG"_s, 1}}));
+        (QList<TroubleWords::Standing>{{u"CAT"_s, 1, 0}, {u"DOG"_s, 1, 0}}));
 }
 
 TEST(ProgressReportTest, ExportsCsvThatASpreadsheetReadsAsText)
