@@ -63,7 +63,8 @@ for back in range(27, -1, -1):
         db.execute("INSERT INTO rounds (played_at, player, list, word, result, misses,"
                    " wrong_letters) VALUES (?, ?, ?, ?, ?, ?, ?)",
                    (int(when.timestamp() * 1000), player, listName, word, result, misses, wrong))
-        db.execute("INSERT INTO list_tallies VALUES (?, ?, ?, ?, ?) ON CONFLICT (player, list)"
+        db.execute("INSERT INTO list_tallies (player, list, won, lost, abandoned)"
+                   " VALUES (?, ?, ?, ?, ?) ON CONFLICT (player, list)"
                    " DO UPDATE SET won = won + excluded.won, lost = lost + excluded.lost,"
                    " abandoned = abandoned + excluded.abandoned",
                    (player, listName, result == "won", result == "lost", result == "abandoned"))
@@ -80,7 +81,8 @@ for back in range(27, -1, -1):
             clean = 0
             if result == "lost" or misses >= 3:
                 trouble += 1
-        db.execute("INSERT OR REPLACE INTO word_standings VALUES (?, ?, ?, ?)",
+        db.execute("INSERT OR REPLACE INTO word_standings"
+                   " (player, word, trouble_tries, clean_wins_in_a_row) VALUES (?, ?, ?, ?)",
                    (player, word, trouble, clean))
 db.commit()
 db.close()

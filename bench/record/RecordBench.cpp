@@ -22,7 +22,7 @@
 #include <vector>
 
 using namespace Qt::StringLiterals;
-using Result = PracticeRound::Result;
+using Result = RoundResult;
 
 namespace {
 
@@ -83,22 +83,21 @@ void fillRecord(const QString &folder, int rounds)
             query.addBindValue(r.player);
             query.addBindValue(r.list);
             query.addBindValue(r.word);
-            query.addBindValue(r.result == Result::Won ? u"won"_s
-                    : r.result == Result::Lost         ? u"lost"_s
-                                                       : u"abandoned"_s);
+            query.addBindValue(resultName(r.result));
             query.addBindValue(r.misses);
             query.addBindValue(r.wrongLetters);
             query.exec();
         }
         // The summary the game keeps round by round, made here at once.
         query.exec(u"DELETE FROM list_tallies"_s);
-        query.exec(u"INSERT INTO list_tallies SELECT player, list, sum(result = 'won'),"
-                   " sum(result = 'lost'), sum(result = 'abandoned') FROM rounds"
-                   " GROUP BY player, list"_s);
+        query.exec(uR"(INSERT INTO list_tallies (player, list, won, lost, abandoned)
+            SELECT player, list, sum(result = 'won'), sum(result = 'lost'),
+                sum(result = 'abandoned') FROM rounds GROUP BY player, list)"_s);
         query.exec(u"DELETE FROM word_standings"_s);
-        const QList<PracticeSummary::WordStanding> standings = trouble.troubleStandings();
-        for (const PracticeSummary::WordStanding &standing : standings) {
-            query.prepare(u"INSERT INTO word_standings VALUES ('Sam', ?, ?, ?)"_s);
+        const QList<TroubleWords::Standing> standings = trouble.words();
+        for (const TroubleWords::Standing &standing : standings) {
+            query.prepare(uR"(INSERT INTO word_standings (player, word, trouble_tries,
+                clean_wins_in_a_row) VALUES ('Sam', ?, ?, ?))"_s);
             query.addBindValue(standing.word);
             query.addBindValue(standing.troubleTries);
             query.addBindValue(standing.cleanWinsInARow);
@@ -116,12 +115,17 @@ void openProgress(const QString &folder, int rounds)
     SqlitePracticeRecord record([folder] { return folder; }, messages);
     const SteadyClock clock;
     std::vector<double> reads;
+    std::vector<double> exports;
     std::vector<double> opens;
     for (int i = 0; i < 7; ++i) {
         QElapsedTimer timer;
         timer.start();
-        const qsizetype count = record.rounds(u"Sam"_s).size();
+        const QList<PracticeRound> all = record.rounds(u"Sam"_s);
+        const qsizetype count = all.size();
         reads.push_back(double(timer.nsecsElapsed()) / 1e6);
+        timer.restart();
+        const QByteArray csv = ProgressReport::csv(all);
+        exports.push_back(double(timer.nsecsElapsed()) / 1e6);
         if (count != rounds)
             std::printf("expected %d rounds, read %lld\n", rounds, qlonglong(count));
         if (i == 0) {
@@ -129,7 +133,7 @@ void openProgress(const QString &folder, int rounds)
             std::printf("the window shows: %s; %s; %s; %lld trouble words\n",
                 qPrintable(window.tallyLabel(0)->text()), qPrintable(window.tallyLabel(1)->text()),
                 qPrintable(window.reviewLabel()->text()),
-                qlonglong(window.report().troubleWords().size()));
+                qlonglong(window.report().trouble().rowCount()));
         }
 
         timer.restart();
@@ -142,6 +146,7 @@ void openProgress(const QString &folder, int rounds)
     }
     std::printf("read all %d rounds (as the CSV export does): median %.1f ms\n", rounds,
         median(reads));
+    std::printf("write them as CSV: median %.1f ms\n", median(exports));
     std::printf("open the progress window over %d rounds: median %.1f ms\n", rounds, median(opens));
 }
 
@@ -166,7 +171,7 @@ void upgradeRecord(const QString &folder, int rounds)
             query.addBindValue(r.player);
             query.addBindValue(r.list);
             query.addBindValue(r.word);
-            query.addBindValue(PracticeRound::resultName(r.result));
+            query.addBindValue(resultName(r.result));
             query.addBindValue(r.misses);
             query.addBindValue(r.wrongLetters);
             query.exec();

@@ -62,7 +62,7 @@ void GameRound::startRound()
     if (m_state.words.isEmpty())
         return;
     if (m_inRound)
-        endRound(RoundObserver::Result::Abandoned);
+        endRound(RoundResult::Abandoned);
 
     m_hits = 0;
     m_misses = 0;
@@ -192,7 +192,7 @@ void GameRound::lose()
     m_view.setLabelText(Label::Spelling, RoundTexts::lossSpellPrefix + m_word);
     m_view.setLabelText(Label::LettersHeading, QString());
     setShownSlotToolTips(RoundTexts::lossToolTipPrefix);
-    endRound(RoundObserver::Result::Lost);
+    endRound(RoundResult::Lost);
 }
 
 void GameRound::win()
@@ -203,7 +203,7 @@ void GameRound::win()
     disableLetters();
     m_view.setLabelText(Label::Spelling, RoundTexts::winSpellCaption.toString());
     setShownSlotToolTips(RoundTexts::winToolTipPrefix);
-    endRound(RoundObserver::Result::Won);
+    endRound(RoundResult::Won);
 }
 
 void GameRound::showRemark(std::span<const QStringView> table, QString &lastShown)
@@ -261,7 +261,7 @@ int GameRound::shownSlotCount() const
     return std::min(int(m_word.size()), SlotCount);
 }
 
-void GameRound::endRound(RoundObserver::Result result)
+void GameRound::endRound(RoundResult result)
 {
     m_inRound = false;
     const RoundObserver::Round round{m_word, result, m_misses, m_wrongLetters};

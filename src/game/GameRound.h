@@ -71,7 +71,7 @@ private:
     void showGallowsPicture(int index);
     void setShownSlotToolTips(QStringView prefix);
     int shownSlotCount() const;
-    void endRound(RoundObserver::Result result);
+    void endRound(RoundResult result);
 
     const GameState &m_state;
     GameView &m_view;

@@ -8,23 +8,6 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-PracticeRound::Result recordedResult(RoundObserver::Result result)
-{
-    switch (result) {
-    case RoundObserver::Result::Won:
-        return PracticeRound::Result::Won;
-    case RoundObserver::Result::Lost:
-        return PracticeRound::Result::Lost;
-    case RoundObserver::Result::Abandoned:
-        break;
-    }
-    return PracticeRound::Result::Abandoned;
-}
-
-} // namespace
-
 PracticeRecorder::PracticeRecorder(PracticeRecordStore &store, MessageBoxes &messages,
     std::function<QString()> player, const Clock &clock)
     : m_store(store)
@@ -46,7 +29,7 @@ void PracticeRecorder::roundStarted(const QString &)
 void PracticeRecorder::roundEnded(const Round &round)
 {
     PracticeRound kept{m_clock.now(), m_playerName(), m_list, round.word,
-        recordedResult(round.result), round.misses, round.wrongLetters};
+        round.result, round.misses, round.wrongLetters};
     kept.id = QUuid::createUuid();
     if (m_player && m_player->name == kept.player) {
         m_player->trouble.add(kept);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/RoundResult.h"
+
 #include <QString>
 
 // Told of each round's start and end, for what happens beside the round itself: saying the word,
@@ -7,12 +9,10 @@
 class RoundObserver
 {
 public:
-    enum class Result { Won, Lost, Abandoned };
-
     struct Round
     {
         QString word;
-        Result result = Result::Abandoned;
+        RoundResult result = RoundResult::Abandoned;
         int misses = 0;
         // The letters guessed wrong, in the order they were guessed.
         QString wrongLetters;

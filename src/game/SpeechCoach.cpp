@@ -80,7 +80,7 @@ void SpeechCoach::roundEnded(const Round &round)
 {
     m_inRound = false;
     showMenu();
-    if (round.result == Result::Abandoned || !m_sayAtRoundEnd)
+    if (round.result == RoundResult::Abandoned || !m_sayAtRoundEnd)
         return;
     // The word comes after the round's own sound, never over it.
     const quint64 turn = ++m_turn;

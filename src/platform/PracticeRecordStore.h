@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/RoundKind.h"
+#include "core/RoundResult.h"
 
 #include <QDate>
 #include <QDateTime>
@@ -12,14 +13,12 @@
 // One round as the practice record keeps it.
 struct PracticeRound
 {
-    enum class Result { Won, Lost, Abandoned };
-
     QDateTime when;
     QString player;
     // The list's file name, without its folder.
     QString list;
     QString word;
-    Result result = Result::Abandoned;
+    RoundResult result = RoundResult::Abandoned;
     int misses = 0;
     // The letters guessed wrong, in the order they were guessed.
     QString wrongLetters;
@@ -33,20 +32,6 @@ struct PracticeRound
     QDateTime testStarted{};
 
     bool operator==(const PracticeRound &) const = default;
-
-    // How the record and its export name a result.
-    static QString resultName(Result result)
-    {
-        switch (result) {
-        case Result::Won:
-            return QStringLiteral("won");
-        case Result::Lost:
-            return QStringLiteral("lost");
-        case Result::Abandoned:
-            break;
-        }
-        return QStringLiteral("abandoned");
-    }
 };
 
 // What the progress window and the review need of one player's record, kept up to date as each

@@ -1,13 +1,14 @@
 #include "progress/ProgressReport.h"
 
 #include "progress/ProgressView.h"
+#include "progress/TableText.h"
 
+#include <QHash>
 #include <QLocale>
 
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
-using Result = PracticeRound::Result;
 
 namespace {
 
@@ -16,30 +17,59 @@ QString count(int n, QStringView one, QStringView many)
     return QString::number(n) + u' ' + (n == 1 ? one : many).toString();
 }
 
-// A cell a spreadsheet reads as text: quoted where it holds a separator, a quote or a line end,
-// and never taken for a formula, since names and words come from anyone's typing.
-QString csvCell(const QString &value)
+using List = PracticeFigures::List;
+using Standing = TroubleWords::Standing;
+
+// A new column of a table is one more line here: the window, the printout and the PDF follow.
+const QList<ProgressReport::ListModel::Column> ListColumns{
+    {u"List"_s, [](const List &list) { return list.name; }},
+    {u"Played"_s, [](const List &list) { return list.tally.played; }},
+    {u"Won"_s, [](const List &list) { return list.tally.won; }},
+    {u"Lost"_s, [](const List &list) { return list.tally.played - list.tally.won; }},
+};
+
+// The next due day of a word overdue is today: it is waiting now.
+QList<ProgressReport::TroubleModel::Column> troubleColumns(QDate today)
 {
-    QString cell = value;
-    if (!cell.isEmpty() && (u"=+@\t\r"_s).contains(cell.front()))
-        cell.prepend(u'\'');
-    if (cell.contains(u',') || cell.contains(u'"') || cell.contains(u'\n') || cell.contains(u'\r'))
-        cell = u'"' + cell.replace(u'"', u"\"\""_s) + u'"';
-    return cell;
+    using Row = ProgressReport::TroubleRow;
+    return {
+        {u"Word"_s, [](const Row &row) { return row.standing.word; }},
+        {u"Times in trouble"_s, [](const Row &row) { return row.standing.troubleTries; }},
+        {u"Box"_s,
+            [](const Row &row) {
+                return row.review.isScheduled() ? QVariant(row.review.box) : QVariant();
+            }},
+        {u"Next due"_s,
+            [today](const Row &row) {
+                const QDate due = row.review.due();
+                return due.isValid() ? QVariant(std::max(due, today)) : QVariant();
+            }},
+    };
 }
 
-QString htmlTable(const QList<QStringList> &rows)
+// The rounds come in local time, converted once each.
+const QList<ProgressReport::RoundModel::Column> RoundColumns{
+    {u"Date"_s, [](const PracticeRound &r) { return r.when.toString(u"yyyy-MM-dd"_s); }},
+    {u"Time"_s, [](const PracticeRound &r) { return r.when.toString(u"HH:mm"_s); }},
+    {u"Player"_s, [](const PracticeRound &r) { return r.player; }},
+    {u"List"_s, [](const PracticeRound &r) { return r.list; }},
+    {u"Word"_s, [](const PracticeRound &r) { return r.word; }},
+    {u"Result"_s, [](const PracticeRound &r) { return resultName(r.result); }},
+    {u"Misses"_s, [](const PracticeRound &r) { return r.misses; }},
+    {u"Wrong letters"_s, [](const PracticeRound &r) { return r.wrongLetters; }},
+};
+
+QList<ProgressReport::TroubleRow> troubleOf(const PracticeSummary &summary)
 {
-    QString html = u"<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\">"_s;
-    for (qsizetype r = 0; r < rows.size(); ++r) {
-        html += u"<tr>"_s;
-        for (const QString &cell : rows[r]) {
-            const QString tag = r == 0 ? u"th"_s : u"td"_s;
-            html += u'<' + tag + u'>' + cell.toHtmlEscaped() + u"</"_s + tag + u'>';
-        }
-        html += u"</tr>"_s;
-    }
-    return html + u"</table>"_s;
+    TroubleWords trouble;
+    trouble.add(summary.troubleWords);
+    QHash<QString, ReviewSchedule::Word> review;
+    for (const PracticeSummary::ScheduledWord &word : summary.schedule)
+        review.insert(word.word, ReviewSchedule::Word{word});
+    QList<ProgressReport::TroubleRow> rows;
+    for (const Standing &standing : trouble.words())
+        rows.append({standing, review.value(standing.word)});
+    return rows;
 }
 
 } // namespace
@@ -47,12 +77,9 @@ QString htmlTable(const QList<QStringList> &rows)
 ProgressReport::ProgressReport(const QString &player, const PracticeSummary &summary, QDate today)
     : m_player(player)
     , m_figures(PracticeFigures::of(summary, today))
-    , m_schedule(summary.schedule)
-    , m_today(today)
+    , m_lists(ListColumns, m_figures.lists)
+    , m_trouble(troubleColumns(today), troubleOf(summary))
 {
-    TroubleWords trouble;
-    trouble.add(summary.troubleWords);
-    m_trouble = trouble.words();
 }
 
 QString ProgressReport::tallyText(const PracticeFigures::Tally &tally)
@@ -90,45 +117,15 @@ QString ProgressReport::chartDescription() const
     return span + u": "_s + days.join(u"; "_s) + u'.';
 }
 
-QList<QStringList> ProgressReport::listRows() const
-{
-    QList<QStringList> rows{{u"List"_s, u"Played"_s, u"Won"_s, u"Lost"_s}};
-    for (const PracticeFigures::List &list : m_figures.lists) {
-        const PracticeFigures::Tally &t = list.tally;
-        rows.append({list.name, QString::number(t.played), QString::number(t.won),
-            QString::number(t.played - t.won)});
-    }
-    return rows;
-}
-
-QList<QStringList> ProgressReport::troubleRows() const
-{
-    QList<QStringList> rows{{u"Word"_s, u"Times in trouble"_s, u"Box"_s, u"Next due"_s}};
-    for (const TroubleWords::Word &word : m_trouble) {
-        const auto scheduled = std::find_if(m_schedule.cbegin(), m_schedule.cend(),
-            [&word](const PracticeSummary::ScheduledWord &s) { return s.word == word.word; });
-        ReviewSchedule::Word review;
-        if (scheduled != m_schedule.cend())
-            review = ReviewSchedule::Word{*scheduled};
-        const QDate due = review.due();
-        const QString dueText = !due.isValid() ? QString()
-            : due <= m_today                   ? u"Today"_s
-                                               : QLocale().toString(due, QLocale::ShortFormat);
-        rows.append({word.word, QString::number(word.tries),
-            review.isScheduled() ? QString::number(review.box) : QString(), dueText});
-    }
-    return rows;
-}
-
-void ProgressReport::showOn(ProgressView &view) const
+void ProgressReport::showOn(ProgressView &view)
 {
     view.showPlayer(u"Progress of "_s + m_player);
     view.showTallies(u"This week: "_s + tallyText(m_figures.thisWeek),
         u"In all: "_s + tallyText(m_figures.allTime));
     view.showReview(reviewText(m_figures.review));
     view.showDays(m_figures.days, chartDescription());
-    view.showLists(listRows());
-    view.showTroubleWords(troubleRows());
+    view.showLists(&m_lists);
+    view.showTroubleWords(&m_trouble);
 }
 
 QString ProgressReport::html() const
@@ -138,23 +135,15 @@ QString ProgressReport::html() const
         + u"<br>In all: "_s + tallyText(m_figures.allTime).toHtmlEscaped() + u"<br>"_s
         + reviewText(m_figures.review).toHtmlEscaped() + u"</p><p>"_s
         + chartDescription().toHtmlEscaped() + u"</p><h2>Lists</h2>"_s
-        + htmlTable(listRows()) + u"<h2>Trouble words</h2>"_s
-        + (m_trouble.isEmpty() ? u"<p>None.</p>"_s : htmlTable(troubleRows()))
+        + TableText::html(m_lists) + u"<h2>Trouble words</h2>"_s
+        + (m_trouble.rows().isEmpty() ? u"<p>None.</p>"_s : TableText::html(m_trouble))
         + u"</body></html>"_s;
 }
 
 QByteArray ProgressReport::csv(const QList<PracticeRound> &rounds)
 {
-    QString text = u"Date,Time,Player,List,Word,Result,Misses,Wrong letters\r\n"_s;
-    for (const PracticeRound &round : rounds) {
-        const QDateTime when = round.when.toLocalTime();
-        const QStringList cells{when.toString(u"yyyy-MM-dd"_s), when.toString(u"HH:mm"_s),
-            round.player, round.list, round.word, PracticeRound::resultName(round.result),
-            QString::number(round.misses), round.wrongLetters};
-        QStringList quoted;
-        for (const QString &cell : cells)
-            quoted.append(csvCell(cell));
-        text += quoted.join(u',') + u"\r\n"_s;
-    }
-    return "\xEF\xBB\xBF" + text.toUtf8();
+    QList<PracticeRound> local = rounds;
+    for (PracticeRound &round : local)
+        round.when = round.when.toLocalTime();
+    return TableText::csv(RoundModel(RoundColumns, local));
 }

@@ -1,8 +1,10 @@
 #pragma once
 
-#include "record/TroubleWords.h"
 #include "platform/PracticeRecordStore.h"
+#include "progress/RowTableModel.h"
 #include "record/PracticeFigures.h"
+#include "record/ReviewSchedule.h"
+#include "record/TroubleWords.h"
 
 #include <QByteArray>
 #include <QDate>
@@ -12,15 +14,28 @@
 class ProgressView;
 
 // What the progress window shows of one player's record, what it prints and what it exports.
+// The tables are models, shown, printed and written from the same rows.
 class ProgressReport
 {
 public:
+    // A trouble word with where it stands in the review.
+    struct TroubleRow
+    {
+        TroubleWords::Standing standing;
+        ReviewSchedule::Word review;
+    };
+    using ListModel = RowTableModel<PracticeFigures::List>;
+    using TroubleModel = RowTableModel<TroubleRow>;
+    using RoundModel = RowTableModel<PracticeRound>;
+
     ProgressReport(const QString &player, const PracticeSummary &summary, QDate today);
 
     const PracticeFigures &figures() const { return m_figures; }
-    const QList<TroubleWords::Word> &troubleWords() const { return m_trouble; }
+    const ListModel &lists() const { return m_lists; }
+    // Most troubled first, then by word.
+    const TroubleModel &trouble() const { return m_trouble; }
 
-    void showOn(ProgressView &view) const;
+    void showOn(ProgressView &view);
     // The whole report as a document to print or save as PDF.
     QString html() const;
 
@@ -32,12 +47,9 @@ public:
 
 private:
     QString chartDescription() const;
-    QList<QStringList> listRows() const;
-    QList<QStringList> troubleRows() const;
 
     QString m_player;
     PracticeFigures m_figures;
-    QList<TroubleWords::Word> m_trouble;
-    QList<PracticeSummary::ScheduledWord> m_schedule;
-    QDate m_today;
+    ListModel m_lists;
+    TroubleModel m_trouble;
 };

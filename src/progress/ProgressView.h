@@ -1,13 +1,14 @@
 #pragma once
 
-#include "record/TroubleWords.h"
 #include "record/PracticeFigures.h"
 
 #include <QList>
 #include <QString>
 
+class QAbstractItemModel;
+
 // The progress window as its report sees it: every figure arrives as text a screen reader can
-// read, the chart's days also as numbers to draw.
+// read, the chart's days also as numbers to draw, the tables as models the report keeps.
 class ProgressView
 {
 public:
@@ -19,7 +20,6 @@ public:
     virtual void showReview(const QString &review) = 0;
     // The days oldest first; the description says in words what the bars show.
     virtual void showDays(const QList<PracticeFigures::Day> &days, const QString &description) = 0;
-    // Rows of cells, the first row the headings.
-    virtual void showLists(const QList<QStringList> &rows) = 0;
-    virtual void showTroubleWords(const QList<QStringList> &rows) = 0;
+    virtual void showLists(QAbstractItemModel *lists) = 0;
+    virtual void showTroubleWords(QAbstractItemModel *words) = 0;
 };

@@ -13,7 +13,8 @@
 #include <QMenuBar>
 #include <QPdfWriter>
 #include <QSaveFile>
-#include <QTableWidget>
+#include <QSortFilterProxyModel>
+#include <QTableView>
 #include <QTextDocument>
 #include <QVBoxLayout>
 
@@ -36,35 +37,29 @@ QLabel *plainLabel(QWidget *parent)
     return label;
 }
 
-QTableWidget *table(const QString &name, QWidget *parent)
+QTableView *table(const QString &name, QWidget *parent)
 {
-    auto *widget = new QTableWidget(parent);
-    widget->setAccessibleName(name);
-    widget->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    widget->setSelectionBehavior(QAbstractItemView::SelectRows);
-    widget->verticalHeader()->hide();
-    return widget;
+    auto *view = new QTableView(parent);
+    view->setAccessibleName(name);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->verticalHeader()->hide();
+    return view;
 }
 
-void fill(QTableWidget *widget, const QList<QStringList> &rows)
+// Sorted by a click on a heading; until then in the report's own order, as printed.
+void showSorted(QTableView *view, QAbstractItemModel *model)
 {
-    widget->clear();
-    if (rows.isEmpty())
-        return;
-    widget->setColumnCount(int(rows.first().size()));
-    widget->setHorizontalHeaderLabels(rows.first());
-    widget->setRowCount(int(rows.size() - 1));
-    for (int r = 1; r < rows.size(); ++r) {
-        for (int c = 0; c < rows[r].size(); ++c) {
-            auto *item = new QTableWidgetItem(rows[r][c]);
-            if (c > 0)
-                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            widget->setItem(r - 1, c, item);
-        }
-    }
+    auto *sorted = new QSortFilterProxyModel(view);
+    sorted->setSourceModel(model);
+    sorted->setSortLocaleAware(true);
+    sorted->setSortCaseSensitivity(Qt::CaseInsensitive);
+    view->setModel(sorted);
+    view->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    view->setSortingEnabled(true);
     // The names take the room; the figures keep to their width.
-    widget->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    widget->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    view->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    view->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
 }
 
 } // namespace
@@ -167,14 +162,14 @@ void ProgressWindow::showDays(const QList<PracticeFigures::Day> &days, const QSt
     m_chart->setToolTip(description);
 }
 
-void ProgressWindow::showLists(const QList<QStringList> &rows)
+void ProgressWindow::showLists(QAbstractItemModel *lists)
 {
-    fill(m_lists, rows);
+    showSorted(m_lists, lists);
 }
 
-void ProgressWindow::showTroubleWords(const QList<QStringList> &rows)
+void ProgressWindow::showTroubleWords(QAbstractItemModel *words)
 {
-    fill(m_trouble, rows);
+    showSorted(m_trouble, words);
 }
 
 std::optional<QString> ProgressWindow::askForFile(

@@ -14,7 +14,7 @@ class FileDialogs;
 class MessageBoxes;
 class QAction;
 class QLabel;
-class QTableWidget;
+class QTableView;
 
 // How the current player has done: rounds this week and in all, a chart of the last weeks, each
 // list, and the trouble words. A window of its own beside the game; it deletes itself when closed.
@@ -36,8 +36,8 @@ public:
     QLabel *tallyLabel(int which) const { return which == 0 ? m_week : m_allTime; }
     QLabel *reviewLabel() const { return m_review; }
     DayChart *chart() const { return m_chart; }
-    QTableWidget *listTable() const { return m_lists; }
-    QTableWidget *troubleTable() const { return m_trouble; }
+    QTableView *listTable() const { return m_lists; }
+    QTableView *troubleTable() const { return m_trouble; }
     QAction *exportAction() const { return m_exportAction; }
     QAction *pdfAction() const { return m_pdfAction; }
 
@@ -46,8 +46,8 @@ public:
     void showTallies(const QString &thisWeek, const QString &allTime) override;
     void showReview(const QString &review) override;
     void showDays(const QList<PracticeFigures::Day> &days, const QString &description) override;
-    void showLists(const QList<QStringList> &rows) override;
-    void showTroubleWords(const QList<QStringList> &rows) override;
+    void showLists(QAbstractItemModel *lists) override;
+    void showTroubleWords(QAbstractItemModel *words) override;
 
 private:
     void createControls();
@@ -71,8 +71,8 @@ private:
     QLabel *m_review = nullptr;
     DayChart *m_chart = nullptr;
     QLabel *m_chartText = nullptr;
-    QTableWidget *m_lists = nullptr;
-    QTableWidget *m_trouble = nullptr;
+    QTableView *m_lists = nullptr;
+    QTableView *m_trouble = nullptr;
     QAction *m_exportAction = nullptr;
     QAction *m_pdfAction = nullptr;
 };

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-using Result = PracticeRound::Result;
+using Result = RoundResult;
 
 void PracticeFigures::Tally::add(Result result)
 {

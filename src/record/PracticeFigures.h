@@ -21,7 +21,7 @@ struct PracticeFigures
         int won = 0;
         int abandoned = 0;
 
-        void add(PracticeRound::Result result);
+        void add(RoundResult result);
         bool operator==(const Tally &) const = default;
     };
     struct Day

@@ -18,7 +18,7 @@ ReviewSchedule::Answer ReviewSchedule::answerOfGame(bool won, bool lost, int mis
 
 ReviewSchedule::Answer ReviewSchedule::answerOf(const PracticeRound &round)
 {
-    using Result = PracticeRound::Result;
+    using Result = RoundResult;
     if (round.kind == RoundKind::Kind::SpellingTest)
         return round.result == Result::Won ? Answer::Clean : Answer::Trouble;
     return answerOfGame(round.result == Result::Won, round.result == Result::Lost, round.misses);

@@ -18,7 +18,7 @@
 #include <QVariant>
 
 using namespace Qt::StringLiterals;
-using Result = PracticeRound::Result;
+using Result = RoundResult;
 
 namespace {
 
@@ -42,11 +42,7 @@ bool isDamage(const QSqlError &error)
 
 Result resultFrom(const QString &name)
 {
-    if (name == u"won")
-        return Result::Won;
-    if (name == u"lost")
-        return Result::Lost;
-    return Result::Abandoned;
+    return Wordrow::resultFromName(name).value_or(Result::Abandoned);
 }
 
 const QString Schema[] = {
@@ -409,7 +405,7 @@ bool SqlitePracticeRecord::insert(const PracticeRound &round, bool &damaged)
     query.addBindValue(text(round.player));
     query.addBindValue(text(round.list));
     query.addBindValue(text(round.word));
-    query.addBindValue(PracticeRound::resultName(round.result));
+    query.addBindValue(Wordrow::resultName(round.result));
     query.addBindValue(round.misses);
     query.addBindValue(text(round.wrongLetters));
     // A round made without an id still gets one: the class record needs it.

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-using Result = PracticeRound::Result;
+using Result = RoundResult;
 
 void TroubleWords::apply(Standing &standing, Result result, int misses)
 {
@@ -27,27 +27,22 @@ void TroubleWords::add(const PracticeRound &round)
     apply(standing, round.result, round.misses);
 }
 
-void TroubleWords::add(const QList<PracticeRound> &rounds)
-{
-    for (const PracticeRound &round : rounds)
-        add(round);
-}
-
 void TroubleWords::add(const QList<Standing> &standings)
 {
     for (const Standing &standing : standings)
         m_standings.insert(standing.word, standing);
 }
 
-QList<TroubleWords::Word> TroubleWords::words() const
+QList<TroubleWords::Standing> TroubleWords::words() const
 {
-    QList<Word> found;
+    QList<Standing> found;
     for (const Standing &standing : m_standings) {
         if (standing.troubleTries > 0)
-            found.append({standing.word, standing.troubleTries});
+            found.append(standing);
     }
-    std::sort(found.begin(), found.end(), [](const Word &a, const Word &b) {
-        return a.tries != b.tries ? a.tries > b.tries : a.word < b.word;
+    std::sort(found.begin(), found.end(), [](const Standing &a, const Standing &b) {
+        return a.troubleTries != b.troubleTries ? a.troubleTries > b.troubleTries
+                                                : a.word < b.word;
     });
     return found;
 }
@@ -55,19 +50,7 @@ QList<TroubleWords::Word> TroubleWords::words() const
 QStringList TroubleWords::wordTexts() const
 {
     QStringList texts;
-    for (const Word &word : words())
-        texts.append(word.word);
+    for (const Standing &standing : words())
+        texts.append(standing.word);
     return texts;
-}
-
-QList<TroubleWords::Standing> TroubleWords::troubleStandings() const
-{
-    QList<Standing> found;
-    for (const Standing &standing : m_standings) {
-        if (standing.troubleTries > 0)
-            found.append(standing);
-    }
-    std::sort(found.begin(), found.end(),
-        [](const Standing &a, const Standing &b) { return a.word < b.word; });
-    return found;
 }

@@ -17,29 +17,17 @@ public:
 
     using Standing = PracticeSummary::WordStanding;
 
-    struct Word
-    {
-        QString word;
-        // Trouble tries since the word was last won twice in a row without a miss.
-        int tries = 0;
-
-        bool operator==(const Word &) const = default;
-    };
-
     // The one rule: how a word's standing changes with a round of it.
-    static void apply(Standing &standing, PracticeRound::Result result, int misses);
+    static void apply(Standing &standing, RoundResult result, int misses);
 
     // Rounds must come oldest first.
     void add(const PracticeRound &round);
-    void add(const QList<PracticeRound> &rounds);
     // Standings as the record keeps them.
     void add(const QList<Standing> &standings);
 
-    // Most troubled first, then by word.
-    QList<Word> words() const;
+    // The words with trouble tries, most troubled first, then by word.
+    QList<Standing> words() const;
     QStringList wordTexts() const;
-    // The words with trouble tries, by word.
-    QList<Standing> troubleStandings() const;
 
 private:
     QHash<QString, Standing> m_standings;

@@ -11,7 +11,7 @@
 
 namespace {
 
-using Result = PracticeRound::Result;
+using Result = RoundResult;
 
 class RecordFaultTest : public MountedHomeFixture
 {

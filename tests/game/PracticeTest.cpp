@@ -15,23 +15,11 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-using Kept = PracticeRound::Result;
-using Ended = RoundObserver::Result;
+using Result = RoundResult;
 
 const QDateTime Now(QDate(2026, 12, 8), QTime(9, 15));
 
-struct StoredRound
-{
-    const char *name;
-    RoundObserver::Round ended;
-    Kept result;
-};
-
-class RoundStoredTest : public ::testing::TestWithParam<StoredRound>
-{
-};
-
-TEST_P(RoundStoredTest, KeepsTheRoundForThePlayerAndTheListFileName)
+TEST(RecorderTest, KeepsTheRoundForThePlayerAndTheListFileName)
 {
     FakePracticeRecord store;
     FakeMessageBoxes messages;
@@ -39,13 +27,11 @@ TEST_P(RoundStoredTest, KeepsTheRoundForThePlayerAndTheListFileName)
     PracticeRecorder recorder(store, messages, [] { return u"Sam"_s; }, clock);
     recorder.setListInPlay(u"/home/sam/lists/week 12.wdr"_s);
 
-    recorder.roundEnded(GetParam().ended);
-    recorder.roundEnded(GetParam().ended);
+    recorder.roundEnded({u"CAT"_s, Result::Won, 2, u"QZ"_s});
+    recorder.roundEnded({u"CAT"_s, Result::Won, 2, u"QZ"_s});
 
-    const RoundObserver::Round &r = GetParam().ended;
     ASSERT_EQ(store.kept.size(), 2);
-    PracticeRound expected{
-        Now, u"Sam"_s, u"week 12.wdr"_s, r.word, GetParam().result, r.misses, r.wrongLetters};
+    PracticeRound expected{Now, u"Sam"_s, u"week 12.wdr"_s, u"CAT"_s, Result::Won, 2, u"QZ"_s};
     expected.id = store.kept[0].id;
     EXPECT_EQ(store.kept[0], expected);
     // Each round its own id.
@@ -53,12 +39,6 @@ TEST_P(RoundStoredTest, KeepsTheRoundForThePlayerAndTheListFileName)
     EXPECT_NE(store.kept[1].id, store.kept[0].id);
     EXPECT_TRUE(messages.shown.isEmpty());
 }
-
-INSTANTIATE_TEST_SUITE_P(Ends, RoundStoredTest,
-    ::testing::Values(StoredRound{"won", {u"CAT"_s, Ended::Won, 2, u"QZ"_s}, Kept::Won},
-        StoredRound{"lost", {u"EMU"_s, Ended::Lost, 6, u"ABCDFG"_s}, Kept::Lost},
-        StoredRound{"abandoned", {u"DOG"_s, Ended::Abandoned, 1, u"X"_s}, Kept::Abandoned}),
-    [](const auto &info) { return info.param.name; });
 
 TEST(RecorderTest, SaysOnceARunThatRoundsCannotBeKeptAndCatchesUpAfterwards)
 {
@@ -68,13 +48,13 @@ TEST(RecorderTest, SaysOnceARunThatRoundsCannotBeKeptAndCatchesUpAfterwards)
     PracticeRecorder recorder(store, messages, [] { return u"Sam"_s; }, clock);
     store.refuse = true;
     for (int i = 0; i < 3; ++i)
-        recorder.roundEnded({u"CAT"_s, Ended::Lost, 6, u"BDEFGH"_s});
+        recorder.roundEnded({u"CAT"_s, Result::Lost, 6, u"BDEFGH"_s});
     EXPECT_EQ(messages.shown.size(), 1);
     // The run's rounds still count for the review although the disk refused them.
     EXPECT_EQ(recorder.troubleWords(), QStringList{u"CAT"_s});
 
     store.refuse = false;
-    recorder.roundEnded({u"DOG"_s, Ended::Won, 0, QString()});
+    recorder.roundEnded({u"DOG"_s, Result::Won, 0, QString()});
     EXPECT_EQ(store.kept.size(), 1);
     EXPECT_EQ(messages.shown.size(), 1);
 }
@@ -83,19 +63,19 @@ TEST(RecorderTest, KnowsTheDueWordsFromOneReadOfTheRecordAndTheRoundsOfTheRun)
 {
     FakePracticeRecord store;
     FakeMessageBoxes messages;
-    store.kept.append({Now.addDays(-3), u"Sam"_s, u"l.wdr"_s, u"DOG"_s, Kept::Lost, 6, {}});
-    store.kept.append({Now.addDays(-3), u"Jo"_s, u"l.wdr"_s, u"EMU"_s, Kept::Lost, 6, {}});
+    store.kept.append({Now.addDays(-3), u"Sam"_s, u"l.wdr"_s, u"DOG"_s, Result::Lost, 6, {}});
+    store.kept.append({Now.addDays(-3), u"Jo"_s, u"l.wdr"_s, u"EMU"_s, Result::Lost, 6, {}});
     FakeClock clock(Now);
     QString player = u"Sam"_s;
     PracticeRecorder recorder(store, messages, [&] { return player; }, clock);
     const auto due = recorder.dueWordSource();
 
     EXPECT_EQ(due(), QStringList{u"DOG"_s});
-    recorder.roundEnded({u"CAT"_s, Ended::Won, 4, u"QXZJ"_s});
+    recorder.roundEnded({u"CAT"_s, Result::Won, 4, u"QXZJ"_s});
     EXPECT_EQ(due(), QStringList{u"DOG"_s});
     clock.at = Now.addDays(1);
     EXPECT_EQ(due(), (QStringList{u"DOG"_s, u"CAT"_s}));
-    recorder.roundEnded({u"DOG"_s, Ended::Won, 0, {}});
+    recorder.roundEnded({u"DOG"_s, Result::Won, 0, {}});
     EXPECT_EQ(due(), QStringList{u"CAT"_s});
     EXPECT_EQ(store.reads, 1);
     player = u"Jo"_s;
@@ -109,6 +89,7 @@ struct TroubleCase
     const char *name;
     const char *tries;
     int troubleTries;
+    int cleanWinsInARow;
 };
 
 class TroubleWordTest : public ::testing::TestWithParam<TroubleCase>
@@ -119,25 +100,28 @@ TEST_P(TroubleWordTest, CountsTroubleTriesSinceTheLastTwoCleanWinsInARow)
 {
     TroubleWords trouble;
     for (const char *t = GetParam().tries; *t; ++t) {
-        const Kept result = *t == 'L' ? Kept::Lost : *t == 'A' ? Kept::Abandoned : Kept::Won;
+        const Result result = *t == 'L' ? Result::Lost : *t == 'A' ? Result::Abandoned : Result::Won;
         const int misses = *t >= '0' && *t <= '9' ? *t - '0' : *t == 'L' ? 6 : 0;
         trouble.add(PracticeRound{Now, u"Sam"_s, u"l.wdr"_s, u"CAT"_s, result, misses, {}});
     }
-    const QList<TroubleWords::Word> expected = GetParam().troubleTries > 0
-        ? QList<TroubleWords::Word>{{u"CAT"_s, GetParam().troubleTries}}
-        : QList<TroubleWords::Word>{};
+    const TroubleCase &c = GetParam();
+    const QList<TroubleWords::Standing> expected = c.troubleTries > 0
+        ? QList<TroubleWords::Standing>{{u"CAT"_s, c.troubleTries, c.cleanWinsInARow}}
+        : QList<TroubleWords::Standing>{};
     EXPECT_EQ(trouble.words(), expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Rule, TroubleWordTest,
-    ::testing::Values(TroubleCase{"never_played", "", 0}, TroubleCase{"one_loss", "L", 1},
-        TroubleCase{"won_with_two_misses", "2", 0}, TroubleCase{"won_with_three_misses", "3", 1},
-        TroubleCase{"abandoned_says_nothing", "LA", 1}, TroubleCase{"losses_add_up", "L5L", 3},
-        TroubleCase{"one_clean_win_is_not_enough", "LW", 1},
-        TroubleCase{"two_clean_wins_clear_it", "LLWW", 0},
-        TroubleCase{"a_miss_breaks_the_run", "LW1W", 1},
-        TroubleCase{"abandoned_does_not_break_the_run", "LWAW", 0},
-        TroubleCase{"trouble_again_after_clearing", "LWWL", 1}),
+    ::testing::Values(TroubleCase{"never_played", "", 0, 0}, TroubleCase{"one_loss", "L", 1, 0},
+        TroubleCase{"won_with_two_misses", "2", 0, 0},
+        TroubleCase{"won_with_three_misses", "3", 1, 0},
+        TroubleCase{"abandoned_says_nothing", "LA", 1, 0},
+        TroubleCase{"losses_add_up", "L5L", 3, 0},
+        TroubleCase{"one_clean_win_is_not_enough", "LW", 1, 1},
+        TroubleCase{"two_clean_wins_clear_it", "LLWW", 0, 0},
+        TroubleCase{"a_miss_breaks_the_run", "LW1W", 1, 1},
+        TroubleCase{"abandoned_does_not_break_the_run", "LWAW", 0, 0},
+        TroubleCase{"trouble_again_after_clearing", "LWWL", 1, 0}),
     [](const auto &info) { return info.param.name; });
 
 struct DrawCase
@@ -190,8 +174,8 @@ class PlayerChoiceTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        store.kept.append({Now, u"Sam"_s, u"l.wdr"_s, u"CAT"_s, Kept::Won, 0, {}});
-        store.kept.append({Now, u"jo"_s, u"l.wdr"_s, u"DOG"_s, Kept::Lost, 6, {}});
+        store.kept.append({Now, u"Sam"_s, u"l.wdr"_s, u"CAT"_s, Result::Won, 0, {}});
+        store.kept.append({Now, u"jo"_s, u"l.wdr"_s, u"DOG"_s, Result::Lost, 6, {}});
     }
 
     TempDir dir;

@@ -13,7 +13,7 @@ public:
     QList<Round> ended;
 };
 
-using Result = RoundObserver::Result;
+using Result = RoundResult;
 
 struct ObservedRound
 {

@@ -12,7 +12,7 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTimer>
 
 using namespace Qt::StringLiterals;
@@ -69,14 +69,14 @@ TEST_F(PlayerAndProgressTest, PracticeItemsComeAfterASeparatorAndFollowThePlayer
 TEST_F(PlayerAndProgressTest, ProgressOpensOnceAndExportsTheRecordAtomically)
 {
     record.kept.append({QDateTime::currentDateTime(), u"Player"_s, u"wordrow.wdr"_s, u"CAT"_s,
-        PracticeRound::Result::Lost, 6, u"QWERTY"_s});
+        RoundResult::Lost, 6, u"QWERTY"_s});
     item(u"mnuPracticeProgress"_s)->trigger();
     ProgressWindow *progress = window->progressWindow();
     ASSERT_TRUE(progress);
     item(u"mnuPracticeProgress"_s)->trigger();
     EXPECT_EQ(window->progressWindow(), progress);
     EXPECT_EQ(progress->tallyLabel(0)->text(), u"This week: 1 round played, 0 won"_s);
-    EXPECT_EQ(progress->troubleTable()->item(0, 0)->text(), u"CAT"_s);
+    EXPECT_EQ(progress->troubleTable()->model()->index(0, 0).data().toString(), u"CAT"_s);
     EXPECT_TRUE(progress->chart()->accessibleDescription().contains(u"0 won, 1 lost"_s));
 
     dialogs.choices.append(dir.filePath(u"sam.csv"_s));

@@ -11,7 +11,7 @@
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
-using Result = PracticeRound::Result;
+using Result = RoundResult;
 
 namespace {
 

@@ -43,13 +43,16 @@ public:
                 continue;
             PracticeSummary::ListTally &tally = lists[round.list];
             tally.list = round.list;
-            ++(round.result == PracticeRound::Result::Won    ? tally.won
-                    : round.result == PracticeRound::Result::Lost ? tally.lost
-                                                                  : tally.abandoned);
+            ++(round.result == RoundResult::Won    ? tally.won
+                    : round.result == RoundResult::Lost ? tally.lost
+                                                        : tally.abandoned);
             trouble.add(round);
         }
         summary.lists = lists.values();
-        summary.troubleWords = trouble.troubleStandings();
+        // By word, as the record gives them.
+        summary.troubleWords = trouble.words();
+        std::sort(summary.troubleWords.begin(), summary.troubleWords.end(),
+            [](const auto &a, const auto &b) { return a.word < b.word; });
         summary.schedule = schedule.words();
         return summary;
     }
