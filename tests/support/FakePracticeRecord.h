@@ -34,14 +34,18 @@ public:
         QMap<QString, PracticeSummary::ListTally> lists;
         TroubleWords trouble;
         for (const PracticeRound &round : all) {
+            if (round.when >= since)
+                summary.recent.append(round);
+            // A test's answer moves the word as a round does.
+            trouble.add(round);
+            // The list tallies count games only; a spelling test's answers are not rounds played.
+            if (round.kind != RoundKind::Game)
+                continue;
             PracticeSummary::ListTally &tally = lists[round.list];
             tally.list = round.list;
             ++(round.result == PracticeRound::Result::Won    ? tally.won
                     : round.result == PracticeRound::Result::Lost ? tally.lost
                                                                   : tally.abandoned);
-            trouble.add(round);
-            if (round.when >= since)
-                summary.recent.append(round);
         }
         summary.lists = lists.values();
         summary.troubleWords = trouble.troubleStandings();
