@@ -22,13 +22,14 @@ struct PracticeRound
     int misses = 0;
     // The letters guessed wrong, in the order they were guessed.
     QString wrongLetters;
+    // The fields below have initializers, so that a round listed field by field need not name them.
     // Each round's own id, made when the round ends; the class record keeps a round sent twice once.
-    QUuid id;
-    RoundKind::Kind kind = RoundKind::Game;
+    QUuid id{};
+    RoundKind::Kind kind = RoundKind::Kind::Game;
     // A spelling-test answer: what the child typed the first time; empty for games.
-    QString typed;
+    QString typed{};
     // A spelling-test answer: when its test started, which groups a test's answers; null for games.
-    QDateTime testStarted;
+    QDateTime testStarted{};
 
     bool operator==(const PracticeRound &) const = default;
 

@@ -39,7 +39,7 @@ public:
             // A test's answer moves the word as a round does.
             trouble.add(round);
             // The list tallies count games only; a spelling test's answers are not rounds played.
-            if (round.kind != RoundKind::Game)
+            if (round.kind != RoundKind::Kind::Game)
                 continue;
             PracticeSummary::ListTally &tally = lists[round.list];
             tally.list = round.list;
