@@ -318,6 +318,11 @@ void MainWindow::createPracticeMenu()
     m_progressAction = addNamedAction(practice, u"&Progress"_s, u"mnuPracticeProgress"_s);
     m_progressAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     connect(m_progressAction, &QAction::triggered, this, &MainWindow::showProgress);
+    m_spellingTestAction
+        = addNamedAction(practice, u"&Spelling Test..."_s, u"mnuPracticeSpellingTest"_s);
+    m_spellingTestAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    m_spellingTestAction->setEnabled(false);
+    connect(m_spellingTestAction, &QAction::triggered, this, &MainWindow::showSpellingTest);
     m_troubleWordsAction
         = addNamedAction(practice, u"Practise &Trouble Words"_s, u"mnuPracticeTroubleWords"_s);
     m_troubleWordsAction->setCheckable(true);
@@ -333,6 +338,7 @@ MainWindow::~MainWindow()
     delete m_manual;
     delete m_about;
     delete m_progress;
+    delete m_spellingTest;
 }
 
 void MainWindow::setPracticeRecord(PracticeRecordStore &record)
@@ -364,6 +370,27 @@ void MainWindow::showPracticeOptions()
     }
     for (QAction *action : {m_playerAction, m_progressAction, m_troubleWordsAction})
         action->setEnabled(m_record != nullptr);
+    enableSpellingTest();
+}
+
+void MainWindow::enableSpellingTest()
+{
+    m_spellingTestAction->setEnabled(m_spellingTestSpeech && m_record);
+}
+
+void MainWindow::showSpellingTest()
+{
+    if (!m_record)
+        return;
+    openOrRaise(m_spellingTest, [this] {
+        SpellingTest::Setup setup{preferences().player(), m_listInPlay,
+            m_state.words.toStringList(), m_troubleWordsAction->isChecked(),
+            [this] { return m_recorder->troubleWords(); }};
+        auto *window = new SpellingTestWindow(std::move(setup), m_services, *m_record);
+        // The test's answers move its words: the review reads them again afterwards.
+        connect(window, &QObject::destroyed, this, [this] { m_recorder->forgetTroubleWords(); });
+        return window;
+    });
 }
 
 void MainWindow::setPractiseTroubleWords(bool on)
@@ -604,6 +631,8 @@ QAction *MainWindow::menuItem(MenuItem item) const
         return m_sayAtRoundEndAction;
     case MenuItem::SayNewWord:
         return m_sayNewWordAction;
+    case MenuItem::SpellingTest:
+        return m_spellingTestAction;
     }
     return nullptr;
 }
@@ -621,6 +650,11 @@ void MainWindow::setMenuChecked(MenuItem item, bool checked)
 
 void MainWindow::setMenuEnabled(MenuItem item, bool enabled)
 {
+    if (item == MenuItem::SpellingTest) {
+        m_spellingTestSpeech = enabled;
+        enableSpellingTest();
+        return;
+    }
     menuItem(item)->setEnabled(enabled);
 }
 

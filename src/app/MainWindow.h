@@ -10,6 +10,7 @@
 #include "platform/Services.h"
 #include "progress/ProgressWindow.h"
 #include "sound/SoundPlayback.h"
+#include "spelling/SpellingTestWindow.h"
 #include "windows/AboutDialog.h"
 #include "windows/HelpTopicsWindow.h"
 #include "windows/ManualWindow.h"
@@ -66,6 +67,9 @@ public:
     void setPracticeRecord(PracticeRecordStore &record);
     void showProgress();
     ProgressWindow *progressWindow() const { return m_progress; }
+    // A test of the list in play, the player's due words first when trouble words are practised.
+    void showSpellingTest();
+    SpellingTestWindow *spellingTestWindow() const { return m_spellingTest; }
     void choosePlayer();
     Preferences preferences() const;
 
@@ -121,6 +125,7 @@ private:
     void createHelpMenu();
     void createPracticeMenu();
     void showPracticeOptions();
+    void enableSpellingTest();
     void setPractiseTroubleWords(bool on);
     void layOutControls();
     void updateSlotAccessibleName(int index);
@@ -155,6 +160,9 @@ private:
     QAction *m_playerAction = nullptr;
     QAction *m_progressAction = nullptr;
     QAction *m_troubleWordsAction = nullptr;
+    QAction *m_spellingTestAction = nullptr;
+    // What the speech coach allows; the test needs the record too.
+    bool m_spellingTestSpeech = false;
 
     PracticeRecordStore *m_record = nullptr;
     std::unique_ptr<PracticeRecorder> m_recorder;
@@ -167,4 +175,5 @@ private:
     QPointer<AboutDialog> m_about;
     QPointer<ManualWindow> m_manual;
     QPointer<ProgressWindow> m_progress;
+    QPointer<SpellingTestWindow> m_spellingTest;
 };

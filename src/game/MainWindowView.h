@@ -17,6 +17,7 @@ public:
         SayAgain,
         SayAtRoundEnd,
         SayNewWord,
+        SpellingTest,
     };
 
     virtual void setMenuText(MenuItem item, const QString &caption) = 0;

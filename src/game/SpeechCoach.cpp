@@ -95,11 +95,14 @@ void SpeechCoach::showMenu()
     using MenuItem = MainWindowView::MenuItem;
     const bool speech = hasSpeech();
     const QString why = speech ? QString() : m_speaker.unavailableReason();
-    for (const MenuItem item : {MenuItem::SayAgain, MenuItem::SayAtRoundEnd, MenuItem::SayNewWord})
+    for (const MenuItem item : {MenuItem::SayAgain, MenuItem::SayAtRoundEnd, MenuItem::SayNewWord,
+             MenuItem::SpellingTest})
         m_view.setMenuToolTip(item, why);
     m_view.setMenuEnabled(MenuItem::SayAgain, speech && m_inRound);
     m_view.setMenuEnabled(MenuItem::SayAtRoundEnd, speech);
     m_view.setMenuEnabled(MenuItem::SayNewWord, speech);
+    // A spelling test is all hearing: without speech there is none.
+    m_view.setMenuEnabled(MenuItem::SpellingTest, speech);
     m_view.setMenuChecked(MenuItem::SayAtRoundEnd, m_sayAtRoundEnd);
     m_view.setMenuChecked(MenuItem::SayNewWord, m_sayEachNewWord);
 }

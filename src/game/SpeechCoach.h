@@ -14,7 +14,8 @@ class SoundPlayback;
 
 // Decides when the word is said, so that a child can practise spelling what they hear: at the
 // end of a round once its sound is over, as a new word comes up when asked for, and again on
-// request. One word is never said over another. Also keeps the Practice menu's speech items.
+// request. One word is never said over another. Also keeps the Practice menu's speech items,
+// the spelling test's among them.
 class SpeechCoach : public QObject, public RoundObserver
 {
     Q_OBJECT

@@ -109,8 +109,10 @@ TEST_F(SpeechCoachTest, MenuFollowsTheRoundTheEngineAndThePreferences)
     later.start(home.path());
     EXPECT_TRUE(menus.menus[MenuItem::SayNewWord].checked) << "the option was not kept";
 
+    EXPECT_TRUE(menus.menus[MenuItem::SpellingTest].enabled);
     speaker.becomeUnavailable(u"No engine here."_s);
-    for (const MenuItem item : {MenuItem::SayAgain, MenuItem::SayAtRoundEnd, MenuItem::SayNewWord}) {
+    for (const MenuItem item : {MenuItem::SayAgain, MenuItem::SayAtRoundEnd, MenuItem::SayNewWord,
+             MenuItem::SpellingTest}) {
         EXPECT_FALSE(menus.menus[item].enabled);
         EXPECT_EQ(menus.menus[item].toolTip, u"No engine here."_s);
     }
