@@ -198,6 +198,7 @@ void SpellingTest::next()
 void SpellingTest::end()
 {
     m_stage = Stage::Ended;
+    m_view.clearAnswer();
     m_view.showPrompt(QString());
     m_view.showWordNumber(u"The test is over."_s);
     m_view.showEnd(
