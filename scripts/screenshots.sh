@@ -4,7 +4,7 @@
 # after a win, then the word-list editor with a few words typed in, the help topics, the manual and
 # the about box; before all of these, the title screen of a first start; then the open dialog of
 # an installed copy in the ready-made lists; last, the Practice menu with and without speech, the
-# progress window and the player dialog. The game plays a one-word list, so every round draws the
+# progress window and the player dialog, and a spelling test under way and at its end. The game plays a one-word list, so every round draws the
 # same word. Between the two sizes, a round on each of two words of hand-made lists and one played
 # from the keyboard.
 #   SCREENSHOT_DISPLAY=:22 scripts/screenshots.sh   takes them on another X display than :73
@@ -277,6 +277,34 @@ for scale in 1 2; do
     xdotool key alt+w Up
     sleep 0.5
     import -window "$dialog" "$out/player$suffix.png"
+    kill $game
+    wait $game 2>/dev/null || true
+done
+# A spelling test at 1x and 2x: in progress, a wrong answer marked, and at its end. The list holds
+# one word, so the test asks it, has it copied, asks it again and ends.
+for scale in 1 2; do
+    spelling="$home/spelling-$scale"
+    mkdir -p "$spelling"
+    printf '"FRIEND"\r\n' >"$spelling/wordrow.wdr"
+    printf '"%s/wordrow.wdr"\r\n#TRUE#\r\n' "$spelling" >"$spelling/wordrow.ini"
+    suffix=$([ "$scale" = 2 ] && echo -2x || true)
+    (cd "$spelling" && QT_SCALE_FACTOR=$scale exec "$root/build/src/wordrow") &
+    game=$!
+    window=$(xdotool search --sync --onlyvisible --pid $game | head -n 1)
+    sleep 1
+    xdotool windowfocus --sync "$window" key ctrl+e
+    test=$(xdotool search --sync --onlyvisible --name "Wordrow - Spelling Test" | head -n 1)
+    sleep 0.5
+    xdotool windowfocus --sync "$test" type --delay 40 "frend"
+    xdotool key Return
+    sleep 0.5
+    import -window "$test" "$out/spelling-test$suffix.png"
+    xdotool type --delay 40 "FRIEND"
+    xdotool key Return
+    xdotool type --delay 40 "friend"
+    xdotool key Return
+    sleep 0.5
+    import -window "$test" "$out/spelling-test-end$suffix.png"
     kill $game
     wait $game 2>/dev/null || true
 done

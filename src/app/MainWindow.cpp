@@ -1,4 +1,5 @@
 #include "app/MainWindow.h"
+#include "game/PracticeRecorder.h"
 
 #include "app/FocusFrameButton.h"
 #include "app/LetterButton.h"
@@ -111,11 +112,14 @@ MainWindow::MainWindow(GameState &state, const Services &services, QWidget *pare
     connect(m_practice, &PracticeCommands::playerChoiceWanted, this,
         [this](PlayerChoice &choice) { PlayerDialog(choice, this).exec(); });
     connect(m_practice, &PracticeCommands::progressWanted, this, &MainWindow::showProgress);
+    connect(m_speech, &SpeechCoach::speechChanged, m_practice, &PracticeCommands::setSpeech);
+    connect(m_practice, &PracticeCommands::spellingTestWanted, this, &MainWindow::showSpellingTest);
     // An open progress window shows the player now playing, not the one before.
     connect(
         m_practice, &PracticeCommands::progressPlayerChanged, this, [this](const QString &player) {
             if (m_progress) {
                 delete m_progress;
+    delete m_spellingTest;
                 showProgress(player);
             }
         });
@@ -334,6 +338,22 @@ void MainWindow::showProgress(const QString &player)
     openOrRaise(m_progress, [this, &player] {
         return new ProgressWindow(
             player, *m_record, m_services.dialogs, m_services.messages, *m_clock);
+    });
+}
+
+void MainWindow::showSpellingTest()
+{
+    if (!m_record)
+        return;
+    openOrRaise(m_spellingTest, [this] {
+        SpellingTest::Setup setup{m_practice->player(), m_practice->listInPlay(),
+            m_state.words.toStringList(), m_practice->practisesTroubleWords(),
+            m_practice->recorder()->dueWordSource()};
+        auto *window = new SpellingTestWindow(std::move(setup), m_services, *m_record);
+        // The test's answers move its words: the review reads them again afterwards.
+        connect(window, &QObject::destroyed, m_practice,
+            [practice = m_practice] { practice->recorder()->forgetTroubleWords(); });
+        return window;
     });
 }
 

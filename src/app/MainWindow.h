@@ -10,6 +10,7 @@
 #include "platform/Services.h"
 #include "progress/ProgressWindow.h"
 #include "sound/SoundPlayback.h"
+#include "spelling/SpellingTestWindow.h"
 #include "windows/AboutDialog.h"
 #include "windows/HelpTopicsWindow.h"
 #include "windows/ManualWindow.h"
@@ -66,6 +67,9 @@ public:
     void setPracticeRecord(PracticeRecordStore &record, const Clock &clock);
     void showProgress(const QString &player);
     ProgressWindow *progressWindow() const { return m_progress; }
+    // A test of the list in play, the player's due words first when trouble words are practised.
+    void showSpellingTest();
+    SpellingTestWindow *spellingTestWindow() const { return m_spellingTest; }
     // The logic of the menus' items, each owning the items it decides.
     const MenuCaptions &menuCaptions() const { return *m_captions; }
     const SpeechCoach &speechCoach() const { return *m_speech; }
@@ -148,4 +152,5 @@ private:
     QPointer<AboutDialog> m_about;
     QPointer<ManualWindow> m_manual;
     QPointer<ProgressWindow> m_progress;
+    QPointer<SpellingTestWindow> m_spellingTest;
 };

@@ -20,6 +20,8 @@ PracticeCommands::PracticeCommands(GameRound &round, MessageBoxes &messages, QOb
           PlayerChoice::menuText(Preferences::DefaultPlayer.toString()), u"mnuPracticePlayer"_s))
     , m_progressAction(
           addItem(u"&Progress"_s, u"mnuPracticeProgress"_s, QKeySequence(Qt::CTRL | Qt::Key_P)))
+    , m_spellingTestAction(addItem(u"&Spelling Test..."_s, u"mnuPracticeSpellingTest"_s,
+          QKeySequence(Qt::CTRL | Qt::Key_E)))
     , m_troubleWordsAction(addItem(u"Practise &Trouble Words"_s, u"mnuPracticeTroubleWords"_s))
 {
     m_troubleWordsAction->setCheckable(true);
@@ -30,6 +32,7 @@ PracticeCommands::PracticeCommands(GameRound &round, MessageBoxes &messages, QOb
     connect(m_progressAction, &QAction::triggered, this, &PracticeCommands::showProgress);
     connect(m_troubleWordsAction, &QAction::triggered, this,
         &PracticeCommands::setPractiseTroubleWords);
+    connect(m_spellingTestAction, &QAction::triggered, this, &PracticeCommands::showSpellingTest);
 }
 
 PracticeCommands::~PracticeCommands() = default;
@@ -74,8 +77,29 @@ void PracticeCommands::start(const QString &homeDir)
         m_practiseTroubleWords = options.practiseTroubleWords();
         m_troubleWordsAction->setChecked(m_practiseTroubleWords);
     }
+    enableItems();
+}
+
+void PracticeCommands::enableItems()
+{
     for (QAction *item : std::as_const(m_actions))
         item->setEnabled(m_record != nullptr);
+    m_spellingTestAction->setEnabled(m_record != nullptr && m_speech);
+}
+
+void PracticeCommands::setSpeech(bool available, const QString &whyNot)
+{
+    m_speech = available;
+    m_spellingTestAction->setToolTip(available ? QString() : whyNot);
+    // Before start() the items wait for the record's options.
+    if (!m_homeDir.isEmpty())
+        enableItems();
+}
+
+void PracticeCommands::showSpellingTest()
+{
+    if (m_record && m_speech)
+        Q_EMIT spellingTestWanted();
 }
 
 void PracticeCommands::setListInPlay(const QString &list)

@@ -42,8 +42,10 @@ public:
     QAction *playerAction() const { return m_playerAction; }
     QAction *progressAction() const { return m_progressAction; }
     QAction *troubleWordsAction() const { return m_troubleWordsAction; }
+    QAction *spellingTestAction() const { return m_spellingTestAction; }
 
     QString player() const;
+    QString listInPlay() const { return m_listInPlay; }
     bool practisesTroubleWords() const { return m_practiseTroubleWords; }
     // Also the source of the current player's due words, for the spelling test.
     PracticeRecorder *recorder() const { return m_recorder.get(); }
@@ -53,6 +55,9 @@ public Q_SLOTS:
     void choosePlayer();
     void showProgress();
     void setPractiseTroubleWords(bool on);
+    // A spelling test is all hearing: without speech it is greyed out, saying why.
+    void setSpeech(bool available, const QString &whyNot);
+    void showSpellingTest();
 
 Q_SIGNALS:
     // Asks the player, at once: the choice is made before the signal returns, so connect it
@@ -62,17 +67,21 @@ Q_SIGNALS:
     void progressWanted(const QString &player);
     // An open progress window shows this player now; none opens when none is open.
     void progressPlayerChanged(const QString &player);
+    // A spelling test of the list in play for the current player, opened or brought to the front.
+    void spellingTestWanted();
 
 private:
     QAction *addItem(const QString &text, const QString &name, const QKeySequence &shortcut = {});
     Preferences preferences() const;
     void showPlayer();
+    void enableItems();
 
     GameRound &m_round;
     MessageBoxes &m_messages;
     QList<QAction *> m_actions;
     QAction *m_playerAction;
     QAction *m_progressAction;
+    QAction *m_spellingTestAction;
     QAction *m_troubleWordsAction;
 
     PracticeRecordStore *m_record = nullptr;
@@ -81,4 +90,5 @@ private:
     QString m_homeDir;
     QString m_listInPlay;
     bool m_practiseTroubleWords = false;
+    bool m_speech = true;
 };

@@ -121,4 +121,5 @@ void SpeechCoach::showMenu()
     m_sayNewWordAction->setEnabled(speech);
     m_sayAtRoundEndAction->setChecked(m_sayAtRoundEnd);
     m_sayNewWordAction->setChecked(m_sayEachNewWord);
+    Q_EMIT speechChanged(speech, why);
 }

@@ -38,6 +38,10 @@ public:
     void roundStarted(const QString &word) override;
     void roundEnded(const Round &round) override;
 
+Q_SIGNALS:
+    // Whether there is speech, and if not why, for the items of others that need it.
+    void speechChanged(bool available, const QString &whyNot);
+
 private:
     void say(const QString &word);
     void cancel();

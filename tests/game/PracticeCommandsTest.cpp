@@ -63,6 +63,30 @@ TEST_F(PracticeCommandsTest, ItemsWaitForTheRecordAndShowThePreferences)
     }
 }
 
+// A spelling test is all hearing: it needs speech as well as the record, and says why it is off.
+TEST_F(PracticeCommandsTest, TheSpellingTestNeedsSpeechAndTheRecord)
+{
+    QList<bool> wanted;
+    QObject::connect(&commands, &PracticeCommands::spellingTestWanted, [&] { wanted.append(true); });
+    commands.setRecord(record, clock);
+    commands.start(home.path());
+    QAction *test = commands.spellingTestAction();
+    EXPECT_TRUE(test->isEnabled());
+    test->trigger();
+    EXPECT_EQ(wanted.size(), 1);
+
+    commands.setSpeech(false, u"No engine here."_s);
+    EXPECT_FALSE(test->isEnabled());
+    EXPECT_EQ(test->toolTip(), u"No engine here."_s);
+    EXPECT_TRUE(commands.progressAction()->isEnabled()) << "only the test needs speech";
+    commands.showSpellingTest();
+    EXPECT_EQ(wanted.size(), 1) << "a test opened without speech";
+
+    commands.setSpeech(true, {});
+    EXPECT_TRUE(test->isEnabled());
+    EXPECT_NE(test->toolTip(), u"No engine here."_s);
+}
+
 TEST_F(PracticeCommandsTest, TheTroubleWordsItemTurnsTheReviewOnAndOffAndIsKept)
 {
     commands.setRecord(record, clock);
