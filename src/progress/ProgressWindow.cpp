@@ -44,6 +44,9 @@ QTableView *table(const QString &name, QWidget *parent)
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view->setSelectionBehavior(QAbstractItemView::SelectRows);
     view->verticalHeader()->hide();
+    // Rows as tall as their text, so that the three tables show a few rows each even at twice
+    // the size.
+    view->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     return view;
 }
 
@@ -117,7 +120,8 @@ void ProgressWindow::createControls()
     // The trouble words have the more columns.
     tables->addWidget(listBox, 2);
     tables->addWidget(troubleBox, 3);
-    layout->addLayout(tables, 1);
+    // The tables take the room the chart can spare.
+    layout->addLayout(tables, 2);
     auto *testBox = new QGroupBox(ProgressReport::spellingTestsHeading(), central);
     m_tests = table(u"Spelling tests"_s, testBox);
     (new QVBoxLayout(testBox))->addWidget(m_tests);
