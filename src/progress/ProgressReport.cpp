@@ -47,6 +47,25 @@ QList<ProgressReport::TroubleModel::Column> troubleColumns(QDate today)
     };
 }
 
+using Test = SpellingTestResults::Test;
+const QList<ProgressReport::TestModel::Column> TestColumns{
+    {u"Date"_s,
+        [](const Test &t) { return t.started.toLocalTime().toString(u"yyyy-MM-dd HH:mm"_s); }},
+    {u"Score"_s, [](const Test &t) { return SpellingTestResults::scoreText(t.right, t.asked); }},
+    {u"Missed words"_s, [](const Test &t) { return t.missed.join(u", "_s); }},
+};
+
+QList<Test> latestFirst(QList<Test> tests)
+{
+    std::reverse(tests.begin(), tests.end());
+    return tests;
+}
+
+QString kindText(RoundKind::Kind kind)
+{
+    return kind == RoundKind::Kind::SpellingTest ? u"spelling test"_s : u"game"_s;
+}
+
 // The rounds come in local time, converted once each.
 const QList<ProgressReport::RoundModel::Column> RoundColumns{
     {u"Date"_s, [](const PracticeRound &r) { return r.when.toString(u"yyyy-MM-dd"_s); }},
@@ -57,6 +76,9 @@ const QList<ProgressReport::RoundModel::Column> RoundColumns{
     {u"Result"_s, [](const PracticeRound &r) { return resultName(r.result); }},
     {u"Misses"_s, [](const PracticeRound &r) { return r.misses; }},
     {u"Wrong letters"_s, [](const PracticeRound &r) { return r.wrongLetters; }},
+    // Added after the game's columns, so that a spreadsheet made from an older export still fits.
+    {u"Kind"_s, [](const PracticeRound &r) { return kindText(r.kind); }},
+    {u"Typed"_s, [](const PracticeRound &r) { return r.typed; }},
 };
 
 QList<ProgressReport::TroubleRow> troubleOf(const PracticeSummary &summary)
@@ -79,6 +101,7 @@ ProgressReport::ProgressReport(const QString &player, const PracticeSummary &sum
     , m_figures(PracticeFigures::of(summary, today))
     , m_lists(ListColumns, m_figures.lists)
     , m_trouble(troubleColumns(today), troubleOf(summary))
+    , m_tests(TestColumns, latestFirst(SpellingTestResults::of(summary.recent)))
 {
 }
 
@@ -100,6 +123,12 @@ QString ProgressReport::reviewText(const PracticeFigures::Review &review)
         + u"; in boxes 1 to "_s + QString::number(ReviewSchedule::BoxCount) + u": "_s
         + boxes.join(u", "_s) + u"; "_s + QString::number(review.knownThisWeek)
         + u" known this week"_s;
+}
+
+QString ProgressReport::spellingTestsHeading()
+{
+    // The report reads only the chart's weeks of rounds.
+    return u"Spelling tests, last "_s + QString::number(PracticeFigures::ChartWeeks) + u" weeks"_s;
 }
 
 QString ProgressReport::chartDescription() const
@@ -126,6 +155,7 @@ void ProgressReport::showOn(ProgressView &view)
     view.showDays(m_figures.days, chartDescription());
     view.showLists(&m_lists);
     view.showTroubleWords(&m_trouble);
+    view.showSpellingTests(&m_tests);
 }
 
 QString ProgressReport::html() const
@@ -137,6 +167,8 @@ QString ProgressReport::html() const
         + chartDescription().toHtmlEscaped() + u"</p><h2>Lists</h2>"_s
         + TableText::html(m_lists) + u"<h2>Trouble words</h2>"_s
         + (m_trouble.rows().isEmpty() ? u"<p>None.</p>"_s : TableText::html(m_trouble))
+        + u"<h2>"_s + spellingTestsHeading() + u"</h2>"_s
+        + (m_tests.rows().isEmpty() ? u"<p>None.</p>"_s : TableText::html(m_tests))
         + u"</body></html>"_s;
 }
 

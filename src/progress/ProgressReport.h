@@ -4,6 +4,7 @@
 #include "progress/RowTableModel.h"
 #include "record/PracticeFigures.h"
 #include "record/ReviewSchedule.h"
+#include "record/SpellingTestResults.h"
 #include "record/TroubleWords.h"
 
 #include <QByteArray>
@@ -27,6 +28,7 @@ public:
     using ListModel = RowTableModel<PracticeFigures::List>;
     using TroubleModel = RowTableModel<TroubleRow>;
     using RoundModel = RowTableModel<PracticeRound>;
+    using TestModel = RowTableModel<SpellingTestResults::Test>;
 
     ProgressReport(const QString &player, const PracticeSummary &summary, QDate today);
 
@@ -34,6 +36,8 @@ public:
     const ListModel &lists() const { return m_lists; }
     // Most troubled first, then by word.
     const TroubleModel &trouble() const { return m_trouble; }
+    // The spelling tests of the chart's weeks, the latest first.
+    const TestModel &spellingTests() const { return m_tests; }
 
     void showOn(ProgressView &view);
     // The whole report as a document to print or save as PDF.
@@ -41,6 +45,7 @@ public:
 
     static QString tallyText(const PracticeFigures::Tally &tally);
     static QString reviewText(const PracticeFigures::Review &review);
+    static QString spellingTestsHeading();
     // Every round, one a line, for a spreadsheet: UTF-8 with a byte-order mark so that
     // spreadsheets read accented words right, CR LF line ends, quoted where a cell needs it.
     static QByteArray csv(const QList<PracticeRound> &rounds);
@@ -52,4 +57,5 @@ private:
     PracticeFigures m_figures;
     ListModel m_lists;
     TroubleModel m_trouble;
+    TestModel m_tests;
 };

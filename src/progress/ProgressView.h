@@ -22,4 +22,5 @@ public:
     virtual void showDays(const QList<PracticeFigures::Day> &days, const QString &description) = 0;
     virtual void showLists(QAbstractItemModel *lists) = 0;
     virtual void showTroubleWords(QAbstractItemModel *words) = 0;
+    virtual void showSpellingTests(QAbstractItemModel *tests) = 0;
 };

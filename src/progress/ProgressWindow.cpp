@@ -44,11 +44,14 @@ QTableView *table(const QString &name, QWidget *parent)
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view->setSelectionBehavior(QAbstractItemView::SelectRows);
     view->verticalHeader()->hide();
+    // Rows as tall as their text, so that the three tables show a few rows each even at twice
+    // the size.
+    view->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     return view;
 }
 
 // Sorted by a click on a heading; until then in the report's own order, as printed.
-void showSorted(QTableView *view, QAbstractItemModel *model)
+void showSorted(QTableView *view, QAbstractItemModel *model, int widest = 0)
 {
     auto *sorted = new QSortFilterProxyModel(view);
     sorted->setSourceModel(model);
@@ -59,7 +62,7 @@ void showSorted(QTableView *view, QAbstractItemModel *model)
     view->setSortingEnabled(true);
     // The names take the room; the figures keep to their width.
     view->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    view->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    view->horizontalHeader()->setSectionResizeMode(widest, QHeaderView::Stretch);
 }
 
 } // namespace
@@ -117,7 +120,12 @@ void ProgressWindow::createControls()
     // The trouble words have the more columns.
     tables->addWidget(listBox, 2);
     tables->addWidget(troubleBox, 3);
-    layout->addLayout(tables, 1);
+    // The tables take the room the chart can spare.
+    layout->addLayout(tables, 2);
+    auto *testBox = new QGroupBox(ProgressReport::spellingTestsHeading(), central);
+    m_tests = table(u"Spelling tests"_s, testBox);
+    (new QVBoxLayout(testBox))->addWidget(m_tests);
+    layout->addWidget(testBox, 1);
     setCentralWidget(central);
 }
 
@@ -170,6 +178,12 @@ void ProgressWindow::showLists(QAbstractItemModel *lists)
 void ProgressWindow::showTroubleWords(QAbstractItemModel *words)
 {
     showSorted(m_trouble, words);
+}
+
+void ProgressWindow::showSpellingTests(QAbstractItemModel *tests)
+{
+    // The missed words take the room.
+    showSorted(m_tests, tests, tests->columnCount() - 1);
 }
 
 std::optional<QString> ProgressWindow::askForFile(

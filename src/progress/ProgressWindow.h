@@ -38,6 +38,7 @@ public:
     DayChart *chart() const { return m_chart; }
     QTableView *listTable() const { return m_lists; }
     QTableView *troubleTable() const { return m_trouble; }
+    QTableView *spellingTestTable() const { return m_tests; }
     QAction *exportAction() const { return m_exportAction; }
     QAction *pdfAction() const { return m_pdfAction; }
 
@@ -48,6 +49,7 @@ public:
     void showDays(const QList<PracticeFigures::Day> &days, const QString &description) override;
     void showLists(QAbstractItemModel *lists) override;
     void showTroubleWords(QAbstractItemModel *words) override;
+    void showSpellingTests(QAbstractItemModel *tests) override;
 
 private:
     void createControls();
@@ -73,6 +75,7 @@ private:
     QLabel *m_chartText = nullptr;
     QTableView *m_lists = nullptr;
     QTableView *m_trouble = nullptr;
+    QTableView *m_tests = nullptr;
     QAction *m_exportAction = nullptr;
     QAction *m_pdfAction = nullptr;
 };

@@ -40,6 +40,9 @@ PracticeFigures PracticeFigures::of(const PracticeSummary &summary, QDate today)
     const qint64 todayEnds = dayStarts.back();
 
     for (const PracticeRound &round : summary.recent) {
+        // A spelling test's answers are not rounds played: the tests have a table of their own.
+        if (round.kind != RoundKind::Kind::Game)
+            continue;
         const qint64 when = round.when.toMSecsSinceEpoch();
         if (when < chartBegins || when >= todayEnds)
             continue;

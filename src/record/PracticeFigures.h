@@ -9,8 +9,9 @@
 
 #include <array>
 
-// The figures of one player's rounds as the progress window shows them. Played rounds are those
-// won or lost; a round left for a new word counts only as abandoned.
+// The figures of one player's games as the progress window shows them. Played rounds are those
+// won or lost; a round left for a new word counts only as abandoned. Spelling-test answers are
+// not counted here.
 struct PracticeFigures
 {
     static constexpr int ChartWeeks = 4;

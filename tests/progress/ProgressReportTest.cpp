@@ -19,6 +19,17 @@ PracticeRound on(QDate date, const QString &list, const QString &word, Result re
     return {QDateTime(date, QTime(16, 5)), u"Sam"_s, list, word, result, misses, QString()};
 }
 
+// A spelling-test answer, right when typed as the word.
+PracticeRound answer(const QDateTime &started, const QString &word, const QString &typed)
+{
+    PracticeRound round
+        = on(started.date(), u"a.wdr"_s, word, typed == word ? Result::Won : Result::Lost, 0);
+    round.kind = RoundKind::Kind::SpellingTest;
+    round.typed = typed;
+    round.testStarted = started;
+    return round;
+}
+
 TEST(ProgressReportTest, TalliesTheWeekAllTimeEachListAndEachDayOfTheChart)
 {
     const QList<PracticeRound> rounds{
@@ -27,6 +38,9 @@ TEST(ProgressReportTest, TalliesTheWeekAllTimeEachListAndEachDayOfTheChart)
         on(Today.addDays(-1), u"a.wdr"_s, u"DOG"_s, Result::Won, 3),
         on(Today.addDays(-1), u"a.wdr"_s, u"CAT"_s, Result::Abandoned, 1),
         on(Today, u"b.wdr"_s, u"EMU"_s, Result::Won, 0),
+        // Spelling-test answers are no rounds played, won or lost.
+        answer(QDateTime(Today, QTime(9, 0)), u"DOG"_s, u"DOG"_s),
+        answer(QDateTime(Today, QTime(9, 0)), u"CAT"_s, u"KAT"_s),
     };
     FakePracticeRecord store;
     store.kept = rounds;
@@ -71,19 +85,41 @@ TEST(ProgressReportTest, CountsTheReviewScheduleAndGivesEachTroubleWordItsBoxAnd
         + Today.addDays(3).toString(Qt::ISODate)));
 }
 
+TEST(ProgressReportTest, ShowsEachSpellingTestOfTheChartsWeeksLatestFirstWithItsMissedWords)
+{
+    const QDateTime monday(Today.addDays(-1), QTime(9, 0));
+    const QDateTime longAgo(Today.addDays(-40), QTime(9, 0));
+    FakePracticeRecord store;
+    store.kept = {answer(longAgo, u"OLD"_s, u"OLD"_s), answer(monday, u"SAID"_s, u"SED"_s),
+        answer(monday, u"WENT"_s, u"WENT"_s), answer(monday, u"SAW"_s, u"SOR"_s),
+        answer(QDateTime(Today, QTime(9, 0)), u"SAID"_s, u"SAID"_s)};
+    const ProgressReport report(
+        u"Sam"_s, store.summary(u"Sam"_s, PracticeFigures::chartStart(Today)), Today);
+
+    const ProgressReport::TestModel &tests = report.spellingTests();
+    ASSERT_EQ(tests.rowCount(), 2);
+    EXPECT_EQ(tests.index(0, 0).data().toString(), Today.toString(Qt::ISODate) + u" 09:00"_s);
+    EXPECT_EQ(tests.index(1, 1).data().toString(), u"1 of 3 right the first time"_s);
+    EXPECT_EQ(tests.index(1, 2).data().toString(), u"SAID, SAW"_s);
+    EXPECT_TRUE(report.html().contains(u"<td>SAID, SAW</td>"_s));
+}
+
 TEST(ProgressReportTest, ExportsCsvThatASpreadsheetReadsAsText)
 {
     PracticeRound tricky = on(Today, u"week, 1.wdr"_s, u"=SUM(A1)"_s, Result::Lost, 6);
     tricky.player = u"Sam \"Ace\""_s;
     tricky.wrongLetters = u"QXZ\u00c9"_s;
-    const QByteArray csv = ProgressReport::csv(
-        {on(Today, u"a.wdr"_s, u"CAT"_s, Result::Won, 0), tricky});
+    const PracticeRound typed = answer(QDateTime(Today, QTime(16, 5)), u"CAT"_s, u"KAT"_s);
+    const QByteArray csv
+        = ProgressReport::csv({on(Today, u"a.wdr"_s, u"CAT"_s, Result::Won, 0), tricky, typed});
 
     EXPECT_EQ(csv,
         "\xEF\xBB\xBF"
-        "Date,Time,Player,List,Word,Result,Misses,Wrong letters\r\n"
-        "2026-12-08,16:05,Sam,a.wdr,CAT,won,0,\r\n"
-        "2026-12-08,16:05,\"Sam \"\"Ace\"\"\",\"week, 1.wdr\",'=SUM(A1),lost,6,QXZ\xC3\x89\r\n");
+        "Date,Time,Player,List,Word,Result,Misses,Wrong letters,Kind,Typed\r\n"
+        "2026-12-08,16:05,Sam,a.wdr,CAT,won,0,,game,\r\n"
+        "2026-12-08,16:05,\"Sam \"\"Ace\"\"\",\"week, 1.wdr\",'=SUM(A1),lost,6,QXZ\xC3\x89,"
+        "game,\r\n"
+        "2026-12-08,16:05,Sam,a.wdr,CAT,lost,0,,spelling test,KAT\r\n");
 }
 
 } // namespace
