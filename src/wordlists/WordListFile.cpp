@@ -67,8 +67,10 @@ ImportedWords WordListFile::parseItems(QByteArrayView bytes)
                 || (*counted == '\r' && (counted + 1 == item.data() || counted[1] != '\n')))
                 ++line;
         }
-        if (!item.trimmed().isEmpty())
-            words.append({TextEncoding::decode(item, encoding).trimmed(), line});
+        // Trimmed as text: a no-break space is blank too.
+        const QString text = TextEncoding::decode(item, encoding).trimmed();
+        if (!text.isEmpty())
+            words.append({text, line});
     }
     return words;
 }
