@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -290,4 +291,19 @@ TEST_F(WordListEditorDialogTest, endingTheProgramTakesTheEditorAlongWithoutItsQu
     EXPECT_TRUE(editor.isNull());
     EXPECT_TRUE(messages.shown.isEmpty());
     EXPECT_TRUE(player.played.isEmpty());
+}
+
+TEST_F(WordListEditorDialogTest, pastingAListIntoTheBoxAddsEveryWordAndOneWordStaysInTheBox)
+{
+    WordListEditorDialog *editor = open();
+    auto *box = editor->findChild<QLineEdit *>(u"txtWord"_s);
+    QGuiApplication::clipboard()->setText(u"cat\ndog, emu\n"_s);
+    QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(shownEntries(editor), (QStringList{u"CAT"_s, u"DOG"_s, u"EMU"_s}));
+    EXPECT_EQ(box->text(), QString());
+    QGuiApplication::clipboard()->setText(u"fox"_s);
+    QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(box->text(), u"fox"_s);
+    EXPECT_EQ(shownEntries(editor).size(), 3);
+    EXPECT_EQ(messages.shown.size(), 1);
 }
