@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets with clang and libFuzzer and runs each on a copy of its seed corpus.
-#   scripts/fuzz.sh [seconds]   seconds per target, 60 unless given
+#   scripts/fuzz.sh [seconds] [target...]   seconds per target, 60 unless given; every target
+#                                           unless some are named (wordlist_fuzzer, say)
 # Fails when a target finds a crash, a leak, a timeout or a sanitizer report, and prints the input
 # that caused it. Nothing is written into the repository but build-fuzz/.
 set -euo pipefail
@@ -8,6 +9,8 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build-fuzz"
 seconds=${1:-60}
+shift $(($# > 0 ? 1 : 0))
+chosen=("$@")
 if ! [[ "$seconds" =~ ^[1-9][0-9]*$ ]]; then
     echo "usage: $0 [seconds per target]" >&2
     exit 2
@@ -20,13 +23,16 @@ fi
 
 bash "$root/scripts/setup.sh" clang libclang-rt-14-dev
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja "${flags[@]}"
-cmake --build "$build"
+cmake --build "$build" ${chosen[@]:+--target "${chosen[@]}"}
 
 scratch=$(mktemp -d "${TMPDIR:-/tmp}/wordrow-fuzz.XXXXXX")
 failed=0
 # target name, then its corpus folder under tests/fuzz/corpus
-for pair in wordlist_fuzzer:wordlist settings_fuzzer:settings; do
+for pair in wordlist_fuzzer:wordlist settings_fuzzer:settings import_fuzzer:import; do
     target=${pair%%:*}
+    if [ ${#chosen[@]} -gt 0 ] && ! [[ " ${chosen[*]} " == *" $target "* ]]; then
+        continue
+    fi
     corpus="$scratch/${pair#*:}-corpus"
     artifacts="$scratch/$target-artifacts"
     log="$scratch/$target.log"

@@ -7,10 +7,14 @@
 #include "platform/FileDialogs.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageBoxes.h"
+#include "wordlists/ListImport.h"
+#include "wordlists/PlainTextReader.h"
 #include "wordlists/SettingsFile.h"
 #include "wordlists/WordListFile.h"
 
 #include <QDir>
+#include <QFileInfo>
+#include <QSet>
 
 #include <algorithm>
 
@@ -21,6 +25,27 @@ namespace {
 using Icon = MessageBoxes::Icon;
 
 constexpr QStringView SaveTitle = u"Save List";
+constexpr QStringView ImportTitle = u"Import Word List";
+// A message box can hold only so many lines; the rest are counted.
+constexpr int MaxReportedLines = 20;
+// Text quoted in a report is cut to this length, so a line of garbage stays one line.
+constexpr int MaxQuotedLength = 30;
+
+QString quoted(const QString &text)
+{
+    const QString shown
+        = text.size() > MaxQuotedLength ? text.left(MaxQuotedLength - 1) + QChar(0x2026) : text;
+    return u'"' + shown + u'"';
+}
+
+QString addedCount(int added)
+{
+    if (added == 0)
+        return u"No words were added to the list."_s;
+    if (added == 1)
+        return u"1 word was added to the list."_s;
+    return u"%1 words were added to the list."_s.arg(added);
+}
 
 } // namespace
 
@@ -86,6 +111,98 @@ void WordListEditor::addWord()
         m_view.selectTypedWord();
     }
     setButtonStates();
+    focusTypedWord();
+}
+
+bool WordListEditor::pasteText(const QString &text)
+{
+    if (!PlainTextReader::isList(text))
+        return false;
+    addImported(PlainTextReader::read(text), u"Paste"_s);
+    return true;
+}
+
+void WordListEditor::importList()
+{
+    FileDialogs::Options options;
+    options.title = ImportTitle.toString();
+    options.nameFilters = ListImport::nameFilters();
+    options.startFolder = m_state.homeDir;
+    options.fileMustExist = true;
+    const std::optional<QString> chosen = m_services.dialogs.getOpenFileName(options);
+    if (chosen && !chosen->isEmpty())
+        importFile(*chosen);
+    else
+        focusTypedWord();
+}
+
+void WordListEditor::importFile(const QString &path)
+{
+    using Status = ListImport::Result::Status;
+    const ListImport::Result result = ListImport::readFile(path);
+    const QString name = QFileInfo(path).fileName();
+    QString problem;
+    switch (result.status) {
+    case Status::Read:
+        addImported(result.words, ImportTitle.toString());
+        return;
+    case Status::TooLarge:
+        problem = name + u" is larger than 1 MB, far too large for a word list."_s;
+        break;
+    case Status::Unreadable:
+        problem = u"Wordrow could not read "_s + path + u"."_s;
+        break;
+    case Status::NotAList:
+        problem = name
+            + u" is not a word list Wordrow can read: a text or CSV file, a KVTML vocabulary file "
+              u"or a Wordrow list (.wdr)."_s;
+        break;
+    case Status::NoWords:
+        problem = name + u" holds no words."_s;
+        break;
+    }
+    m_services.messages.inform(
+        problem + u"  Nothing was imported."_s, ImportTitle.toString(), Icon::Information);
+    focusTypedWord();
+}
+
+void WordListEditor::addImported(const ImportedWords &words, const QString &title)
+{
+    // Duplicates are dropped without regard to letter case: the entries are upper case already.
+    QSet<QString> listed(m_entries.cbegin(), m_entries.cend());
+    int added = 0;
+    QStringList leftOut;
+    for (const ImportedWord &word : words) {
+        const QString upper = word.text.toUpper();
+        QString reason;
+        if (upper.size() > MaxWordLength)
+            reason = u"is longer than %1 characters."_s.arg(MaxWordLength);
+        else if (!acceptedWord(word.text))
+            reason = u"may contain only letters, apostrophes (') and hyphens (-)."_s;
+        else if (listed.contains(upper))
+            reason = u"is already in the list."_s;
+        else if (m_entries.size() >= WordListFile::MaxWords)
+            reason = u"does not fit: a list holds at most %1 words."_s.arg(WordListFile::MaxWords);
+        if (!reason.isEmpty()) {
+            leftOut.append(u"Line %1: %2 %3"_s.arg(word.line).arg(quoted(word.text), reason));
+            continue;
+        }
+        listed.insert(upper);
+        m_entries.append(upper);
+        m_view.appendEntry(upper);
+        ++added;
+    }
+    if (added > 0)
+        m_listSaved = false;
+    setButtonStates();
+
+    QString report = addedCount(added);
+    if (!leftOut.isEmpty()) {
+        report += u"\n\nLeft out:\n"_s + leftOut.mid(0, MaxReportedLines).join(u'\n');
+        if (leftOut.size() > MaxReportedLines)
+            report += u"\n... and %1 more."_s.arg(leftOut.size() - MaxReportedLines);
+    }
+    m_services.messages.inform(report, title, Icon::Information);
     focusTypedWord();
 }
 

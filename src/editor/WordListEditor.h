@@ -2,6 +2,7 @@
 
 #include "platform/Services.h"
 #include "sound/SoundPlayback.h"
+#include "wordlists/ImportedWord.h"
 
 #include <QString>
 #include <QStringList>
@@ -31,6 +32,15 @@ public:
     void setLoadNow(bool yes) { m_loadNow = yes; }
     void setMakeStartup(bool yes) { m_makeStartup = yes; }
     void addWord();
+    // Text pasted into the word box. A list (several lines, or words separated by commas,
+    // semicolons or tabs) adds each word as if typed and added one by one, and one message says
+    // what came of it; anything else is left for the box to paste, and false says so.
+    bool pasteText(const QString &text);
+    // "Import...": a file chosen in the open dialog, read as a list.
+    void importList();
+    // A file dropped on the window, or chosen: its words are added as a paste's are. A file that
+    // cannot be read as a list gets one message and changes nothing.
+    void importFile(const QString &path);
     void removeSelected();
     void saveList();
     void requestExit();
@@ -60,6 +70,7 @@ private:
     bool writeList(const QString &path);
     bool loadList(const QString &path);
     bool makeStartupList(const QString &path);
+    void addImported(const ImportedWords &words, const QString &title);
     void setButtonStates();
     void focusTypedWord();
 

@@ -3,11 +3,19 @@
 #include "ui/Twips.h"
 #include "ui/WindowLook.h"
 
+#include <QAction>
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QFrame>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
+#include <QMimeData>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -132,7 +140,9 @@ WordListEditorDialog::WordListEditorDialog(
     setFont(desktopFont(8, false));
     setAutoFillBackground(true);
     setColors(this, TextColor, BackColor);
-    setFixedSize(Twips::toPixels(QSizeF(6720, 2304)));
+    // One button row taller than first designed, for Import... below Exit.
+    setFixedSize(Twips::toPixels(QSizeF(6720, 2784)));
+    setAcceptDrops(true);
 
     createControls();
     createChoices();
@@ -190,6 +200,15 @@ void WordListEditorDialog::createControls()
     m_exitButton = createButton(u"E&xit"_s, u"Close this window without saving a new list."_s, this,
         QRectF(5520, 1680, 972, 372));
     m_exitButton->setObjectName(u"cmdExit"_s);
+    m_importButton = createButton(u"&Import..."_s,
+        u"Bring in the words of a text or CSV file, a KVTML vocabulary file or another Wordrow "
+        u"list. You can also drop the file on this window."_s,
+        this, QRectF(5520, 2160, 972, 372));
+    m_importButton->setObjectName(u"cmdImport"_s);
+
+    // Drops land on the window, which imports files and pastes text.
+    m_wordEdit->setAcceptDrops(false);
+    m_wordEdit->installEventFilter(this);
 }
 
 void WordListEditorDialog::createChoices()
@@ -223,7 +242,7 @@ void WordListEditorDialog::createChoices()
 void WordListEditorDialog::setTabOrder()
 {
     QWidget *const order[] = {m_wordEdit, m_wordList, m_addButton, m_removeButton, m_saveButton,
-        m_exitButton, m_startupYes, m_startupNo, m_loadYes, m_loadNo};
+        m_exitButton, m_importButton, m_startupYes, m_startupNo, m_loadYes, m_loadNo};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i)
         QWidget::setTabOrder(order[i], order[i + 1]);
 }
@@ -238,6 +257,7 @@ void WordListEditorDialog::connectControls()
     connect(m_removeButton, &QPushButton::clicked, this, [this] { m_editor.removeSelected(); });
     connect(m_saveButton, &QPushButton::clicked, this, [this] { m_editor.saveList(); });
     connect(m_exitButton, &QPushButton::clicked, this, [this] { m_editor.requestExit(); });
+    connect(m_importButton, &QPushButton::clicked, this, [this] { m_editor.importList(); });
 
     connect(m_loadYes, &QRadioButton::toggled, this,
         [this](bool checked) { m_editor.setLoadNow(checked); });
@@ -304,6 +324,71 @@ void WordListEditorDialog::requestClose()
 void WordListEditorDialog::closeEvent(QCloseEvent *event)
 {
     event->setAccepted(m_editor.confirmClose());
+}
+
+bool WordListEditorDialog::pasteIntoWordBox(const QString &text)
+{
+    return m_editor.pasteText(text);
+}
+
+bool WordListEditorDialog::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != m_wordEdit)
+        return QDialog::eventFilter(watched, event);
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        if (static_cast<QKeyEvent *>(event)->matches(QKeySequence::Paste))
+            return pasteIntoWordBox(clipboard->text());
+        break;
+    case QEvent::MouseButtonRelease:
+        // The middle button pastes the selection on X11.
+        if (static_cast<QMouseEvent *>(event)->button() == Qt::MiddleButton
+            && clipboard->supportsSelection())
+            return pasteIntoWordBox(clipboard->text(QClipboard::Selection));
+        break;
+    case QEvent::ContextMenu: {
+        QMenu *menu = m_wordEdit->createStandardContextMenu();
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        if (auto *paste = menu->findChild<QAction *>(u"edit-paste"_s)) {
+            disconnect(paste, &QAction::triggered, nullptr, nullptr);
+            connect(paste, &QAction::triggered, this, [this] {
+                const QString text = QGuiApplication::clipboard()->text();
+                if (!pasteIntoWordBox(text))
+                    m_wordEdit->paste();
+            });
+        }
+        menu->popup(static_cast<QContextMenuEvent *>(event)->globalPos());
+        return true;
+    }
+    default:
+        break;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void WordListEditorDialog::dragEnterEvent(QDragEnterEvent *event)
+{
+    const QMimeData *data = event->mimeData();
+    const QList<QUrl> urls = data->urls();
+    const bool files = !urls.isEmpty()
+        && std::all_of(
+            urls.cbegin(), urls.cend(), [](const QUrl &url) { return url.isLocalFile(); });
+    if (files || (urls.isEmpty() && data->hasText()))
+        event->acceptProposedAction();
+}
+
+void WordListEditorDialog::dropEvent(QDropEvent *event)
+{
+    const QMimeData *data = event->mimeData();
+    event->acceptProposedAction();
+    if (data->hasUrls()) {
+        for (const QUrl &url : data->urls())
+            m_editor.importFile(url.toLocalFile());
+    } else if (!pasteIntoWordBox(data->text())) {
+        m_wordEdit->insert(data->text());
+        m_wordEdit->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void WordListEditorDialog::reject()

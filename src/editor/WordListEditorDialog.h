@@ -7,6 +7,8 @@
 
 class MenuCaptions;
 class GameState;
+class QDragEnterEvent;
+class QDropEvent;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -39,6 +41,11 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    // A file dropped anywhere on the window is imported; text goes to the word box as a paste.
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+    // Catches pastes into the word box, which would cut a list down to one word.
+    bool eventFilter(QObject *watched, QEvent *event) override;
     // Escape asks to close like the close box, rather than hiding the window unasked.
     void reject() override;
 
@@ -48,6 +55,8 @@ private:
     void setTabOrder();
     void connectControls();
     void passOnSelection();
+    // Hands a list to the editor; false when the text is one word for the box to paste itself.
+    bool pasteIntoWordBox(const QString &text);
 
     WordListEditor m_editor;
 
@@ -60,6 +69,7 @@ private:
     QPushButton *m_removeButton = nullptr;
     QPushButton *m_saveButton = nullptr;
     QPushButton *m_exitButton = nullptr;
+    QPushButton *m_importButton = nullptr;
     QFrame *m_startupChoice = nullptr;
     QLabel *m_startupQuestion = nullptr;
     QRadioButton *m_startupYes = nullptr;

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <optional>
 
 namespace {
 
@@ -158,4 +159,19 @@ QString TextEncoding::decode(QByteArrayView bytes, Encoding encoding)
                                                : QChar(char16_t(byte));
     }
     return text;
+}
+
+QString TextEncoding::decodeText(QByteArrayView bytes)
+{
+    // Notepad's "Unicode" is UTF-16 with a mark; without one, such a file is no text to us.
+    const std::optional<QStringConverter::Encoding> marked
+        = QStringConverter::encodingForData(bytes);
+    if (marked && *marked != QStringConverter::Utf8) {
+        QStringDecoder decoder(*marked);
+        return decoder(bytes);
+    }
+    constexpr QByteArrayView Utf8Bom = "\xEF\xBB\xBF";
+    if (bytes.startsWith(Utf8Bom))
+        bytes = bytes.sliced(Utf8Bom.size());
+    return decode(bytes, detect(bytes));
 }

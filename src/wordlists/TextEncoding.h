@@ -17,6 +17,9 @@ public:
     // The length the decoded text will have, in QChars, without decoding it.
     static qsizetype decodedLength(QByteArrayView bytes, Encoding encoding);
     static QString decode(QByteArrayView bytes, Encoding encoding);
+    // A whole text file from elsewhere: a UTF-16 or UTF-32 file by its byte-order mark, anything
+    // else as detect() finds it, the UTF-8 mark dropped.
+    static QString decodeText(QByteArrayView bytes);
     // Whether the bytes decode as Latin-1 would decode them, one QChar per byte.
     static bool readsAsLatin1(QByteArrayView bytes, Encoding encoding);
 };

@@ -8,12 +8,20 @@
 #include <optional>
 #include <vector>
 
+namespace {
+
+// Editors that save UTF-8 may mark it so; the mark is not part of the first word.
+QByteArrayView withoutMark(QByteArrayView bytes)
+{
+    constexpr QByteArrayView Utf8Bom = "\xEF\xBB\xBF";
+    return bytes.startsWith(Utf8Bom) ? bytes.sliced(Utf8Bom.size()) : bytes;
+}
+
+} // namespace
+
 WordList WordListFile::parseWords(QByteArrayView bytes)
 {
-    // Editors that save UTF-8 may mark it so; the mark is not part of the first word.
-    constexpr QByteArrayView Utf8Bom = "\xEF\xBB\xBF";
-    if (bytes.startsWith(Utf8Bom))
-        bytes = bytes.sliced(Utf8Bom.size());
+    bytes = withoutMark(bytes);
     const auto encoding = TextEncoding::detect(bytes);
     // Decoding never makes text longer than its bytes, so most items need no count.
     const auto usable = [encoding](QByteArrayView item) {
@@ -40,6 +48,29 @@ WordList WordListFile::parseWords(QByteArrayView bytes)
             words.appendLatin1(usableItem);
         else
             words.append(TextEncoding::decode(usableItem, encoding));
+    }
+    return words;
+}
+
+ImportedWords WordListFile::parseItems(QByteArrayView bytes)
+{
+    bytes = withoutMark(bytes);
+    const auto encoding = TextEncoding::detect(bytes);
+    ImportedWords words;
+    int line = 1;
+    const char *counted = bytes.data();
+    QByteArrayView item;
+    for (ItemReader reader(bytes); reader.next(item);) {
+        // Line ends up to the item, CR LF as one.
+        for (; counted < item.data(); ++counted) {
+            if (*counted == '\n'
+                || (*counted == '\r' && (counted + 1 == item.data() || counted[1] != '\n')))
+                ++line;
+        }
+        // Trimmed as text: a no-break space is blank too.
+        const QString text = TextEncoding::decode(item, encoding).trimmed();
+        if (!text.isEmpty())
+            words.append({text, line});
     }
     return words;
 }

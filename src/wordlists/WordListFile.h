@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/WordList.h"
+#include "wordlists/ImportedWord.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -46,6 +47,10 @@ public:
     // The usable words of a file's contents: items of at most MaxWordLength characters, in file
     // order, at most MaxWords of them.
     static WordList parseWords(QByteArrayView bytes);
+
+    // Every item that is not empty, decoded as parseWords decodes it but none left out, with the
+    // line it stands on: what an import judges and reports on.
+    static ImportedWords parseItems(QByteArrayView bytes);
 
     // The file's bytes for these words; nullopt when a word cannot be stored.
     static std::optional<QByteArray> format(const QStringList &words);

@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -70,7 +71,7 @@ TEST_F(WordListEditorDialogTest, opensFreshWithEveryControlAtItsPlace)
 {
     WordListEditorDialog *editor = open();
     EXPECT_EQ(editor->windowTitle(), u"Make New Word List"_s);
-    EXPECT_EQ(editor->size(), QSize(448, 154));
+    EXPECT_EQ(editor->size(), QSize(448, 186));
     EXPECT_EQ(editor->minimumSize(), editor->maximumSize());
     EXPECT_FALSE(editor->isModal());
     EXPECT_FALSE(
@@ -84,6 +85,8 @@ TEST_F(WordListEditorDialogTest, opensFreshWithEveryControlAtItsPlace)
     EXPECT_EQ(editor->findChild<QListWidget *>(u"lstWords"_s)->geometry(), QRect(168, 40, 185, 99));
     EXPECT_EQ(editor->findChild<QPushButton *>(u"cmdEnter"_s)->geometry(), QRect(368, 16, 65, 25));
     EXPECT_EQ(editor->findChild<QPushButton *>(u"cmdExit"_s)->geometry(), QRect(368, 112, 65, 25));
+    EXPECT_EQ(
+        editor->findChild<QPushButton *>(u"cmdImport"_s)->geometry(), QRect(368, 144, 65, 25));
     EXPECT_EQ(editor->findChild<QFrame *>(u"frmNewSave"_s)->geometry(), QRect(88, 64, 73, 73));
     EXPECT_EQ(editor->findChild<QFrame *>(u"frmNewLoad"_s)->geometry(), QRect(8, 64, 73, 73));
     EXPECT_EQ(editor->findChild<QRadioButton *>(u"optDefaultNo"_s)->pos(), QPoint(16, 56));
@@ -124,6 +127,7 @@ TEST_F(WordListEditorDialogTest, tabStepsThroughTheControlsInOrder)
         editor->findChild<QPushButton *>(u"cmdDelete"_s),
         editor->findChild<QPushButton *>(u"cmdSave"_s),
         editor->findChild<QPushButton *>(u"cmdExit"_s),
+        editor->findChild<QPushButton *>(u"cmdImport"_s),
         editor->findChild<QRadioButton *>(u"optDefaultYes"_s),
         editor->findChild<QRadioButton *>(u"optDefaultNo"_s),
         editor->findChild<QRadioButton *>(u"optNewYes"_s),
@@ -287,4 +291,19 @@ TEST_F(WordListEditorDialogTest, endingTheProgramTakesTheEditorAlongWithoutItsQu
     EXPECT_TRUE(editor.isNull());
     EXPECT_TRUE(messages.shown.isEmpty());
     EXPECT_TRUE(player.played.isEmpty());
+}
+
+TEST_F(WordListEditorDialogTest, pastingAListIntoTheBoxAddsEveryWordAndOneWordStaysInTheBox)
+{
+    WordListEditorDialog *editor = open();
+    auto *box = editor->findChild<QLineEdit *>(u"txtWord"_s);
+    QGuiApplication::clipboard()->setText(u"cat\ndog, emu\n"_s);
+    QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(shownEntries(editor), (QStringList{u"CAT"_s, u"DOG"_s, u"EMU"_s}));
+    EXPECT_EQ(box->text(), QString());
+    QGuiApplication::clipboard()->setText(u"fox"_s);
+    QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(box->text(), u"fox"_s);
+    EXPECT_EQ(shownEntries(editor).size(), 3);
+    EXPECT_EQ(messages.shown.size(), 1);
 }

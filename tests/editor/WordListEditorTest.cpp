@@ -86,7 +86,8 @@ protected:
     ScriptedRandom random;
     FakeSpeaker speaker;
     FakeWordListEditorView view;
-    WordListEditor model{state, view, captions, {messages, dialogs, files, player, random, speaker}};
+    WordListEditor model{
+        state, view, captions, {messages, dialogs, files, player, random, speaker}};
 };
 
 } // namespace
@@ -408,4 +409,46 @@ TEST_F(WordListEditorTest, aWordAddedAfterThePartialSaveCountsAsUnsavedAgain)
     EXPECT_FALSE(model.listSaved());
     model.requestExit();
     EXPECT_EQ(boxTitles(), (QStringList{u"Save List"_s, u"Exit Word List"_s}));
+}
+
+TEST_F(WordListEditorTest, aPastedListAddsEachWordAsTypedAndReportsWhatWasLeftOut)
+{
+    add(u"cat"_s);
+    EXPECT_FALSE(model.pasteText(u"dog\n"_s)) << "one word is the box's to paste";
+    ASSERT_TRUE(
+        model.pasteText(u"dog, Emu\r\nincomprehensible\nice cream;caf\u00e9\nCAT\tdog\nfox"_s));
+    EXPECT_EQ(model.entries(), (QStringList{u"CAT"_s, u"DOG"_s, u"EMU"_s, u"FOX"_s}));
+    EXPECT_EQ(view.shownEntries, model.entries());
+    EXPECT_TRUE(view.saveEnabled);
+    ASSERT_EQ(messages.shown.size(), 1);
+    const QStringList lines = messages.shown[0].text.split(u'\n');
+    EXPECT_EQ(lines.value(0), u"3 words were added to the list."_s);
+    EXPECT_EQ(lines.mid(3),
+        (QStringList{u"Line 2: \"incomprehensible\" is longer than 15 characters."_s,
+            u"Line 3: \"ice cream\" may contain only letters, apostrophes (') and hyphens (-)."_s,
+            u"Line 3: \"caf\u00e9\" may contain only letters, apostrophes (') and hyphens (-)."_s,
+            u"Line 4: \"CAT\" is already in the list."_s,
+            u"Line 4: \"dog\" is already in the list."_s}));
+    // Leaving now would lose the pasted words.
+    model.requestExit();
+    EXPECT_EQ(messages.shown.last().text, ExitQuestion);
+}
+
+TEST_F(WordListEditorTest, importingAFileAddsItsWordsAndAFileThatIsNoListChangesNothing)
+{
+    dialogs.choices
+        = {dir.write(u"week.csv"_s, "word,meaning\r\n\"Ant\",insect\r\nbee,\"x, y\"\r\n"),
+            dir.write(u"photo.txt"_s, QByteArray("\x89PNG\0\0", 6)), std::nullopt};
+    model.importList();
+    ASSERT_EQ(dialogs.opened.size(), 1);
+    EXPECT_TRUE(dialogs.opened[0].fileMustExist);
+    EXPECT_EQ(model.entries(), (QStringList{u"ANT"_s, u"BEE"_s}));
+    EXPECT_EQ(messages.shown.value(0).text, u"2 words were added to the list."_s);
+
+    model.importList();
+    model.importList();
+    EXPECT_EQ(model.entries(), (QStringList{u"ANT"_s, u"BEE"_s}));
+    ASSERT_EQ(messages.shown.size(), 2) << "a cancelled dialog says nothing";
+    EXPECT_TRUE(messages.shown[1].text.startsWith(u"photo.txt is not a word list"_s));
+    EXPECT_TRUE(messages.shown[1].text.endsWith(u"Nothing was imported."_s));
 }

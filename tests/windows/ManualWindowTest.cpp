@@ -281,7 +281,7 @@ TEST_F(ManualAgreesWithTheGameTest, namesTheEditorsButtonsAndChoices)
     WordListEditorDialog *editor = window->wordListEditor();
     ASSERT_TRUE(editor);
     const QList<QPushButton *> buttons = editor->findChildren<QPushButton *>();
-    EXPECT_EQ(buttons.size(), 4);
+    EXPECT_EQ(buttons.size(), 5);
     for (const QPushButton *button : buttons)
         EXPECT_TRUE(manual.contains(button->accessibleName())) << button->text().toStdString();
     for (const QLabel *label : editor->findChildren<QLabel *>()) {
