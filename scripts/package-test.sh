@@ -42,7 +42,6 @@ done
 test -s /usr/share/icons/hicolor/scalable/apps/org.quilbyte.Wordrow.svg
 test -s /usr/share/man/man6/wordrow.6
 test -s /usr/lib/wordrow/libwordrow_sound_output.so
-test -s /usr/lib/wordrow/libwordrow_practice_record.so
 
 # The ready-made lists: each as in the repository, nothing else beside them, and readable by a
 # user without rights of any kind.

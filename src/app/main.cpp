@@ -5,7 +5,7 @@
 #include "platform/DiskFileSystem.h"
 #include "platform/QtFileDialogs.h"
 #include "platform/QtMessageBoxes.h"
-#include "record/LazyPracticeRecord.h"
+#include "record/SqlitePracticeRecord.h"
 #include "sound/AudioPlayer.h"
 #include "speech/QtSpeaker.h"
 
@@ -29,8 +29,8 @@ int main(int argc, char *argv[])
     ClockRandom random(clock);
     QtSpeaker speaker;
 
-    // Loaded and opened when first needed, in the folder start-up settles on.
-    LazyPracticeRecord record([&state] { return state.homeDir; }, messages);
+    // Opened when first needed, in the folder start-up settles on.
+    SqlitePracticeRecord record([&state] { return state.homeDir; }, messages);
 
     MainWindow window(state, Services{messages, dialogs, files, player, random, speaker});
     window.setPracticeRecord(record, clock);

@@ -1,10 +1,9 @@
 #include "sound/AudioPlayer.h"
 
+#include "core/WorkerThread.h"
 #include "sound/SoundWorker.h"
 
 #include <QApplication>
-#include <QDeadlineTimer>
-#include <QThread>
 
 using namespace Qt::StringLiterals;
 
@@ -13,36 +12,24 @@ namespace {
 // Loading the module and asking the audio server take some 15 ms. An audio server that has not
 // answered by then is not going to, and the game starts without sound.
 constexpr int DeviceTimeoutMs = 2000;
-// Stopping a stream takes milliseconds; a thread still busy after this is stuck in the audio
-// server, and exit must not wait on it.
-constexpr int ShutdownTimeoutMs = 2000;
 
 } // namespace
 
 AudioPlayer::AudioPlayer(std::function<void()> beep, QStringList moduleDirs)
     : m_beep(std::move(beep))
     , m_context(std::make_unique<QObject>())
-    , m_thread(std::make_unique<QThread>())
     , m_worker(new SoundWorker(std::move(moduleDirs)))
+    , m_thread(std::make_unique<WorkerThread>(u"wordrow-sound"_s, m_worker))
 {
-    m_thread->setObjectName(u"wordrow-sound"_s);
-    m_worker->moveToThread(m_thread.get());
-    QObject::connect(m_thread.get(), &QThread::finished, m_worker, &QObject::deleteLater);
-    // The first event the thread handles, ahead of any sound.
+    // The first call the thread handles, ahead of any sound.
     QMetaObject::invokeMethod(m_worker, &SoundWorker::setUp, Qt::QueuedConnection);
-    m_thread->start();
 }
 
 AudioPlayer::~AudioPlayer()
 {
-    m_thread->quit();
-    if (!m_thread->wait(QDeadlineTimer(ShutdownTimeoutMs))) {
-        qWarning("The sound thread did not stop; leaving it behind");
-        // Deleting a running QThread aborts the program; the process is ending anyway.
-        (void)m_thread.release();
-        // It may yet call back through the context.
+    // A sound thread left behind may yet call back through the context.
+    if (!m_thread->stop())
         (void)m_context.release();
-    }
 }
 
 bool AudioPlayer::isSoundCardEnabled() const

@@ -10,8 +10,8 @@
 #include <memory>
 
 class QObject;
-class QThread;
 class SoundWorker;
+class WorkerThread;
 
 // The sound card, through Qt Multimedia. A thread of its own, started here, loads the multimedia
 // module and the sound files and plays them, so neither start-up nor the user interface waits
@@ -48,6 +48,6 @@ private:
     std::atomic<bool> m_enabled = true;
     // Lives on the thread that built the player: the sound thread's news is passed on through it.
     std::unique_ptr<QObject> m_context;
-    std::unique_ptr<QThread> m_thread;
     SoundWorker *m_worker; // lives on m_thread, which deletes it as it finishes
+    std::unique_ptr<WorkerThread> m_thread;
 };

@@ -1,10 +1,9 @@
 #include "speech/QtSpeaker.h"
 
+#include "core/WorkerThread.h"
 #include "speech/SpeechWorker.h"
 
-#include <QDeadlineTimer>
 #include <QTextToSpeech>
-#include <QThread>
 #include <QTimer>
 
 using namespace Qt::StringLiterals;
@@ -14,9 +13,6 @@ namespace {
 // Starting speech-dispatcher and listing its voices takes a few seconds on a busy machine; an
 // engine that has not answered by then is stuck, and the game goes on without speech.
 constexpr int AnswerTimeoutMs = 20000;
-// Stopping the engine takes milliseconds; a thread still busy after this is stuck in the speech
-// service, and exit must not wait on it.
-constexpr int ShutdownTimeoutMs = 2000;
 
 } // namespace
 
@@ -30,17 +26,8 @@ QtSpeaker::QtSpeaker(const QString &engine)
     }
 }
 
-QtSpeaker::~QtSpeaker()
-{
-    if (!m_thread)
-        return;
-    m_thread->quit();
-    if (!m_thread->wait(QDeadlineTimer(ShutdownTimeoutMs))) {
-        qWarning("The speech thread did not stop; leaving it behind");
-        // Deleting a running QThread aborts the program; the process is ending anyway.
-        (void)m_thread.release();
-    }
-}
+// The thread stops, or is left behind when stuck in the speech service, as m_thread goes.
+QtSpeaker::~QtSpeaker() = default;
 
 void QtSpeaker::prepare()
 {
@@ -66,15 +53,11 @@ void QtSpeaker::startEngine()
 {
     if (m_thread || m_availability == Availability::Unavailable)
         return;
-    m_thread = std::make_unique<QThread>();
-    m_thread->setObjectName(u"wordrow-speech"_s);
     m_worker = new SpeechWorker(m_engine);
-    m_worker->moveToThread(m_thread.get());
-    connect(m_thread.get(), &QThread::finished, m_worker, &QObject::deleteLater);
+    m_thread = std::make_unique<WorkerThread>(u"wordrow-speech"_s, m_worker);
     connect(m_worker, &SpeechWorker::started, this, &QtSpeaker::engineStarted);
     connect(m_worker, &SpeechWorker::finished, this, &Speaker::finished);
     QMetaObject::invokeMethod(m_worker, &SpeechWorker::setUp, Qt::QueuedConnection);
-    m_thread->start();
 
     m_answerTimer = new QTimer(this);
     m_answerTimer->setSingleShot(true);

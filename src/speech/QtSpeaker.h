@@ -6,9 +6,9 @@
 
 #include <memory>
 
-class QThread;
 class QTimer;
 class SpeechWorker;
+class WorkerThread;
 
 // The desktop's speech engine through Qt TextToSpeech and speech-dispatcher. Building it only
 // looks at which engines are installed; the engine itself starts on a thread of its own when
@@ -35,7 +35,7 @@ private:
     const QString m_engine;
     Availability m_availability = Availability::Unknown;
     QString m_reason;
-    std::unique_ptr<QThread> m_thread;
+    std::unique_ptr<WorkerThread> m_thread;
     SpeechWorker *m_worker = nullptr; // lives on m_thread, which deletes it as it finishes
     QTimer *m_answerTimer = nullptr;
 };

@@ -1,4 +1,3 @@
-#include "record/LazyPracticeRecord.h"
 #include "record/SqlitePracticeRecord.h"
 #include "support/FakeMessageBoxes.h"
 #include "support/FakePracticeRecord.h"
@@ -181,21 +180,21 @@ TEST_F(SqlitePracticeRecordTest, HandsOverTheRoundsNotYetSentOldestFirst)
     const QList<PracticeRound> left = store.unsentRounds(10);
     ASSERT_EQ(left.size(), 1);
     EXPECT_EQ(left[0].id, ids[2]);
-    // Through the module, as the program holds the record.
-    LazyPracticeRecord loaded([this] { return dir.path(); }, messages, {QStringLiteral(WORDROW_PROGRAM_DIR)});
-    EXPECT_EQ(loaded.unsentRounds(10), left);
 }
 
-TEST_F(SqlitePracticeRecordTest, TheProgramLoadsTheRecordFromItsModuleOrKeepsNone)
+// The program builds its record at start-up: nothing may be opened, nor the folder asked, before
+// the record is first used.
+TEST_F(SqlitePracticeRecordTest, OpensNothingBeforeItsFirstUse)
 {
-    LazyPracticeRecord loaded([this] { return dir.path(); }, messages, {QStringLiteral(WORDROW_PROGRAM_DIR)});
-    ASSERT_TRUE(loaded.add(round(u"Sam"_s, u"CAT"_s, Result::Lost, 6)));
-    EXPECT_EQ(loaded.summary(u"Sam"_s, when).troubleWords.size(), 1);
-    EXPECT_EQ(store.rounds(u"Sam"_s).size(), 1);
+    int asked = 0;
+    const QStringList before = QSqlDatabase::connectionNames();
+    SqlitePracticeRecord record([&] { ++asked; return dir.path(); }, messages);
+    EXPECT_EQ(asked, 0);
+    EXPECT_EQ(QSqlDatabase::connectionNames(), before);
 
-    LazyPracticeRecord missing([this] { return dir.path(); }, messages, {dir.path()});
-    EXPECT_FALSE(missing.add(round(u"Sam"_s, u"DOG"_s, Result::Won, 0)));
-    EXPECT_TRUE(missing.rounds(u"Sam"_s).isEmpty());
+    ASSERT_TRUE(record.add(round(u"Sam"_s, u"CAT"_s, Result::Won, 0)));
+    EXPECT_GT(asked, 0);
+    EXPECT_EQ(QSqlDatabase::connectionNames().size(), before.size() + 1);
 }
 
 } // namespace
