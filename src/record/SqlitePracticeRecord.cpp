@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QMetaEnum>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -45,49 +46,176 @@ Result resultFrom(const QString &name)
     return Wordrow::resultFromName(name).value_or(Result::Abandoned);
 }
 
-const QString Schema[] = {
-    u"CREATE TABLE rounds ("
-    "id INTEGER PRIMARY KEY,"
-    " played_at INTEGER NOT NULL," // milliseconds since 1970-01-01 UTC
-    " player TEXT NOT NULL,"
-    " list TEXT NOT NULL,"
-    " word TEXT NOT NULL,"
-    " result TEXT NOT NULL CHECK (result IN ('won', 'lost', 'abandoned')),"
-    " misses INTEGER NOT NULL,"
-    " wrong_letters TEXT NOT NULL)"_s,
-    u"CREATE INDEX rounds_by_player ON rounds (player, played_at)"_s,
-    // Kept up to date with each round, so that the progress window need not read them all.
-    u"CREATE TABLE list_tallies ("
-    "player TEXT NOT NULL, list TEXT NOT NULL,"
-    " won INTEGER NOT NULL, lost INTEGER NOT NULL, abandoned INTEGER NOT NULL,"
-    " PRIMARY KEY (player, list))"_s,
-    u"CREATE TABLE word_standings ("
-    "player TEXT NOT NULL, word TEXT NOT NULL,"
-    " trouble_tries INTEGER NOT NULL, clean_wins_in_a_row INTEGER NOT NULL,"
-    " PRIMARY KEY (player, word))"_s,
+// The record's statements, each naming its columns, so that a column added later breaks none of
+// them. A %1 in a CHECK takes its names from the enum (see schema() and upgradeColumns()).
+
+// The connection and its transactions.
+// A write-ahead log makes keeping a round one append, without waiting for the disk, and a game
+// killed mid-write still leaves every round before it whole.
+constexpr auto UseWriteAheadLog = R"(PRAGMA journal_mode = WAL)"_L1;
+constexpr auto SyncNormally = R"(PRAGMA synchronous = NORMAL)"_L1;
+// IMMEDIATE takes the write lock at once, so two games wait for each other instead of failing on
+// a lock upgrade.
+constexpr auto Begin = R"(BEGIN IMMEDIATE)"_L1;
+constexpr auto Commit = R"(COMMIT)"_L1;
+constexpr auto Rollback = R"(ROLLBACK)"_L1;
+
+// The schema of version 1, which every record starts from.
+constexpr auto CreateRounds = R"(
+    CREATE TABLE rounds (
+        id INTEGER PRIMARY KEY,
+        played_at INTEGER NOT NULL, -- milliseconds since 1970-01-01 UTC
+        player TEXT NOT NULL,
+        list TEXT NOT NULL,
+        word TEXT NOT NULL,
+        result TEXT NOT NULL CHECK (result IN (%1)),
+        misses INTEGER NOT NULL,
+        wrong_letters TEXT NOT NULL))"_L1;
+constexpr auto CreateRoundsIndex = R"(
+    CREATE INDEX rounds_by_player ON rounds (player, played_at))"_L1;
+// Kept up to date with each round, so that the progress window need not read them all.
+constexpr auto CreateListTallies = R"(
+    CREATE TABLE list_tallies (
+        player TEXT NOT NULL,
+        list TEXT NOT NULL,
+        won INTEGER NOT NULL,
+        lost INTEGER NOT NULL,
+        abandoned INTEGER NOT NULL,
+        PRIMARY KEY (player, list)))"_L1;
+constexpr auto CreateWordStandings = R"(
+    CREATE TABLE word_standings (
+        player TEXT NOT NULL,
+        word TEXT NOT NULL,
+        trouble_tries INTEGER NOT NULL,
+        clean_wins_in_a_row INTEGER NOT NULL,
+        PRIMARY KEY (player, word)))"_L1;
+constexpr auto SetApplicationId = R"(PRAGMA application_id = %1)"_L1;
+constexpr auto SetSchemaVersion = R"(PRAGMA user_version = %1)"_L1;
+// One statement, so that the three figures come from one moment of the file even while another
+// game writes it.
+constexpr auto SelectFileState = R"(
+    SELECT (SELECT application_id FROM pragma_application_id),
+        (SELECT user_version FROM pragma_user_version),
+        (SELECT count(*) FROM sqlite_master))"_L1;
+
+// From version 1 to 2, for a version 1 file and a new one alike, so that both end the same: the
+// columns, then the rounds' ids, then what needs the ids.
+constexpr auto AddRoundUuid = R"(ALTER TABLE rounds ADD COLUMN uuid TEXT)"_L1;
+constexpr auto AddRoundKind = R"(
+    ALTER TABLE rounds ADD COLUMN kind TEXT NOT NULL DEFAULT 'game' CHECK (kind IN (%1)))"_L1;
+constexpr auto AddRoundTyped = R"(
+    ALTER TABLE rounds ADD COLUMN typed TEXT NOT NULL DEFAULT '')"_L1;
+// Milliseconds since 1970-01-01 UTC.
+constexpr auto AddRoundTestStarted = R"(
+    ALTER TABLE rounds ADD COLUMN test_started INTEGER)"_L1;
+// Sent to the class record.
+constexpr auto AddRoundSent = R"(
+    ALTER TABLE rounds ADD COLUMN sent INTEGER NOT NULL DEFAULT 0)"_L1;
+// Rounds of the earlier version get ids of their own, as they would have when played: random
+// (version 4) ids made in one statement, since one update a round would take seconds.
+constexpr auto FillRoundUuids = R"(
+    UPDATE rounds SET uuid = lower(printf('%s-%s-4%s-%s%s-%s',
+        hex(randomblob(4)), hex(randomblob(2)), substr(hex(randomblob(2)), 2),
+        substr('89ab', 1 + abs(random() % 4), 1), substr(hex(randomblob(2)), 2),
+        hex(randomblob(6)))))"_L1;
+constexpr auto CreateRoundsUuidIndex = R"(
+    CREATE UNIQUE INDEX rounds_by_uuid ON rounds (uuid))"_L1;
+// Small however long the record: only the rounds still to send.
+constexpr auto CreateUnsentIndex = R"(
+    CREATE INDEX rounds_unsent ON rounds (id) WHERE sent = 0)"_L1;
+// Local calendar days as yyyy-MM-dd.
+constexpr auto CreateReviewSchedule = R"(
+    CREATE TABLE review_schedule (
+        player TEXT NOT NULL,
+        word TEXT NOT NULL,
+        box INTEGER NOT NULL,
+        entered_box TEXT,
+        moved_up TEXT,
+        known TEXT,
+        PRIMARY KEY (player, word)))"_L1;
+constexpr QLatin1StringView UpgradeTables[] = {
+    CreateRoundsUuidIndex, CreateUnsentIndex, CreateReviewSchedule};
+// The rounds the schedule is worked out from, in order of time.
+constexpr auto SelectRoundsInOrder = R"(
+    SELECT played_at, player, word, result, misses FROM rounds
+    ORDER BY played_at, id)"_L1;
+
+// Writes.
+constexpr auto InsertRound = R"(
+    INSERT INTO rounds (played_at, player, list, word, result, misses, wrong_letters,
+        uuid, kind, typed, test_started)
+    VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?))"_L1;
+constexpr auto AddToListTally = R"(
+    INSERT INTO list_tallies (player, list, won, lost, abandoned)
+    VALUES (?, ?, ?, ?, ?)
+    ON CONFLICT (player, list) DO UPDATE SET
+        won = won + excluded.won,
+        lost = lost + excluded.lost,
+        abandoned = abandoned + excluded.abandoned)"_L1;
+constexpr auto SelectWordStanding = R"(
+    SELECT trouble_tries, clean_wins_in_a_row FROM word_standings
+    WHERE player = ? AND word = ?)"_L1;
+constexpr auto StoreWordStanding = R"(
+    INSERT OR REPLACE INTO word_standings (player, word, trouble_tries, clean_wins_in_a_row)
+    VALUES (?, ?, ?, ?))"_L1;
+constexpr auto SelectScheduledWord = R"(
+    SELECT box, entered_box, moved_up, known FROM review_schedule
+    WHERE player = ? AND word = ?)"_L1;
+constexpr auto StoreScheduledWord = R"(
+    INSERT OR REPLACE INTO review_schedule (player, word, box, entered_box, moved_up, known)
+    VALUES (?, ?, ?, ?, ?, ?))"_L1;
+constexpr auto MarkRoundSent = R"(UPDATE rounds SET sent = 1 WHERE uuid = ?)"_L1;
+constexpr QLatin1StringView RenamePlayer[] = {
+    R"(UPDATE rounds SET player = ? WHERE player = ?)"_L1,
+    R"(UPDATE list_tallies SET player = ? WHERE player = ?)"_L1,
+    R"(UPDATE word_standings SET player = ? WHERE player = ?)"_L1,
+    R"(UPDATE review_schedule SET player = ? WHERE player = ?)"_L1,
 };
 
-// From version 1 to 2, for a version 1 file and a new one alike, so that both end the same.
-// The rounds' ids are filled in between the two lists.
-const QString UpgradeColumns[] = {
-    u"ALTER TABLE rounds ADD COLUMN uuid TEXT"_s,
-    u"ALTER TABLE rounds ADD COLUMN kind TEXT NOT NULL DEFAULT 'game'"
-    " CHECK (kind IN ('game', 'spellingtest'))"_s,
-    u"ALTER TABLE rounds ADD COLUMN typed TEXT NOT NULL DEFAULT ''"_s,
-    u"ALTER TABLE rounds ADD COLUMN test_started INTEGER"_s, // milliseconds since 1970 UTC
-    // Sent to the class record.
-    u"ALTER TABLE rounds ADD COLUMN sent INTEGER NOT NULL DEFAULT 0"_s,
-};
-const QString UpgradeTables[] = {
-    u"CREATE UNIQUE INDEX rounds_by_uuid ON rounds (uuid)"_s,
-    // Small however long the record: only the rounds still to send.
-    u"CREATE INDEX rounds_unsent ON rounds (id) WHERE sent = 0"_s,
-    // Local calendar days as yyyy-MM-dd.
-    u"CREATE TABLE review_schedule ("
-    "player TEXT NOT NULL, word TEXT NOT NULL, box INTEGER NOT NULL,"
-    " entered_box TEXT, moved_up TEXT, known TEXT,"
-    " PRIMARY KEY (player, word))"_s,
-};
+// Reads. Whole rounds are read with their columns in the order roundAt() takes them.
+constexpr auto SelectListTallies = R"(
+    SELECT list, won, lost, abandoned FROM list_tallies
+    WHERE player = ? ORDER BY list)"_L1;
+constexpr auto SelectTroubleWords = R"(
+    SELECT word, trouble_tries, clean_wins_in_a_row FROM word_standings
+    WHERE player = ? AND trouble_tries > 0 ORDER BY word)"_L1;
+constexpr auto SelectSchedule = R"(
+    SELECT word, box, entered_box, moved_up, known FROM review_schedule
+    WHERE player = ? ORDER BY word)"_L1;
+constexpr auto SelectRounds = R"(
+    SELECT played_at, player, list, word, result, misses, wrong_letters,
+        uuid, kind, typed, test_started
+    FROM rounds WHERE player = ? AND played_at >= ? ORDER BY played_at, id)"_L1;
+constexpr auto SelectUnsentRounds = R"(
+    SELECT played_at, player, list, word, result, misses, wrong_letters,
+        uuid, kind, typed, test_started
+    FROM rounds WHERE sent = 0 ORDER BY id LIMIT ?)"_L1;
+constexpr auto SelectPlayers = R"(SELECT DISTINCT player FROM rounds ORDER BY player)"_L1;
+
+// Names as an SQL list of quoted texts, for a CHECK; an enum's names need no escaping.
+QString quoted(const QStringList &names)
+{
+    QStringList items;
+    for (const QString &name : names)
+        items.append(u'\'' + name + u'\'');
+    return items.join(u", "_s);
+}
+
+QStringList schema()
+{
+    return {QString(CreateRounds).arg(quoted(Wordrow::resultNames())), CreateRoundsIndex,
+        CreateListTallies, CreateWordStandings};
+}
+
+QStringList upgradeColumns()
+{
+    const QMetaEnum kinds = QMetaEnum::fromType<RoundKind::Kind>();
+    QStringList kindNames;
+    for (int i = 0; i < kinds.keyCount(); ++i)
+        kindNames.append(RoundKind::name(RoundKind::Kind(kinds.value(i))));
+    return {AddRoundUuid, QString(AddRoundKind).arg(quoted(kindNames)), AddRoundTyped,
+        AddRoundTestStarted, AddRoundSent};
+}
 
 // A null text binds as NULL: no day.
 QString dayValue(QDate day)
@@ -103,8 +231,7 @@ QDate dayFrom(const QVariant &value)
 bool writeScheduled(
     QSqlQuery &query, const QString &player, const PracticeSummary::ScheduledWord &word)
 {
-    query.prepare(u"INSERT OR REPLACE INTO review_schedule"
-                  " (player, word, box, entered_box, moved_up, known) VALUES (?, ?, ?, ?, ?, ?)"_s);
+    query.prepare(StoreScheduledWord);
     query.addBindValue(text(player));
     query.addBindValue(text(word.word));
     query.addBindValue(word.box);
@@ -113,10 +240,6 @@ bool writeScheduled(
     query.addBindValue(dayValue(word.known));
     return query.exec();
 }
-
-// The columns every read of whole rounds takes, in the order roundAt() reads them.
-const QString RoundColumns = u"played_at, player, list, word, result, misses, wrong_letters,"
-                              " uuid, kind, typed, test_started"_s;
 
 PracticeRound roundAt(const QSqlQuery &query)
 {
@@ -182,11 +305,8 @@ SqlitePracticeRecord::Open SqlitePracticeRecord::open(bool create)
         result = create ? tryOpen(true) : Open::Missing;
     }
     if (result == Open::Ready) {
-        // A write-ahead log makes keeping a round one append, without waiting for the disk, and
-        // a game killed mid-write still leaves every round before it whole.
         QSqlQuery query(QSqlDatabase::database(m_connection, false));
-        result = query.exec(u"PRAGMA journal_mode = WAL"_s)
-                && query.exec(u"PRAGMA synchronous = NORMAL"_s)
+        result = query.exec(UseWriteAheadLog) && query.exec(SyncNormally)
             ? Open::Ready
             : Open::Failed;
     }
@@ -223,25 +343,24 @@ SqlitePracticeRecord::Open SqlitePracticeRecord::prepare(QSqlDatabase &db, bool 
         // at the same moment, so look again once the write lock is ours.
         if (!create)
             return Open::Missing;
-        if (!query.exec(u"BEGIN IMMEDIATE"_s))
+        if (!query.exec(Begin))
             return Open::Failed;
         if (!readState(query, file)) {
             const bool damaged = isDamage(query.lastError());
-            query.exec(u"ROLLBACK"_s);
+            query.exec(Rollback);
             return damaged ? Open::Damaged : Open::Failed;
         }
         bool done = true;
         if (file.isEmpty()) {
-            for (const QString &statement : Schema)
+            for (const QString &statement : schema())
                 done = done && query.exec(statement);
-            done = done
-                && query.exec(u"PRAGMA application_id = "_s + QString::number(ApplicationId))
+            done = done && query.exec(QString(SetApplicationId).arg(ApplicationId))
                 && upgrade(query);
             file = {ApplicationId, SchemaVersion, 1};
         }
-        done = done && query.exec(u"COMMIT"_s);
+        done = done && query.exec(Commit);
         if (!done) {
-            query.exec(u"ROLLBACK"_s);
+            query.exec(Rollback);
             return Open::Failed;
         }
     }
@@ -261,15 +380,15 @@ SqlitePracticeRecord::Open SqlitePracticeRecord::migrate(QSqlDatabase &db)
 {
     QSqlQuery query(db);
     FileState file;
-    bool done = query.exec(u"BEGIN IMMEDIATE"_s) && readState(query, file);
+    bool done = query.exec(Begin) && readState(query, file);
     // Another game may have brought it up to date while this one waited for the lock.
     if (done && file.version < SchemaVersion)
         done = upgrade(query);
-    done = done && query.exec(u"COMMIT"_s);
+    done = done && query.exec(Commit);
     if (done)
         return Open::Ready;
     const QSqlError error = query.lastError();
-    QSqlQuery(db).exec(u"ROLLBACK"_s);
+    QSqlQuery(db).exec(Rollback);
     if (isDamage(error))
         return Open::Damaged;
     sayUpgradeFailed();
@@ -305,26 +424,20 @@ bool SqlitePracticeRecord::isEarlierVersion() const
 
 bool SqlitePracticeRecord::upgrade(QSqlQuery &query)
 {
-    for (const QString &statement : UpgradeColumns) {
+    for (const QString &statement : upgradeColumns()) {
         if (!query.exec(statement))
             return false;
     }
-    // Rounds of the earlier version get ids of their own, as they would have when played: random
-    // (version 4) ids made in one statement, since one update a round would take seconds.
-    if (!query.exec(u"UPDATE rounds SET uuid = lower(printf('%s-%s-4%s-%s%s-%s',"
-                    " hex(randomblob(4)), hex(randomblob(2)), substr(hex(randomblob(2)), 2),"
-                    " substr('89ab', 1 + abs(random() % 4), 1), substr(hex(randomblob(2)), 2),"
-                    " hex(randomblob(6))))"_s))
+    if (!query.exec(FillRoundUuids))
         return false;
-    for (const QString &statement : UpgradeTables) {
+    for (const QLatin1StringView statement : UpgradeTables) {
         if (!query.exec(statement))
             return false;
     }
 
     // The schedule as it would stand had it been kept from the first round.
     QHash<QString, PlayerSchedule> schedules;
-    if (!query.exec(
-            u"SELECT played_at, player, word, result, misses FROM rounds ORDER BY played_at, id"_s))
+    if (!query.exec(SelectRoundsInOrder))
         return false;
     // The rounds come in order of time: a local day is worked out once, not once a round.
     QDate day;
@@ -349,17 +462,12 @@ bool SqlitePracticeRecord::upgrade(QSqlQuery &query)
                 return false;
         }
     }
-    return query.exec(u"PRAGMA user_version = "_s + QString::number(SchemaVersion));
+    return query.exec(QString(SetSchemaVersion).arg(SchemaVersion));
 }
 
-// One statement, so that the three figures come from one moment of the file even while another
-// game writes it.
 bool SqlitePracticeRecord::readState(QSqlQuery &query, FileState &file)
 {
-    if (!query.exec(u"SELECT (SELECT application_id FROM pragma_application_id),"
-                    " (SELECT user_version FROM pragma_user_version),"
-                    " (SELECT count(*) FROM sqlite_master)"_s)
-        || !query.next())
+    if (!query.exec(SelectFileState) || !query.next())
         return false;
     file = {query.value(0).toLongLong(), query.value(1).toLongLong(), query.value(2).toLongLong()};
     query.finish();
@@ -393,14 +501,11 @@ bool SqlitePracticeRecord::insert(const PracticeRound &round, bool &damaged)
 {
     QSqlDatabase db = QSqlDatabase::database(m_connection, false);
     QSqlQuery query(db);
-    // IMMEDIATE takes the write lock at once, so two games wait for each other instead of
-    // failing on a lock upgrade.
-    if (!query.exec(u"BEGIN IMMEDIATE"_s)) {
+    if (!query.exec(Begin)) {
         damaged = isDamage(query.lastError());
         return false;
     }
-    query.prepare(u"INSERT INTO rounds ("_s + RoundColumns
-        + u") VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"_s);
+    query.prepare(InsertRound);
     query.addBindValue(round.when.toMSecsSinceEpoch());
     query.addBindValue(text(round.player));
     query.addBindValue(text(round.list));
@@ -416,10 +521,10 @@ bool SqlitePracticeRecord::insert(const PracticeRound &round, bool &damaged)
     query.addBindValue(round.testStarted.isValid() ? QVariant(round.testStarted.toMSecsSinceEpoch())
                                                    : QVariant(QMetaType::fromType<qint64>()));
     if (query.exec() && updateSummary(query, round) && updateSchedule(query, round)
-        && query.exec(u"COMMIT"_s))
+        && query.exec(Commit))
         return true;
     damaged = isDamage(query.lastError());
-    QSqlQuery(db).exec(u"ROLLBACK"_s);
+    QSqlQuery(db).exec(Rollback);
     return false;
 }
 
@@ -428,10 +533,7 @@ bool SqlitePracticeRecord::updateSummary(QSqlQuery &query, const PracticeRound &
     // The tallies and trouble words are the game's: a spelling test counts only for the schedule.
     if (round.kind != RoundKind::Kind::Game)
         return true;
-    query.prepare(u"INSERT INTO list_tallies (player, list, won, lost, abandoned)"
-                  " VALUES (?, ?, ?, ?, ?) ON CONFLICT (player, list) DO UPDATE SET"
-                  " won = won + excluded.won, lost = lost + excluded.lost,"
-                  " abandoned = abandoned + excluded.abandoned"_s);
+    query.prepare(AddToListTally);
     query.addBindValue(text(round.player));
     query.addBindValue(text(round.list));
     query.addBindValue(round.result == Result::Won ? 1 : 0);
@@ -443,8 +545,7 @@ bool SqlitePracticeRecord::updateSummary(QSqlQuery &query, const PracticeRound &
         return true;
 
     PracticeSummary::WordStanding standing{round.word, 0, 0};
-    query.prepare(u"SELECT trouble_tries, clean_wins_in_a_row FROM word_standings"
-                  " WHERE player = ? AND word = ?"_s);
+    query.prepare(SelectWordStanding);
     query.addBindValue(text(round.player));
     query.addBindValue(text(round.word));
     if (!query.exec())
@@ -453,7 +554,7 @@ bool SqlitePracticeRecord::updateSummary(QSqlQuery &query, const PracticeRound &
         standing = {round.word, query.value(0).toInt(), query.value(1).toInt()};
     query.finish();
     TroubleWords::apply(standing, round.result, round.misses);
-    query.prepare(u"INSERT OR REPLACE INTO word_standings VALUES (?, ?, ?, ?)"_s);
+    query.prepare(StoreWordStanding);
     query.addBindValue(text(round.player));
     query.addBindValue(text(round.word));
     query.addBindValue(standing.troubleTries);
@@ -466,8 +567,7 @@ bool SqlitePracticeRecord::updateSchedule(QSqlQuery &query, const PracticeRound 
     const ReviewSchedule::Answer answer = ReviewSchedule::answerOf(round);
     if (answer == ReviewSchedule::Answer::None)
         return true;
-    query.prepare(u"SELECT box, entered_box, moved_up, known FROM review_schedule"
-                  " WHERE player = ? AND word = ?"_s);
+    query.prepare(SelectScheduledWord);
     query.addBindValue(text(round.player));
     query.addBindValue(text(round.word));
     if (!query.exec())
@@ -516,8 +616,7 @@ PracticeSummary SqlitePracticeRecord::summary(const QString &player, const QDate
         return summary;
     QSqlQuery query(QSqlDatabase::database(m_connection, false));
     query.setForwardOnly(true);
-    query.prepare(u"SELECT list, won, lost, abandoned FROM list_tallies WHERE player = ?"
-                  " ORDER BY list"_s);
+    query.prepare(SelectListTallies);
     query.addBindValue(player);
     if (query.exec()) {
         while (query.next()) {
@@ -525,8 +624,7 @@ PracticeSummary SqlitePracticeRecord::summary(const QString &player, const QDate
                 query.value(2).toInt(), query.value(3).toInt()});
         }
     }
-    query.prepare(u"SELECT word, trouble_tries, clean_wins_in_a_row FROM word_standings"
-                  " WHERE player = ? AND trouble_tries > 0 ORDER BY word"_s);
+    query.prepare(SelectTroubleWords);
     query.addBindValue(player);
     if (query.exec()) {
         while (query.next()) {
@@ -534,8 +632,7 @@ PracticeSummary SqlitePracticeRecord::summary(const QString &player, const QDate
                 {query.value(0).toString(), query.value(1).toInt(), query.value(2).toInt()});
         }
     }
-    query.prepare(u"SELECT word, box, entered_box, moved_up, known FROM review_schedule"
-                  " WHERE player = ? ORDER BY word"_s);
+    query.prepare(SelectSchedule);
     query.addBindValue(player);
     if (query.exec()) {
         while (query.next()) {
@@ -552,8 +649,7 @@ void SqlitePracticeRecord::readRounds(
 {
     QSqlQuery query(QSqlDatabase::database(m_connection, false));
     query.setForwardOnly(true);
-    query.prepare(u"SELECT "_s + RoundColumns
-        + u" FROM rounds WHERE player = ? AND played_at >= ? ORDER BY played_at, id"_s);
+    query.prepare(SelectRounds);
     query.addBindValue(player);
     query.addBindValue(since.toMSecsSinceEpoch());
     if (!query.exec())
@@ -569,8 +665,7 @@ QList<PracticeRound> SqlitePracticeRecord::unsentRounds(int limit)
         return found;
     QSqlQuery query(QSqlDatabase::database(m_connection, false));
     query.setForwardOnly(true);
-    query.prepare(
-        u"SELECT "_s + RoundColumns + u" FROM rounds WHERE sent = 0 ORDER BY id LIMIT ?"_s);
+    query.prepare(SelectUnsentRounds);
     query.addBindValue(limit);
     if (query.exec()) {
         while (query.next())
@@ -585,17 +680,17 @@ bool SqlitePracticeRecord::markSent(const QList<QUuid> &ids)
         return false;
     QSqlDatabase db = QSqlDatabase::database(m_connection, false);
     QSqlQuery query(db);
-    if (!query.exec(u"BEGIN IMMEDIATE"_s))
+    if (!query.exec(Begin))
         return false;
-    query.prepare(u"UPDATE rounds SET sent = 1 WHERE uuid = ?"_s);
+    query.prepare(MarkRoundSent);
     for (const QUuid &id : ids) {
         query.addBindValue(id.toString(QUuid::WithoutBraces));
         if (!query.exec()) {
-            QSqlQuery(db).exec(u"ROLLBACK"_s);
+            QSqlQuery(db).exec(Rollback);
             return false;
         }
     }
-    return query.exec(u"COMMIT"_s);
+    return query.exec(Commit);
 }
 
 QStringList SqlitePracticeRecord::players()
@@ -604,7 +699,7 @@ QStringList SqlitePracticeRecord::players()
     if (open(false) == Open::Ready) {
         QSqlQuery query(QSqlDatabase::database(m_connection, false));
         query.setForwardOnly(true);
-        if (query.exec(u"SELECT DISTINCT player FROM rounds ORDER BY player"_s)) {
+        if (query.exec(SelectPlayers)) {
             while (query.next())
                 names.append(query.value(0).toString());
         }
@@ -618,16 +713,16 @@ bool SqlitePracticeRecord::renamePlayer(const QString &from, const QString &to)
     if (state != Open::Ready)
         return state == Open::Missing;
     QSqlQuery query(QSqlDatabase::database(m_connection, false));
-    if (!query.exec(u"BEGIN IMMEDIATE"_s))
+    if (!query.exec(Begin))
         return false;
-    for (const QString &table : {u"rounds"_s, u"list_tallies"_s, u"word_standings"_s, u"review_schedule"_s}) {
-        query.prepare(u"UPDATE "_s + table + u" SET player = ? WHERE player = ?"_s);
+    for (const QLatin1StringView statement : RenamePlayer) {
+        query.prepare(statement);
         query.addBindValue(text(to));
         query.addBindValue(from);
         if (!query.exec()) {
-            query.exec(u"ROLLBACK"_s);
+            query.exec(Rollback);
             return false;
         }
     }
-    return query.exec(u"COMMIT"_s);
+    return query.exec(Commit);
 }
