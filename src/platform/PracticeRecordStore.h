@@ -1,9 +1,12 @@
 #pragma once
 
+#include "core/RoundKind.h"
+
 #include <QDateTime>
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QUuid>
 
 // One round as the practice record keeps it.
 struct PracticeRound
@@ -19,6 +22,14 @@ struct PracticeRound
     int misses = 0;
     // The letters guessed wrong, in the order they were guessed.
     QString wrongLetters;
+    // Each round's own id, made when the round ends; the class record matches rounds by it, so a
+    // round sent twice is stored once.
+    QUuid id{};
+    RoundKind::Kind kind = RoundKind::Kind::Game;
+    // A spelling-test answer: what the child typed the first time; empty for games.
+    QString typed{};
+    // A spelling-test answer: when its test started, grouping a test's answers; null for games.
+    QDateTime testStarted{};
 
     bool operator==(const PracticeRound &) const = default;
 
