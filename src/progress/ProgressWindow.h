@@ -6,12 +6,18 @@
 
 #include <QMainWindow>
 
+#include <functional>
+#include <memory>
 #include <optional>
 
+class ClassRecordConnection;
+class ClassRecordPanel;
 class DayChart;
 class FileDialogs;
 class MessageBoxes;
 class QAction;
+class QComboBox;
+class QStackedWidget;
 class QLabel;
 class QTableWidget;
 
@@ -27,6 +33,12 @@ public:
 
     const ProgressReport &report() const { return *m_report; }
 
+    // With a class record set: the "Class" choice beside the player, showing the whole class
+    // through connections this makes when first chosen.
+    using ClassConnector = std::function<std::unique_ptr<ClassRecordConnection>()>;
+    void setClassRecord(ClassConnector connect);
+    void showClass(bool on);
+
     void exportCsv();
     void saveAsPdf();
 
@@ -37,6 +49,8 @@ public:
     QTableWidget *troubleTable() const { return m_trouble; }
     QAction *exportAction() const { return m_exportAction; }
     QAction *pdfAction() const { return m_pdfAction; }
+    QComboBox *showChoice() const { return m_showChoice; }
+    ClassRecordPanel *classPanel() const { return m_classPanel; }
 
     // ProgressView
     void showPlayer(const QString &title) override;
@@ -61,6 +75,10 @@ private:
     MessageBoxes &m_messages;
     std::optional<ProgressReport> m_report;
 
+    ClassConnector m_classConnector;
+    QComboBox *m_showChoice = nullptr;
+    QStackedWidget *m_pages = nullptr;
+    ClassRecordPanel *m_classPanel = nullptr;
     QLabel *m_title = nullptr;
     QLabel *m_week = nullptr;
     QLabel *m_allTime = nullptr;
