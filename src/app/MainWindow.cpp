@@ -10,6 +10,10 @@
 #include "game/Startup.h"
 #include "ui/OpenOrRaise.h"
 #include "platform/MessageBoxes.h"
+#include "classrecord/ClassDatabaseModule.h"
+#include "classrecord/ClassRecordConnection.h"
+#include "progress/ClassRecordDialog.h"
+#include "progress/ClassRecordSetup.h"
 #include "progress/PlayerDialog.h"
 #include "ui/PictureBox.h"
 #include "ui/Pictures.h"
@@ -324,6 +328,22 @@ void MainWindow::createPracticeMenu()
     connect(m_troubleWordsAction, &QAction::triggered, this, &MainWindow::setPractiseTroubleWords);
     for (QAction *action : {m_playerAction, m_progressAction, m_troubleWordsAction})
         action->setEnabled(false);
+    practice->addSeparator();
+    m_classRecordAction
+        = addNamedAction(practice, u"&Class Record..."_s, u"mnuPracticeClassRecord"_s);
+    connect(m_classRecordAction, &QAction::triggered, this, &MainWindow::setUpClassRecord);
+}
+
+void MainWindow::setUpClassRecord()
+{
+    Preferences options = preferences();
+    // The module with Qt SQL loads only now, or once a class record is set; its PostgreSQL
+    // driver only with the first connection.
+    ClassRecordDialog dialog(this);
+    ClassRecordSetup setup(options, ClassDatabaseModule::load(), dialog);
+    connect(&setup, &ClassRecordSetup::changed, this, &MainWindow::classRecordChanged);
+    dialog.setSetup(setup);
+    dialog.exec();
 }
 
 MainWindow::~MainWindow()
@@ -400,8 +420,17 @@ void MainWindow::showProgress()
     if (!m_record)
         return;
     openOrRaise(m_progress, [this] {
-        return new ProgressWindow(
+        auto *window = new ProgressWindow(
             preferences().player(), *m_record, m_services.dialogs, m_services.messages);
+        const Preferences options = preferences();
+        if (!options.classService().isEmpty()) {
+            window->setClassRecord([service = options.classService(),
+                                       computer = options.computerName()] {
+                return std::make_unique<ClassRecordConnection>(
+                    ClassDatabaseModule::load(), service, computer);
+            });
+        }
+        return window;
     });
 }
 

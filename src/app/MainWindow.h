@@ -67,8 +67,15 @@ public:
     void showProgress();
     ProgressWindow *progressWindow() const { return m_progress; }
     void choosePlayer();
+    // "Class Record...": sets or clears the class record in the preferences.
+    void setUpClassRecord();
     Preferences preferences() const;
 
+Q_SIGNALS:
+    // "Class Record..." kept new settings: whoever sends the rounds starts again with them.
+    void classRecordChanged();
+
+public:
     // MainWindowView
     void setLabelVisible(Label label, bool visible) override;
     void setLabelText(Label label, const QString &caption) override;
@@ -155,6 +162,7 @@ private:
     QAction *m_playerAction = nullptr;
     QAction *m_progressAction = nullptr;
     QAction *m_troubleWordsAction = nullptr;
+    QAction *m_classRecordAction = nullptr;
 
     PracticeRecordStore *m_record = nullptr;
     std::unique_ptr<PracticeRecorder> m_recorder;
