@@ -11,7 +11,7 @@ root=$(cd "${1:-$(dirname "$0")/..}" && pwd)
 declare -A height=(
     [core]=0
     [platform]=1 [ui]=1
-    [sound]=2 [speech]=2 [wordlists]=2 [record]=2
+    [sound]=2 [speech]=2 [wordlists]=2 [record]=2 [classrecord]=2
     [game]=3
     [editor]=4 [windows]=4 [progress]=4 [spelling]=4
     [app]=5

@@ -16,6 +16,8 @@ packages=(
     # the game on a desktop: the X11 platform plugin, SVG pictures, audio output, and the
     # database driver of the practice record
     qt6-qpa-plugins libqt6svg6 libqt6multimedia6 libqt6sql6-sqlite
+    # the class record's driver, and the PostgreSQL server its tests start
+    libqt6sql6-psql postgresql
     # speech: Qt's engine for speech-dispatcher, the service and its espeak-ng voices
     libqt6texttospeech6 qt6-speech-speechd-plugin speech-dispatcher speech-dispatcher-espeak-ng
 )

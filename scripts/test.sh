@@ -42,7 +42,10 @@ fi
 # The speech tests speak through speech-dispatcher into that server.
 source "$root/scripts/speech-server.sh"
 start_speech_server
-trap 'stop_speech_server; [ -z "${own_pulse:-}" ] || pulseaudio --kill 2>/dev/null || true' EXIT
+# The class record's tests send to a PostgreSQL server of our own, on a Unix socket only.
+source "$root/scripts/class-server.sh"
+trap 'stop_class_server; stop_speech_server; [ -z "${own_pulse:-}" ] || pulseaudio --kill 2>/dev/null || true' EXIT
+start_class_server
 # The speech client library reads the engine's voice list with strstr over the whole reply, which
 # the sanitizer's checked strstr makes take minutes instead of milliseconds: left unchecked.
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:intercept_strstr=0

@@ -10,6 +10,11 @@
 #include "game/RoundTexts.h"
 #include "game/Startup.h"
 #include "platform/MessageBoxes.h"
+#include "classrecord/ClassRecordSender.h"
+#include "classrecord/PostgresClassDatabase.h"
+#include "classrecord/ClassRecordConnection.h"
+#include "progress/ClassRecordDialog.h"
+#include "progress/ClassRecordSetup.h"
 #include "progress/PlayerDialog.h"
 #include "ui/OpenOrRaise.h"
 #include "ui/PictureBox.h"
@@ -18,6 +23,7 @@
 #include "ui/WindowLook.h"
 
 #include <QAction>
+#include <QTimer>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -114,6 +120,9 @@ MainWindow::MainWindow(GameState &state, const Services &services, QWidget *pare
     connect(m_practice, &PracticeCommands::progressWanted, this, &MainWindow::showProgress);
     connect(m_speech, &SpeechCoach::speechChanged, m_practice, &PracticeCommands::setSpeech);
     connect(m_practice, &PracticeCommands::spellingTestWanted, this, &MainWindow::showSpellingTest);
+    connect(m_practice, &PracticeCommands::classRecordSetupWanted, this,
+        &MainWindow::setUpClassRecord);
+    connect(this, &MainWindow::classRecordChanged, this, &MainWindow::startSendingToClass);
     // An open progress window shows the player now playing, not the one before.
     connect(
         m_practice, &PracticeCommands::progressPlayerChanged, this, [this](const QString &player) {
@@ -296,6 +305,8 @@ void MainWindow::createPracticeMenu()
     practice->addActions(m_speech->actions());
     practice->addSeparator();
     practice->addActions(m_practice->actions());
+    practice->addSeparator();
+    practice->addAction(m_practice->classRecordAction());
 }
 
 // The help windows and the manual come with their own windows.
@@ -313,6 +324,35 @@ void MainWindow::createHelpMenu()
     help->addSeparator();
     connect(addNamedAction(help, u"&About Wordrow"_s, u"mnuHelpAbout"_s), &QAction::triggered, this,
         &MainWindow::showAbout);
+}
+
+void MainWindow::setRoundOutbox(RoundOutbox &outbox)
+{
+    m_outbox = &outbox;
+}
+
+// Rounds go to the class record in the background once one is set; without one nothing leaves
+// the computer.
+void MainWindow::startSendingToClass()
+{
+    m_sender.reset();
+    const Preferences options(m_state.homeDir);
+    if (!m_outbox || options.classService().isEmpty())
+        return;
+    m_sender = std::make_unique<ClassRecordSender>(*m_outbox, PostgresClassDatabase::factory(),
+        options.classService(), options.computerName());
+    m_sender->sendWaiting();
+}
+
+void MainWindow::setUpClassRecord()
+{
+    Preferences options(m_state.homeDir);
+    // The PostgreSQL driver loads only with the first connection.
+    ClassRecordDialog dialog(this);
+    ClassRecordSetup setup(options, PostgresClassDatabase::factory(), dialog);
+    connect(&setup, &ClassRecordSetup::changed, this, &MainWindow::classRecordChanged);
+    dialog.setSetup(setup);
+    dialog.exec();
 }
 
 MainWindow::~MainWindow()
@@ -336,8 +376,17 @@ void MainWindow::showProgress(const QString &player)
     if (!m_record)
         return;
     openOrRaise(m_progress, [this, &player] {
-        return new ProgressWindow(
+        auto *window = new ProgressWindow(
             player, *m_record, m_services.dialogs, m_services.messages, *m_clock);
+        const Preferences options(m_state.homeDir);
+        if (!options.classService().isEmpty()) {
+            window->setClassRecord([service = options.classService(),
+                                       computer = options.computerName()] {
+                return std::make_unique<ClassRecordConnection>(
+                    PostgresClassDatabase::factory(), service, computer);
+            });
+        }
+        return window;
     });
 }
 
@@ -364,6 +413,9 @@ void MainWindow::start()
         .run();
     m_speech->start(m_state.homeDir);
     m_practice->start(m_state.homeDir);
+    m_round.addObserver(&m_sendAfterRound);
+    // Not before the window is up: the sender's thread and its driver can wait that long.
+    QTimer::singleShot(0, this, &MainWindow::startSendingToClass);
 }
 
 void MainWindow::showWordListEditor()

@@ -7,6 +7,9 @@
 #include "game/MainWindowView.h"
 #include "game/MenuCaptions.h"
 #include "game/PracticeCommands.h"
+#include "classrecord/ClassRecordSender.h"
+#include "game/RoundObserver.h"
+#include "platform/RoundOutbox.h"
 #include "platform/Services.h"
 #include "progress/ProgressWindow.h"
 #include "sound/SoundPlayback.h"
@@ -65,6 +68,8 @@ public:
     // the Practice menu's items of the record stay disabled.
     // The clock dates the rounds and says which day it is for the review schedule.
     void setPracticeRecord(PracticeRecordStore &record, const Clock &clock);
+    // Where the class record takes the rounds not yet sent from; before start().
+    void setRoundOutbox(RoundOutbox &outbox);
     void showProgress(const QString &player);
     ProgressWindow *progressWindow() const { return m_progress; }
     // A test of the list in play, the player's due words first when trouble words are practised.
@@ -74,7 +79,14 @@ public:
     const MenuCaptions &menuCaptions() const { return *m_captions; }
     const SpeechCoach &speechCoach() const { return *m_speech; }
     const PracticeCommands &practiceCommands() const { return *m_practice; }
+    // "Class Record...": sets or clears the class record in the preferences.
+    void setUpClassRecord();
 
+Q_SIGNALS:
+    // "Class Record..." kept new settings: whoever sends the rounds starts again with them.
+    void classRecordChanged();
+
+public:
     // MainWindowView
     void setLabelVisible(Label label, bool visible) override;
     void setLabelText(Label label, const QString &caption) override;
@@ -153,4 +165,24 @@ private:
     QPointer<ManualWindow> m_manual;
     QPointer<ProgressWindow> m_progress;
     QPointer<SpellingTestWindow> m_spellingTest;
+
+    // Sends what a round kept, after the recorder has kept it.
+    class SendAfterRound final : public RoundObserver
+    {
+    public:
+        explicit SendAfterRound(MainWindow &window) : m_window(window) {}
+        void roundStarted(const QString &) override {}
+        void roundEnded(const Round &) override
+        {
+            if (m_window.m_sender)
+                m_window.m_sender->sendWaiting();
+        }
+
+    private:
+        MainWindow &m_window;
+    };
+    void startSendingToClass();
+    RoundOutbox *m_outbox = nullptr;
+    std::unique_ptr<ClassRecordSender> m_sender;
+    SendAfterRound m_sendAfterRound{*this};
 };

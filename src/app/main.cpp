@@ -34,6 +34,7 @@ int main(int argc, char *argv[])
 
     MainWindow window(state, Services{messages, dialogs, files, player, random, speaker});
     window.setPracticeRecord(record, clock);
+    window.setRoundOutbox(record);
     messages.setParentWidget(&window);
     dialogs.setParentWidget(&window);
     window.start();

@@ -43,6 +43,8 @@ public:
     QAction *progressAction() const { return m_progressAction; }
     QAction *troubleWordsAction() const { return m_troubleWordsAction; }
     QAction *spellingTestAction() const { return m_spellingTestAction; }
+    // Apart from the others: it needs no record of this computer, and stands after a separator.
+    QAction *classRecordAction() const { return m_classRecordAction; }
 
     QString player() const;
     QString listInPlay() const { return m_listInPlay; }
@@ -69,6 +71,8 @@ Q_SIGNALS:
     void progressPlayerChanged(const QString &player);
     // A spelling test of the list in play for the current player, opened or brought to the front.
     void spellingTestWanted();
+    // "Class Record...": the dialog that sets or clears the class record.
+    void classRecordSetupWanted();
 
 private:
     QAction *addItem(const QString &text, const QString &name, const QKeySequence &shortcut = {});
@@ -83,6 +87,7 @@ private:
     QAction *m_progressAction;
     QAction *m_spellingTestAction;
     QAction *m_troubleWordsAction;
+    QAction *m_classRecordAction;
 
     PracticeRecordStore *m_record = nullptr;
     std::unique_ptr<PracticeRecorder> m_recorder;

@@ -3,8 +3,11 @@
 #include "core/Clock.h"
 #include "platform/FileDialogs.h"
 #include "platform/MessageBoxes.h"
+#include "classrecord/ClassRecordConnection.h"
+#include "progress/ClassRecordPanel.h"
 #include "progress/DayChart.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -15,6 +18,8 @@
 #include <QSaveFile>
 #include <QSortFilterProxyModel>
 #include <QTableView>
+#include <QStackedWidget>
+#include <QTableWidget>
 #include <QTextDocument>
 #include <QVBoxLayout>
 
@@ -126,7 +131,42 @@ void ProgressWindow::createControls()
     m_tests = table(u"Spelling tests"_s, testBox);
     (new QVBoxLayout(testBox))->addWidget(m_tests);
     layout->addWidget(testBox, 1);
-    setCentralWidget(central);
+
+    // The player's page, and the class's once chosen; the choice shows only with a class record.
+    auto *outer = new QWidget(this);
+    auto *outerLayout = new QVBoxLayout(outer);
+    m_showChoice = new QComboBox(outer);
+    m_showChoice->setObjectName(u"cboProgressOf"_s);
+    m_showChoice->setAccessibleName(u"Show the progress of"_s);
+    m_showChoice->hide();
+    connect(m_showChoice, &QComboBox::activated, this, [this](int index) { showClass(index == 1); });
+    outerLayout->addWidget(m_showChoice, 0, Qt::AlignLeft);
+    m_pages = new QStackedWidget(outer);
+    m_pages->addWidget(central);
+    outerLayout->addWidget(m_pages, 1);
+    setCentralWidget(outer);
+}
+
+void ProgressWindow::setClassRecord(ClassConnector connect)
+{
+    m_classConnector = std::move(connect);
+    m_showChoice->clear();
+    m_showChoice->addItems({m_player, u"Class"_s});
+    m_showChoice->setVisible(bool(m_classConnector));
+}
+
+void ProgressWindow::showClass(bool on)
+{
+    if (on && !m_classPanel && m_classConnector) {
+        m_classPanel = new ClassRecordPanel(m_classConnector(), m_pages);
+        m_pages->addWidget(m_classPanel);
+    } else if (on && m_classPanel) {
+        m_classPanel->refresh();
+    }
+    m_showChoice->setCurrentIndex(on && m_classPanel ? 1 : 0);
+    m_pages->setCurrentIndex(m_showChoice->currentIndex());
+    // The player's report prints and saves as PDF; the class exports as CSV only.
+    m_pdfAction->setEnabled(!on);
 }
 
 void ProgressWindow::createMenus()
@@ -208,6 +248,23 @@ void ProgressWindow::saveFailed(const QString &path)
 
 void ProgressWindow::exportCsv()
 {
+    if (m_classPanel && m_pages->currentWidget() == m_classPanel) {
+        FileDialogs::Options options;
+        options.title = u"Export the Class as CSV"_s;
+        options.nameFilters = {u"CSV files (*.csv)"_s};
+        options.confirmOverwrite = true;
+        options.startFolder = QDir::homePath();
+        options.fileName = u"Class progress.csv"_s;
+        options.defaultSuffix = u"csv"_s;
+        if (const std::optional<QString> path = m_dialogs.getSaveFileName(options)) {
+            // The class's rounds come from the server, in the background.
+            m_classPanel->exportCsv(*path, [this, file = *path](bool written) {
+                if (!written)
+                    saveFailed(file);
+            });
+        }
+        return;
+    }
     const std::optional<QString> path = askForFile(
         u"Export the Progress as CSV"_s, u"CSV files (*.csv)"_s, u"csv"_s);
     if (!path)

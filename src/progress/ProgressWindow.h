@@ -6,13 +6,19 @@
 
 #include <QMainWindow>
 
+#include <functional>
+#include <memory>
 #include <optional>
 
 class Clock;
+class ClassRecordConnection;
+class ClassRecordPanel;
 class DayChart;
 class FileDialogs;
 class MessageBoxes;
 class QAction;
+class QComboBox;
+class QStackedWidget;
 class QLabel;
 class QTableView;
 
@@ -29,6 +35,12 @@ public:
 
     const ProgressReport &report() const { return *m_report; }
 
+    // With a class record set: the "Class" choice beside the player, showing the whole class
+    // through connections this makes when first chosen.
+    using ClassConnector = std::function<std::unique_ptr<ClassRecordConnection>()>;
+    void setClassRecord(ClassConnector connect);
+    void showClass(bool on);
+
     void exportCsv();
     void saveAsPdf();
 
@@ -41,6 +53,8 @@ public:
     QTableView *spellingTestTable() const { return m_tests; }
     QAction *exportAction() const { return m_exportAction; }
     QAction *pdfAction() const { return m_pdfAction; }
+    QComboBox *showChoice() const { return m_showChoice; }
+    ClassRecordPanel *classPanel() const { return m_classPanel; }
 
     // ProgressView
     void showPlayer(const QString &title) override;
@@ -67,6 +81,10 @@ private:
     MessageBoxes &m_messages;
     std::optional<ProgressReport> m_report;
 
+    ClassConnector m_classConnector;
+    QComboBox *m_showChoice = nullptr;
+    QStackedWidget *m_pages = nullptr;
+    ClassRecordPanel *m_classPanel = nullptr;
     QLabel *m_title = nullptr;
     QLabel *m_week = nullptr;
     QLabel *m_allTime = nullptr;

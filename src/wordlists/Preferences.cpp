@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
+#include <QSysInfo>
 
 using namespace Qt::StringLiterals;
 
@@ -11,6 +12,13 @@ constexpr QStringView SayAtRoundEnd = u"speech/sayWordAtRoundEnd";
 constexpr QStringView SayNewWord = u"speech/sayEachNewWord";
 constexpr QStringView Player = u"practice/player";
 constexpr QStringView TroubleWords = u"practice/practiseTroubleWords";
+constexpr QStringView ClassService = u"classRecord/service";
+constexpr QStringView ComputerName = u"classRecord/computer";
+
+QString hostName()
+{
+    return QSysInfo::machineHostName();
+}
 } // namespace
 
 Preferences::Preferences(const QString &homeDir)
@@ -38,6 +46,34 @@ QString Preferences::player() const
 bool Preferences::practiseTroubleWords() const
 {
     return flag(TroubleWords, false);
+}
+
+QString Preferences::classService() const
+{
+    return text(ClassService, QString());
+}
+
+QString Preferences::computerName() const
+{
+    return text(ComputerName, hostName());
+}
+
+bool Preferences::setClassService(const QString &service)
+{
+    return store(ClassService, service.trimmed(), QString());
+}
+
+bool Preferences::setComputerName(const QString &name)
+{
+    const QString trimmed = name.trimmed();
+    return store(ComputerName, trimmed.isEmpty() ? hostName() : trimmed, hostName());
+}
+
+QString Preferences::text(QStringView key, const QString &defaultValue) const
+{
+    const QSettings settings(m_path, QSettings::IniFormat);
+    const QString value = settings.value(key.toString()).toString().trimmed();
+    return value.isEmpty() ? defaultValue : value;
 }
 
 bool Preferences::setSayWordAtRoundEnd(bool on)

@@ -22,14 +22,21 @@ public:
     // The player whose record the rounds go to.
     QString player() const;
     bool practiseTroubleWords() const;
+    // The libpq service of the class record (pg_service.conf); empty when none is set.
+    QString classService() const;
+    // How this computer's rounds are marked in the class record: the host name unless set.
+    QString computerName() const;
 
     // Each setter says whether the option is kept: false when the file could not be written.
     bool setSayWordAtRoundEnd(bool on);
     bool setSayEachNewWord(bool on);
     bool setPlayer(const QString &name);
     bool setPractiseTroubleWords(bool on);
+    bool setClassService(const QString &service);
+    bool setComputerName(const QString &name);
 
 private:
+    QString text(QStringView key, const QString &defaultValue) const;
     bool flag(QStringView key, bool defaultValue) const;
     bool store(QStringView key, const QVariant &value, const QVariant &defaultValue);
 

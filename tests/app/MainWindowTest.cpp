@@ -312,7 +312,7 @@ TEST_F(MainWindowTest, offersTheFileAndHelpMenusInTheirOrder)
             u"  Pla&yer: Player... disabled"_s,
             u"  &Progress [Ctrl+P] disabled"_s,
             u"  &Spelling Test... [Ctrl+E] disabled"_s,
-            u"  Practise &Trouble Words disabled"_s,
+            u"  Practise &Trouble Words disabled"_s, u"  -"_s, u"  &Class Record..."_s,
             u"&Help"_s,
             u"  &Topics [Ctrl+T]"_s,
             u"  &Instruction Manual [Ctrl+H]"_s,

@@ -40,9 +40,10 @@ TEST_F(PlayerAndProgressTest, PracticeItemsComeAfterASeparatorAndFollowThePlayer
     QStringList names;
     for (const QAction *action : practice->actions())
         names.append(action->isSeparator() ? u"-"_s : action->objectName());
-    EXPECT_EQ(names.mid(names.size() - 5),
+    EXPECT_EQ(names.mid(names.size() - 7),
         (QStringList{u"-"_s, u"mnuPracticePlayer"_s, u"mnuPracticeProgress"_s,
-            u"mnuPracticeSpellingTest"_s, u"mnuPracticeTroubleWords"_s}));
+            u"mnuPracticeSpellingTest"_s, u"mnuPracticeTroubleWords"_s, u"-"_s,
+            u"mnuPracticeClassRecord"_s}));
     EXPECT_EQ(item(u"mnuPracticePlayer"_s)->text(), u"Pla&yer: Player..."_s);
     EXPECT_FALSE(item(u"mnuPracticeTroubleWords"_s)->isChecked());
 

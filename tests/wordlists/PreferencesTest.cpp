@@ -25,6 +25,8 @@ TEST(Preferences, AMissingEmptyOrGarbageFileReadsAsTheDefaults)
         EXPECT_FALSE(preferences.sayEachNewWord());
         EXPECT_EQ(preferences.player(), u"Player");
         EXPECT_FALSE(preferences.practiseTroubleWords());
+        EXPECT_TRUE(preferences.classService().isEmpty());
+        EXPECT_FALSE(preferences.computerName().isEmpty());
     }
 }
 
@@ -34,11 +36,15 @@ TEST(Preferences, TheFileComesOnlyWithAnOptionChangedFromItsDefault)
     Preferences preferences(home.path());
     EXPECT_TRUE(preferences.setSayWordAtRoundEnd(true));
     EXPECT_TRUE(preferences.setPlayer(u"  Player "_s));
+    EXPECT_TRUE(preferences.setClassService(u" "_s));
+    EXPECT_TRUE(preferences.setComputerName(preferences.computerName()));
     EXPECT_FALSE(QFile::exists(preferences.path()));
 
     EXPECT_TRUE(preferences.setSayEachNewWord(true));
     EXPECT_TRUE(preferences.setPlayer(u"Sam"_s));
     EXPECT_TRUE(preferences.setSayWordAtRoundEnd(false));
+    EXPECT_TRUE(preferences.setClassService(u"room4 "_s));
+    EXPECT_TRUE(preferences.setComputerName(u"Room 4 PC 2"_s));
     EXPECT_TRUE(QFile::exists(preferences.path()));
 
     // Another game in the same folder reads what this one wrote.
@@ -46,6 +52,8 @@ TEST(Preferences, TheFileComesOnlyWithAnOptionChangedFromItsDefault)
     EXPECT_TRUE(other.sayEachNewWord());
     EXPECT_FALSE(other.sayWordAtRoundEnd());
     EXPECT_EQ(other.player(), u"Sam");
+    EXPECT_EQ(other.classService(), u"room4");
+    EXPECT_EQ(other.computerName(), u"Room 4 PC 2");
 }
 
 TEST(Preferences, AnOptionThatCannotBeWrittenSaysSo)

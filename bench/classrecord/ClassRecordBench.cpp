@@ -1,0 +1,99 @@
+// The class record on the PostgreSQL server scripts/test.sh starts (or any service named in
+// WORDROW_TEST_CLASS_SERVICE): 30 computers send 500 rounds each, all at once, and the class view
+// then opens over them. Prints rounds per second and how long the view takes to arrive (the
+// target: under a second). Empties the class database's tables first.
+#include "classrecord/ClassPlayersModel.h"
+#include "classrecord/ClassRecordSender.h"
+#include "classrecord/PostgresClassDatabase.h"
+#include "progress/ClassRecordPanel.h"
+#include "classrecord/ClassRecordConnection.h"
+#include "support/FakeRoundOutbox.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+using namespace Qt::StringLiterals;
+using Result = RoundResult;
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const QString service = qEnvironmentVariable("WORDROW_TEST_CLASS_SERVICE");
+    if (service.isEmpty()) {
+        std::fprintf(stderr, "No class server: run through scripts/bench-class.sh\n");
+        return 1;
+    }
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(u"QPSQL"_s, u"reset"_s);
+        db.setConnectOptions(u"service="_s + service);
+        if (!db.open() || !QSqlQuery(db).exec(u"DROP TABLE IF EXISTS wordrow_rounds, wordrow_schema"_s)) {
+            std::fprintf(stderr, "Cannot empty the class database\n");
+            return 1;
+        }
+    }
+    QSqlDatabase::removeDatabase(u"reset"_s);
+
+    constexpr int Computers = 30, Rounds = 500;
+    static const QString words[] = {u"BECOME"_s, u"JUMPING"_s, u"FRIEND"_s, u"BECAUSE"_s,
+        u"WEDNESDAY"_s, u"SEPARATE"_s, u"NECESSARY"_s, u"RHYTHM"_s};
+    const ClassDatabaseFactory factory = [] { return std::make_unique<PostgresClassDatabase>(); };
+    const QDateTime start = QDateTime::currentDateTime().addDays(-60);
+    std::vector<FakeRoundOutbox> outboxes(Computers);
+    for (int pc = 0; pc < Computers; ++pc) {
+        for (int n = 0; n < Rounds; ++n) {
+            PracticeRound round;
+            round.id = QUuid::createUuid();
+            round.when = start.addSecs(qint64(n) * 10000 + pc);
+            // Each child sits at three computers over the weeks.
+            round.player = u"Child "_s + QString::number((pc + n % 3) % Computers);
+            round.list = u"week.wdr"_s;
+            round.word = words[(n + pc) % 8];
+            round.result = n % 5 == 0 ? Result::Lost : Result::Won;
+            round.misses = round.result == Result::Lost ? 6 : n % 4;
+            outboxes[size_t(pc)].rounds.append(round);
+        }
+    }
+    QElapsedTimer timer;
+    timer.start();
+    std::vector<std::unique_ptr<ClassRecordSender>> senders;
+    for (int pc = 0; pc < Computers; ++pc) {
+        senders.push_back(std::make_unique<ClassRecordSender>(outboxes[size_t(pc)], factory,
+            service, u"PC "_s + QString::number(pc)));
+        senders.back()->sendWaiting();
+    }
+    const bool sent = QTest::qWaitFor([&] {
+        for (const FakeRoundOutbox &outbox : outboxes)
+            if (!outbox.allSent())
+                return false;
+        return true;
+    }, 300000);
+    const double sendSeconds = double(timer.nsecsElapsed()) / 1e9;
+    if (!sent) {
+        std::fprintf(stderr, "Not every round went\n");
+        return 1;
+    }
+    std::printf("%d computers x %d rounds sent in %.2f s: %.0f rounds per second\n", Computers,
+        Rounds, sendSeconds, Computers * Rounds / sendSeconds);
+
+    for (int run = 0; run < 3; ++run) {
+        timer.restart();
+        ClassRecordPanel panel(std::make_unique<ClassRecordConnection>(factory, service, u"PC"_s));
+        QSignalSpy shown(&panel, &ClassRecordPanel::shown);
+        if (!shown.wait(30000))
+            return 1;
+        std::printf("class view of %d players opened in %.0f ms%s\n",
+            panel.playersModel()->rowCount(), double(timer.nsecsElapsed()) / 1e6,
+            run == 0 ? " (first, with a new connection)" : "");
+    }
+    return 0;
+}

@@ -1,0 +1,255 @@
+#include "classrecord/PostgresClassDatabase.h"
+
+#include "classrecord/ClassSchema.h"
+
+#include <QHash>
+#include <QLoggingCategory>
+#include <QMetaEnum>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QUuid>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+Q_LOGGING_CATEGORY(lcClass, "wordrow.classrecord")
+
+const QString Driver = u"QPSQL"_s;
+
+QString kindName(RoundKind::Kind kind)
+{
+    return QString::fromLatin1(QMetaEnum::fromType<RoundKind::Kind>().valueToKey(int(kind)))
+        .toLower();
+}
+
+RoundKind::Kind kindOf(const QString &name)
+{
+    return name == kindName(RoundKind::Kind::SpellingTest) ? RoundKind::Kind::SpellingTest
+                                                           : RoundKind::Kind::Game;
+}
+
+RoundResult resultOf(const QString &name)
+{
+    return Wordrow::resultFromName(name).value_or(RoundResult::Abandoned);
+}
+
+// Qt binds a null string as NULL; the columns hold text, empty or not.
+QString text(const QString &value)
+{
+    return value.isNull() ? QString(u""_s) : value;
+}
+
+QVariant timeOrNull(const QDateTime &when)
+{
+    return when.isValid() ? QVariant(when) : QVariant(QMetaType::fromType<QDateTime>());
+}
+
+} // namespace
+
+PostgresClassDatabase::PostgresClassDatabase()
+    : m_connection(u"wordrow-class-"_s + QUuid::createUuid().toString(QUuid::WithoutBraces))
+{
+}
+
+PostgresClassDatabase::~PostgresClassDatabase()
+{
+    if (QSqlDatabase::contains(m_connection)) {
+        QSqlDatabase::database(m_connection, false).close();
+        QSqlDatabase::removeDatabase(m_connection);
+    }
+}
+
+ClassProblem PostgresClassDatabase::lost(const QSqlError &error)
+{
+    const QString text = error.databaseText().isEmpty() ? error.text() : error.databaseText();
+    qCInfo(lcClass) << "class database:" << text;
+    // The next open connects afresh; closing now would pull the connection from under the
+    // caller's query.
+    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+    if (db.isOpen())
+        db.rollback();
+    m_ready = false;
+    // A lost connection (no SQL state), a connection fault (08) or the server going away or
+    // giving up a statement (57): the server is the trouble, not what was asked of it.
+    const QString state = error.nativeErrorCode();
+    const bool away = state.isEmpty() || state.startsWith(u"08"_s) || state.startsWith(u"57"_s);
+    return {away ? ClassProblem::Unreachable : ClassProblem::Failed, text};
+}
+
+ClassProblem PostgresClassDatabase::open(const QString &service)
+{
+    if (m_ready && service == m_service && QSqlDatabase::database(m_connection, false).isOpen())
+        return {};
+    if (!QSqlDatabase::isDriverAvailable(Driver))
+        return {ClassProblem::NoDriver, {}};
+    m_service = service;
+    m_ready = false;
+    QSqlDatabase db = QSqlDatabase::contains(m_connection)
+        ? QSqlDatabase::database(m_connection, false)
+        : QSqlDatabase::addDatabase(Driver, m_connection);
+    db.close();
+    // The driver passes its options on to libpq, semicolons as spaces: a name with either would
+    // read as more options, so such a name is no service at all.
+    if (service.isEmpty() || service.contains(u';') || service.contains(u' ')
+        || service.contains(u'='))
+        return {ClassProblem::UnknownService, service};
+    db.setConnectOptions(u"service="_s + service + u";connect_timeout="_s
+        + QString::number(ConnectTimeoutSeconds) + u";application_name=wordrow"_s);
+    if (!db.open()) {
+        const QString text = db.lastError().databaseText();
+        qCInfo(lcClass) << "class database:" << text;
+        return ClassProblem::ofConnection(text);
+    }
+    QSqlQuery query(db);
+    if (!query.exec(u"SET statement_timeout = "_s + QString::number(StatementTimeoutMs)))
+        return lost(query.lastError());
+    const ClassProblem problem = prepareTables(db);
+    m_ready = problem.ok();
+    if (!m_ready)
+        db.close();
+    return problem;
+}
+
+ClassProblem PostgresClassDatabase::prepareTables(QSqlDatabase &db)
+{
+    if (!db.transaction())
+        return lost(db.lastError());
+    QSqlQuery query(db);
+    query.prepare(QString::fromUtf8(ClassSchema::Lock));
+    query.addBindValue(ClassSchema::SetupLock);
+    if (!query.exec() || !query.exec(QString::fromUtf8(ClassSchema::Exists)) || !query.next())
+        return lost(query.lastError());
+    int version = 0;
+    if (query.value(0).toBool()) {
+        if (!query.exec(QString::fromUtf8(ClassSchema::ReadVersion)) || !query.next())
+            return lost(query.lastError());
+        version = query.value(0).toInt();
+    } else if (!query.exec(QString::fromUtf8(ClassSchema::CreateVersion))) {
+        return lost(query.lastError());
+    }
+    if (version > ClassSchema::Version) {
+        db.rollback();
+        return {ClassProblem::LaterSchema, QString::number(version)};
+    }
+    if (version < ClassSchema::Version) {
+        query.finish();
+        if (!query.exec(QString::fromUtf8(ClassSchema::CreateRounds))
+            || !query.exec(QString::fromUtf8(ClassSchema::CreatePlayerIndex)))
+            return lost(query.lastError());
+        query.prepare(QString::fromUtf8(ClassSchema::WriteVersion));
+        query.addBindValue(ClassSchema::Version);
+        if (!query.exec())
+            return lost(query.lastError());
+    }
+    query.finish();
+    if (!db.commit())
+        return lost(db.lastError());
+    return {};
+}
+
+ClassProblem PostgresClassDatabase::send(const QList<PracticeRound> &rounds, const QString &computer)
+{
+    if (rounds.isEmpty())
+        return {};
+    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+    if (!m_ready || !db.isOpen())
+        return {ClassProblem::Unreachable, {}};
+    QStringList rows;
+    rows.reserve(rounds.size());
+    for (qsizetype n = 0; n < rounds.size(); ++n)
+        rows.append(QString::fromUtf8(ClassSchema::InsertRow));
+    if (!db.transaction())
+        return lost(db.lastError());
+    QSqlQuery query(db);
+    if (!query.prepare(QString::fromUtf8(ClassSchema::InsertHead) + rows.join(u", "_s)
+            + QString::fromUtf8(ClassSchema::InsertTail)))
+        return lost(query.lastError());
+    for (const PracticeRound &round : rounds) {
+        query.addBindValue(round.id.toString(QUuid::WithoutBraces));
+        query.addBindValue(text(computer));
+        query.addBindValue(text(round.player));
+        query.addBindValue(round.when);
+        query.addBindValue(text(round.list));
+        query.addBindValue(text(round.word));
+        query.addBindValue(Wordrow::resultName(round.result));
+        query.addBindValue(round.misses);
+        query.addBindValue(text(round.wrongLetters));
+        query.addBindValue(kindName(round.kind));
+        query.addBindValue(text(round.typed));
+        query.addBindValue(timeOrNull(round.testStarted));
+    }
+    if (!query.exec())
+        return lost(query.lastError());
+    query.finish();
+    // Only a commit the server confirmed counts: anything short of it, and the rounds go again.
+    if (!db.commit())
+        return lost(db.lastError());
+    return {};
+}
+
+ClassProblem PostgresClassDatabase::readView(const QDateTime &weekStart, ClassView &view)
+{
+    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+    if (!m_ready || !db.isOpen())
+        return {ClassProblem::Unreachable, {}};
+    view = {};
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    query.prepare(QString::fromUtf8(ClassSchema::Players));
+    query.addBindValue(weekStart);
+    query.addBindValue(weekStart);
+    if (!query.exec())
+        return lost(query.lastError());
+    QHash<QString, qsizetype> byKey;
+    while (query.next()) {
+        byKey.insert(query.value(0).toString(), view.players.size());
+        view.players.append({query.value(1).toString(), query.value(2).toInt(),
+            query.value(3).toInt(), query.value(4).toInt(), query.value(5).toInt(), {}});
+    }
+    if (!query.exec(QString::fromUtf8(ClassSchema::TroubleWords)))
+        return lost(query.lastError());
+    while (query.next()) {
+        const auto found = byKey.constFind(query.value(0).toString());
+        if (found != byKey.cend())
+            view.players[*found].troubleWords.append(
+                {query.value(1).toString(), query.value(2).toInt()});
+    }
+    query.prepare(QString::fromUtf8(ClassSchema::MostMissed));
+    query.addBindValue(ClassView::MostMissed);
+    if (!query.exec())
+        return lost(query.lastError());
+    while (query.next())
+        view.mostMissed.append({query.value(0).toString(), query.value(1).toInt(),
+            query.value(2).toInt(), query.value(3).toInt()});
+    return {};
+}
+
+ClassProblem PostgresClassDatabase::readRounds(QList<PracticeRound> &rounds)
+{
+    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+    if (!m_ready || !db.isOpen())
+        return {ClassProblem::Unreachable, {}};
+    rounds.clear();
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    if (!query.exec(QString::fromUtf8(ClassSchema::Rounds)))
+        return lost(query.lastError());
+    while (query.next()) {
+        PracticeRound round;
+        round.id = QUuid::fromString(query.value(0).toString());
+        round.player = query.value(1).toString();
+        round.when = query.value(2).toDateTime();
+        round.list = query.value(3).toString();
+        round.word = query.value(4).toString();
+        round.result = resultOf(query.value(5).toString());
+        round.misses = query.value(6).toInt();
+        round.wrongLetters = query.value(7).toString();
+        round.kind = kindOf(query.value(8).toString());
+        round.typed = query.value(9).toString();
+        round.testStarted = query.value(10).toDateTime();
+        rounds.append(round);
+    }
+    return {};
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "progress/ClassRecordSetupView.h"
+
+#include <QDialog>
+
+class ClassRecordSetup;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+// "Class Record...": the service name and this computer's name, a test of the connection, and
+// OK, Cancel and "Clear" (no class record). OK keeps what is typed.
+class ClassRecordDialog : public QDialog, public ClassRecordSetupView
+{
+    Q_OBJECT
+
+public:
+    explicit ClassRecordDialog(QWidget *parent = nullptr);
+
+    // Rules and dialog are made apart, each needing the other; set before showing.
+    void setSetup(ClassRecordSetup &setup);
+
+    QLineEdit *serviceEdit() const { return m_service; }
+    QLineEdit *computerEdit() const { return m_computer; }
+    QPushButton *testButton() const { return m_test; }
+    QPushButton *clearButton() const { return m_clear; }
+    QLabel *outcomeLabel() const { return m_outcome; }
+
+    void accept() override;
+
+    // ClassRecordSetupView
+    void showSettings(const QString &service, const QString &computer) override;
+    void showTesting(bool testing) override;
+    void showOutcome(const QString &text, bool good) override;
+
+private:
+    ClassRecordSetup *m_setup = nullptr;
+    QLineEdit *m_service = nullptr;
+    QLineEdit *m_computer = nullptr;
+    QPushButton *m_test = nullptr;
+    QPushButton *m_clear = nullptr;
+    QLabel *m_outcome = nullptr;
+};

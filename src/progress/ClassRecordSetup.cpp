@@ -1,0 +1,82 @@
+#include "progress/ClassRecordSetup.h"
+
+#include "classrecord/ClassRecordConnection.h"
+#include "progress/ClassRecordSetupView.h"
+#include "wordlists/Preferences.h"
+
+#include <QRegularExpression>
+
+using namespace Qt::StringLiterals;
+
+ClassRecordSetup::ClassRecordSetup(Preferences &preferences, ClassDatabaseFactory factory,
+    ClassRecordSetupView &view, QObject *parent)
+    : QObject(parent)
+    , m_preferences(preferences)
+    , m_factory(std::move(factory))
+    , m_view(view)
+{
+}
+
+ClassRecordSetup::~ClassRecordSetup() = default;
+
+bool ClassRecordSetup::isServiceName(const QString &service)
+{
+    static const QRegularExpression name(u"^[A-Za-z0-9_.-]*$"_s);
+    return name.match(service).hasMatch();
+}
+
+void ClassRecordSetup::load()
+{
+    m_view.showSettings(m_preferences.classService(), m_preferences.computerName());
+}
+
+void ClassRecordSetup::test(const QString &service, const QString &computer)
+{
+    const QString name = service.trimmed();
+    if (name.isEmpty() || !isServiceName(name)) {
+        m_view.showOutcome(u"Type the service name from the school's pg_service.conf: letters, "
+                           u"digits, '_', '-' and '.' only."_s,
+            false);
+        return;
+    }
+    if (!m_factory) {
+        m_view.showOutcome(ClassProblem{ClassProblem::NoDriver, {}}.message(name), false);
+        return;
+    }
+    m_view.showTesting(true);
+    // A test still under way is dropped: its answer would be about another name.
+    m_test = std::make_unique<ClassRecordConnection>(m_factory, name, computer.trimmed());
+    connect(m_test.get(), &ClassRecordConnection::checked, this,
+        [this, name](const ClassProblem &problem) {
+            m_view.showTesting(false);
+            m_view.showOutcome(problem.message(name), problem.ok());
+        });
+    m_test->check();
+}
+
+bool ClassRecordSetup::apply(const QString &service, const QString &computer)
+{
+    const QString name = service.trimmed();
+    if (!isServiceName(name)) {
+        m_view.showOutcome(u"\""_s + name + u"\" cannot be a service name: letters, digits, "
+                                              u"'_', '-' and '.' only."_s,
+            false);
+        return false;
+    }
+    const bool changes = name != m_preferences.classService()
+        || computer.trimmed() != m_preferences.computerName();
+    if (!m_preferences.setClassService(name) || !m_preferences.setComputerName(computer)) {
+        m_view.showOutcome(
+            u"The settings could not be kept: the game's folder cannot be written."_s, false);
+        return false;
+    }
+    if (changes)
+        Q_EMIT changed();
+    return true;
+}
+
+bool ClassRecordSetup::clear()
+{
+    m_view.showSettings(QString(), m_preferences.computerName());
+    return apply(QString(), m_preferences.computerName());
+}

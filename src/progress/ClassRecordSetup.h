@@ -1,0 +1,45 @@
+#pragma once
+
+#include "classrecord/ClassDatabase.h"
+
+#include <QObject>
+#include <QPointer>
+
+#include <memory>
+
+class ClassRecordConnection;
+class ClassRecordSetupView;
+class Preferences;
+
+// The rules of "Class Record...": the service name of the school's pg_service.conf and this
+// computer's name, kept in the preferences, set or cleared; a test of the connection runs in the
+// background and says plainly what failed.
+class ClassRecordSetup : public QObject
+{
+    Q_OBJECT
+
+public:
+    ClassRecordSetup(Preferences &preferences, ClassDatabaseFactory factory,
+        ClassRecordSetupView &view, QObject *parent = nullptr);
+    ~ClassRecordSetup() override;
+
+    // A libpq service name: letters, digits, '_', '-' and '.'; empty for none.
+    static bool isServiceName(const QString &service);
+
+    void load();
+    void test(const QString &service, const QString &computer);
+    // Keeps the settings; false, with the reason shown, when they cannot be kept.
+    bool apply(const QString &service, const QString &computer);
+    // No class record any more: the rounds stay on this computer only.
+    bool clear();
+
+Q_SIGNALS:
+    // The settings kept have changed: whoever sends the rounds starts again with them.
+    void changed();
+
+private:
+    Preferences &m_preferences;
+    ClassDatabaseFactory m_factory;
+    ClassRecordSetupView &m_view;
+    std::unique_ptr<ClassRecordConnection> m_test;
+};

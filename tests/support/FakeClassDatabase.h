@@ -1,0 +1,34 @@
+#pragma once
+
+#include "classrecord/ClassDatabase.h"
+
+// A class database that answers every open with the problem a test sets, and keeps what it is
+// sent.
+class FakeClassDatabase final : public ClassDatabase
+{
+public:
+    explicit FakeClassDatabase(ClassProblem answer) : m_answer(std::move(answer)) {}
+
+    static ClassDatabaseFactory factory(const ClassProblem &answer)
+    {
+        return [answer] { return std::make_unique<FakeClassDatabase>(answer); };
+    }
+
+    ClassProblem open(const QString &) override { return m_answer; }
+    ClassProblem send(const QList<PracticeRound> &rounds, const QString &) override
+    {
+        sent += rounds;
+        return m_answer;
+    }
+    ClassProblem readView(const QDateTime &, ClassView &) override { return m_answer; }
+    ClassProblem readRounds(QList<PracticeRound> &rounds) override
+    {
+        rounds = sent;
+        return m_answer;
+    }
+
+    QList<PracticeRound> sent;
+
+private:
+    ClassProblem m_answer;
+};
