@@ -3,17 +3,17 @@
 // then opens over them. Prints rounds per second and how long the view takes to arrive (the
 // target: under a second). Empties the class database's tables first.
 #include "classrecord/ClassPlayersModel.h"
+#include "classrecord/ClassRecordConnection.h"
 #include "classrecord/ClassRecordSender.h"
 #include "classrecord/PostgresClassDatabase.h"
 #include "progress/ClassRecordPanel.h"
-#include "classrecord/ClassRecordConnection.h"
 #include "support/FakeRoundOutbox.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QSignalSpy>
 #include <QSqlDatabase>
 #include <QSqlQuery>
-#include <QSignalSpy>
 #include <QTest>
 
 #include <cstdio>
@@ -36,7 +36,8 @@ int main(int argc, char *argv[])
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(u"QPSQL"_s, u"reset"_s);
         db.setConnectOptions(u"service="_s + service);
-        if (!db.open() || !QSqlQuery(db).exec(u"DROP TABLE IF EXISTS wordrow_rounds, wordrow_schema"_s)) {
+        if (!db.open()
+            || !QSqlQuery(db).exec(u"DROP TABLE IF EXISTS wordrow_rounds, wordrow_schema"_s)) {
             std::fprintf(stderr, "Cannot empty the class database\n");
             return 1;
         }
@@ -67,16 +68,18 @@ int main(int argc, char *argv[])
     timer.start();
     std::vector<std::unique_ptr<ClassRecordSender>> senders;
     for (int pc = 0; pc < Computers; ++pc) {
-        senders.push_back(std::make_unique<ClassRecordSender>(outboxes[size_t(pc)], factory,
-            service, u"PC "_s + QString::number(pc)));
+        senders.push_back(std::make_unique<ClassRecordSender>(
+            outboxes[size_t(pc)], factory, service, u"PC "_s + QString::number(pc)));
         senders.back()->sendWaiting();
     }
-    const bool sent = QTest::qWaitFor([&] {
-        for (const FakeRoundOutbox &outbox : outboxes)
-            if (!outbox.allSent())
-                return false;
-        return true;
-    }, 300000);
+    const bool sent = QTest::qWaitFor(
+        [&] {
+            for (const FakeRoundOutbox &outbox : outboxes)
+                if (!outbox.allSent())
+                    return false;
+            return true;
+        },
+        300000);
     const double sendSeconds = double(timer.nsecsElapsed()) / 1e9;
     if (!sent) {
         std::fprintf(stderr, "Not every round went\n");

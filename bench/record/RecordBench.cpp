@@ -37,8 +37,9 @@ PracticeRound roundNumber(int n, const QDateTime &start)
     static const QString words[] = {u"BECOME"_s, u"JUMPING"_s, u"FRIEND"_s, u"BECAUSE"_s,
         u"WEDNESDAY"_s, u"SEPARATE"_s, u"NECESSARY"_s, u"RHYTHM"_s};
     const Result result = n % 5 == 0 ? Result::Lost : n % 11 == 0 ? Result::Abandoned : Result::Won;
-    return {start.addSecs(qint64(n) * 300), u"Sam"_s, u"list"_s + QString::number(n % 6) + u".wdr"_s,
-        words[n % 8], result, result == Result::Lost ? 6 : n % 4, u"QXZ"_s.left(n % 4)};
+    return {start.addSecs(qint64(n) * 300), u"Sam"_s,
+        u"list"_s + QString::number(n % 6) + u".wdr"_s, words[n % 8], result,
+        result == Result::Lost ? 6 : n % 4, u"QXZ"_s.left(n % 4)};
 }
 
 // Keeps each round as the game does: open, one transaction, close.
@@ -144,8 +145,8 @@ void openProgress(const QString &folder, int rounds)
         opens.push_back(double(timer.nsecsElapsed()) / 1e6);
         delete window;
     }
-    std::printf("read all %d rounds (as the CSV export does): median %.1f ms\n", rounds,
-        median(reads));
+    std::printf(
+        "read all %d rounds (as the CSV export does): median %.1f ms\n", rounds, median(reads));
     std::printf("write them as CSV: median %.1f ms\n", median(exports));
     std::printf("open the progress window over %d rounds: median %.1f ms\n", rounds, median(opens));
 }
@@ -186,8 +187,8 @@ void upgradeRecord(const QString &folder, int rounds)
     timer.start();
     const QStringList players = record.players();
     const double ms = double(timer.nsecsElapsed()) / 1e6;
-    std::printf("upgrade a version 1 record of %d rounds on first open: %.0f ms (%s)\n", rounds,
-        ms, players.size() == 2 && messages.shown.isEmpty() ? "upgraded" : "FAILED");
+    std::printf("upgrade a version 1 record of %d rounds on first open: %.0f ms (%s)\n", rounds, ms,
+        players.size() == 2 && messages.shown.isEmpty() ? "upgraded" : "FAILED");
 }
 
 } // namespace

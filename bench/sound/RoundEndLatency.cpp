@@ -16,8 +16,8 @@
 #include "support/ScriptedRandom.h"
 
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QElapsedTimer>
+#include <QGuiApplication>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>

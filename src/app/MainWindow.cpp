@@ -3,6 +3,9 @@
 
 #include "app/FocusFrameButton.h"
 #include "app/LetterButton.h"
+#include "classrecord/ClassRecordConnection.h"
+#include "classrecord/ClassRecordSender.h"
+#include "classrecord/PostgresClassDatabase.h"
 #include "core/GameState.h"
 #include "game/KeyboardGuess.h"
 #include "game/MainLayout.h"
@@ -10,9 +13,6 @@
 #include "game/RoundTexts.h"
 #include "game/Startup.h"
 #include "platform/MessageBoxes.h"
-#include "classrecord/ClassRecordSender.h"
-#include "classrecord/PostgresClassDatabase.h"
-#include "classrecord/ClassRecordConnection.h"
 #include "progress/ClassRecordDialog.h"
 #include "progress/ClassRecordSetup.h"
 #include "progress/PlayerDialog.h"
@@ -23,7 +23,6 @@
 #include "ui/WindowLook.h"
 
 #include <QAction>
-#include <QTimer>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -31,6 +30,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QShortcut>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -120,15 +120,15 @@ MainWindow::MainWindow(GameState &state, const Services &services, QWidget *pare
     connect(m_practice, &PracticeCommands::progressWanted, this, &MainWindow::showProgress);
     connect(m_speech, &SpeechCoach::speechChanged, m_practice, &PracticeCommands::setSpeech);
     connect(m_practice, &PracticeCommands::spellingTestWanted, this, &MainWindow::showSpellingTest);
-    connect(m_practice, &PracticeCommands::classRecordSetupWanted, this,
-        &MainWindow::setUpClassRecord);
+    connect(
+        m_practice, &PracticeCommands::classRecordSetupWanted, this, &MainWindow::setUpClassRecord);
     connect(this, &MainWindow::classRecordChanged, this, &MainWindow::startSendingToClass);
     // An open progress window shows the player now playing, not the one before.
     connect(
         m_practice, &PracticeCommands::progressPlayerChanged, this, [this](const QString &player) {
             if (m_progress) {
                 delete m_progress;
-    delete m_spellingTest;
+                delete m_spellingTest;
                 showProgress(player);
             }
         });
@@ -380,11 +380,11 @@ void MainWindow::showProgress(const QString &player)
             player, *m_record, m_services.dialogs, m_services.messages, *m_clock);
         const Preferences options(m_state.homeDir);
         if (!options.classService().isEmpty()) {
-            window->setClassRecord([service = options.classService(),
-                                       computer = options.computerName()] {
-                return std::make_unique<ClassRecordConnection>(
-                    PostgresClassDatabase::factory(), service, computer);
-            });
+            window->setClassRecord(
+                [service = options.classService(), computer = options.computerName()] {
+                    return std::make_unique<ClassRecordConnection>(
+                        PostgresClassDatabase::factory(), service, computer);
+                });
         }
         return window;
     });

@@ -1,14 +1,14 @@
 #pragma once
 
+#include "classrecord/ClassRecordSender.h"
 #include "editor/WordListEditorDialog.h"
 #include "game/FileCommands.h"
 #include "game/GameRound.h"
-#include "game/SpeechCoach.h"
 #include "game/MainWindowView.h"
 #include "game/MenuCaptions.h"
 #include "game/PracticeCommands.h"
-#include "classrecord/ClassRecordSender.h"
 #include "game/RoundObserver.h"
+#include "game/SpeechCoach.h"
 #include "platform/RoundOutbox.h"
 #include "platform/Services.h"
 #include "progress/ProgressWindow.h"
@@ -170,8 +170,11 @@ private:
     class SendAfterRound final : public RoundObserver
     {
     public:
-        explicit SendAfterRound(MainWindow &window) : m_window(window) {}
-        void roundStarted(const QString &) override {}
+        explicit SendAfterRound(MainWindow &window)
+            : m_window(window)
+        {
+        }
+        void roundStarted(const QString &) override { }
         void roundEnded(const Round &) override
         {
             if (m_window.m_sender)

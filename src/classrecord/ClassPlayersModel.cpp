@@ -34,8 +34,8 @@ QVariant ClassPlayersModel::data(const QModelIndex &index, int role) const
     const ClassView::Player &player = m_players[index.row()];
     if (role == Qt::TextAlignmentRole) {
         const bool figure = index.column() != Name && index.column() != Trouble;
-        return QVariant::fromValue(figure ? Qt::AlignRight | Qt::AlignVCenter
-                                          : Qt::AlignLeft | Qt::AlignVCenter);
+        return QVariant::fromValue(
+            figure ? Qt::AlignRight | Qt::AlignVCenter : Qt::AlignLeft | Qt::AlignVCenter);
     }
     if (role != Qt::DisplayRole)
         return {};

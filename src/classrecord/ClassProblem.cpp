@@ -32,12 +32,11 @@ QString ClassProblem::message(const QString &service) const
 // libpq's own messages, as it writes them without a translation.
 ClassProblem ClassProblem::ofConnection(const QString &libraryText)
 {
-    static const QString serviceSigns[]
-        = {u"definition of service"_s, u"service file"_s, u"invalid connection option"_s,
-            u"missing \"=\""_s, u"syntax error in service file"_s};
-    static const QString loginSigns[] = {u"password authentication failed"_s,
-        u"no password supplied"_s, u"pg_hba.conf"_s, u"does not exist"_s,
-        u"authentication failed"_s, u"permission denied"_s};
+    static const QString serviceSigns[] = {u"definition of service"_s, u"service file"_s,
+        u"invalid connection option"_s, u"missing \"=\""_s, u"syntax error in service file"_s};
+    static const QString loginSigns[]
+        = {u"password authentication failed"_s, u"no password supplied"_s, u"pg_hba.conf"_s,
+            u"does not exist"_s, u"authentication failed"_s, u"permission denied"_s};
     for (const QString &sign : serviceSigns) {
         if (libraryText.contains(sign, Qt::CaseInsensitive))
             return {UnknownService, libraryText};

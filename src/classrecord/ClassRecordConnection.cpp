@@ -6,8 +6,8 @@
 
 using namespace Qt::StringLiterals;
 
-ClassRecordConnection::ClassRecordConnection(ClassDatabaseFactory factory, const QString &service,
-    const QString &computer, QObject *parent)
+ClassRecordConnection::ClassRecordConnection(
+    ClassDatabaseFactory factory, const QString &service, const QString &computer, QObject *parent)
     : QObject(parent)
     , m_service(service)
     , m_thread(new QThread)

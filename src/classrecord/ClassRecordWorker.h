@@ -15,8 +15,8 @@ class ClassRecordWorker : public QObject
     Q_OBJECT
 
 public:
-    ClassRecordWorker(ClassDatabaseFactory factory, const QString &service,
-        const QString &computer);
+    ClassRecordWorker(
+        ClassDatabaseFactory factory, const QString &service, const QString &computer);
     ~ClassRecordWorker() override;
 
     void send(const QList<PracticeRound> &rounds);

@@ -149,7 +149,8 @@ ClassProblem PostgresClassDatabase::prepareTables(QSqlDatabase &db)
     return {};
 }
 
-ClassProblem PostgresClassDatabase::send(const QList<PracticeRound> &rounds, const QString &computer)
+ClassProblem PostgresClassDatabase::send(
+    const QList<PracticeRound> &rounds, const QString &computer)
 {
     if (rounds.isEmpty())
         return {};

@@ -20,8 +20,8 @@ PracticeCommands::PracticeCommands(GameRound &round, MessageBoxes &messages, QOb
           PlayerChoice::menuText(Preferences::DefaultPlayer.toString()), u"mnuPracticePlayer"_s))
     , m_progressAction(
           addItem(u"&Progress"_s, u"mnuPracticeProgress"_s, QKeySequence(Qt::CTRL | Qt::Key_P)))
-    , m_spellingTestAction(addItem(u"&Spelling Test..."_s, u"mnuPracticeSpellingTest"_s,
-          QKeySequence(Qt::CTRL | Qt::Key_E)))
+    , m_spellingTestAction(addItem(
+          u"&Spelling Test..."_s, u"mnuPracticeSpellingTest"_s, QKeySequence(Qt::CTRL | Qt::Key_E)))
     , m_troubleWordsAction(addItem(u"Practise &Trouble Words"_s, u"mnuPracticeTroubleWords"_s))
     , m_classRecordAction(newMenuAction(this, u"&Class Record..."_s, u"mnuPracticeClassRecord"_s))
 {
@@ -34,8 +34,8 @@ PracticeCommands::PracticeCommands(GameRound &round, MessageBoxes &messages, QOb
     connect(m_troubleWordsAction, &QAction::triggered, this,
         &PracticeCommands::setPractiseTroubleWords);
     connect(m_spellingTestAction, &QAction::triggered, this, &PracticeCommands::showSpellingTest);
-    connect(m_classRecordAction, &QAction::triggered, this,
-        &PracticeCommands::classRecordSetupWanted);
+    connect(
+        m_classRecordAction, &QAction::triggered, this, &PracticeCommands::classRecordSetupWanted);
 }
 
 PracticeCommands::~PracticeCommands() = default;

@@ -28,8 +28,8 @@ void PracticeRecorder::roundStarted(const QString &)
 
 void PracticeRecorder::roundEnded(const Round &round)
 {
-    PracticeRound kept{m_clock.now(), m_playerName(), m_list, round.word,
-        round.result, round.misses, round.wrongLetters};
+    PracticeRound kept{m_clock.now(), m_playerName(), m_list, round.word, round.result,
+        round.misses, round.wrongLetters};
     kept.id = QUuid::createUuid();
     if (m_player && m_player->name == kept.player) {
         m_player->trouble.add(kept);

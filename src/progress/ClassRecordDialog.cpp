@@ -44,8 +44,7 @@ ClassRecordDialog::ClassRecordDialog(QWidget *parent)
     m_outcome->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addWidget(m_outcome);
 
-    auto *buttons
-        = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     m_clear = buttons->addButton(u"C&lear"_s, QDialogButtonBox::ResetRole);
     m_clear->setObjectName(u"cmdClearClassRecord"_s);
     layout->addWidget(buttons);

@@ -54,8 +54,8 @@ ClassRecordPanel::ClassRecordPanel(
         ->addWidget(tableOf(m_wordsModel, u"Words the class misses most"_s, wordsBox));
     layout->addWidget(wordsBox, 1);
 
-    connect(m_connection.get(), &ClassRecordConnection::viewRead, this,
-        [this](const ClassView &view) {
+    connect(
+        m_connection.get(), &ClassRecordConnection::viewRead, this, [this](const ClassView &view) {
             m_playersModel->setPlayers(view.players);
             m_wordsModel->setWords(view.mostMissed);
             m_status->setText(view.players.isEmpty()

@@ -58,8 +58,9 @@ bool ClassRecordSetup::apply(const QString &service, const QString &computer)
 {
     const QString name = service.trimmed();
     if (!isServiceName(name)) {
-        m_view.showOutcome(u"\""_s + name + u"\" cannot be a service name: letters, digits, "
-                                              u"'_', '-' and '.' only."_s,
+        m_view.showOutcome(u"\""_s + name
+                + u"\" cannot be a service name: letters, digits, "
+                  u"'_', '-' and '.' only."_s,
             false);
         return false;
     }

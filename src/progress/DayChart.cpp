@@ -44,8 +44,8 @@ void DayChart::paintEvent(QPaintEvent *)
         most = std::max(most, day.won + day.lost);
 
     // Room at the left for the scale, below for the week labels, above for the legend.
-    const QRect plot = rect().adjusted(metrics.horizontalAdvance(QString::number(most)) + 12,
-        lineHeight + 8, -8, -lineHeight - 8);
+    const QRect plot = rect().adjusted(
+        metrics.horizontalAdvance(QString::number(most)) + 12, lineHeight + 8, -8, -lineHeight - 8);
     const double slot = double(plot.width()) / double(m_days.size());
     const double bar = std::max(1.0, slot * 0.7);
     const auto heightOf = [&](int rounds) { return plot.height() * double(rounds) / most; };

@@ -37,8 +37,7 @@ PlayerDialog::PlayerDialog(PlayerChoice &choice, QWidget *parent)
     m_problem = new QLabel(this);
     m_problem->setTextFormat(Qt::PlainText);
     m_problem->setAccessibleName(u"Problem"_s);
-    auto *buttons
-        = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
 
     layout->addWidget(listLabel, 0, 0, 1, 3);
     layout->addWidget(m_players, 1, 0, 1, 3);

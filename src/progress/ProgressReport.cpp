@@ -160,14 +160,14 @@ void ProgressReport::showOn(ProgressView &view)
 
 QString ProgressReport::html() const
 {
-    return u"<html><body><h1>Progress of "_s + m_player.toHtmlEscaped()
-        + u"</h1><p>This week: "_s + tallyText(m_figures.thisWeek).toHtmlEscaped()
-        + u"<br>In all: "_s + tallyText(m_figures.allTime).toHtmlEscaped() + u"<br>"_s
+    return u"<html><body><h1>Progress of "_s + m_player.toHtmlEscaped() + u"</h1><p>This week: "_s
+        + tallyText(m_figures.thisWeek).toHtmlEscaped() + u"<br>In all: "_s
+        + tallyText(m_figures.allTime).toHtmlEscaped() + u"<br>"_s
         + reviewText(m_figures.review).toHtmlEscaped() + u"</p><p>"_s
-        + chartDescription().toHtmlEscaped() + u"</p><h2>Lists</h2>"_s
-        + TableText::html(m_lists) + u"<h2>Trouble words</h2>"_s
-        + (m_trouble.rows().isEmpty() ? u"<p>None.</p>"_s : TableText::html(m_trouble))
-        + u"<h2>"_s + spellingTestsHeading() + u"</h2>"_s
+        + chartDescription().toHtmlEscaped() + u"</p><h2>Lists</h2>"_s + TableText::html(m_lists)
+        + u"<h2>Trouble words</h2>"_s
+        + (m_trouble.rows().isEmpty() ? u"<p>None.</p>"_s : TableText::html(m_trouble)) + u"<h2>"_s
+        + spellingTestsHeading() + u"</h2>"_s
         + (m_tests.rows().isEmpty() ? u"<p>None.</p>"_s : TableText::html(m_tests))
         + u"</body></html>"_s;
 }

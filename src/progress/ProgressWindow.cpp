@@ -1,9 +1,9 @@
 #include "progress/ProgressWindow.h"
 
+#include "classrecord/ClassRecordConnection.h"
 #include "core/Clock.h"
 #include "platform/FileDialogs.h"
 #include "platform/MessageBoxes.h"
-#include "classrecord/ClassRecordConnection.h"
 #include "progress/ClassRecordPanel.h"
 #include "progress/DayChart.h"
 
@@ -17,8 +17,8 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <QSortFilterProxyModel>
-#include <QTableView>
 #include <QStackedWidget>
+#include <QTableView>
 #include <QTableWidget>
 #include <QTextDocument>
 #include <QVBoxLayout>
@@ -139,7 +139,8 @@ void ProgressWindow::createControls()
     m_showChoice->setObjectName(u"cboProgressOf"_s);
     m_showChoice->setAccessibleName(u"Show the progress of"_s);
     m_showChoice->hide();
-    connect(m_showChoice, &QComboBox::activated, this, [this](int index) { showClass(index == 1); });
+    connect(
+        m_showChoice, &QComboBox::activated, this, [this](int index) { showClass(index == 1); });
     outerLayout->addWidget(m_showChoice, 0, Qt::AlignLeft);
     m_pages = new QStackedWidget(outer);
     m_pages->addWidget(central);
@@ -265,8 +266,8 @@ void ProgressWindow::exportCsv()
         }
         return;
     }
-    const std::optional<QString> path = askForFile(
-        u"Export the Progress as CSV"_s, u"CSV files (*.csv)"_s, u"csv"_s);
+    const std::optional<QString> path
+        = askForFile(u"Export the Progress as CSV"_s, u"CSV files (*.csv)"_s, u"csv"_s);
     if (!path)
         return;
     QSaveFile file(*path);

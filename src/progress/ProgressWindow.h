@@ -71,8 +71,8 @@ private:
 #ifdef WORDROW_PRINTING
     void print();
 #endif
-    std::optional<QString> askForFile(const QString &title, const QString &filter,
-        const QString &suffix);
+    std::optional<QString> askForFile(
+        const QString &title, const QString &filter, const QString &suffix);
     void saveFailed(const QString &path);
 
     QString m_player;

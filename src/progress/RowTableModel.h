@@ -10,7 +10,7 @@
 
 // A read-only table of value rows: each column is a heading and the field of a row it shows, so a
 // new column is one more entry. Numbers stay numbers, to sort as numbers and stand on the right.
-template <typename Row>
+template<typename Row>
 class RowTableModel final : public QAbstractTableModel
 {
 public:

@@ -46,7 +46,7 @@ QStringList PlayerSchedule::dueWords(QDate today) const
 QList<PracticeSummary::ScheduledWord> PlayerSchedule::words() const
 {
     QList<PracticeSummary::ScheduledWord> found(m_words.cbegin(), m_words.cend());
-    std::sort(found.begin(), found.end(),
-        [](const auto &a, const auto &b) { return a.word < b.word; });
+    std::sort(
+        found.begin(), found.end(), [](const auto &a, const auto &b) { return a.word < b.word; });
     return found;
 }

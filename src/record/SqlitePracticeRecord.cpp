@@ -6,7 +6,6 @@
 
 #include <QAtomicInt>
 #include <QByteArrayView>
-#include <QtEndian>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -17,6 +16,7 @@
 #include <QSqlQuery>
 #include <QUuid>
 #include <QVariant>
+#include <QtEndian>
 
 using namespace Qt::StringLiterals;
 using Result = RoundResult;
@@ -133,8 +133,8 @@ constexpr auto CreateReviewSchedule = R"(
         moved_up TEXT,
         known TEXT,
         PRIMARY KEY (player, word)))"_L1;
-constexpr QLatin1StringView UpgradeTables[] = {
-    CreateRoundsUuidIndex, CreateUnsentIndex, CreateReviewSchedule};
+constexpr QLatin1StringView UpgradeTables[]
+    = {CreateRoundsUuidIndex, CreateUnsentIndex, CreateReviewSchedule};
 // The rounds the schedule is worked out from, in order of time.
 constexpr auto SelectRoundsInOrder = R"(
     SELECT played_at, player, word, result, misses FROM rounds
@@ -263,8 +263,7 @@ PracticeRound roundAt(const QSqlQuery &query)
 
 } // namespace
 
-SqlitePracticeRecord::SqlitePracticeRecord(
-    std::function<QString()> homeDir, MessageBoxes &messages)
+SqlitePracticeRecord::SqlitePracticeRecord(std::function<QString()> homeDir, MessageBoxes &messages)
     : m_homeDir(std::move(homeDir))
     , m_messages(messages)
     , m_connection(u"wordrow-record-"_s + QString::number(connectionCount.fetchAndAddRelaxed(1)))
@@ -306,9 +305,8 @@ SqlitePracticeRecord::Open SqlitePracticeRecord::open(bool create)
     }
     if (result == Open::Ready) {
         QSqlQuery query(QSqlDatabase::database(m_connection, false));
-        result = query.exec(UseWriteAheadLog) && query.exec(SyncNormally)
-            ? Open::Ready
-            : Open::Failed;
+        result
+            = query.exec(UseWriteAheadLog) && query.exec(SyncNormally) ? Open::Ready : Open::Failed;
     }
     if (result == Open::Ready)
         m_open = true;
@@ -418,7 +416,8 @@ bool SqlitePracticeRecord::isEarlierVersion() const
     const QByteArray header = file.read(100);
     if (header.size() < 100 || !header.startsWith(QByteArrayView("SQLite format 3\0", 16)))
         return false;
-    const auto number = [&header](int at) { return qFromBigEndian<qint32>(header.constData() + at); };
+    const auto number
+        = [&header](int at) { return qFromBigEndian<qint32>(header.constData() + at); };
     return number(68) == ApplicationId && number(60) >= 1 && number(60) < SchemaVersion;
 }
 

@@ -41,8 +41,7 @@ QList<TroubleWords::Standing> TroubleWords::words() const
             found.append(standing);
     }
     std::sort(found.begin(), found.end(), [](const Standing &a, const Standing &b) {
-        return a.troubleTries != b.troubleTries ? a.troubleTries > b.troubleTries
-                                                : a.word < b.word;
+        return a.troubleTries != b.troubleTries ? a.troubleTries > b.troubleTries : a.word < b.word;
     });
     return found;
 }

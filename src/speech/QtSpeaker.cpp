@@ -38,9 +38,8 @@ void QtSpeaker::say(const QString &text)
 {
     startEngine();
     if (m_worker)
-        QMetaObject::invokeMethod(m_worker, [worker = m_worker, text = text.toLower()] {
-            worker->say(text);
-        });
+        QMetaObject::invokeMethod(
+            m_worker, [worker = m_worker, text = text.toLower()] { worker->say(text); });
 }
 
 void QtSpeaker::stop()

@@ -26,7 +26,8 @@ QList<SpellingMarking::Cell> SpellingMarking::compare(QStringView typed, QString
     const qsizetype rows = typed.size() + 1;
     const qsizetype columns = word.size() + 1;
     std::vector<int> cost(std::size_t(rows * columns));
-    const auto at = [&](qsizetype t, qsizetype w) -> int & { return cost[std::size_t(t * columns + w)]; };
+    const auto at
+        = [&](qsizetype t, qsizetype w) -> int & { return cost[std::size_t(t * columns + w)]; };
     for (qsizetype t = 0; t < rows; ++t)
         at(t, 0) = int(t);
     for (qsizetype w = 0; w < columns; ++w)
@@ -82,7 +83,8 @@ QString SpellingMarking::description(const QList<Cell> &cells)
                 marks.append(spoken(cell.typed) + u" is one too many (after letter "_s
                     + QString::number(letter) + u')');
             else
-                marks.append(spoken(cell.typed) + u" in place of "_s + spoken(cell.expected) + place);
+                marks.append(
+                    spoken(cell.typed) + u" in place of "_s + spoken(cell.expected) + place);
             break;
         case Mark::Missing:
             marks.append(spoken(cell.expected) + u" is missing"_s + place);

@@ -54,8 +54,7 @@ QStringList SpellingTest::chooseWords(
         // Only as many draws as words taken: a long list is not shuffled whole.
         const qsizetype take = std::min<qsizetype>(fresh.size(), MaxWords - chosen.size());
         for (qsizetype i = 0; i < take; ++i) {
-            const qsizetype pick
-                = i + RandomSource::indexFor(random.draw(), int(fresh.size() - i));
+            const qsizetype pick = i + RandomSource::indexFor(random.draw(), int(fresh.size() - i));
             fresh.swapItemsAt(i, pick);
             chosen.append(fresh[i]);
         }
@@ -97,7 +96,8 @@ bool SpellingTest::accepts(QStringView text) const
 
 QString SpellingTest::wordNumber() const
 {
-    const QString number = QString::number(m_index + 1) + u" of "_s + QString::number(m_pass.size());
+    const QString number
+        = QString::number(m_index + 1) + u" of "_s + QString::number(m_pass.size());
     return m_askingAgain ? u"Once more: word "_s + number : u"Word "_s + number;
 }
 
@@ -130,8 +130,8 @@ void SpellingTest::answer(const QString &typed)
             return;
         }
         const QList<SpellingMarking::Cell> cells = SpellingMarking::compare(answer, word);
-        m_view.showFeedback(u"Not quite: copy it letter by letter."_s, cells,
-            SpellingMarking::description(cells));
+        m_view.showFeedback(
+            u"Not quite: copy it letter by letter."_s, cells, SpellingMarking::description(cells));
         m_view.clearAnswer();
         return;
     }
@@ -201,8 +201,7 @@ void SpellingTest::end()
     m_view.clearAnswer();
     m_view.showPrompt(QString());
     m_view.showWordNumber(u"The test is over."_s);
-    m_view.showEnd(
-        SpellingTestResults::scoreText(m_rightFirstTime, int(m_typed.size())), m_missed);
+    m_view.showEnd(SpellingTestResults::scoreText(m_rightFirstTime, int(m_typed.size())), m_missed);
 }
 
 QString SpellingTest::resultHtml() const

@@ -16,8 +16,8 @@
 #include <QPushButton>
 #include <QSaveFile>
 #include <QTextDocument>
-#include <QValidator>
 #include <QVBoxLayout>
+#include <QValidator>
 
 #ifdef WORDROW_PRINTING
 #include <QPrintDialog>
@@ -88,8 +88,8 @@ SpellingTestWindow::SpellingTestWindow(SpellingTest::Setup setup, const Services
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(u"frmSpellingTest"_s);
     setWindowTitle(u"Wordrow - Spelling Test"_s);
-    m_test.emplace(std::move(setup), *this, services.speaker, services.random, record,
-        services.messages);
+    m_test.emplace(
+        std::move(setup), *this, services.speaker, services.random, record, services.messages);
     createControls();
     resize(sizeHint().expandedTo(QSize(560, 400)));
     m_test->start();
@@ -115,7 +115,8 @@ void SpellingTestWindow::createControls()
     m_answer->setValidator(new AnswerValidator(*m_test, m_answer));
     // A speller's own mistakes are the point: no completion, no correction.
     m_answer->setInputMethodHints(Qt::ImhNoPredictiveText | Qt::ImhNoAutoUppercase);
-    connect(m_answer, &QLineEdit::returnPressed, this, [this] { m_test->answer(m_answer->text()); });
+    connect(
+        m_answer, &QLineEdit::returnPressed, this, [this] { m_test->answer(m_answer->text()); });
     row->addWidget(m_answer, 1);
     m_sayAgain = new QPushButton(u"Say It Again"_s, this);
     m_sayAgain->setObjectName(u"cmdSpellingSayAgain"_s);
@@ -204,8 +205,8 @@ void SpellingTestWindow::showEnd(const QString &score, const QStringList &missed
     m_answer->setEnabled(false);
     m_sayAgain->setEnabled(false);
     m_score->setText(score);
-    m_missed->setText(missed.isEmpty() ? u"No word missed."_s
-                                       : u"Missed: "_s + missed.join(u", "_s));
+    m_missed->setText(
+        missed.isEmpty() ? u"No word missed."_s : u"Missed: "_s + missed.join(u", "_s));
     for (QWidget *widget : {static_cast<QWidget *>(m_score), static_cast<QWidget *>(m_missed),
              static_cast<QWidget *>(m_print)})
         widget->show();

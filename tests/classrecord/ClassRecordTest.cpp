@@ -16,8 +16,8 @@ namespace {
 class ClassRecordTest : public ClassServerTest
 {
 protected:
-    PracticeRound round(const QString &player, const QString &word, Result result, int misses,
-        int daysAgo = 0)
+    PracticeRound round(
+        const QString &player, const QString &word, Result result, int misses, int daysAgo = 0)
     {
         PracticeRound r;
         r.id = QUuid::createUuid();
@@ -61,9 +61,9 @@ TEST_F(ClassRecordTest, RoundsFromThreeComputersMergeIntoOneClass)
     std::unique_ptr<ClassRecordSender> senders[3];
     for (int pc = 0; pc < 3; ++pc)
         senders[pc] = sender(outboxes[pc], u"Room 4 PC "_s + QString::number(pc));
-    ASSERT_TRUE(QTest::qWaitFor([&] {
-        return outboxes[0].allSent() && outboxes[1].allSent() && outboxes[2].allSent();
-    }, 10000));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return outboxes[0].allSent() && outboxes[1].allSent() && outboxes[2].allSent(); },
+        10000));
 
     const ClassView found = view();
     ASSERT_EQ(found.players.size(), 2);
@@ -78,7 +78,8 @@ TEST_F(ClassRecordTest, RoundsFromThreeComputersMergeIntoOneClass)
     ASSERT_FALSE(found.mostMissed.isEmpty());
     EXPECT_EQ(found.mostMissed[0].word, u"FRIEND");
     EXPECT_EQ(std::tuple(found.mostMissed[0].misses, found.mostMissed[0].lost,
-                  found.mostMissed[0].players), std::tuple(22, 3, 2));
+                  found.mostMissed[0].players),
+        std::tuple(22, 3, 2));
 }
 
 TEST_F(ClassRecordTest, ARoundSentTwiceIsStoredOnce)
@@ -139,8 +140,8 @@ TEST_F(ClassRecordTest, EachFaultGivesOneClearMessage)
         if (!c.serverChange.isEmpty())
             admin(c.serverChange);
         const ClassProblem problem = check(c.service);
-        EXPECT_EQ(problem.kind, c.kind) << c.service.toStdString() << ": "
-                                        << problem.detail.toStdString();
+        EXPECT_EQ(problem.kind, c.kind)
+            << c.service.toStdString() << ": " << problem.detail.toStdString();
         messages.append(problem.message(c.service));
     }
     EXPECT_TRUE(messages[1].contains(u"no_such_class"));
@@ -161,8 +162,8 @@ TEST_F(ClassRecordTest, TroubleWordsOnTheServerFollowTheLocalRule)
         const Result result = misses == 6 ? Result::Lost
             : random.bounded(10) == 0     ? Result::Abandoned
                                           : Result::Won;
-        outbox.rounds.append(round(players[who], u"WORD"_s + QString::number(random.bounded(6)),
-            result, misses));
+        outbox.rounds.append(
+            round(players[who], u"WORD"_s + QString::number(random.bounded(6)), result, misses));
         local[who].add(outbox.rounds.last());
     }
     const auto sending = sender(outbox, u"PC 1"_s);

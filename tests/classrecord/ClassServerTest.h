@@ -24,7 +24,8 @@ protected:
                 FAIL() << "no class server: scripts/test.sh starts one";
             GTEST_SKIP() << "no class server: run scripts/test.sh";
         }
-        ASSERT_TRUE(admin(QStringLiteral("DROP TABLE IF EXISTS wordrow_rounds, wordrow_schema")).toBool());
+        ASSERT_TRUE(
+            admin(QStringLiteral("DROP TABLE IF EXISTS wordrow_rounds, wordrow_schema")).toBool());
     }
 
     static ClassDatabaseFactory factory()
@@ -37,7 +38,8 @@ protected:
     {
         QVariant value;
         {
-            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), QStringLiteral("admin"));
+            QSqlDatabase db
+                = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), QStringLiteral("admin"));
             db.setConnectOptions(QStringLiteral("service=wordrow_admin"));
             EXPECT_TRUE(db.open()) << db.lastError().text().toStdString();
             QSqlQuery query(db);
@@ -48,11 +50,15 @@ protected:
         QSqlDatabase::removeDatabase(QStringLiteral("admin"));
         return value;
     }
-    static int storedRounds() { return admin(QStringLiteral("SELECT count(*) FROM wordrow_rounds")).toInt(); }
+    static int storedRounds()
+    {
+        return admin(QStringLiteral("SELECT count(*) FROM wordrow_rounds")).toInt();
+    }
 
     static void server(const QString &command)
     {
-        ASSERT_EQ(QProcess::execute(qEnvironmentVariable("WORDROW_TEST_CLASS_SERVER"), {command}), 0);
+        ASSERT_EQ(
+            QProcess::execute(qEnvironmentVariable("WORDROW_TEST_CLASS_SERVER"), {command}), 0);
     }
 
     // What check() says of a service.

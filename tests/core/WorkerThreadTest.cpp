@@ -29,8 +29,8 @@ TEST_F(WorkerThreadTest, RunsTheWorkerOnItsThreadAndDeletesItThereAsItStops)
     const QPointer<QObject> alive = worker;
     WorkerThread thread(QStringLiteral("test-worker"), worker);
     QThread *ranOn = nullptr;
-    QMetaObject::invokeMethod(worker, [&] { ranOn = QThread::currentThread(); },
-        Qt::BlockingQueuedConnection);
+    QMetaObject::invokeMethod(
+        worker, [&] { ranOn = QThread::currentThread(); }, Qt::BlockingQueuedConnection);
     EXPECT_NE(ranOn, QThread::currentThread());
 
     EXPECT_TRUE(thread.stop());

@@ -143,8 +143,9 @@ TEST_P(RecordDiskFaultTest, LeavesTheRoundsAloneAndSaysOnceThatTheRecordIsNotKep
     // Closed with the game, the record is one whole file again.
     window.reset();
     record.close();
-    EXPECT_EQ(playerFiles(), (QStringList{SqlitePracticeRecord::FileName.toString(),
-                                 u"wordrow.ini"_s, u"wordrow.wdr"_s}));
+    EXPECT_EQ(playerFiles(),
+        (QStringList{
+            SqlitePracticeRecord::FileName.toString(), u"wordrow.ini"_s, u"wordrow.wdr"_s}));
 }
 
 INSTANTIATE_TEST_SUITE_P(Disks, RecordDiskFaultTest,

@@ -18,8 +18,8 @@ using Status = ListImport::Result::Status;
 void checkWords(QByteArrayView bytes, Format format)
 {
     const ListImport::Result result = ListImport::read(bytes, format);
-    fuzzCheck((result.status == Status::Read) == !result.words.isEmpty(),
-        "words exactly when read");
+    fuzzCheck(
+        (result.status == Status::Read) == !result.words.isEmpty(), "words exactly when read");
     const qsizetype lines = bytes.count('\n') + bytes.count('\r') + 1;
     int previous = 1;
     for (const ImportedWord &word : result.words) {

@@ -67,7 +67,8 @@ TEST_F(PracticeCommandsTest, ItemsWaitForTheRecordAndShowThePreferences)
 TEST_F(PracticeCommandsTest, TheSpellingTestNeedsSpeechAndTheRecord)
 {
     QList<bool> wanted;
-    QObject::connect(&commands, &PracticeCommands::spellingTestWanted, [&] { wanted.append(true); });
+    QObject::connect(
+        &commands, &PracticeCommands::spellingTestWanted, [&] { wanted.append(true); });
     commands.setRecord(record, clock);
     commands.start(home.path());
     QAction *test = commands.spellingTestAction();

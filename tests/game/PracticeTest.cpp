@@ -24,7 +24,8 @@ TEST(RecorderTest, KeepsTheRoundForThePlayerAndTheListFileName)
     FakePracticeRecord store;
     FakeMessageBoxes messages;
     const FakeClock clock(Now);
-    PracticeRecorder recorder(store, messages, [] { return u"Sam"_s; }, clock);
+    PracticeRecorder recorder(
+        store, messages, [] { return u"Sam"_s; }, clock);
     recorder.setListInPlay(u"/home/sam/lists/week 12.wdr"_s);
 
     recorder.roundEnded({u"CAT"_s, Result::Won, 2, u"QZ"_s});
@@ -45,7 +46,8 @@ TEST(RecorderTest, SaysOnceARunThatRoundsCannotBeKeptAndCatchesUpAfterwards)
     FakePracticeRecord store;
     FakeMessageBoxes messages;
     const FakeClock clock(Now);
-    PracticeRecorder recorder(store, messages, [] { return u"Sam"_s; }, clock);
+    PracticeRecorder recorder(
+        store, messages, [] { return u"Sam"_s; }, clock);
     store.refuse = true;
     for (int i = 0; i < 3; ++i)
         recorder.roundEnded({u"CAT"_s, Result::Lost, 6, u"BDEFGH"_s});
@@ -67,7 +69,8 @@ TEST(RecorderTest, KnowsTheDueWordsFromOneReadOfTheRecordAndTheRoundsOfTheRun)
     store.kept.append({Now.addDays(-3), u"Jo"_s, u"l.wdr"_s, u"EMU"_s, Result::Lost, 6, {}});
     FakeClock clock(Now);
     QString player = u"Sam"_s;
-    PracticeRecorder recorder(store, messages, [&] { return player; }, clock);
+    PracticeRecorder recorder(
+        store, messages, [&] { return player; }, clock);
     const auto due = recorder.dueWordSource();
 
     EXPECT_EQ(due(), QStringList{u"DOG"_s});
@@ -100,7 +103,9 @@ TEST_P(TroubleWordTest, CountsTroubleTriesSinceTheLastTwoCleanWinsInARow)
 {
     TroubleWords trouble;
     for (const char *t = GetParam().tries; *t; ++t) {
-        const Result result = *t == 'L' ? Result::Lost : *t == 'A' ? Result::Abandoned : Result::Won;
+        const Result result = *t == 'L' ? Result::Lost
+            : *t == 'A'                 ? Result::Abandoned
+                                        : Result::Won;
         const int misses = *t >= '0' && *t <= '9' ? *t - '0' : *t == 'L' ? 6 : 0;
         trouble.add(PracticeRound{Now, u"Sam"_s, u"l.wdr"_s, u"CAT"_s, result, misses, {}});
     }
@@ -157,8 +162,8 @@ INSTANTIATE_TEST_SUITE_P(Draws, ReviewDrawTest,
     ::testing::Values(DrawCase{"off_draws_nothing", false, {u"DOG"_s}, {}, {}, std::nullopt, 0},
         DrawCase{"two_rounds_in_three_draw_as_usual", true, {u"DOG"_s}, {}, {0.34}, {}, 1},
         DrawCase{"one_in_three_reviews", true, {u"DOG"_s, u"FOX"_s}, {}, {0.33, 0.6}, u"FOX"_s, 2},
-        DrawCase{"never_the_last_word", true, {u"DOG"_s, u"FOX"_s}, u"FOX"_s, {0.0, 0.9}, u"DOG"_s,
-            2},
+        DrawCase{
+            "never_the_last_word", true, {u"DOG"_s, u"FOX"_s}, u"FOX"_s, {0.0, 0.9}, u"DOG"_s, 2},
         DrawCase{"only_the_last_word_draws_as_usual", true, {u"DOG"_s}, u"DOG"_s, {0.1}, {}, 1},
         DrawCase{"words_of_other_lists_are_left", true, {u"YAK"_s}, {}, {0.1}, {}, 1},
         DrawCase{"no_trouble_draws_as_usual", true, {}, {}, {0.1}, {}, 1},

@@ -55,10 +55,10 @@ TEST_P(RoundObserverTest, HearsTheStartAndTheEndWithTheMissesInOrder)
 INSTANTIATE_TEST_SUITE_P(Rounds, RoundObserverTest,
     ::testing::Values(
         ObservedRound{"won", u"CAT"_s, u"CXAT"_s, false, {{u"CAT"_s, Result::Won, 1, u"X"_s}}},
-        ObservedRound{"lost", u"CAT"_s, u"BDEFGH"_s, false,
-            {{u"CAT"_s, Result::Lost, 6, u"BDEFGH"_s}}},
-        ObservedRound{"abandoned", u"CAT"_s, u"QC"_s, true,
-            {{u"CAT"_s, Result::Abandoned, 1, u"Q"_s}}},
+        ObservedRound{
+            "lost", u"CAT"_s, u"BDEFGH"_s, false, {{u"CAT"_s, Result::Lost, 6, u"BDEFGH"_s}}},
+        ObservedRound{
+            "abandoned", u"CAT"_s, u"QC"_s, true, {{u"CAT"_s, Result::Abandoned, 1, u"Q"_s}}},
         ObservedRound{"going on", u"CAT"_s, u"C"_s, false, std::nullopt}),
     [](const auto &info) {
         QString name = QString::fromLatin1(info.param.name);

@@ -1,5 +1,5 @@
-#include "game/RoundFixture.h"
 #include "game/SpeechCoach.h"
+#include "game/RoundFixture.h"
 #include "support/FakeSpeaker.h"
 #include "support/TempDir.h"
 
@@ -70,9 +70,8 @@ TEST_P(SpeechCoachTest, SaysTheWordWhenAskedAndNeverOverAnother)
 }
 
 INSTANTIATE_TEST_SUITE_P(Rounds, SpeechCoachTest,
-    ::testing::Values(
-        Speech{"won", true, false, false, true, true, {NewWord, Win, SoundEnds},
-            {u"stop"_s, u"prepare"_s, u"(sound ends)"_s, u"say CAT"_s}},
+    ::testing::Values(Speech{"won", true, false, false, true, true, {NewWord, Win, SoundEnds},
+                          {u"stop"_s, u"prepare"_s, u"(sound ends)"_s, u"say CAT"_s}},
         Speech{"lost", true, false, false, true, true, {NewWord, Lose, SoundEnds},
             {u"stop"_s, u"prepare"_s, u"(sound ends)"_s, u"say CAT"_s}},
         Speech{"sounds off", true, false, true, true, true, {NewWord, Win},
@@ -87,8 +86,8 @@ INSTANTIATE_TEST_SUITE_P(Rounds, SpeechCoachTest,
         Speech{"new round before the sound ends", true, false, false, true, true,
             {NewWord, Win, NewWord, SoundEnds},
             {u"stop"_s, u"prepare"_s, u"stop"_s, u"prepare"_s, u"(sound ends)"_s}},
-        Speech{"no engine", true, true, false, true, false,
-            {NewWord, SayAgain, Win, SoundEnds}, {u"stop"_s, u"(sound ends)"_s}}),
+        Speech{"no engine", true, true, false, true, false, {NewWord, SayAgain, Win, SoundEnds},
+            {u"stop"_s, u"(sound ends)"_s}}),
     [](const auto &info) {
         QString name = QString::fromLatin1(info.param.name);
         return name.remove(u' ').toStdString();

@@ -51,7 +51,8 @@ TEST(ProgressReportTest, TalliesTheWeekAllTimeEachListAndEachDayOfTheChart)
 
     EXPECT_EQ(f.thisWeek, (PracticeFigures::Tally{2, 2, 1}));
     EXPECT_EQ(f.allTime, (PracticeFigures::Tally{4, 3, 1}));
-    EXPECT_EQ(f.lists, (QList<PracticeFigures::List>{{u"a.wdr"_s, {2, 1, 1}}, {u"b.wdr"_s, {2, 2, 0}}}));
+    EXPECT_EQ(
+        f.lists, (QList<PracticeFigures::List>{{u"a.wdr"_s, {2, 1, 1}}, {u"b.wdr"_s, {2, 2, 0}}}));
     // Four whole weeks from a Monday, up to today; the old round falls outside.
     ASSERT_EQ(f.days.size(), 3 * 7 + 2);
     EXPECT_EQ(f.days.first().date.dayOfWeek(), 1);
@@ -80,10 +81,11 @@ TEST(ProgressReportTest, CountsTheReviewScheduleAndGivesEachTroubleWordItsBoxAnd
     EXPECT_EQ(report.figures().review, (PracticeFigures::Review{1, {1, 1, 0, 0}, 1}));
     const QString html = report.html();
     // CAT is due since a week ago, so next today; EMU moved up today and is due in three days.
-    EXPECT_TRUE(html.contains(u"<td>CAT</td><td>1</td><td>1</td><td>"_s
-        + Today.toString(Qt::ISODate) + u"</td>"_s)) << html.toStdString();
-    EXPECT_TRUE(html.contains(u"<td>EMU</td><td>1</td><td>2</td><td>"_s
-        + Today.addDays(3).toString(Qt::ISODate)));
+    EXPECT_TRUE(html.contains(
+        u"<td>CAT</td><td>1</td><td>1</td><td>"_s + Today.toString(Qt::ISODate) + u"</td>"_s))
+        << html.toStdString();
+    EXPECT_TRUE(html.contains(
+        u"<td>EMU</td><td>1</td><td>2</td><td>"_s + Today.addDays(3).toString(Qt::ISODate)));
 }
 
 TEST(ProgressReportTest, ShowsEachSpellingTestOfTheChartsWeeksLatestFirstWithItsMissedWords)
@@ -136,10 +138,18 @@ TEST(TableTextTest, NoCellIsTakenForAFormula)
         QString value;
         QString cell;
     } cases[]{
-        {u"CAT"_s, u"CAT"_s}, {u"=SUM(A1)"_s, u"'=SUM(A1)"_s}, {u"+1"_s, u"'+1"_s},
-        {u"-Q"_s, u"'-Q"_s}, {u"-ing"_s, u"'-ing"_s}, {u"@me"_s, u"'@me"_s},
-        {u"\tX"_s, u"'\tX"_s}, {u"\rX"_s, u"\"'\rX\""_s}, {u"X-RAY"_s, u"X-RAY"_s},
-        {u"a,b"_s, u"\"a,b\""_s}, {u"say \"hi\""_s, u"\"say \"\"hi\"\"\""_s}, {QString(), QString()},
+        {u"CAT"_s, u"CAT"_s},
+        {u"=SUM(A1)"_s, u"'=SUM(A1)"_s},
+        {u"+1"_s, u"'+1"_s},
+        {u"-Q"_s, u"'-Q"_s},
+        {u"-ing"_s, u"'-ing"_s},
+        {u"@me"_s, u"'@me"_s},
+        {u"\tX"_s, u"'\tX"_s},
+        {u"\rX"_s, u"\"'\rX\""_s},
+        {u"X-RAY"_s, u"X-RAY"_s},
+        {u"a,b"_s, u"\"a,b\""_s},
+        {u"say \"hi\""_s, u"\"say \"\"hi\"\"\""_s},
+        {QString(), QString()},
     };
     for (const auto &c : cases)
         EXPECT_EQ(TableText::csvCell(c.value), c.cell) << c.value.toStdString();

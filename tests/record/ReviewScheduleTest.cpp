@@ -23,7 +23,8 @@ struct Day
 // Thirty days of one player: CAT is rushed on its first afternoon, known on day 24 and lost again;
 // DOG slips back once; EMU is only ever shaky. Words due are checked every day, before its answers.
 const QList<Day> History = {
-    {0, {{u"CAT"_s, Answer::Trouble}, {u"CAT"_s, Answer::Clean}, {u"CAT"_s, Answer::Clean},
+    {0,
+        {{u"CAT"_s, Answer::Trouble}, {u"CAT"_s, Answer::Clean}, {u"CAT"_s, Answer::Clean},
             {u"DOG"_s, Answer::Trouble}, {u"EMU"_s, Answer::Shaky}},
         {{u"CAT"_s, 2}, {u"DOG"_s, 1}, {u"EMU"_s, 0}}},
     {1, {{u"DOG"_s, Answer::Clean}}, {{u"CAT"_s, 2}, {u"DOG"_s, 2}}},
@@ -42,9 +43,18 @@ const QList<Day> History = {
 };
 
 const QMap<int, QStringList> DueWords = {
-    {1, {u"DOG"_s}}, {3, {u"CAT"_s}}, {4, {u"DOG"_s}}, {5, {u"DOG"_s}}, {8, {u"DOG"_s}},
-    {10, {u"CAT"_s}}, {15, {u"DOG"_s}}, {24, {u"CAT"_s}}, {27, {u"CAT"_s}}, {28, {u"CAT"_s}},
-    {29, {u"CAT"_s, u"DOG"_s}}, {30, {u"CAT"_s}},
+    {1, {u"DOG"_s}},
+    {3, {u"CAT"_s}},
+    {4, {u"DOG"_s}},
+    {5, {u"DOG"_s}},
+    {8, {u"DOG"_s}},
+    {10, {u"CAT"_s}},
+    {15, {u"DOG"_s}},
+    {24, {u"CAT"_s}},
+    {27, {u"CAT"_s}},
+    {28, {u"CAT"_s}},
+    {29, {u"CAT"_s, u"DOG"_s}},
+    {30, {u"CAT"_s}},
 };
 
 TEST(ReviewScheduleTest, thirtyDaysOfAnswersMoveTheWordsThroughTheBoxes)
@@ -70,7 +80,8 @@ TEST(ReviewScheduleTest, thirtyDaysOfAnswersMoveTheWordsThroughTheBoxes)
             ReviewSchedule::apply(word, answer, today);
         }
         for (auto box = scripted->boxes.cbegin(); box != scripted->boxes.cend(); ++box)
-            EXPECT_EQ(words.value(box.key()).box, box.value()) << box.key().toStdString() << " day " << day;
+            EXPECT_EQ(words.value(box.key()).box, box.value())
+                << box.key().toStdString() << " day " << day;
     }
     EXPECT_EQ(words.value(u"DOG"_s).known, start.addDays(29));
     EXPECT_FALSE(words.value(u"CAT"_s).known.isValid());
@@ -84,9 +95,11 @@ TEST(ReviewScheduleTest, aGamesResultIsTheAnswerItGives)
         int misses;
         Answer answer;
     } cases[] = {
-        {true, false, 0, Answer::Clean}, {true, false, 2, Answer::Shaky},
+        {true, false, 0, Answer::Clean},
+        {true, false, 2, Answer::Shaky},
         {true, false, ReviewSchedule::TroubleMisses, Answer::Trouble},
-        {false, true, 6, Answer::Trouble}, {false, false, 1, Answer::None},
+        {false, true, 6, Answer::Trouble},
+        {false, false, 1, Answer::None},
     };
     for (const auto &c : cases)
         EXPECT_EQ(ReviewSchedule::answerOfGame(c.won, c.lost, c.misses), c.answer) << c.misses;

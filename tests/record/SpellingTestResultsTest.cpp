@@ -19,8 +19,8 @@ TEST(SpellingTestResultsTest, GroupsAnswersByTheirTestAndPassesGamesOver)
 {
     const QDateTime monday(QDate(2026, 3, 2), QTime(9, 0));
     const QDateTime friday(QDate(2026, 3, 6), QTime(9, 0));
-    const PracticeRound game{friday, u"Sam"_s, u"week.wdr"_s, u"DOG"_s,
-        RoundResult::Lost, 6, u"BCEFHI"_s};
+    const PracticeRound game{
+        friday, u"Sam"_s, u"week.wdr"_s, u"DOG"_s, RoundResult::Lost, 6, u"BCEFHI"_s};
     // A later test's answers may come between an earlier one's, as two windows could give them.
     const QList<PracticeRound> rounds{answer(monday, u"CAT"_s, true), game,
         answer(friday, u"SAID"_s, false), answer(monday, u"WENT"_s, false),

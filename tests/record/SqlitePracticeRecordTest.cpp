@@ -188,7 +188,12 @@ TEST_F(SqlitePracticeRecordTest, OpensNothingBeforeItsFirstUse)
 {
     int asked = 0;
     const QStringList before = QSqlDatabase::connectionNames();
-    SqlitePracticeRecord record([&] { ++asked; return dir.path(); }, messages);
+    SqlitePracticeRecord record(
+        [&] {
+            ++asked;
+            return dir.path();
+        },
+        messages);
     EXPECT_EQ(asked, 0);
     EXPECT_EQ(QSqlDatabase::connectionNames(), before);
 

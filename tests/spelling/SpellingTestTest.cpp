@@ -1,5 +1,5 @@
-#include "spelling/FakeSpellingTestView.h"
 #include "spelling/SpellingTest.h"
+#include "spelling/FakeSpellingTestView.h"
 #include "support/FakeMessageBoxes.h"
 #include "support/FakePracticeRecord.h"
 #include "support/FakeSpeaker.h"
@@ -62,7 +62,8 @@ TEST(SpellingTestTest, ChoosesDueWordsFirstInARandomOrderNeverTwiceAtMostTwenty)
     ScriptedRandom random;
     // Draws of 0 keep each group's order, a draw near 1 takes the group's last word first.
     random.script({0, 0, 0});
-    EXPECT_EQ(SpellingTest::chooseWords({u"SAID"_s, u"WENT"_s}, {u"CAT"_s, u"said"_s, u"CAT"_s}, random),
+    EXPECT_EQ(
+        SpellingTest::chooseWords({u"SAID"_s, u"WENT"_s}, {u"CAT"_s, u"said"_s, u"CAT"_s}, random),
         (QStringList{u"SAID"_s, u"WENT"_s, u"CAT"_s}));
     random.script({0.99, 0, 0.99, 0});
     EXPECT_EQ(SpellingTest::chooseWords({u"A"_s, u"B"_s}, {u"C"_s, u"D"_s}, random),
@@ -76,7 +77,8 @@ TEST(SpellingTestTest, ChoosesDueWordsFirstInARandomOrderNeverTwiceAtMostTwenty)
     random.draws = 0;
     const QStringList chosen = SpellingTest::chooseWords({u"W5"_s, u"DUE"_s}, list, random);
     ASSERT_EQ(chosen.size(), SpellingTest::MaxWords);
-    EXPECT_EQ(QSet<QString>(chosen.cbegin(), chosen.cbegin() + 2), (QSet<QString>{u"W5"_s, u"DUE"_s}));
+    EXPECT_EQ(
+        QSet<QString>(chosen.cbegin(), chosen.cbegin() + 2), (QSet<QString>{u"W5"_s, u"DUE"_s}));
     EXPECT_EQ(QSet<QString>(chosen.cbegin(), chosen.cend()).size(), SpellingTest::MaxWords);
     // Only the words taken are drawn, however long the list.
     EXPECT_EQ(random.draws, SpellingTest::MaxWords);
@@ -129,8 +131,9 @@ TEST_F(SpellingTestRun, AsksEachWordKeepsFirstAnswersHasWrongOnesCopiedAndAsksTh
     for (const QString &typed : {u"kat"_s, u"cat"_s, u"ice cream"_s})
         test.answer(typed);
     EXPECT_EQ(test.stage(), SpellingTest::Stage::Ended);
-    EXPECT_EQ(speaker.calls, (QStringList{u"say SAID"_s, u"say CAT"_s, u"say ICE CREAM"_s,
-                                 u"say DOG"_s, u"say DOG"_s, u"say CAT"_s, u"say ICE CREAM"_s}));
+    EXPECT_EQ(speaker.calls,
+        (QStringList{u"say SAID"_s, u"say CAT"_s, u"say ICE CREAM"_s, u"say DOG"_s, u"say DOG"_s,
+            u"say CAT"_s, u"say ICE CREAM"_s}));
     EXPECT_EQ(record.kept.size(), 4);
     EXPECT_EQ(view.score, u"2 of 4 right the first time"_s);
     EXPECT_EQ(view.missed, (QStringList{u"CAT"_s, u"ICE CREAM"_s}));

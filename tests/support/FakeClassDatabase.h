@@ -7,7 +7,10 @@
 class FakeClassDatabase final : public ClassDatabase
 {
 public:
-    explicit FakeClassDatabase(ClassProblem answer) : m_answer(std::move(answer)) {}
+    explicit FakeClassDatabase(ClassProblem answer)
+        : m_answer(std::move(answer))
+    {
+    }
 
     static ClassDatabaseFactory factory(const ClassProblem &answer)
     {

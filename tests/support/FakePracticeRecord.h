@@ -43,7 +43,7 @@ public:
                 continue;
             PracticeSummary::ListTally &tally = lists[round.list];
             tally.list = round.list;
-            ++(round.result == RoundResult::Won    ? tally.won
+            ++(round.result == RoundResult::Won         ? tally.won
                     : round.result == RoundResult::Lost ? tally.lost
                                                         : tally.abandoned);
             trouble.add(round);

@@ -68,6 +68,6 @@ protected:
     RecordingSoundPlayer player;
     ScriptedRandom random;
     FakeSpeaker speaker;
-    std::unique_ptr<MainWindow> window
-        = std::make_unique<MainWindow>(state, Services{messages, dialogs, files, player, random, speaker});
+    std::unique_ptr<MainWindow> window = std::make_unique<MainWindow>(
+        state, Services{messages, dialogs, files, player, random, speaker});
 };
