@@ -4,6 +4,7 @@
 #include "editor/WordListEditorView.h"
 #include "game/GameRound.h"
 #include "game/MenuCaptions.h"
+#include "game/WordCheck.h"
 #include "platform/FileDialogs.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageBoxes.h"
@@ -61,17 +62,7 @@ WordListEditor::WordListEditor(
 
 std::optional<QString> WordListEditor::acceptedWord(const QString &typed)
 {
-    // Checked after upper-casing, which can lengthen the text ("ß" becomes "SS"): the entry must
-    // be a word the list loader keeps.
-    const QString upper = typed.toUpper();
-    if (upper.isEmpty() || upper.size() > MaxWordLength)
-        return std::nullopt;
-    const auto letters = GameRound::letterSet();
-    const bool allLetters = std::all_of(upper.cbegin(), upper.cend(), [&letters](QChar c) {
-        return std::any_of(
-            letters.cbegin(), letters.cend(), [c](const QString &letter) { return letter == c; });
-    });
-    return allLetters ? std::optional(upper) : std::nullopt;
+    return WordCheck::accepted(typed);
 }
 
 QString WordListEditor::withListSuffix(const QString &path)
