@@ -105,6 +105,7 @@ MainWindow::MainWindow(GameState &state, const Services &services, QWidget *pare
     , m_speech(new SpeechCoach(services.speaker, m_sound, this))
     , m_practice(new PracticeCommands(m_round, services.messages, this))
     , m_fileCommands(state, *this, *m_captions, services.dialogs, services.messages, services.files)
+    , m_classLists(new ClassListCommands(state, *m_captions, services.messages, this))
 {
     // The program ends only through this window's quit question, never because the title screen,
     // the last window up at that moment, closed.
@@ -123,6 +124,10 @@ MainWindow::MainWindow(GameState &state, const Services &services, QWidget *pare
     connect(
         m_practice, &PracticeCommands::classRecordSetupWanted, this, &MainWindow::setUpClassRecord);
     connect(this, &MainWindow::classRecordChanged, this, &MainWindow::startSendingToClass);
+    connect(m_captions, &MenuCaptions::listInPlayChanged, m_classLists,
+        &ClassListCommands::setListInPlay);
+    connect(this, &MainWindow::classRecordChanged, m_classLists,
+        [this] { m_classLists->setService(Preferences(m_state.homeDir).classService()); });
     // An open progress window shows the player now playing, not the one before.
     connect(
         m_practice, &PracticeCommands::progressPlayerChanged, this, [this](const QString &player) {
@@ -326,6 +331,11 @@ void MainWindow::createHelpMenu()
         &MainWindow::showAbout);
 }
 
+void MainWindow::setClassListSource(ClassListSourceFactory factory)
+{
+    m_classLists->setSourceFactory(std::move(factory));
+}
+
 void MainWindow::setRoundOutbox(RoundOutbox &outbox)
 {
     m_outbox = &outbox;
@@ -414,6 +424,8 @@ void MainWindow::start()
     m_speech->start(m_state.homeDir);
     m_practice->start(m_state.homeDir);
     m_round.addObserver(&m_sendAfterRound);
+    m_round.addObserver(m_classLists);
+    m_classLists->start(Preferences(m_state.homeDir).classService());
     // Not before the window is up: the sender's thread and its driver can wait that long.
     QTimer::singleShot(0, this, &MainWindow::startSendingToClass);
 }

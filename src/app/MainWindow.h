@@ -1,5 +1,6 @@
 #pragma once
 
+#include "classlists/ClassListCommands.h"
 #include "classrecord/ClassRecordSender.h"
 #include "editor/WordListEditorDialog.h"
 #include "game/FileCommands.h"
@@ -70,6 +71,10 @@ public:
     void setPracticeRecord(PracticeRecordStore &record, const Clock &clock);
     // Where the class record takes the rounds not yet sent from; before start().
     void setRoundOutbox(RoundOutbox &outbox);
+    // Where the lists the teacher publishes come from; before start(). Without it the computer
+    // plays the class lists it has, and fetches none.
+    void setClassListSource(ClassListSourceFactory factory);
+    const ClassListCommands &classLists() const { return *m_classLists; }
     void showProgress(const QString &player);
     ProgressWindow *progressWindow() const { return m_progress; }
     // A test of the list in play, the player's due words first when trouble words are practised.
@@ -143,6 +148,7 @@ private:
     SpeechCoach *m_speech;
     PracticeCommands *m_practice;
     FileCommands m_fileCommands;
+    ClassListCommands *m_classLists;
 
     QWidget *m_inner = nullptr;
     QLabel *m_promptLabel = nullptr;
