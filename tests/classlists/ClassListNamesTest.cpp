@@ -48,21 +48,17 @@ TEST(ClassListNamesTest, everyNameGivesAVisibleFileOfTheFolderAndAChangedOneIsMa
 TEST(ClassListNamesTest, namesThatDifferOnlyInLetterCaseGetFilesApartWhateverTheirOrder)
 {
     const QStringList names = {u"week 3"_s, u"Week 3"_s, u"WEEK 3"_s, u"Week/3"_s, u"Week_3"_s};
+    QStringList reversed(names.crbegin(), names.crend());
     const QStringList files = ClassListNames::fileNames(names);
-    QStringList reversed = names;
-    std::reverse(reversed.begin(), reversed.end());
-    QStringList filesReversed = ClassListNames::fileNames(reversed);
-    std::reverse(filesReversed.begin(), filesReversed.end());
-    EXPECT_EQ(files, filesReversed);
-
-    // The least name in code-point order keeps its own.
+    const QStringList filesReversed = ClassListNames::fileNames(reversed);
+    EXPECT_EQ(files, QStringList(filesReversed.crbegin(), filesReversed.crend()));
+    // The least name in code-point order keeps its own; no two files differ only in case.
     EXPECT_EQ(files.at(2), u"WEEK 3.wdr"_s);
     EXPECT_EQ(files.at(4), u"Week_3.wdr"_s);
     QStringList folded;
     for (const QString &file : files)
         folded.append(file.toCaseFolded());
-    folded.removeDuplicates();
-    EXPECT_EQ(folded.size(), names.size());
+    EXPECT_EQ(folded.removeDuplicates(), 0);
 }
 
 } // namespace

@@ -2,21 +2,14 @@
 
 #include "platform/ClassListSource.h"
 
-#include <memory>
-
-// The published lists of a class as a test scripts them, shared by every computer's source.
+// The published lists of a class as a test scripts them, shared by every computer's source, which
+// answers each fetch at once as the server stands then.
 struct FakeClassServer
 {
     QList<ClassList> lists;
     bool online = true;
     int fetches = 0;
 
-    ClassListSourceFactory factory()
-    {
-        return [this](const QString &) { return std::make_unique<Source>(*this); };
-    }
-
-    // Answers each fetch at once, as the server stands at that moment.
     class Source final : public ClassListSource
     {
     public:
@@ -30,10 +23,15 @@ struct FakeClassServer
             if (m_server.online)
                 Q_EMIT fetched(m_server.lists);
             else
-                Q_EMIT failed(QStringLiteral("The server cannot be reached."));
+                Q_EMIT failed(QStringLiteral("offline"));
         }
 
     private:
         FakeClassServer &m_server;
     };
+
+    ClassListSourceFactory factory()
+    {
+        return [this](const QString &) { return std::make_unique<Source>(*this); };
+    }
 };
