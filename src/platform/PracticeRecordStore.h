@@ -30,6 +30,10 @@ struct PracticeRound
     QString typed{};
     // A spelling-test answer: when its test started, grouping a test's answers; null for games.
     QDateTime testStarted{};
+    // The computer the round was played on; empty where not known.
+    QString computer{};
+    // A hint was shown during the round: a right answer with help is not yet a clean one.
+    bool hinted = false;
 
     bool operator==(const PracticeRound &) const = default;
 };
@@ -79,6 +83,8 @@ struct PracticeSummary
     QList<PracticeRound> recent;
     // The words on the review schedule and those known since, by word.
     QList<ScheduledWord> schedule;
+    // False when the record could not be read: the summary is then empty, never a part.
+    bool complete = true;
 
     bool operator==(const PracticeSummary &) const = default;
 };
@@ -94,7 +100,8 @@ public:
     virtual bool add(const PracticeRound &round) = 0;
     // The player's rounds, oldest first.
     virtual QList<PracticeRound> rounds(const QString &player) = 0;
-    // The player's tallies and trouble words, and the rounds played since the given moment.
+    // The player's tallies and trouble words, and the rounds played since the given moment; not
+    // complete, and empty, when the record could not be read.
     virtual PracticeSummary summary(const QString &player, const QDateTime &since) = 0;
     // Every player with a round in the record.
     virtual QStringList players() = 0;

@@ -81,6 +81,8 @@ const QList<ProgressReport::RoundModel::Column> RoundColumns{
     {u"Typed"_s, [](const PracticeRound &r) { return r.typed; }},
 };
 
+// The game's trouble words and every word on the review schedule, whichever practice put it
+// there: a word missed in a spelling test has no game tries, but is due back all the same.
 QList<ProgressReport::TroubleRow> troubleOf(const PracticeSummary &summary)
 {
     TroubleWords trouble;
@@ -90,7 +92,13 @@ QList<ProgressReport::TroubleRow> troubleOf(const PracticeSummary &summary)
         review.insert(word.word, ReviewSchedule::Word{word});
     QList<ProgressReport::TroubleRow> rows;
     for (const Standing &standing : trouble.words())
-        rows.append({standing, review.value(standing.word)});
+        rows.append({standing, review.take(standing.word)});
+    // After the words with tries, by word as the schedule comes.
+    for (const PracticeSummary::ScheduledWord &word : summary.schedule) {
+        const auto left = review.constFind(word.word);
+        if (left != review.cend() && left->isScheduled())
+            rows.append({Standing{word.word, 0, 0}, *left});
+    }
     return rows;
 }
 

@@ -85,9 +85,17 @@ ProgressWindow::ProgressWindow(const QString &player, PracticeRecordStore &store
     createControls();
     createMenus();
     const QDate today = clock.now().date();
-    m_report.emplace(player, store.summary(player, PracticeFigures::chartStart(today)), today);
+    const PracticeSummary summary = store.summary(player, PracticeFigures::chartStart(today));
+    m_report.emplace(player, summary, today);
     m_report->showOn(*this);
     resize(sizeHint().expandedTo(QSize(800, 640)));
+    // An empty window must not pass for a player who has not played.
+    if (!summary.complete) {
+        m_messages.inform(u"Wordrow could not read the practice record just now, so this window "
+                          u"shows none of it. The record is left as it was: open Progress again "
+                          u"to try once more."_s,
+            u"Wordrow"_s, MessageBoxes::Icon::Information);
+    }
 }
 
 void ProgressWindow::createControls()

@@ -1,5 +1,7 @@
 #include "record/ReviewSchedule.h"
 
+#include "record/TroubleWords.h"
+
 QDate ReviewSchedule::Word::due() const
 {
     if (!isScheduled())
@@ -7,21 +9,18 @@ QDate ReviewSchedule::Word::due() const
     return enteredBox.addDays(DaysInBox.at(box - 1));
 }
 
-ReviewSchedule::Answer ReviewSchedule::answerOfGame(bool won, bool lost, int misses)
-{
-    if (lost || (won && misses >= TroubleMisses))
-        return Answer::Trouble;
-    if (!won)
-        return Answer::None;
-    return misses == 0 ? Answer::Clean : Answer::Shaky;
-}
-
 ReviewSchedule::Answer ReviewSchedule::answerOf(const PracticeRound &round)
 {
     using Result = RoundResult;
+    Answer answer = Answer::None;
     if (round.kind == RoundKind::Kind::SpellingTest)
-        return round.result == Result::Won ? Answer::Clean : Answer::Trouble;
-    return answerOfGame(round.result == Result::Won, round.result == Result::Lost, round.misses);
+        answer = round.result == Result::Won ? Answer::Clean : Answer::Trouble;
+    else if (TroubleWords::isTroubleTry(round.result, round.misses))
+        answer = Answer::Trouble;
+    else if (round.result == Result::Won)
+        answer = round.misses == 0 ? Answer::Clean : Answer::Shaky;
+    // Right with help shows the word is coming, not that it is known.
+    return answer == Answer::Clean && round.hinted ? Answer::Shaky : answer;
 }
 
 void ReviewSchedule::apply(Word &word, Answer answer, QDate day)

@@ -22,16 +22,15 @@ public:
     enum class Answer {
         // Nothing: a round left for a new word.
         None,
-        // Won without a miss, or spelt right the first time in a test.
+        // Won without a miss, or spelt right the first time in a test, and no hint shown.
         Clean,
-        // Won with a miss or two: not trouble, but not yet known either.
+        // Won with a miss or two, or right with a hint: not trouble, but not yet known either.
         Shaky,
-        // Lost, won with TroubleMisses or more, or spelt wrong in a test.
+        // A trouble try (TroubleWords), or spelt wrong in a test.
         Trouble,
     };
     Q_ENUM(Answer)
 
-    static constexpr int TroubleMisses = 3;
     static constexpr int BoxCount = 4;
     // Days from entering box 1, 2, 3 and 4 until the word is due again.
     static constexpr std::array<int, BoxCount> DaysInBox{1, 3, 7, 14};
@@ -48,7 +47,6 @@ public:
         bool operator==(const Word &) const = default;
     };
 
-    static Answer answerOfGame(bool won, bool lost, int misses);
     // A game's result, or a spelling-test answer: right the first time is clean, wrong trouble.
     static Answer answerOf(const PracticeRound &round);
     // The one rule: how a word moves with an answer given on a day.

@@ -2,6 +2,8 @@
 
 #include "platform/PracticeRecordStore.h"
 #include "platform/RoundOutbox.h"
+#include "record/RecordFile.h"
+#include "record/RecordSchema.h"
 
 #include <QString>
 #include <QStringView>
@@ -9,7 +11,6 @@
 #include <functional>
 
 class MessageBoxes;
-class QSqlDatabase;
 class QSqlQuery;
 
 // The practice record in an SQLite database beside the game's other files. The database is opened
@@ -20,23 +21,17 @@ class QSqlQuery;
 class SqlitePracticeRecord final : public PracticeRecordStore, public RoundOutbox
 {
 public:
-    static constexpr QStringView FileName = u"wordrow-record.sqlite";
-    // What this version writes; a later version migrates from here. Version 2 added the review
-    // schedule and the columns a spelling test and the class record need.
-    static constexpr int SchemaVersion = 2;
-    // Marks the file as ours, beside whatever else may use SQLite.
-    static constexpr int ApplicationId = 0x57647277;
-    static constexpr int BusyTimeoutMs = 5000;
+    static constexpr QStringView FileName = RecordFile::FileName;
+    static constexpr int SchemaVersion = RecordSchema::Version;
+    static constexpr int ApplicationId = RecordSchema::ApplicationId;
+    static constexpr int BusyTimeoutMs = RecordFile::BusyTimeoutMs;
 
     // homeDir is asked on first use: the game's folder is known only once start-up has run.
     SqlitePracticeRecord(std::function<QString()> homeDir, MessageBoxes &messages);
-    ~SqlitePracticeRecord() override;
-
-    SqlitePracticeRecord(const SqlitePracticeRecord &) = delete;
-    SqlitePracticeRecord &operator=(const SqlitePracticeRecord &) = delete;
 
     bool add(const PracticeRound &round) override;
     QList<PracticeRound> rounds(const QString &player) override;
+    // Not complete, and empty, when any part of it could not be read.
     PracticeSummary summary(const QString &player, const QDateTime &since) override;
     QStringList players() override;
     bool renamePlayer(const QString &from, const QString &to) override;
@@ -44,40 +39,14 @@ public:
     QList<PracticeRound> unsentRounds(int limit) override;
     bool markSent(const QList<QUuid> &ids) override;
 
-    QString path() const;
+    QString path() const { return m_file.path(); }
     // Lets go of the file, its log folded back in; the next use opens it again.
-    void close();
+    void close() { m_file.close(); }
 
 private:
-    enum class Open { Ready, Missing, Failed, Damaged };
-    struct FileState
-    {
-        qint64 applicationId = 0;
-        qint64 version = 0;
-        qint64 objects = 0;
-
-        bool isEmpty() const { return applicationId == 0 && version == 0 && objects == 0; }
-    };
-
-    Open open(bool create);
-    Open tryOpen(bool create);
-    Open prepare(QSqlDatabase &db, bool create);
-    static bool readState(QSqlQuery &query, FileState &file);
-    Open migrate(QSqlDatabase &db);
-    static bool upgrade(QSqlQuery &query);
-    bool isEarlierVersion() const;
-    // Once a run: the next open tries again, quietly.
-    void sayUpgradeFailed();
     bool insert(const PracticeRound &round, bool &damaged);
-    static bool updateSummary(QSqlQuery &query, const PracticeRound &round);
-    static bool updateSchedule(QSqlQuery &query, const PracticeRound &round);
-    void readRounds(const QString &player, const QDateTime &since, QList<PracticeRound> &found);
-    // Renames a damaged or foreign file (and its journal) out of the way and says so, once.
-    bool setAside();
+    bool readRounds(const QString &player, const QDateTime &since, QList<PracticeRound> &found);
+    static bool readSummary(QSqlQuery &query, const QString &player, PracticeSummary &summary);
 
-    std::function<QString()> m_homeDir;
-    MessageBoxes &m_messages;
-    QString m_connection;
-    bool m_open = false;
-    bool m_upgradeFailureSaid = false;
+    RecordFile m_file;
 };

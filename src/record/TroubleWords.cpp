@@ -4,6 +4,11 @@
 
 using Result = RoundResult;
 
+bool TroubleWords::isTroubleTry(Result result, int misses)
+{
+    return result == Result::Lost || (result == Result::Won && misses >= TroubleMisses);
+}
+
 void TroubleWords::apply(Standing &standing, Result result, int misses)
 {
     if (result == Result::Abandoned)
@@ -14,7 +19,7 @@ void TroubleWords::apply(Standing &standing, Result result, int misses)
         return;
     }
     standing.cleanWinsInARow = 0;
-    if (result == Result::Lost || misses >= TroubleMisses)
+    if (isTroubleTry(result, misses))
         ++standing.troubleTries;
 }
 

@@ -17,6 +17,10 @@ public:
 
     using Standing = PracticeSummary::WordStanding;
 
+    // A try that is trouble: lost, or won with TroubleMisses or more. The review schedule takes
+    // its trouble from here too.
+    static bool isTroubleTry(RoundResult result, int misses);
+
     // The one rule: how a word's standing changes with a round of it.
     static void apply(Standing &standing, RoundResult result, int misses);
 

@@ -6,6 +6,7 @@
 #include <QSqlQuery>
 
 #include <csignal>
+#include <functional>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -184,6 +185,43 @@ TEST_P(RecordUpgradeFaultTest, LeavesTheVersion1RecordAsItWasAndSaysSoOnce)
 
 INSTANTIATE_TEST_SUITE_P(Disks, RecordUpgradeFaultTest,
     ::testing::Values(DiskFault{"full", true}, DiskFault{"read_only", false}),
+    [](const auto &info) { return info.param.name; });
+
+struct Change
+{
+    const char *name;
+    std::function<bool(SqlitePracticeRecord &, const QList<QUuid> &)> apply;
+};
+
+class RecordCommitFaultTest : public RecordFaultTest, public ::testing::WithParamInterface<Change>
+{
+};
+
+// A COMMIT that fails on a full disk must be rolled back: a transaction left open would keep
+// every later round from being kept, and show changes the file never got.
+TEST_P(RecordCommitFaultTest, AChangeThatCannotBeCommittedLeavesTheRecordAsItWas)
+{
+    QList<QUuid> ids;
+    for (int n = 0; n < 3; ++n) {
+        PracticeRound r = round(u"Sam"_s, n);
+        r.id = QUuid::createUuid();
+        ASSERT_TRUE(record.add(r));
+        ids.append(r.id);
+    }
+    fillDisk();
+    EXPECT_FALSE(GetParam().apply(record, ids));
+    freeDisk();
+
+    EXPECT_EQ(record.unsentRounds(10).size(), 3);
+    EXPECT_EQ(record.players(), QStringList{u"Sam"_s});
+    EXPECT_TRUE(record.add(round(u"Sam"_s, 3)));
+    EXPECT_EQ(record.rounds(u"Sam"_s).size(), 4);
+}
+
+INSTANTIATE_TEST_SUITE_P(Changes, RecordCommitFaultTest,
+    ::testing::Values(Change{"mark_sent", [](auto &r, const auto &ids) { return r.markSent(ids); }},
+        Change{"rename_player",
+            [](auto &r, const auto &) { return r.renamePlayer(u"Sam"_s, u"Samuel"_s); }}),
     [](const auto &info) { return info.param.name; });
 
 TEST_F(RecordFaultTest, TwoGamesInOneFolderBothKeepEveryRound)

@@ -105,6 +105,13 @@ TEST(ProgressReportTest, ShowsEachSpellingTestOfTheChartsWeeksLatestFirstWithIts
     EXPECT_EQ(tests.index(1, 1).data().toString(), u"1 of 3 right the first time"_s);
     EXPECT_EQ(tests.index(1, 2).data().toString(), u"SAID, SAW"_s);
     EXPECT_TRUE(report.html().contains(u"<td>SAID, SAW</td>"_s));
+    // Missed in a test, each is in the review and so among the trouble words, with its box.
+    const ProgressReport::TroubleModel &trouble = report.trouble();
+    ASSERT_EQ(trouble.rowCount(), 2);
+    EXPECT_EQ(trouble.index(0, 0).data().toString(), u"SAID"_s);
+    EXPECT_EQ(trouble.index(0, 2).data().toInt(), 2);
+    EXPECT_EQ(trouble.index(1, 0).data().toString(), u"SAW"_s);
+    EXPECT_EQ(trouble.index(1, 3).data().toDate(), Today);
 }
 
 TEST(ProgressReportTest, ExportsCsvThatASpreadsheetReadsAsText)

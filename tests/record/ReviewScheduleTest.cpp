@@ -1,4 +1,5 @@
 #include "record/ReviewSchedule.h"
+#include "record/TroubleWords.h"
 
 #include <QMap>
 #include <QStringList>
@@ -87,22 +88,39 @@ TEST(ReviewScheduleTest, thirtyDaysOfAnswersMoveTheWordsThroughTheBoxes)
     EXPECT_FALSE(words.value(u"CAT"_s).known.isValid());
 }
 
-TEST(ReviewScheduleTest, aGamesResultIsTheAnswerItGives)
+TEST(ReviewScheduleTest, aRoundGivesTheAnswerItsResultMissesAndHintSay)
 {
+    using Kind = RoundKind::Kind;
+    using Result = RoundResult;
     const struct
     {
-        bool won, lost;
+        Kind kind;
+        Result result;
         int misses;
+        bool hinted;
         Answer answer;
     } cases[] = {
-        {true, false, 0, Answer::Clean},
-        {true, false, 2, Answer::Shaky},
-        {true, false, ReviewSchedule::TroubleMisses, Answer::Trouble},
-        {false, true, 6, Answer::Trouble},
-        {false, false, 1, Answer::None},
+        {Kind::Game, Result::Won, 0, false, Answer::Clean},
+        {Kind::Game, Result::Won, 2, false, Answer::Shaky},
+        {Kind::Game, Result::Won, TroubleWords::TroubleMisses, false, Answer::Trouble},
+        {Kind::Game, Result::Lost, 6, false, Answer::Trouble},
+        {Kind::Game, Result::Abandoned, 1, false, Answer::None},
+        {Kind::SpellingTest, Result::Won, 0, false, Answer::Clean},
+        {Kind::SpellingTest, Result::Lost, 0, false, Answer::Trouble},
+        // Right with a hint shown is no clean answer; wrong with one is trouble still.
+        {Kind::Game, Result::Won, 0, true, Answer::Shaky},
+        {Kind::SpellingTest, Result::Won, 0, true, Answer::Shaky},
+        {Kind::Game, Result::Lost, 6, true, Answer::Trouble},
     };
-    for (const auto &c : cases)
-        EXPECT_EQ(ReviewSchedule::answerOfGame(c.won, c.lost, c.misses), c.answer) << c.misses;
+    for (const auto &c : cases) {
+        PracticeRound round;
+        round.kind = c.kind;
+        round.result = c.result;
+        round.misses = c.misses;
+        round.hinted = c.hinted;
+        EXPECT_EQ(ReviewSchedule::answerOf(round), c.answer)
+            << int(c.kind) << " " << int(c.result) << " " << c.misses << " " << c.hinted;
+    }
 }
 
 } // namespace

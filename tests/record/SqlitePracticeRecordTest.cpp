@@ -1,10 +1,12 @@
 #include "record/SqlitePracticeRecord.h"
+#include "record/RecordSql.h"
 #include "support/FakeMessageBoxes.h"
 #include "support/FakePracticeRecord.h"
 #include "support/TempDir.h"
 
 #include <QSet>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 
 #include <gtest/gtest.h>
@@ -28,17 +30,34 @@ protected:
 
     qint64 pragma(const QString &name)
     {
-        qint64 value = -1;
+        return execute(u"PRAGMA "_s + name).value(0).toLongLong();
+    }
+
+    // Through a connection of the test's own, beside the store's.
+    QStringList execute(const QString &statement)
+    {
+        QStringList rows;
         {
             QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"probe"_s);
             db.setDatabaseName(store.path());
             EXPECT_TRUE(db.open());
             QSqlQuery query(db);
-            if (query.exec(u"PRAGMA "_s + name) && query.next())
-                value = query.value(0).toLongLong();
+            EXPECT_TRUE(query.exec(statement)) << statement.toStdString();
+            while (query.next())
+                rows.append(query.value(0).toString());
         }
         QSqlDatabase::removeDatabase(u"probe"_s);
-        return value;
+        return rows;
+    }
+    // Each table's columns as SQLite reads them, and the indexes: the text of a CREATE differs
+    // with the version that wrote it.
+    QStringList schema()
+    {
+        return execute(uR"(SELECT m.name || ': ' || group_concat(p.name || ' ' || p.type || ' '
+            || p."notnull" || ' ' || ifnull(p.dflt_value, '-') || ' ' || p.pk, ', ')
+            FROM sqlite_master m JOIN pragma_table_info(m.name) p
+            WHERE m.type = 'table' GROUP BY m.name ORDER BY m.name)"_s)
+            + execute(u"SELECT name FROM sqlite_master WHERE type = 'index' ORDER BY name"_s);
     }
 
     TempDir dir;
@@ -83,9 +102,11 @@ TEST_F(SqlitePracticeRecordTest, KeepsTalliesAndTroubleWordsAsTheRoundsThemselve
 
 TEST_F(SqlitePracticeRecordTest, KeepsEveryFieldOfEachPlayersRoundsInOrder)
 {
-    const QList<PracticeRound> sams{round(u"Sam"_s, u"CAT"_s, Result::Won, 2, u"XQ"_s),
+    QList<PracticeRound> sams{round(u"Sam"_s, u"CAT"_s, Result::Won, 2, u"XQ"_s),
         round(u"Sam"_s, u"ICE CREAM"_s, Result::Abandoned, 0),
         round(u"Sam"_s, u"caf\u00e9"_s, Result::Lost, 6, u"ZYXWVU"_s)};
+    sams[2].computer = u"room-4-pc-2"_s;
+    sams[2].hinted = true;
     const PracticeRound jos = round(u"Jo"_s, u"DOG"_s, Result::Won, 0);
     ASSERT_TRUE(store.add(sams[0]));
     ASSERT_TRUE(store.add(jos));
@@ -93,6 +114,7 @@ TEST_F(SqlitePracticeRecordTest, KeepsEveryFieldOfEachPlayersRoundsInOrder)
     ASSERT_TRUE(store.add(sams[2]));
 
     EXPECT_EQ(store.rounds(u"Sam"_s), sams);
+    EXPECT_EQ(store.unsentRounds(1)[0], sams[0]);
     EXPECT_EQ(store.players(), (QStringList{u"Jo"_s, u"Sam"_s}));
 
     ASSERT_TRUE(store.renamePlayer(u"Jo"_s, u"Joanna"_s));
@@ -161,6 +183,24 @@ TEST_F(SqlitePracticeRecordTest, UpgradesAVersion1RecordKeepingEveryRoundWithThe
     ASSERT_TRUE(store.add(next));
     EXPECT_EQ(store.summary(u"Sam"_s, when).schedule[1].box, 2);
     EXPECT_TRUE(messages.shown.isEmpty());
+
+    // Every step taken, the file is as a record made new by this version.
+    const QStringList upgraded = schema();
+    store.close();
+    QFile::remove(store.path());
+    ASSERT_TRUE(store.add(next));
+    EXPECT_EQ(upgraded, schema());
+}
+
+TEST_F(SqlitePracticeRecordTest, GivesNoPartOfASummaryItCouldNotReadWhole)
+{
+    ASSERT_TRUE(store.add(round(u"Sam"_s, u"CAT"_s, Result::Lost, 6)));
+    ASSERT_TRUE(store.summary(u"Sam"_s, when).complete);
+    execute(u"DROP TABLE review_schedule"_s);
+
+    const PracticeSummary summary = store.summary(u"Sam"_s, when);
+    EXPECT_FALSE(summary.complete);
+    EXPECT_TRUE(summary.lists.isEmpty() && summary.troubleWords.isEmpty());
 }
 
 TEST_F(SqlitePracticeRecordTest, HandsOverTheRoundsNotYetSentOldestFirst)
@@ -200,6 +240,31 @@ TEST_F(SqlitePracticeRecordTest, OpensNothingBeforeItsFirstUse)
     ASSERT_TRUE(record.add(round(u"Sam"_s, u"CAT"_s, Result::Won, 0)));
     EXPECT_GT(asked, 0);
     EXPECT_EQ(QSqlDatabase::connectionNames().size(), before.size() + 1);
+}
+
+// The record's writes (a round, a rename, the marks of rounds sent) each run through this: a
+// COMMIT refused must not leave the connection inside the transaction, where the next BEGIN fails
+// and reads see what was never kept.
+TEST(RecordSqlTest, RollsBackATransactionWhoseCommitFails)
+{
+    QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"commit"_s);
+    db.setDatabaseName(u":memory:"_s);
+    ASSERT_TRUE(db.open());
+    QSqlQuery query(db);
+    for (const QString &statement :
+        {u"PRAGMA foreign_keys = ON"_s, u"CREATE TABLE a (id INTEGER PRIMARY KEY)"_s,
+            u"CREATE TABLE b (a INTEGER REFERENCES a DEFERRABLE INITIALLY DEFERRED)"_s})
+        ASSERT_TRUE(query.exec(statement));
+
+    // The missing row is found only at COMMIT.
+    EXPECT_FALSE(RecordSql::transaction(
+        db, query, [&] { return query.exec(u"INSERT INTO b VALUES (1)"_s); }));
+    EXPECT_TRUE(query.exec(u"BEGIN"_s)) << query.lastError().text().toStdString();
+    EXPECT_TRUE(query.exec(u"SELECT * FROM b"_s) && !query.next());
+    query.finish();
+    db.close();
+    db = QSqlDatabase();
+    QSqlDatabase::removeDatabase(u"commit"_s);
 }
 
 } // namespace
