@@ -3,8 +3,8 @@
 #include <QList>
 #include <QString>
 
-// One word as another file or a paste holds it, with the line it stands on and its sentence, so that the editor
-// can say which words it left out and where.
+// One word as another file or a paste holds it, with the line it stands on and its sentence, so
+// that the editor can say which words it left out and where.
 struct ImportedWord
 {
     QString text;
