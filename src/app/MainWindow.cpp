@@ -11,6 +11,7 @@
 #include "game/MainLayout.h"
 #include "game/PlayerChoice.h"
 #include "game/RoundTexts.h"
+#include "game/SentenceHint.h"
 #include "game/Startup.h"
 #include "platform/MessageBoxes.h"
 #include "progress/ClassRecordDialog.h"
@@ -21,6 +22,7 @@
 #include "ui/Pictures.h"
 #include "ui/Twips.h"
 #include "ui/WindowLook.h"
+#include "windows/VoiceDialog.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -104,6 +106,7 @@ MainWindow::MainWindow(GameState &state, const Services &services, QWidget *pare
     , m_captions(new MenuCaptions(this))
     , m_speech(new SpeechCoach(services.speaker, m_sound, this))
     , m_practice(new PracticeCommands(m_round, services.messages, this))
+    , m_hint(new SentenceHint(m_round, services.messages, this))
     , m_fileCommands(state, *this, *m_captions, services.dialogs, services.messages, services.files)
 {
     // The program ends only through this window's quit question, never because the title screen,
@@ -112,6 +115,9 @@ MainWindow::MainWindow(GameState &state, const Services &services, QWidget *pare
     createControls();
     createMenus();
     m_round.addObserver(m_speech);
+    m_round.addObserver(m_hint);
+    m_speech->setSentenceSource([this](const QString &word) { return m_state.sentences.of(word); });
+    connect(m_speech, &SpeechCoach::voiceDialogWanted, this, &MainWindow::chooseVoice);
     connect(m_captions, &MenuCaptions::titleChanged, this, &QWidget::setWindowTitle);
     connect(
         m_captions, &MenuCaptions::listInPlayChanged, m_practice, &PracticeCommands::setListInPlay);
@@ -303,6 +309,7 @@ void MainWindow::createPracticeMenu()
     // A disabled item's tooltip says why: speech needs an engine that may be missing.
     practice->setToolTipsVisible(true);
     practice->addActions(m_speech->actions());
+    practice->addAction(m_hint->action());
     practice->addSeparator();
     practice->addActions(m_practice->actions());
     practice->addSeparator();
@@ -390,6 +397,11 @@ void MainWindow::showProgress(const QString &player)
     });
 }
 
+void MainWindow::chooseVoice()
+{
+    VoiceDialog(*m_speech, m_services.speaker, this).exec();
+}
+
 void MainWindow::showSpellingTest()
 {
     if (!m_record)
@@ -397,7 +409,7 @@ void MainWindow::showSpellingTest()
     openOrRaise(m_spellingTest, [this] {
         SpellingTest::Setup setup{m_practice->player(), m_practice->listInPlay(),
             m_state.words.toStringList(), m_practice->practisesTroubleWords(),
-            m_practice->recorder()->dueWordSource()};
+            m_practice->recorder()->dueWordSource(), m_state.sentences};
         auto *window = new SpellingTestWindow(std::move(setup), m_services, *m_record);
         // The test's answers move its words: the review reads them again afterwards.
         connect(window, &QObject::destroyed, m_practice,

@@ -31,6 +31,7 @@ class PracticeRecordStore;
 class PictureBox;
 
 class QAction;
+class SentenceHint;
 class QLabel;
 class QMenu;
 class QPushButton;
@@ -74,6 +75,8 @@ public:
     ProgressWindow *progressWindow() const { return m_progress; }
     // A test of the list in play, the player's due words first when trouble words are practised.
     void showSpellingTest();
+    // "Voice...": the engine's voices and the speed, tried and chosen.
+    void chooseVoice();
     SpellingTestWindow *spellingTestWindow() const { return m_spellingTest; }
     // The logic of the menus' items, each owning the items it decides.
     const MenuCaptions &menuCaptions() const { return *m_captions; }
@@ -142,6 +145,7 @@ private:
     MenuCaptions *m_captions;
     SpeechCoach *m_speech;
     PracticeCommands *m_practice;
+    SentenceHint *m_hint;
     FileCommands m_fileCommands;
 
     QWidget *m_inner = nullptr;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Sentences.h"
 #include "core/WordList.h"
 
 #include <QString>
@@ -15,6 +16,8 @@ public:
 
     // The loaded word list, in file order.
     WordList words;
+    // The sentences that came with it, if any.
+    Sentences sentences;
 
     // Sound switches: the menu's switch (this run only) and the answer of the start-up probe.
     bool soundsOff = false;

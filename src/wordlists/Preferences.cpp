@@ -5,6 +5,8 @@
 #include <QSettings>
 #include <QSysInfo>
 
+#include <cmath>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -14,6 +16,8 @@ constexpr QStringView Player = u"practice/player";
 constexpr QStringView TroubleWords = u"practice/practiseTroubleWords";
 constexpr QStringView ClassService = u"classRecord/service";
 constexpr QStringView ComputerName = u"classRecord/computer";
+constexpr QStringView Voice = u"speech/voice";
+constexpr QStringView Rate = u"speech/rate";
 
 QString hostName()
 {
@@ -118,4 +122,26 @@ bool Preferences::store(QStringView key, const QVariant &value, const QVariant &
     settings.setValue(key.toString(), value);
     settings.sync();
     return settings.status() == QSettings::NoError;
+}
+
+QString Preferences::voice() const
+{
+    return text(Voice, QString());
+}
+
+double Preferences::speechRate() const
+{
+    const QSettings settings(m_path, QSettings::IniFormat);
+    bool ok = false;
+    const double rate = settings.value(Rate.toString()).toString().toDouble(&ok);
+    // A hand-edited speed beyond the engine's range is no speed at all.
+    return ok && rate >= -1 && rate <= 1 ? rate : DefaultSpeechRate;
+}
+
+bool Preferences::setVoice(const QString &name, double rate)
+{
+    // Kept to two places, so that the file does not say -0.30000000000000004.
+    const double rounded = std::round(rate * 100) / 100;
+    return store(Voice, name.trimmed(), QString())
+        && store(Rate, QString::number(rounded), QString::number(DefaultSpeechRate));
 }

@@ -35,6 +35,13 @@ public:
     bool setClassService(const QString &service);
     bool setComputerName(const QString &name);
 
+    // The voice the game speaks in, by its name; empty for the engine's own English voice.
+    QString voice() const;
+    // The speed of speech, from -1 (slowest) to 1; rather slow unless chosen.
+    double speechRate() const;
+    bool setVoice(const QString &name, double rate);
+    static constexpr double DefaultSpeechRate = -0.3;
+
 private:
     QString text(QStringView key, const QString &defaultValue) const;
     bool flag(QStringView key, bool defaultValue) const;

@@ -308,6 +308,8 @@ TEST_F(MainWindowTest, offersTheFileAndHelpMenusInTheirOrder)
             u"  -"_s,
             u"  Say the Word When a Round &Ends checked"_s,
             u"  Say Each &New Word"_s,
+            u"  &Voice..."_s,
+            u"  Show the Word in a &Sentence [Ctrl+I] disabled"_s,
             u"  -"_s,
             u"  Pla&yer: Player... disabled"_s,
             u"  &Progress [Ctrl+P] disabled"_s,
