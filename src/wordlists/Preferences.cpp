@@ -14,6 +14,7 @@ constexpr QStringView Player = u"practice/player";
 constexpr QStringView TroubleWords = u"practice/practiseTroubleWords";
 constexpr QStringView ClassService = u"classRecord/service";
 constexpr QStringView ComputerName = u"classRecord/computer";
+constexpr QStringView Pictures = u"pictures/set";
 
 QString hostName()
 {
@@ -67,6 +68,25 @@ bool Preferences::setComputerName(const QString &name)
 {
     const QString trimmed = name.trimmed();
     return store(ComputerName, trimmed.isEmpty() ? hostName() : trimmed, hostName());
+}
+
+std::optional<PictureSet::Set> Preferences::pictureSet() const
+{
+    return PictureSet::fromName(text(Pictures, QString()));
+}
+
+bool Preferences::setPictureSet(std::optional<PictureSet::Set> set)
+{
+    if (set)
+        return store(Pictures, PictureSet::name(*set), QString());
+    if (!QFileInfo::exists(m_path))
+        return true;
+    QSettings settings(m_path, QSettings::IniFormat);
+    if (!settings.contains(Pictures.toString()))
+        return true;
+    settings.remove(Pictures.toString());
+    settings.sync();
+    return settings.status() == QSettings::NoError;
 }
 
 QString Preferences::text(QStringView key, const QString &defaultValue) const
