@@ -1,6 +1,8 @@
 #include "app/LetterButton.h"
 #include "support/ProgramFixture.h"
 #include "ui/PictureBox.h"
+#include "ui/Pictures.h"
+#include "wordlists/Preferences.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -315,6 +317,11 @@ TEST_F(MainWindowTest, offersTheFileAndHelpMenusInTheirOrder)
             u"  Practise &Trouble Words disabled"_s,
             u"  -"_s,
             u"  &Class Record..."_s,
+            u"  -"_s,
+            u"  P&ictures"_s,
+            u"    &Gallows checked"_s,
+            u"    &Snowman"_s,
+            u"    Set for Every User of This Computer disabled"_s,
             u"&Help"_s,
             u"  &Topics [Ctrl+T]"_s,
             u"  &Instruction Manual [Ctrl+H]"_s,
@@ -379,4 +386,38 @@ TEST_F(MainWindowTest, winsAHandMadeLowerCaseWordAndShowsItsSpaceAsAGap)
     EXPECT_EQ(window->slot(3)->accessibleName(), u"Letter 4"_s);
     const QImage next = window->innerArea()->grab().toImage();
     EXPECT_NE(QColor(next.pixel(space->geometry().center())).name(), background);
+}
+
+// The last item of the Practice menu chooses the pictures; the window, its tooltips and what a
+// screen reader hears follow at once. A computer's locked set greys the items out, saying why.
+TEST_F(MainWindowTest, picturesChosenFromThePracticeMenuBringTheirOwnTipsAndNames)
+{
+    startWith("\"CAT\"\r\n");
+    const QList<QAction *> practice = window->findChild<QMenu *>(u"mnuPractice"_s)->actions();
+    ASSERT_TRUE(practice.last()->menu());
+    EXPECT_EQ(practice.last()->menu()->objectName(), u"mnuPictures"_s);
+    window->findChild<QAction *>(u"mnuPicturesSnowman"_s)->trigger();
+    EXPECT_TRUE(window->findChild<QAction *>(u"mnuPicturesSnowman"_s)->isChecked());
+    EXPECT_FALSE(window->findChild<QAction *>(u"mnuPicturesGallows"_s)->isChecked());
+    for (int i = 0; i < 9; ++i) {
+        PictureBox *picture = window->gallowsPicture(i);
+        EXPECT_EQ(picture->resource(), Pictures::round(PictureSet::Set::Snowman, i));
+        const QString heard
+            = QAccessible::queryAccessibleInterface(picture)->text(QAccessible::Name);
+        EXPECT_EQ(heard, i == 6 ? u"Snowman"_s : picture->toolTip()) << i;
+    }
+    EXPECT_EQ(
+        window->gallowsPicture(0)->toolTip(), u"See if you can keep our snowman from melting."_s);
+    EXPECT_TRUE(Preferences(dir.path()).pictureSet() == PictureSet::Set::Snowman);
+
+    TempDir system;
+    const QString locked = system.write(u"wordrow.ini"_s, "[pictures]\nset=gallows\nlocked=true\n");
+    PictureCommands commands(state, locked);
+    commands.start();
+    EXPECT_EQ(state.pictures, PictureSet::Set::Gallows);
+    for (QAction *item : commands.actions().first(2)) {
+        EXPECT_FALSE(item->isEnabled());
+        EXPECT_TRUE(item->toolTip().contains(locked));
+    }
+    EXPECT_TRUE(commands.actions().last()->isVisible());
 }
