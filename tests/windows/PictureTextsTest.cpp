@@ -34,22 +34,18 @@ TEST(PictureTexts, NoTextOfTheSnowmanNamesAGallowsARopeOrHanging)
     EXPECT_TRUE(Gallows.match(HelpTopicTexts::text(1)).hasMatch());
 }
 
-// Each passage has its counterpart, and a marker left open would swallow the manual's rest.
+// Each passage has its counterpart: a marker left open would swallow the rest of the manual.
 TEST(PictureTexts, TheManualsPassagesComeInPairsAndEachSetSeesOnlyItsOwn)
 {
     const QString manual = ManualHtml::resource();
-    const auto count
-        = [&](const QString &text, const QString &marker) { return text.count(marker); };
-    const qsizetype pairs = count(manual, u"<!--gallows-->"_s);
+    const qsizetype pairs = manual.count(u"<!--gallows-->"_s);
     EXPECT_GT(pairs, 4);
     for (const QString &marker : {u"<!--/gallows-->"_s, u"<!--snowman-->"_s, u"<!--/snowman-->"_s})
-        EXPECT_EQ(count(manual, marker), pairs) << marker.toStdString();
+        EXPECT_EQ(manual.count(marker), pairs) << marker.toStdString();
     const QString gallows = ManualHtml::plainText(ManualText::forPictures(manual, Set::Gallows));
     const QString snowman = ManualHtml::plainText(ManualText::forPictures(manual, Set::Snowman));
-    EXPECT_FALSE(gallows.contains(u"snowman melts"_s, Qt::CaseInsensitive));
     EXPECT_TRUE(gallows.contains(u"before the man on the gallows is complete."_s));
-    EXPECT_TRUE(snowman.contains(u"before the snowman melts in the sun."_s));
-    // What follows the last passage is there for both.
+    EXPECT_FALSE(gallows.contains(u"snowman melts"_s));
     EXPECT_TRUE(gallows.endsWith(snowman.right(200)));
 }
 
