@@ -5,9 +5,9 @@
 # the about box; before all of these, the title screen of a first start; then the open dialog of
 # an installed copy in the ready-made lists; last, the Practice menu with and without speech, the
 # progress window and the player dialog, a spelling test under way and at its end, and the
-# editor with a word's sentence and a round's hint. The game plays a one-word list, so every round draws the
-# same word. Between the two sizes, a round on each of two words of hand-made lists and one played
-# from the keyboard.
+# editor with a word's sentence and a round's hint. The game plays a one-word list, so every round
+# draws the same word. Between the two sizes, a round on each of two words of hand-made lists, one
+# played from the keyboard and one with the snowman's pictures.
 #   SCREENSHOT_DISPLAY=:22 scripts/screenshots.sh   takes them on another X display than :73
 set -euo pipefail
 
@@ -71,7 +71,7 @@ letter() {
     width=$WIDTH
     height=$HEIGHT
     local index=$(($(printf '%d' "'$1") - 65))
-    xdotool mousemove --window "$window" $((width * (2 * index + 1) / 56)) $((height - 34)) click 1
+    xdotool mousemove --window "$window" $((width * (2 * index + 1) / 56)) $((height - ${letterLift:-34})) click 1
     sleep 0.2
 }
 shot() {
@@ -133,6 +133,29 @@ xdotool key Tab Right Right
 shot keyboard-round
 kill $game
 wait $game 2>/dev/null || true
+
+# A round with the snowman's pictures, chosen in the preferences, after two right letters and
+# three wrong ones; once more at twice the size.
+for scale in 1 2; do
+    snow="$home/snowman-$scale"
+    mkdir -p "$snow"
+    printf '"WORDROW"\r\n' >"$snow/wordrow.wdr"
+    printf '"%s/wordrow.wdr"\r\n#TRUE#\r\n' "$snow" >"$snow/wordrow.ini"
+    printf '[pictures]\nset=snowman\n' >"$snow/wordrow-preferences.ini"
+    letterLift=$((34 * scale))
+    (cd "$snow" && QT_SCALE_FACTOR=$scale exec "$root/build/src/wordrow") &
+    game=$!
+    window=$(xdotool search --sync --onlyvisible --pid $game | head -n 1)
+    sleep 1
+    xdotool windowfocus --sync "$window" key Return
+    for guess in O R A B C; do
+        letter "$guess"
+    done
+    shot "snowman-in-round$([ "$scale" = 2 ] && echo -2x)"
+    kill $game
+    wait $game 2>/dev/null || true
+done
+letterLift=34
 
 # Without a window manager the window is as large as it is told: the whole screen.
 (cd "$home" && exec "$root/build/src/wordrow") &

@@ -107,6 +107,7 @@ MainWindow::MainWindow(GameState &state, const Services &services, QWidget *pare
     , m_speech(new SpeechCoach(services.speaker, m_sound, this))
     , m_practice(new PracticeCommands(m_round, services.messages, this))
     , m_hint(new SentenceHint(m_round, services.messages, this))
+    , m_pictureCommands(new PictureCommands(state, PictureSetting::systemFile(), this))
     , m_fileCommands(state, *this, *m_captions, services.dialogs, services.messages, services.files)
 {
     // The program ends only through this window's quit question, never because the title screen,
@@ -129,6 +130,8 @@ MainWindow::MainWindow(GameState &state, const Services &services, QWidget *pare
     connect(
         m_practice, &PracticeCommands::classRecordSetupWanted, this, &MainWindow::setUpClassRecord);
     connect(this, &MainWindow::classRecordChanged, this, &MainWindow::startSendingToClass);
+    connect(
+        m_pictureCommands, &PictureCommands::picturesChanged, this, &MainWindow::showPictureSet);
     // An open progress window shows the player now playing, not the one before.
     connect(
         m_practice, &PracticeCommands::progressPlayerChanged, this, [this](const QString &player) {
@@ -176,15 +179,26 @@ void MainWindow::createPrompt()
 void MainWindow::createGallowsPictures()
 {
     for (int i = 0; i < 9; ++i) {
-        auto *picture = new PictureBox(Pictures::gallows(i), m_inner);
+        auto *picture = new PictureBox(QString(), m_inner);
         picture->setObjectName(u"imgHang%1"_s.arg(i));
-        const QString toolTip = RoundTexts::hangToolTips.at(i).toString();
-        picture->setToolTip(toolTip);
-        picture->setAccessibleName(toolTip.isEmpty() ? u"Gallows"_s : toolTip);
         picture->resize(
             Twips::toPixels(QSizeF(MainLayout::GallowsWidth, MainLayout::GallowsHeight)));
         picture->setVisible(i == 0);
         m_gallowsPictures[i] = picture;
+    }
+    showPictureSet();
+}
+
+void MainWindow::showPictureSet()
+{
+    const PictureSet::Set set = m_state.pictures;
+    for (int i = 0; i < int(m_gallowsPictures.size()); ++i) {
+        PictureBox *picture = m_gallowsPictures[i];
+        picture->setResource(Pictures::round(set, i));
+        const QString toolTip = RoundTexts::pictureToolTips(set).at(i).toString();
+        picture->setToolTip(toolTip);
+        picture->setAccessibleName(
+            toolTip.isEmpty() ? RoundTexts::pictureName(set).toString() : toolTip);
     }
 }
 
@@ -314,6 +328,16 @@ void MainWindow::createPracticeMenu()
     practice->addActions(m_practice->actions());
     practice->addSeparator();
     practice->addAction(m_practice->classRecordAction());
+    createPicturesMenu(practice);
+}
+
+// Last in the Practice menu, after the items it had before.
+void MainWindow::createPicturesMenu(QMenu *practice)
+{
+    practice->addSeparator();
+    m_picturesMenu = addNamedMenu(practice, u"P&ictures"_s, u"mnuPictures"_s);
+    m_picturesMenu->setToolTipsVisible(true);
+    m_picturesMenu->addActions(m_pictureCommands->actions());
 }
 
 // The help windows and the manual come with their own windows.
@@ -425,9 +449,21 @@ void MainWindow::start()
         .run();
     m_speech->start(m_state.homeDir);
     m_practice->start(m_state.homeDir);
+    startPictures();
     m_round.addObserver(&m_sendAfterRound);
     // Not before the window is up: the sender's thread and its driver can wait that long.
     QTimer::singleShot(0, this, &MainWindow::startSendingToClass);
+}
+
+// Reads the set chosen; a set the administrator locked greys out the choice, saying why.
+void MainWindow::startPictures()
+{
+    m_pictureCommands->start();
+    showPictureSet();
+    const QString reason = m_pictureCommands->lockReason();
+    m_picturesMenu->menuAction()->setToolTip(reason);
+    m_picturesMenu->setToolTip(reason);
+    m_picturesMenu->setAccessibleDescription(reason);
 }
 
 void MainWindow::showWordListEditor()
@@ -450,7 +486,7 @@ void MainWindow::showHelpTopics()
 
 void MainWindow::showManual()
 {
-    openOrRaise(m_manual, [] { return new ManualWindow; });
+    openOrRaise(m_manual, [this] { return new ManualWindow(m_state.pictures); });
 }
 
 void MainWindow::showAbout()
@@ -605,6 +641,8 @@ void MainWindow::setLetterText(int index, const QString &caption)
 
 void MainWindow::showTitleScreen()
 {
+    // Start-up shows the title screen as soon as it knows the home folder, before start() goes on.
+    startPictures();
     // This window is not shown yet: it waits, hidden, until the title screen closes.
     m_titleScreen = new TitleScreenDialog(m_state, *this, *m_captions, this);
     m_titleScreen->showMaximized();

@@ -6,6 +6,7 @@
 #include "game/GameRound.h"
 #include "game/MainWindowView.h"
 #include "game/MenuCaptions.h"
+#include "game/PictureCommands.h"
 #include "game/PracticeCommands.h"
 #include "game/RoundObserver.h"
 #include "game/SpeechCoach.h"
@@ -82,6 +83,7 @@ public:
     const MenuCaptions &menuCaptions() const { return *m_captions; }
     const SpeechCoach &speechCoach() const { return *m_speech; }
     const PracticeCommands &practiceCommands() const { return *m_practice; }
+    PictureCommands &pictureCommands() const { return *m_pictureCommands; }
     // "Class Record...": sets or clears the class record in the preferences.
     void setUpClassRecord();
 
@@ -134,6 +136,10 @@ private:
     void createOptionsMenu(QMenu *file);
     void createHelpMenu();
     void createPracticeMenu();
+    void createPicturesMenu(QMenu *practice);
+    // The pictures of the set in play, with their tooltips and what a screen reader says.
+    void showPictureSet();
+    void startPictures();
     void layOutControls();
     void updateSlotAccessibleName(int index);
 
@@ -146,11 +152,13 @@ private:
     SpeechCoach *m_speech;
     PracticeCommands *m_practice;
     SentenceHint *m_hint;
+    PictureCommands *m_pictureCommands;
     FileCommands m_fileCommands;
 
     QWidget *m_inner = nullptr;
     QLabel *m_promptLabel = nullptr;
     std::array<PictureBox *, 9> m_gallowsPictures{};
+    QMenu *m_picturesMenu = nullptr;
     QLabel *m_remarkLabel = nullptr;
     QLabel *m_spellingLabel = nullptr;
     QLabel *m_lettersHeading = nullptr;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/PictureSet.h"
 #include "core/Sentences.h"
 #include "core/WordList.h"
 
@@ -24,4 +25,7 @@ public:
     bool soundCardFound = false;
 
     bool hideTitleScreen = false;
+
+    // The pictures of the round and the title screen, as the preferences choose them.
+    PictureSet::Set pictures = PictureSet::Set::Gallows;
 };

@@ -18,6 +18,7 @@ constexpr QStringView ClassService = u"classRecord/service";
 constexpr QStringView ComputerName = u"classRecord/computer";
 constexpr QStringView Voice = u"speech/voice";
 constexpr QStringView Rate = u"speech/rate";
+constexpr QStringView Pictures = u"pictures/set";
 
 QString hostName()
 {
@@ -71,6 +72,25 @@ bool Preferences::setComputerName(const QString &name)
 {
     const QString trimmed = name.trimmed();
     return store(ComputerName, trimmed.isEmpty() ? hostName() : trimmed, hostName());
+}
+
+std::optional<PictureSet::Set> Preferences::pictureSet() const
+{
+    return PictureSet::fromName(text(Pictures, QString()));
+}
+
+bool Preferences::setPictureSet(std::optional<PictureSet::Set> set)
+{
+    if (set)
+        return store(Pictures, PictureSet::name(*set), QString());
+    if (!QFileInfo::exists(m_path))
+        return true;
+    QSettings settings(m_path, QSettings::IniFormat);
+    if (!settings.contains(Pictures.toString()))
+        return true;
+    settings.remove(Pictures.toString());
+    settings.sync();
+    return settings.status() == QSettings::NoError;
 }
 
 QString Preferences::text(QStringView key, const QString &defaultValue) const

@@ -1,8 +1,12 @@
 #pragma once
 
+#include "core/PictureSet.h"
+
 #include <QString>
 #include <QStringView>
 #include <QVariant>
+
+#include <optional>
 
 // The options beyond the settings file, in an INI file of their own beside it. The file is
 // written only once an option differs from its default, so a first start leaves it out; a file
@@ -26,6 +30,8 @@ public:
     QString classService() const;
     // How this computer's rounds are marked in the class record: the host name unless set.
     QString computerName() const;
+    // The pictures this user chose; nothing when the file names no set.
+    std::optional<PictureSet::Set> pictureSet() const;
 
     // Each setter says whether the option is kept: false when the file could not be written.
     bool setSayWordAtRoundEnd(bool on);
@@ -34,6 +40,8 @@ public:
     bool setPractiseTroubleWords(bool on);
     bool setClassService(const QString &service);
     bool setComputerName(const QString &name);
+    // Nothing takes the user's choice away, so that the computer's own setting applies again.
+    bool setPictureSet(std::optional<PictureSet::Set> set);
 
     // The voice the game speaks in, by its name; empty for the engine's own English voice.
     QString voice() const;
