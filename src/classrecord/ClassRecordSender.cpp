@@ -35,11 +35,18 @@ void ClassRecordSender::sendWaiting()
         return;
     }
     m_sending = true;
-    m_connection->send(batch);
+    m_batch = m_connection->send(batch);
 }
 
-void ClassRecordSender::batchSent(const QList<QUuid> &ids)
+void ClassRecordSender::setDeadlineMs(int ms)
 {
+    m_connection->setDeadlineMs(ms);
+}
+
+void ClassRecordSender::batchSent(quint64 request, const QList<QUuid> &ids)
+{
+    if (request != m_batch)
+        return;
     m_sending = false;
     m_nextPauseMs = FirstPauseMs;
     m_sentCount += int(ids.size());
@@ -52,8 +59,10 @@ void ClassRecordSender::batchSent(const QList<QUuid> &ids)
     sendWaiting();
 }
 
-void ClassRecordSender::batchFailed(const ClassProblem &why)
+void ClassRecordSender::batchFailed(quint64 request, const ClassProblem &why)
 {
+    if (request != m_batch)
+        return;
     m_sending = false;
     qCInfo(lcSender) << "Rounds wait for the class record:" << why.kind << why.detail;
     m_pause.start(m_nextPauseMs);

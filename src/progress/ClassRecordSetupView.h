@@ -8,7 +8,9 @@ class ClassRecordSetupView
 public:
     virtual ~ClassRecordSetupView() = default;
 
-    virtual void showSettings(const QString &service, const QString &computer) = 0;
+    virtual void showSettings(
+        const QString &service, const QString &teacherService, const QString &computer)
+        = 0;
     // While a test of the connection runs, the button that starts one is off.
     virtual void showTesting(bool testing) = 0;
     // What the test found, or why the settings cannot be kept, in words.

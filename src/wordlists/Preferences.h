@@ -1,14 +1,18 @@
 #pragma once
 
+#include <QObject>
 #include <QString>
 #include <QStringView>
 #include <QVariant>
 
 // The options beyond the settings file, in an INI file of their own beside it. The file is
 // written only once an option differs from its default, so a first start leaves it out; a file
-// that is missing, empty or not INI at all reads as the defaults.
-class Preferences
+// that is missing, empty or not INI at all reads as the defaults. It says when the class record's
+// options change through it.
+class Preferences : public QObject
 {
+    Q_OBJECT
+
 public:
     static constexpr QStringView FileName = u"wordrow-preferences.ini";
     static constexpr QStringView DefaultPlayer = u"Player";
@@ -24,6 +28,9 @@ public:
     bool practiseTroubleWords() const;
     // The libpq service of the class record (pg_service.conf); empty when none is set.
     QString classService() const;
+    // The libpq service of the teacher's login, which reads the class view; empty on a pupil's
+    // computer.
+    QString teacherService() const;
     // How this computer's rounds are marked in the class record: the host name unless set.
     QString computerName() const;
 
@@ -33,9 +40,15 @@ public:
     bool setPlayer(const QString &name);
     bool setPractiseTroubleWords(bool on);
     bool setClassService(const QString &service);
+    bool setTeacherService(const QString &service);
     bool setComputerName(const QString &name);
 
+Q_SIGNALS:
+    // A service or the computer's name was set to something new.
+    void classRecordChanged();
+
 private:
+    bool storeClassRecord(QStringView key, const QString &value, const QString &defaultValue);
     QString text(QStringView key, const QString &defaultValue) const;
     bool flag(QStringView key, bool defaultValue) const;
     bool store(QStringView key, const QVariant &value, const QVariant &defaultValue);
