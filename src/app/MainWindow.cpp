@@ -333,6 +333,7 @@ void MainWindow::setUpClassRecord()
 {
     ClassRecordDialog dialog(this);
     ClassRecordSetup setup(m_classRecord->preferences(), m_classRecord->factory(), dialog);
+    setup.setWaiting([this] { return m_classRecord->waitingText(); });
     dialog.setSetup(setup);
     dialog.exec();
 }

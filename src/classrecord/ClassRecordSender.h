@@ -2,6 +2,7 @@
 
 #include "classrecord/ClassDatabase.h"
 
+#include <QDateTime>
 #include <QObject>
 #include <QTimer>
 #include <QUuid>
@@ -36,6 +37,9 @@ public:
     // The pause before the next try, 0 while all is well.
     int pauseMs() const { return m_pause.isActive() ? m_pause.interval() : 0; }
     int sentCount() const { return m_sentCount; }
+    // How the rounds of this computer stand, in a teacher's words: how many wait, since when
+    // and why.
+    QString waitingText(const QString &service);
     // How long a batch may go unanswered before it counts as failed.
     void setDeadlineMs(int ms);
 
@@ -55,5 +59,8 @@ private:
     int m_nextPauseMs = FirstPauseMs;
     quint64 m_batch = 0;
     bool m_sending = false;
+    // From the first failure after a batch went, with the last reason.
+    QDateTime m_troubleSince;
+    ClassProblem m_trouble;
     int m_sentCount = 0;
 };

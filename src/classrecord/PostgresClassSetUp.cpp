@@ -86,11 +86,15 @@ void setUpTables(SetUpRun &run, QStringList &done)
     }
     if (version < ClassSchema::Version)
         run.exec(ClassSchema::WriteVersion, {ClassSchema::Version});
-    done.append(version == ClassSchema::Version
-            ? u"The class record's tables were ready (version %1)."_s.arg(version)
-            : u"The class record's tables are now at version %1 (they were at %2), every round "
-              u"kept."_s.arg(ClassSchema::Version)
-                  .arg(version));
+    if (version == ClassSchema::Version)
+        done.append(u"The class record's tables were ready (version %1)."_s.arg(version));
+    else if (version == 0)
+        done.append(
+            u"The class record's tables are made (version %1)."_s.arg(ClassSchema::Version));
+    else
+        done.append(u"The class record's tables are now at version %1 (they were at %2), every "
+                    u"round kept."_s.arg(ClassSchema::Version)
+                        .arg(version));
 }
 
 void keepLogins(SetUpRun &run, const QStringList &logins, const QString &kind, const QString &owner)

@@ -93,6 +93,11 @@ void ClassRecordCommands::sendWaiting()
         m_sender->sendWaiting();
 }
 
+QString ClassRecordCommands::waitingText() const
+{
+    return m_sender ? m_sender->waitingText(m_preferences->classService()) : QString();
+}
+
 ClassRecordCommands::Connector ClassRecordCommands::classView() const
 {
     const QString service = m_preferences ? m_preferences->teacherService() : QString();

@@ -46,6 +46,8 @@ public:
     // without one, which then has no class view.
     using Connector = std::function<std::unique_ptr<ClassRecordConnection>()>;
     Connector classView() const;
+    // How this computer's rounds stand; empty while no class record is set.
+    QString waitingText() const;
 
 public Q_SLOTS:
     // Sends what waits, unless a batch is under way or the sender pauses after a failure.

@@ -48,6 +48,12 @@ ClassRecordDialog::ClassRecordDialog(QWidget *parent)
     m_outcome->setWordWrap(true);
     m_outcome->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addWidget(m_outcome);
+    m_waiting = new QLabel(this);
+    m_waiting->setObjectName(u"lblClassWaiting"_s);
+    m_waiting->setTextFormat(Qt::PlainText);
+    m_waiting->setWordWrap(true);
+    m_waiting->hide();
+    layout->addWidget(m_waiting);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     m_clear = buttons->addButton(u"C&lear"_s, QDialogButtonBox::ResetRole);
@@ -84,6 +90,12 @@ void ClassRecordDialog::showSettings(
     m_service->setText(service);
     m_teacherService->setText(teacherService);
     m_computer->setText(computer);
+}
+
+void ClassRecordDialog::showWaiting(const QString &text)
+{
+    m_waiting->setText(text);
+    m_waiting->setVisible(!text.isEmpty());
 }
 
 void ClassRecordDialog::showTesting(bool testing)

@@ -28,12 +28,14 @@ public:
     QPushButton *testButton() const { return m_test; }
     QPushButton *clearButton() const { return m_clear; }
     QLabel *outcomeLabel() const { return m_outcome; }
+    QLabel *waitingLabel() const { return m_waiting; }
 
     void accept() override;
 
     // ClassRecordSetupView
     void showSettings(
         const QString &service, const QString &teacherService, const QString &computer) override;
+    void showWaiting(const QString &text) override;
     void showTesting(bool testing) override;
     void showOutcome(const QString &text, bool good) override;
 
@@ -45,4 +47,5 @@ private:
     QPushButton *m_test = nullptr;
     QPushButton *m_clear = nullptr;
     QLabel *m_outcome = nullptr;
+    QLabel *m_waiting = nullptr;
 };

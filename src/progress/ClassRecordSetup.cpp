@@ -29,6 +29,7 @@ void ClassRecordSetup::load()
 {
     m_view.showSettings(
         m_preferences.classService(), m_preferences.teacherService(), m_preferences.computerName());
+    m_view.showWaiting(m_waiting ? m_waiting() : QString());
 }
 
 void ClassRecordSetup::test(

@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QPointer>
 
+#include <functional>
 #include <memory>
 
 class ClassRecordConnection;
@@ -27,6 +28,8 @@ public:
     // A libpq service name: letters, digits, '_', '-' and '.'; empty for none.
     static bool isServiceName(const QString &service);
 
+    // What waits to be sent, said on each load; none while no rounds are sent.
+    void setWaiting(std::function<QString()> waiting) { m_waiting = std::move(waiting); }
     void load();
     void test(const QString &service, const QString &teacherService, const QString &computer);
     // Keeps the settings; false, with the reason shown, when they cannot be kept.
@@ -44,4 +47,5 @@ private:
     ClassRecordSetupView &m_view;
     std::unique_ptr<ClassRecordConnection> m_test;
     std::unique_ptr<ClassRecordConnection> m_teacherTest;
+    std::function<QString()> m_waiting;
 };

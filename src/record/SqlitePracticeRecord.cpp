@@ -190,6 +190,7 @@ constexpr auto SelectUnsentRounds = R"(
     SELECT played_at, player, list, word, result, misses, wrong_letters,
         uuid, kind, typed, test_started
     FROM rounds WHERE sent = 0 ORDER BY id LIMIT ?)"_L1;
+constexpr auto CountUnsentRounds = R"(SELECT count(*) AS waiting FROM rounds WHERE sent = 0)"_L1;
 constexpr auto SelectPlayers = R"(SELECT DISTINCT player FROM rounds ORDER BY player)"_L1;
 
 // Names as an SQL list of quoted texts, for a CHECK; an enum's names need no escaping.
@@ -671,6 +672,14 @@ QList<PracticeRound> SqlitePracticeRecord::unsentRounds(int limit)
             found.append(roundAt(query));
     }
     return found;
+}
+
+int SqlitePracticeRecord::unsentCount()
+{
+    if (open(false) != Open::Ready)
+        return 0;
+    QSqlQuery query(QSqlDatabase::database(m_connection, false));
+    return query.exec(CountUnsentRounds) && query.next() ? query.value(0).toInt() : 0;
 }
 
 bool SqlitePracticeRecord::markSent(const QList<QUuid> &ids)

@@ -43,6 +43,7 @@ public:
 
     QList<PracticeRound> unsentRounds(int limit) override;
     bool markSent(const QList<QUuid> &ids) override;
+    int unsentCount() override;
 
     QString path() const;
     // Lets go of the file, its log folded back in; the next use opens it again.

@@ -109,6 +109,8 @@ TEST_F(ClassLinkTest, RoundsGoOnceAFrozenLinkHealsAndQuittingDoesNotWaitForIt)
     // The game gives the send up by itself.
     ASSERT_TRUE(QTest::qWaitFor([&] { return !problems.isEmpty(); }, 10000));
     EXPECT_EQ(problems.first().at(0).value<ClassProblem>().kind, ClassProblem::Unreachable);
+    EXPECT_TRUE(sender->waitingText(u"room"_s).startsWith(
+        u"2 rounds wait on this computer: the server cannot be reached since "));
     play();
     relay.heal();
     play();

@@ -20,9 +20,10 @@ struct FakeSetupView final : ClassRecordSetupView
         service = s, teacher = t, computer = c;
     }
     void showTesting(bool on) override { testing = on; }
+    void showWaiting(const QString &text) override { waiting = text; }
     void showOutcome(const QString &text, bool good) override { outcome = text, ok = good; }
 
-    QString service, teacher, computer, outcome;
+    QString service, teacher, computer, outcome, waiting;
     bool testing = false, ok = false;
 };
 
