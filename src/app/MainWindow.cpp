@@ -4,8 +4,6 @@
 #include "app/FocusFrameButton.h"
 #include "app/LetterButton.h"
 #include "classrecord/ClassRecordConnection.h"
-#include "classrecord/ClassRecordSender.h"
-#include "classrecord/PostgresClassDatabase.h"
 #include "core/GameState.h"
 #include "game/KeyboardGuess.h"
 #include "game/MainLayout.h"
@@ -108,6 +106,7 @@ MainWindow::MainWindow(GameState &state, const Services &services, QWidget *pare
     , m_practice(new PracticeCommands(m_round, services.messages, this))
     , m_hint(new SentenceHint(m_round, services.messages, this))
     , m_pictureCommands(new PictureCommands(state, PictureSetting::systemFile(), this))
+    , m_classRecord(new ClassRecordCommands(this))
     , m_fileCommands(state, *this, *m_captions, services.dialogs, services.messages, services.files)
 {
     // The program ends only through this window's quit question, never because the title screen,
@@ -127,20 +126,19 @@ MainWindow::MainWindow(GameState &state, const Services &services, QWidget *pare
     connect(m_practice, &PracticeCommands::progressWanted, this, &MainWindow::showProgress);
     connect(m_speech, &SpeechCoach::speechChanged, m_practice, &PracticeCommands::setSpeech);
     connect(m_practice, &PracticeCommands::spellingTestWanted, this, &MainWindow::showSpellingTest);
-    connect(
-        m_practice, &PracticeCommands::classRecordSetupWanted, this, &MainWindow::setUpClassRecord);
-    connect(this, &MainWindow::classRecordChanged, this, &MainWindow::startSendingToClass);
+    connect(m_classRecord, &ClassRecordCommands::setUpWanted, this, &MainWindow::setUpClassRecord);
     connect(
         m_pictureCommands, &PictureCommands::picturesChanged, this, &MainWindow::showPictureSet);
-    // An open progress window shows the player now playing, not the one before.
-    connect(
-        m_practice, &PracticeCommands::progressPlayerChanged, this, [this](const QString &player) {
-            if (m_progress) {
-                delete m_progress;
-                delete m_spellingTest;
-                showProgress(player);
-            }
-        });
+    connect(m_practice, &PracticeCommands::playerChanged, this, [this](const QString &player) {
+        // Closed as by its own close button: the word being said stops, the answers given so far
+        // stay the player's who gave them.
+        if (m_spellingTest)
+            m_spellingTest->close();
+        if (m_progress) {
+            delete m_progress;
+            showProgress(player);
+        }
+    });
     // The inner area has the restored size; the menu bar comes on top of it.
     resize(Twips::toPixels(QSizeF(MainLayout::RestoredWidth, MainLayout::RestoredHeight))
         + QSize(0, menuBar()->sizeHint().height()));
@@ -327,7 +325,7 @@ void MainWindow::createPracticeMenu()
     practice->addSeparator();
     practice->addActions(m_practice->actions());
     practice->addSeparator();
-    practice->addAction(m_practice->classRecordAction());
+    practice->addAction(m_classRecord->classRecordAction());
     createPicturesMenu(practice);
 }
 
@@ -357,31 +355,16 @@ void MainWindow::createHelpMenu()
         &MainWindow::showAbout);
 }
 
-void MainWindow::setRoundOutbox(RoundOutbox &outbox)
+void MainWindow::setClassRecord(RoundOutbox &outbox, ClassDatabaseFactory factory)
 {
-    m_outbox = &outbox;
-}
-
-// Rounds go to the class record in the background once one is set; without one nothing leaves
-// the computer.
-void MainWindow::startSendingToClass()
-{
-    m_sender.reset();
-    const Preferences options(m_state.homeDir);
-    if (!m_outbox || options.classService().isEmpty())
-        return;
-    m_sender = std::make_unique<ClassRecordSender>(*m_outbox, PostgresClassDatabase::factory(),
-        options.classService(), options.computerName());
-    m_sender->sendWaiting();
+    m_classRecord->setDatabase(outbox, std::move(factory));
 }
 
 void MainWindow::setUpClassRecord()
 {
-    Preferences options(m_state.homeDir);
-    // The PostgreSQL driver loads only with the first connection.
     ClassRecordDialog dialog(this);
-    ClassRecordSetup setup(options, PostgresClassDatabase::factory(), dialog);
-    connect(&setup, &ClassRecordSetup::changed, this, &MainWindow::classRecordChanged);
+    ClassRecordSetup setup(m_classRecord->preferences(), m_classRecord->factory(), dialog);
+    setup.setWaiting([this] { return m_classRecord->waitingText(); });
     dialog.setSetup(setup);
     dialog.exec();
 }
@@ -397,9 +380,10 @@ MainWindow::~MainWindow()
 
 void MainWindow::setPracticeRecord(PracticeRecordStore &record, const Clock &clock)
 {
-    m_record = &record;
+    // What the record keeps goes out to the class record too.
+    m_record = &m_classRecord->sendingRecord(record);
     m_clock = &clock;
-    m_practice->setRecord(record, clock);
+    m_practice->setRecord(*m_record, clock);
 }
 
 void MainWindow::showProgress(const QString &player)
@@ -409,14 +393,9 @@ void MainWindow::showProgress(const QString &player)
     openOrRaise(m_progress, [this, &player] {
         auto *window = new ProgressWindow(
             player, *m_record, m_services.dialogs, m_services.messages, *m_clock);
-        const Preferences options(m_state.homeDir);
-        if (!options.classService().isEmpty()) {
-            window->setClassRecord(
-                [service = options.classService(), computer = options.computerName()] {
-                    return std::make_unique<ClassRecordConnection>(
-                        PostgresClassDatabase::factory(), service, computer);
-                });
-        }
+        // Only the teacher's login reads the class: a pupil's computer has no class view.
+        if (auto classView = m_classRecord->classView())
+            window->setClassRecord(std::move(classView));
         return window;
     });
 }
@@ -433,11 +412,9 @@ void MainWindow::showSpellingTest()
     openOrRaise(m_spellingTest, [this] {
         SpellingTest::Setup setup{m_practice->player(), m_practice->listInPlay(),
             m_state.words.toStringList(), m_practice->practisesTroubleWords(),
-            m_practice->recorder()->dueWordSource(), m_state.sentences};
+            [practice = m_practice] { return practice->dueWords(); }, m_state.sentences};
         auto *window = new SpellingTestWindow(std::move(setup), m_services, *m_record);
-        // The test's answers move its words: the review reads them again afterwards.
-        connect(window, &QObject::destroyed, m_practice,
-            [practice = m_practice] { practice->recorder()->forgetTroubleWords(); });
+        connect(window, &QObject::destroyed, m_practice, &PracticeCommands::spellingTestClosed);
         return window;
     });
 }
@@ -450,9 +427,7 @@ void MainWindow::start()
     m_speech->start(m_state.homeDir);
     m_practice->start(m_state.homeDir);
     startPictures();
-    m_round.addObserver(&m_sendAfterRound);
-    // Not before the window is up: the sender's thread and its driver can wait that long.
-    QTimer::singleShot(0, this, &MainWindow::startSendingToClass);
+    m_classRecord->start(m_state.homeDir);
 }
 
 // Reads the set chosen; a set the administrator locked greys out the choice, saying why.

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "classrecord/ClassRecordSender.h"
 #include "editor/WordListEditorDialog.h"
+#include "game/ClassRecordCommands.h"
 #include "game/FileCommands.h"
 #include "game/GameRound.h"
 #include "game/MainWindowView.h"
@@ -10,7 +10,6 @@
 #include "game/PracticeCommands.h"
 #include "game/RoundObserver.h"
 #include "game/SpeechCoach.h"
-#include "platform/RoundOutbox.h"
 #include "platform/Services.h"
 #include "progress/ProgressWindow.h"
 #include "sound/SoundPlayback.h"
@@ -70,8 +69,9 @@ public:
     // the Practice menu's items of the record stay disabled.
     // The clock dates the rounds and says which day it is for the review schedule.
     void setPracticeRecord(PracticeRecordStore &record, const Clock &clock);
-    // Where the class record takes the rounds not yet sent from; before start().
-    void setRoundOutbox(RoundOutbox &outbox);
+    // Where the class record takes the rounds not yet sent from, and how it reaches a class
+    // database; before start().
+    void setClassRecord(RoundOutbox &outbox, ClassDatabaseFactory factory);
     void showProgress(const QString &player);
     ProgressWindow *progressWindow() const { return m_progress; }
     // A test of the list in play, the player's due words first when trouble words are practised.
@@ -84,12 +84,9 @@ public:
     const SpeechCoach &speechCoach() const { return *m_speech; }
     const PracticeCommands &practiceCommands() const { return *m_practice; }
     PictureCommands &pictureCommands() const { return *m_pictureCommands; }
+    const ClassRecordCommands &classRecordCommands() const { return *m_classRecord; }
     // "Class Record...": sets or clears the class record in the preferences.
     void setUpClassRecord();
-
-Q_SIGNALS:
-    // "Class Record..." kept new settings: whoever sends the rounds starts again with them.
-    void classRecordChanged();
 
 public:
     // MainWindowView
@@ -153,6 +150,7 @@ private:
     PracticeCommands *m_practice;
     SentenceHint *m_hint;
     PictureCommands *m_pictureCommands;
+    ClassRecordCommands *m_classRecord;
     FileCommands m_fileCommands;
 
     QWidget *m_inner = nullptr;
@@ -177,27 +175,4 @@ private:
     QPointer<ManualWindow> m_manual;
     QPointer<ProgressWindow> m_progress;
     QPointer<SpellingTestWindow> m_spellingTest;
-
-    // Sends what a round kept, after the recorder has kept it.
-    class SendAfterRound final : public RoundObserver
-    {
-    public:
-        explicit SendAfterRound(MainWindow &window)
-            : m_window(window)
-        {
-        }
-        void roundStarted(const QString &) override { }
-        void roundEnded(const Round &) override
-        {
-            if (m_window.m_sender)
-                m_window.m_sender->sendWaiting();
-        }
-
-    private:
-        MainWindow &m_window;
-    };
-    void startSendingToClass();
-    RoundOutbox *m_outbox = nullptr;
-    std::unique_ptr<ClassRecordSender> m_sender;
-    SendAfterRound m_sendAfterRound{*this};
 };

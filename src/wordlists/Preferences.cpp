@@ -15,6 +15,7 @@ constexpr QStringView SayNewWord = u"speech/sayEachNewWord";
 constexpr QStringView Player = u"practice/player";
 constexpr QStringView TroubleWords = u"practice/practiseTroubleWords";
 constexpr QStringView ClassService = u"classRecord/service";
+constexpr QStringView TeacherService = u"classRecord/teacherService";
 constexpr QStringView ComputerName = u"classRecord/computer";
 constexpr QStringView Voice = u"speech/voice";
 constexpr QStringView Rate = u"speech/rate";
@@ -58,6 +59,16 @@ QString Preferences::classService() const
     return text(ClassService, QString());
 }
 
+QString Preferences::teacherService() const
+{
+    return text(TeacherService, QString());
+}
+
+bool Preferences::setTeacherService(const QString &service)
+{
+    return storeClassRecord(TeacherService, service.trimmed(), QString());
+}
+
 QString Preferences::computerName() const
 {
     return text(ComputerName, hostName());
@@ -65,13 +76,23 @@ QString Preferences::computerName() const
 
 bool Preferences::setClassService(const QString &service)
 {
-    return store(ClassService, service.trimmed(), QString());
+    return storeClassRecord(ClassService, service.trimmed(), QString());
+}
+
+bool Preferences::storeClassRecord(
+    QStringView key, const QString &value, const QString &defaultValue)
+{
+    const bool changes = text(key, defaultValue) != (value.isEmpty() ? defaultValue : value);
+    const bool kept = store(key, value, defaultValue);
+    if (kept && changes)
+        Q_EMIT classRecordChanged();
+    return kept;
 }
 
 bool Preferences::setComputerName(const QString &name)
 {
     const QString trimmed = name.trimmed();
-    return store(ComputerName, trimmed.isEmpty() ? hostName() : trimmed, hostName());
+    return storeClassRecord(ComputerName, trimmed.isEmpty() ? hostName() : trimmed, hostName());
 }
 
 std::optional<PictureSet::Set> Preferences::pictureSet() const

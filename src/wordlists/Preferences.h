@@ -2,6 +2,7 @@
 
 #include "core/PictureSet.h"
 
+#include <QObject>
 #include <QString>
 #include <QStringView>
 #include <QVariant>
@@ -10,9 +11,12 @@
 
 // The options beyond the settings file, in an INI file of their own beside it. The file is
 // written only once an option differs from its default, so a first start leaves it out; a file
-// that is missing, empty or not INI at all reads as the defaults.
-class Preferences
+// that is missing, empty or not INI at all reads as the defaults. It says when the class record's
+// options change through it.
+class Preferences : public QObject
 {
+    Q_OBJECT
+
 public:
     static constexpr QStringView FileName = u"wordrow-preferences.ini";
     static constexpr QStringView DefaultPlayer = u"Player";
@@ -28,6 +32,9 @@ public:
     bool practiseTroubleWords() const;
     // The libpq service of the class record (pg_service.conf); empty when none is set.
     QString classService() const;
+    // The libpq service of the teacher's login, which reads the class view; empty on a pupil's
+    // computer.
+    QString teacherService() const;
     // How this computer's rounds are marked in the class record: the host name unless set.
     QString computerName() const;
     // The pictures this user chose; nothing when the file names no set.
@@ -39,6 +46,7 @@ public:
     bool setPlayer(const QString &name);
     bool setPractiseTroubleWords(bool on);
     bool setClassService(const QString &service);
+    bool setTeacherService(const QString &service);
     bool setComputerName(const QString &name);
     // Nothing takes the user's choice away, so that the computer's own setting applies again.
     bool setPictureSet(std::optional<PictureSet::Set> set);
@@ -50,7 +58,12 @@ public:
     bool setVoice(const QString &name, double rate);
     static constexpr double DefaultSpeechRate = -0.3;
 
+Q_SIGNALS:
+    // A service or the computer's name was set to something new.
+    void classRecordChanged();
+
 private:
+    bool storeClassRecord(QStringView key, const QString &value, const QString &defaultValue);
     QString text(QStringView key, const QString &defaultValue) const;
     bool flag(QStringView key, bool defaultValue) const;
     bool store(QStringView key, const QVariant &value, const QVariant &defaultValue);
