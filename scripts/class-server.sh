@@ -1,11 +1,13 @@
 # Sourced by the scripts whose programs talk to a class record. start_class_server starts a
 # PostgreSQL 15 server of our own in a temporary folder, listening only on a Unix socket there (no
-# TCP), with a class database, a login for it and one that is always refused, and points libpq at
-# a service file naming them: the service "wordrow_test" reaches the class database,
-# "wordrow_refused" is turned away, "wordrow_admin" may do anything. It exports
-# WORDROW_TEST_CLASS_SERVICE and WORDROW_TEST_CLASS_SERVER (a script taking "stop" or "start", for
-# the tests that stop the server under the game); stop_class_server stops the server and removes
-# the folder. Without PostgreSQL 15 installed it starts nothing and exports nothing.
+# TCP), with a class database, its logins and one that is always refused, and points libpq at a
+# service file naming them: the service "wordrow_test" is a room's login (which owns the database,
+# as an earlier Wordrow had it), "wordrow_teacher" the teacher's, "wordrow_refused" is turned
+# away, "wordrow_admin" may do anything and runs the set-up. It exports
+# WORDROW_TEST_CLASS_SERVICE, WORDROW_TEST_TEACHER_SERVICE, WORDROW_TEST_CLASS_SOCKET (the
+# server's socket, for a relay) and WORDROW_TEST_CLASS_SERVER (a script taking "stop" or "start",
+# for the tests that stop the server under the game); stop_class_server stops the server and
+# removes the folder. Without PostgreSQL 15 installed it starts nothing and exports nothing.
 class_server_dir=''
 
 start_class_server() {
@@ -45,6 +47,7 @@ SERVER
     "$dir/server.sh" start || { cat "$dir/server.log" >&2; return 1; }
     "$bin/psql" -q -h "$dir" -U wordrow_admin -d postgres -v ON_ERROR_STOP=1 <<SQL
 CREATE ROLE wordrow_class LOGIN PASSWORD 'class-pass';
+CREATE ROLE wordrow_teacher LOGIN PASSWORD 'teacher-pass';
 CREATE ROLE wordrow_refused LOGIN PASSWORD 'right-pass';
 CREATE DATABASE wordrow_class OWNER wordrow_class;
 SQL
@@ -53,6 +56,11 @@ SQL
 host=$dir
 dbname=wordrow_class
 user=wordrow_class
+
+[wordrow_teacher]
+host=$dir
+dbname=wordrow_class
+user=wordrow_teacher
 
 [wordrow_refused]
 host=$dir
@@ -65,10 +73,11 @@ dbname=wordrow_class
 user=wordrow_admin
 SERVICES
     # The passwords as a school's .pgpass keeps them; the refused login's is wrong.
-    printf '*:*:*:wordrow_class:class-pass\n*:*:*:wordrow_refused:wrong-pass\n' >"$dir/pgpass"
+    printf '*:*:*:wordrow_class:class-pass\n*:*:*:wordrow_teacher:teacher-pass\n*:*:*:wordrow_refused:wrong-pass\n' >"$dir/pgpass"
     chmod 600 "$dir/pgpass"
     export PGSERVICEFILE=$dir/pg_service.conf PGPASSFILE=$dir/pgpass
-    export WORDROW_TEST_CLASS_SERVICE=wordrow_test WORDROW_TEST_CLASS_SERVER=$dir/server.sh
+    export WORDROW_TEST_CLASS_SERVICE=wordrow_test WORDROW_TEST_TEACHER_SERVICE=wordrow_teacher
+    export WORDROW_TEST_CLASS_SOCKET=$dir/.s.PGSQL.5432 WORDROW_TEST_CLASS_SERVER=$dir/server.sh
 }
 
 stop_class_server() {

@@ -4,9 +4,10 @@
 # after a win, then the word-list editor with a few words typed in, the help topics, the manual and
 # the about box; before all of these, the title screen of a first start; then the open dialog of
 # an installed copy in the ready-made lists; last, the Practice menu with and without speech, the
-# progress window and the player dialog, and a spelling test under way and at its end. The game plays a one-word list, so every round draws the
-# same word. Between the two sizes, a round on each of two words of hand-made lists and one played
-# from the keyboard.
+# progress window and the player dialog, a spelling test under way and at its end, and the
+# editor with a word's sentence and a round's hint. The game plays a one-word list, so every round
+# draws the same word. Between the two sizes, a round on each of two words of hand-made lists, one
+# played from the keyboard and one with the snowman's pictures.
 #   SCREENSHOT_DISPLAY=:22 scripts/screenshots.sh   takes them on another X display than :73
 set -euo pipefail
 
@@ -70,7 +71,7 @@ letter() {
     width=$WIDTH
     height=$HEIGHT
     local index=$(($(printf '%d' "'$1") - 65))
-    xdotool mousemove --window "$window" $((width * (2 * index + 1) / 56)) $((height - 34)) click 1
+    xdotool mousemove --window "$window" $((width * (2 * index + 1) / 56)) $((height - ${letterLift:-34})) click 1
     sleep 0.2
 }
 shot() {
@@ -132,6 +133,29 @@ xdotool key Tab Right Right
 shot keyboard-round
 kill $game
 wait $game 2>/dev/null || true
+
+# A round with the snowman's pictures, chosen in the preferences, after two right letters and
+# three wrong ones; once more at twice the size.
+for scale in 1 2; do
+    snow="$home/snowman-$scale"
+    mkdir -p "$snow"
+    printf '"WORDROW"\r\n' >"$snow/wordrow.wdr"
+    printf '"%s/wordrow.wdr"\r\n#TRUE#\r\n' "$snow" >"$snow/wordrow.ini"
+    printf '[pictures]\nset=snowman\n' >"$snow/wordrow-preferences.ini"
+    letterLift=$((34 * scale))
+    (cd "$snow" && QT_SCALE_FACTOR=$scale exec "$root/build/src/wordrow") &
+    game=$!
+    window=$(xdotool search --sync --onlyvisible --pid $game | head -n 1)
+    sleep 1
+    xdotool windowfocus --sync "$window" key Return
+    for guess in O R A B C; do
+        letter "$guess"
+    done
+    shot "snowman-in-round$([ "$scale" = 2 ] && echo -2x)"
+    kill $game
+    wait $game 2>/dev/null || true
+done
+letterLift=34
 
 # Without a window manager the window is as large as it is told: the whole screen.
 (cd "$home" && exec "$root/build/src/wordrow") &
@@ -305,6 +329,59 @@ for scale in 1 2; do
     xdotool key Return
     sleep 0.5
     import -window "$test" "$out/spelling-test-end$suffix.png"
+    kill $game
+    wait $game 2>/dev/null || true
+done
+# Sentences at 1x and 2x: the editor with the selected word's sentence typed in, and the hint of a
+# round on a list whose one word has a sentence.
+for scale in 1 2; do
+    sentences="$home/sentences-$scale"
+    mkdir -p "$sentences"
+    printf '"THERE"\r\n' >"$sentences/wordrow.wdr"
+    printf 'Word\tSentence\r\nTHERE\tPut it over there, by the door.\r\n' \
+        >"$sentences/wordrow.sentences.tsv"
+    printf '"%s/wordrow.wdr"\r\n#TRUE#\r\n' "$sentences" >"$sentences/wordrow.ini"
+    suffix=$([ "$scale" = 2 ] && echo -2x || true)
+    (cd "$sentences" && QT_SCALE_FACTOR=$scale exec "$root/build/src/wordrow") &
+    game=$!
+    window=$(xdotool search --sync --onlyvisible --pid $game | head -n 1)
+    sleep 1
+    xdotool windowfocus --sync "$window" key ctrl+m
+    editor=$(xdotool search --sync --onlyvisible --name "Make New Word List" | head -n 1)
+    for word in there their where wear; do
+        xdotool type --delay 20 "$word"
+        xdotool key Return
+    done
+    # A word of the list clicked, then the sentence box; Enter keeps the sentence.
+    clickEditor() {
+        xdotool mousemove --window "$editor" $(($1 * scale)) $(($2 * scale)) click 1
+        sleep 0.3
+    }
+    clickEditor 250 64
+    clickEditor 180 172
+    xdotool type --delay 20 "It is their dog."
+    xdotool key Return
+    clickEditor 250 47
+    clickEditor 180 172
+    xdotool type --delay 20 "Put it over there, by the door."
+    xdotool key Return
+    clickEditor 250 64
+    clickEditor 250 47
+    sleep 0.5
+    import -window "$editor" "$out/editor-sentence$suffix.png"
+    xdotool key alt+x
+    sleep 0.3
+    xdotool key Return
+    sleep 0.3
+    xdotool windowfocus --sync "$window" key Return
+    sleep 0.3
+    xdotool key ctrl+i
+    hint=$(xdotool search --sync --onlyvisible --name "^Hint$" | head -n 1)
+    sleep 0.5
+    import -window "$hint" "$out/hint$suffix.png"
+    # From the screen: the box is a window of its own, which the game window's picture leaves out.
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$out/hint-over-round$suffix.png"
     kill $game
     wait $game 2>/dev/null || true
 done

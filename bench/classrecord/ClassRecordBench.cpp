@@ -1,11 +1,13 @@
-// The class record on the PostgreSQL server scripts/test.sh starts (or any service named in
-// WORDROW_TEST_CLASS_SERVICE): 30 computers send 500 rounds each, all at once, and the class view
-// then opens over them. Prints rounds per second and how long the view takes to arrive (the
-// target: under a second). Empties the class database's tables first.
+// The class record on the PostgreSQL server scripts/bench-class.sh starts: 30 computers send 500
+// rounds each through the room's login, all at once, and the class view then opens over them
+// through the teacher's. Prints rounds per second and how long the view takes to arrive (the
+// target: under a second). Empties the class database and sets it up afresh first, through the
+// administrator's service wordrow_admin.
 #include "classrecord/ClassPlayersModel.h"
 #include "classrecord/ClassRecordConnection.h"
 #include "classrecord/ClassRecordSender.h"
 #include "classrecord/PostgresClassDatabase.h"
+#include "classrecord/PostgresClassSetUp.h"
 #include "progress/ClassRecordPanel.h"
 #include "support/FakeRoundOutbox.h"
 
@@ -29,20 +31,27 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const QString service = qEnvironmentVariable("WORDROW_TEST_CLASS_SERVICE");
-    if (service.isEmpty()) {
+    const QString teacher = qEnvironmentVariable("WORDROW_TEST_TEACHER_SERVICE");
+    if (service.isEmpty() || teacher.isEmpty()) {
         std::fprintf(stderr, "No class server: run through scripts/bench-class.sh\n");
         return 1;
     }
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(u"QPSQL"_s, u"reset"_s);
-        db.setConnectOptions(u"service="_s + service);
+        db.setConnectOptions(u"service=wordrow_admin"_s);
         if (!db.open()
-            || !QSqlQuery(db).exec(u"DROP TABLE IF EXISTS wordrow_rounds, wordrow_schema"_s)) {
+            || !QSqlQuery(db).exec(
+                u"DROP TABLE IF EXISTS wordrow_rounds, wordrow_schema, wordrow_logins"_s)) {
             std::fprintf(stderr, "Cannot empty the class database\n");
             return 1;
         }
     }
     QSqlDatabase::removeDatabase(u"reset"_s);
+    if (!PostgresClassSetUp::run(u"wordrow_admin"_s, {{u"wordrow_class"_s}, {u"wordrow_teacher"_s}})
+             .problem.ok()) {
+        std::fprintf(stderr, "Cannot set the class database up\n");
+        return 1;
+    }
 
     constexpr int Computers = 30, Rounds = 500;
     static const QString words[] = {u"BECOME"_s, u"JUMPING"_s, u"FRIEND"_s, u"BECAUSE"_s,
@@ -90,7 +99,7 @@ int main(int argc, char *argv[])
 
     for (int run = 0; run < 3; ++run) {
         timer.restart();
-        ClassRecordPanel panel(std::make_unique<ClassRecordConnection>(factory, service, u"PC"_s));
+        ClassRecordPanel panel(std::make_unique<ClassRecordConnection>(factory, teacher, u"PC"_s));
         QSignalSpy shown(&panel, &ClassRecordPanel::shown);
         if (!shown.wait(30000))
             return 1;

@@ -4,13 +4,12 @@
 #include "app/FocusFrameButton.h"
 #include "app/LetterButton.h"
 #include "classrecord/ClassRecordConnection.h"
-#include "classrecord/ClassRecordSender.h"
-#include "classrecord/PostgresClassDatabase.h"
 #include "core/GameState.h"
 #include "game/KeyboardGuess.h"
 #include "game/MainLayout.h"
 #include "game/PlayerChoice.h"
 #include "game/RoundTexts.h"
+#include "game/SentenceHint.h"
 #include "game/Startup.h"
 #include "platform/MessageBoxes.h"
 #include "progress/ClassRecordDialog.h"
@@ -21,6 +20,7 @@
 #include "ui/Pictures.h"
 #include "ui/Twips.h"
 #include "ui/WindowLook.h"
+#include "windows/VoiceDialog.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -104,6 +104,9 @@ MainWindow::MainWindow(GameState &state, const Services &services, QWidget *pare
     , m_captions(new MenuCaptions(this))
     , m_speech(new SpeechCoach(services.speaker, m_sound, this))
     , m_practice(new PracticeCommands(m_round, services.messages, this))
+    , m_hint(new SentenceHint(m_round, services.messages, this))
+    , m_pictureCommands(new PictureCommands(state, PictureSetting::systemFile(), this))
+    , m_classRecord(new ClassRecordCommands(this))
     , m_fileCommands(state, *this, *m_captions, services.dialogs, services.messages, services.files)
     , m_classLists(new ClassListCommands(state, *m_captions, services.messages, this))
 {
@@ -113,6 +116,9 @@ MainWindow::MainWindow(GameState &state, const Services &services, QWidget *pare
     createControls();
     createMenus();
     m_round.addObserver(m_speech);
+    m_round.addObserver(m_hint);
+    m_speech->setSentenceSource([this](const QString &word) { return m_state.sentences.of(word); });
+    connect(m_speech, &SpeechCoach::voiceDialogWanted, this, &MainWindow::chooseVoice);
     connect(m_captions, &MenuCaptions::titleChanged, this, &QWidget::setWindowTitle);
     connect(
         m_captions, &MenuCaptions::listInPlayChanged, m_practice, &PracticeCommands::setListInPlay);
@@ -121,22 +127,21 @@ MainWindow::MainWindow(GameState &state, const Services &services, QWidget *pare
     connect(m_practice, &PracticeCommands::progressWanted, this, &MainWindow::showProgress);
     connect(m_speech, &SpeechCoach::speechChanged, m_practice, &PracticeCommands::setSpeech);
     connect(m_practice, &PracticeCommands::spellingTestWanted, this, &MainWindow::showSpellingTest);
+    connect(m_classRecord, &ClassRecordCommands::setUpWanted, this, &MainWindow::setUpClassRecord);
     connect(
-        m_practice, &PracticeCommands::classRecordSetupWanted, this, &MainWindow::setUpClassRecord);
-    connect(this, &MainWindow::classRecordChanged, this, &MainWindow::startSendingToClass);
+        m_pictureCommands, &PictureCommands::picturesChanged, this, &MainWindow::showPictureSet);
+    connect(m_practice, &PracticeCommands::playerChanged, this, [this](const QString &player) {
+        // Closed as by its own close button: the word being said stops, the answers given so far
+        // stay the player's who gave them.
+        if (m_spellingTest)
+            m_spellingTest->close();
+        if (m_progress) {
+            delete m_progress;
+            showProgress(player);
+        }
+    });
     connect(m_captions, &MenuCaptions::listInPlayChanged, m_classLists,
         &ClassListCommands::setListInPlay);
-    connect(this, &MainWindow::classRecordChanged, m_classLists,
-        [this] { m_classLists->setService(Preferences(m_state.homeDir).classService()); });
-    // An open progress window shows the player now playing, not the one before.
-    connect(
-        m_practice, &PracticeCommands::progressPlayerChanged, this, [this](const QString &player) {
-            if (m_progress) {
-                delete m_progress;
-                delete m_spellingTest;
-                showProgress(player);
-            }
-        });
     // The inner area has the restored size; the menu bar comes on top of it.
     resize(Twips::toPixels(QSizeF(MainLayout::RestoredWidth, MainLayout::RestoredHeight))
         + QSize(0, menuBar()->sizeHint().height()));
@@ -175,15 +180,26 @@ void MainWindow::createPrompt()
 void MainWindow::createGallowsPictures()
 {
     for (int i = 0; i < 9; ++i) {
-        auto *picture = new PictureBox(Pictures::gallows(i), m_inner);
+        auto *picture = new PictureBox(QString(), m_inner);
         picture->setObjectName(u"imgHang%1"_s.arg(i));
-        const QString toolTip = RoundTexts::hangToolTips.at(i).toString();
-        picture->setToolTip(toolTip);
-        picture->setAccessibleName(toolTip.isEmpty() ? u"Gallows"_s : toolTip);
         picture->resize(
             Twips::toPixels(QSizeF(MainLayout::GallowsWidth, MainLayout::GallowsHeight)));
         picture->setVisible(i == 0);
         m_gallowsPictures[i] = picture;
+    }
+    showPictureSet();
+}
+
+void MainWindow::showPictureSet()
+{
+    const PictureSet::Set set = m_state.pictures;
+    for (int i = 0; i < int(m_gallowsPictures.size()); ++i) {
+        PictureBox *picture = m_gallowsPictures[i];
+        picture->setResource(Pictures::round(set, i));
+        const QString toolTip = RoundTexts::pictureToolTips(set).at(i).toString();
+        picture->setToolTip(toolTip);
+        picture->setAccessibleName(
+            toolTip.isEmpty() ? RoundTexts::pictureName(set).toString() : toolTip);
     }
 }
 
@@ -308,10 +324,21 @@ void MainWindow::createPracticeMenu()
     // A disabled item's tooltip says why: speech needs an engine that may be missing.
     practice->setToolTipsVisible(true);
     practice->addActions(m_speech->actions());
+    practice->addAction(m_hint->action());
     practice->addSeparator();
     practice->addActions(m_practice->actions());
     practice->addSeparator();
-    practice->addAction(m_practice->classRecordAction());
+    practice->addAction(m_classRecord->classRecordAction());
+    createPicturesMenu(practice);
+}
+
+// Last in the Practice menu, after the items it had before.
+void MainWindow::createPicturesMenu(QMenu *practice)
+{
+    practice->addSeparator();
+    m_picturesMenu = addNamedMenu(practice, u"P&ictures"_s, u"mnuPictures"_s);
+    m_picturesMenu->setToolTipsVisible(true);
+    m_picturesMenu->addActions(m_pictureCommands->actions());
 }
 
 // The help windows and the manual come with their own windows.
@@ -336,31 +363,16 @@ void MainWindow::setClassListSource(ClassListSourceFactory factory)
     m_classLists->setSourceFactory(std::move(factory));
 }
 
-void MainWindow::setRoundOutbox(RoundOutbox &outbox)
+void MainWindow::setClassRecord(RoundOutbox &outbox, ClassDatabaseFactory factory)
 {
-    m_outbox = &outbox;
-}
-
-// Rounds go to the class record in the background once one is set; without one nothing leaves
-// the computer.
-void MainWindow::startSendingToClass()
-{
-    m_sender.reset();
-    const Preferences options(m_state.homeDir);
-    if (!m_outbox || options.classService().isEmpty())
-        return;
-    m_sender = std::make_unique<ClassRecordSender>(*m_outbox, PostgresClassDatabase::factory(),
-        options.classService(), options.computerName());
-    m_sender->sendWaiting();
+    m_classRecord->setDatabase(outbox, std::move(factory));
 }
 
 void MainWindow::setUpClassRecord()
 {
-    Preferences options(m_state.homeDir);
-    // The PostgreSQL driver loads only with the first connection.
     ClassRecordDialog dialog(this);
-    ClassRecordSetup setup(options, PostgresClassDatabase::factory(), dialog);
-    connect(&setup, &ClassRecordSetup::changed, this, &MainWindow::classRecordChanged);
+    ClassRecordSetup setup(m_classRecord->preferences(), m_classRecord->factory(), dialog);
+    setup.setWaiting([this] { return m_classRecord->waitingText(); });
     dialog.setSetup(setup);
     dialog.exec();
 }
@@ -376,9 +388,10 @@ MainWindow::~MainWindow()
 
 void MainWindow::setPracticeRecord(PracticeRecordStore &record, const Clock &clock)
 {
-    m_record = &record;
+    // What the record keeps goes out to the class record too.
+    m_record = &m_classRecord->sendingRecord(record);
     m_clock = &clock;
-    m_practice->setRecord(record, clock);
+    m_practice->setRecord(*m_record, clock);
 }
 
 void MainWindow::showProgress(const QString &player)
@@ -388,16 +401,16 @@ void MainWindow::showProgress(const QString &player)
     openOrRaise(m_progress, [this, &player] {
         auto *window = new ProgressWindow(
             player, *m_record, m_services.dialogs, m_services.messages, *m_clock);
-        const Preferences options(m_state.homeDir);
-        if (!options.classService().isEmpty()) {
-            window->setClassRecord(
-                [service = options.classService(), computer = options.computerName()] {
-                    return std::make_unique<ClassRecordConnection>(
-                        PostgresClassDatabase::factory(), service, computer);
-                });
-        }
+        // Only the teacher's login reads the class: a pupil's computer has no class view.
+        if (auto classView = m_classRecord->classView())
+            window->setClassRecord(std::move(classView));
         return window;
     });
+}
+
+void MainWindow::chooseVoice()
+{
+    VoiceDialog(*m_speech, m_services.speaker, this).exec();
 }
 
 void MainWindow::showSpellingTest()
@@ -407,11 +420,9 @@ void MainWindow::showSpellingTest()
     openOrRaise(m_spellingTest, [this] {
         SpellingTest::Setup setup{m_practice->player(), m_practice->listInPlay(),
             m_state.words.toStringList(), m_practice->practisesTroubleWords(),
-            m_practice->recorder()->dueWordSource()};
+            [practice = m_practice] { return practice->dueWords(); }, m_state.sentences};
         auto *window = new SpellingTestWindow(std::move(setup), m_services, *m_record);
-        // The test's answers move its words: the review reads them again afterwards.
-        connect(window, &QObject::destroyed, m_practice,
-            [practice = m_practice] { practice->recorder()->forgetTroubleWords(); });
+        connect(window, &QObject::destroyed, m_practice, &PracticeCommands::spellingTestClosed);
         return window;
     });
 }
@@ -423,11 +434,21 @@ void MainWindow::start()
         .run();
     m_speech->start(m_state.homeDir);
     m_practice->start(m_state.homeDir);
-    m_round.addObserver(&m_sendAfterRound);
+    startPictures();
+    m_classRecord->start(m_state.homeDir);
     m_round.addObserver(m_classLists);
-    m_classLists->start(Preferences(m_state.homeDir).classService());
-    // Not before the window is up: the sender's thread and its driver can wait that long.
-    QTimer::singleShot(0, this, &MainWindow::startSendingToClass);
+    m_classLists->start(m_classRecord->preferences());
+}
+
+// Reads the set chosen; a set the administrator locked greys out the choice, saying why.
+void MainWindow::startPictures()
+{
+    m_pictureCommands->start();
+    showPictureSet();
+    const QString reason = m_pictureCommands->lockReason();
+    m_picturesMenu->menuAction()->setToolTip(reason);
+    m_picturesMenu->setToolTip(reason);
+    m_picturesMenu->setAccessibleDescription(reason);
 }
 
 void MainWindow::showWordListEditor()
@@ -450,7 +471,7 @@ void MainWindow::showHelpTopics()
 
 void MainWindow::showManual()
 {
-    openOrRaise(m_manual, [] { return new ManualWindow; });
+    openOrRaise(m_manual, [this] { return new ManualWindow(m_state.pictures); });
 }
 
 void MainWindow::showAbout()
@@ -605,6 +626,8 @@ void MainWindow::setLetterText(int index, const QString &caption)
 
 void MainWindow::showTitleScreen()
 {
+    // Start-up shows the title screen as soon as it knows the home folder, before start() goes on.
+    startPictures();
     // This window is not shown yet: it waits, hidden, until the title screen closes.
     m_titleScreen = new TitleScreenDialog(m_state, *this, *m_captions, this);
     m_titleScreen->showMaximized();

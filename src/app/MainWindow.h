@@ -1,16 +1,16 @@
 #pragma once
 
 #include "classlists/ClassListCommands.h"
-#include "classrecord/ClassRecordSender.h"
 #include "editor/WordListEditorDialog.h"
+#include "game/ClassRecordCommands.h"
 #include "game/FileCommands.h"
 #include "game/GameRound.h"
 #include "game/MainWindowView.h"
 #include "game/MenuCaptions.h"
+#include "game/PictureCommands.h"
 #include "game/PracticeCommands.h"
 #include "game/RoundObserver.h"
 #include "game/SpeechCoach.h"
-#include "platform/RoundOutbox.h"
 #include "platform/Services.h"
 #include "progress/ProgressWindow.h"
 #include "sound/SoundPlayback.h"
@@ -32,6 +32,7 @@ class PracticeRecordStore;
 class PictureBox;
 
 class QAction;
+class SentenceHint;
 class QLabel;
 class QMenu;
 class QPushButton;
@@ -69,8 +70,9 @@ public:
     // the Practice menu's items of the record stay disabled.
     // The clock dates the rounds and says which day it is for the review schedule.
     void setPracticeRecord(PracticeRecordStore &record, const Clock &clock);
-    // Where the class record takes the rounds not yet sent from; before start().
-    void setRoundOutbox(RoundOutbox &outbox);
+    // Where the class record takes the rounds not yet sent from, and how it reaches a class
+    // database; before start().
+    void setClassRecord(RoundOutbox &outbox, ClassDatabaseFactory factory);
     // Where the lists the teacher publishes come from; before start(). Without it the computer
     // plays the class lists it has, and fetches none.
     void setClassListSource(ClassListSourceFactory factory);
@@ -79,17 +81,17 @@ public:
     ProgressWindow *progressWindow() const { return m_progress; }
     // A test of the list in play, the player's due words first when trouble words are practised.
     void showSpellingTest();
+    // "Voice...": the engine's voices and the speed, tried and chosen.
+    void chooseVoice();
     SpellingTestWindow *spellingTestWindow() const { return m_spellingTest; }
     // The logic of the menus' items, each owning the items it decides.
     const MenuCaptions &menuCaptions() const { return *m_captions; }
     const SpeechCoach &speechCoach() const { return *m_speech; }
     const PracticeCommands &practiceCommands() const { return *m_practice; }
+    PictureCommands &pictureCommands() const { return *m_pictureCommands; }
+    const ClassRecordCommands &classRecordCommands() const { return *m_classRecord; }
     // "Class Record...": sets or clears the class record in the preferences.
     void setUpClassRecord();
-
-Q_SIGNALS:
-    // "Class Record..." kept new settings: whoever sends the rounds starts again with them.
-    void classRecordChanged();
 
 public:
     // MainWindowView
@@ -136,6 +138,10 @@ private:
     void createOptionsMenu(QMenu *file);
     void createHelpMenu();
     void createPracticeMenu();
+    void createPicturesMenu(QMenu *practice);
+    // The pictures of the set in play, with their tooltips and what a screen reader says.
+    void showPictureSet();
+    void startPictures();
     void layOutControls();
     void updateSlotAccessibleName(int index);
 
@@ -147,12 +153,16 @@ private:
     MenuCaptions *m_captions;
     SpeechCoach *m_speech;
     PracticeCommands *m_practice;
+    SentenceHint *m_hint;
+    PictureCommands *m_pictureCommands;
+    ClassRecordCommands *m_classRecord;
     FileCommands m_fileCommands;
     ClassListCommands *m_classLists;
 
     QWidget *m_inner = nullptr;
     QLabel *m_promptLabel = nullptr;
     std::array<PictureBox *, 9> m_gallowsPictures{};
+    QMenu *m_picturesMenu = nullptr;
     QLabel *m_remarkLabel = nullptr;
     QLabel *m_spellingLabel = nullptr;
     QLabel *m_lettersHeading = nullptr;
@@ -171,27 +181,4 @@ private:
     QPointer<ManualWindow> m_manual;
     QPointer<ProgressWindow> m_progress;
     QPointer<SpellingTestWindow> m_spellingTest;
-
-    // Sends what a round kept, after the recorder has kept it.
-    class SendAfterRound final : public RoundObserver
-    {
-    public:
-        explicit SendAfterRound(MainWindow &window)
-            : m_window(window)
-        {
-        }
-        void roundStarted(const QString &) override { }
-        void roundEnded(const Round &) override
-        {
-            if (m_window.m_sender)
-                m_window.m_sender->sendWaiting();
-        }
-
-    private:
-        MainWindow &m_window;
-    };
-    void startSendingToClass();
-    RoundOutbox *m_outbox = nullptr;
-    std::unique_ptr<ClassRecordSender> m_sender;
-    SendAfterRound m_sendAfterRound{*this};
 };

@@ -1,4 +1,6 @@
 #include "app/MainWindow.h"
+#include "classrecord/PostgresClassDatabase.h"
+#include "classrecord/PostgresClassSetUp.h"
 #include "core/ClockRandom.h"
 #include "core/GameState.h"
 #include "core/SteadyClock.h"
@@ -17,6 +19,13 @@ using namespace Qt::StringLiterals;
 
 int main(int argc, char *argv[])
 {
+    // The administrator's set-up of a class database runs without a window, on a server too.
+    for (int i = 1; i < argc; ++i) {
+        if (QByteArrayView(argv[i]).startsWith("--set-up-class-record")) {
+            QCoreApplication app(argc, argv);
+            return PostgresClassSetUp::runCommandLine(QCoreApplication::arguments());
+        }
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(u"Wordrow"_s);
 
@@ -34,7 +43,7 @@ int main(int argc, char *argv[])
 
     MainWindow window(state, Services{messages, dialogs, files, player, random, speaker});
     window.setPracticeRecord(record, clock);
-    window.setRoundOutbox(record);
+    window.setClassRecord(record, PostgresClassDatabase::factory());
     messages.setParentWidget(&window);
     dialogs.setParentWidget(&window);
     window.start();

@@ -4,6 +4,7 @@
 #include "game/FileCommands.h"
 #include "game/MenuCaptions.h"
 #include "platform/MessageBoxes.h"
+#include "wordlists/Preferences.h"
 #include "wordlists/SettingsFile.h"
 #include "wordlists/WordListFile.h"
 
@@ -45,8 +46,19 @@ void ClassListCommands::start(const QString &service)
     setService(service);
 }
 
+void ClassListCommands::start(const Preferences &preferences)
+{
+    start(preferences.classService());
+    // The signal also tells of a new teacher's service or computer name, which change nothing here.
+    connect(&preferences, &Preferences::classRecordChanged, this, [this, &preferences] {
+        if (preferences.classService() != m_service)
+            setService(preferences.classService());
+    });
+}
+
 void ClassListCommands::setService(const QString &service)
 {
+    m_service = service;
     m_timer.stop();
     m_fetching = false;
     m_source.reset();

@@ -14,6 +14,7 @@
 class GameState;
 class MenuCaptions;
 class MessageBoxes;
+class Preferences;
 
 // The lists a teacher publishes, on a computer with the class record set: fetched at start and
 // every FetchEveryMs in the background, kept in the class lists folder, this week's put in play
@@ -38,6 +39,8 @@ public:
     // After start-up, with the class record's service (empty for none): this week's list in
     // play, from what the computer has, and the first fetch.
     void start(const QString &service);
+    // The same with the class record's service of the preferences, following it as it changes.
+    void start(const Preferences &preferences);
     // The class record's service changed: fetching goes to the new one, or stops.
     void setService(const QString &service);
     // Asks the server now, unless no class record is set or a fetch is under way.
@@ -69,6 +72,7 @@ private:
     ClassListSourceFactory m_factory;
     std::unique_ptr<ClassListSource> m_source;
     QTimer m_timer;
+    QString m_service;
     QString m_listInPlay;
     bool m_inRound = false;
     bool m_fetching = false;

@@ -20,6 +20,15 @@ QString ClassProblem::message(const QString &service) const
     case Unreachable:
         return u"The class database's server cannot be reached: it may be down, or this "
                u"computer off the school's network. Rounds wait here and go later."_s;
+    case NotSetUp:
+        return u"The class database of service \""_s + service
+            + u"\" is not set up for this login: the administrator runs \"wordrow "
+              u"--set-up-class-record\" once with the database owner's service (the manual's "
+              u"section for schools tells how). Rounds wait here until then."_s;
+    case NotAllowed:
+        return u"The login of service \""_s + service
+            + u"\" may add rounds but not read the class record: the class view needs the "
+              u"teacher's service."_s;
     case LaterSchema:
         return u"The class database was set up by a later version of Wordrow. Update Wordrow on "
                u"this computer to use it; rounds wait here until then."_s;

@@ -11,7 +11,19 @@ class ClassProblem
     Q_GADGET
 
 public:
-    enum Kind { None, NoDriver, UnknownService, LoginRefused, Unreachable, LaterSchema, Failed };
+    enum Kind {
+        None,
+        NoDriver,
+        UnknownService,
+        LoginRefused,
+        Unreachable,
+        // No tables, tables of the version the game once made itself, or none for this login.
+        NotSetUp,
+        // The login may not do this: a room's login reading the class.
+        NotAllowed,
+        LaterSchema,
+        Failed
+    };
     Q_ENUM(Kind)
 
     Kind kind = None;

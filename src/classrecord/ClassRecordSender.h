@@ -2,6 +2,7 @@
 
 #include "classrecord/ClassDatabase.h"
 
+#include <QDateTime>
 #include <QObject>
 #include <QTimer>
 #include <QUuid>
@@ -13,7 +14,7 @@ class RoundOutbox;
 // a batch from the outbox (a quick local read on the interface thread), the connection sends it on
 // its own thread, and only once the server has committed it does the outbox mark it sent. A server
 // that is down, slow or refusing leaves the rounds waiting; the sender tries again after a pause
-// that grows with each failure, up to MaxPauseMs.
+// that grows with each failure, up to MaxPauseMs, on a new connection.
 class ClassRecordSender : public QObject
 {
     Q_OBJECT
@@ -21,7 +22,8 @@ class ClassRecordSender : public QObject
 public:
     static constexpr int BatchSize = 200;
     static constexpr int FirstPauseMs = 1000;
-    static constexpr int MaxPauseMs = 5 * 60 * 1000;
+    // A minute at most: rounds go within about two minutes of the network coming back.
+    static constexpr int MaxPauseMs = 60 * 1000;
 
     ClassRecordSender(RoundOutbox &outbox, ClassDatabaseFactory factory, const QString &service,
         const QString &computer, QObject *parent = nullptr);
@@ -35,6 +37,11 @@ public:
     // The pause before the next try, 0 while all is well.
     int pauseMs() const { return m_pause.isActive() ? m_pause.interval() : 0; }
     int sentCount() const { return m_sentCount; }
+    // How the rounds of this computer stand, in a teacher's words: how many wait, since when
+    // and why.
+    QString waitingText(const QString &service);
+    // How long a batch may go unanswered before it counts as failed.
+    void setDeadlineMs(int ms);
 
 Q_SIGNALS:
     // Everything the outbox held has gone.
@@ -43,13 +50,17 @@ Q_SIGNALS:
     void problem(const ClassProblem &problem);
 
 private:
-    void batchSent(const QList<QUuid> &ids);
-    void batchFailed(const ClassProblem &why);
+    void batchSent(quint64 request, const QList<QUuid> &ids);
+    void batchFailed(quint64 request, const ClassProblem &why);
 
     RoundOutbox &m_outbox;
     ClassRecordConnection *m_connection = nullptr;
     QTimer m_pause;
     int m_nextPauseMs = FirstPauseMs;
+    quint64 m_batch = 0;
     bool m_sending = false;
+    // From the first failure after a batch went, with the last reason.
+    QDateTime m_troubleSince;
+    ClassProblem m_trouble;
     int m_sentCount = 0;
 };

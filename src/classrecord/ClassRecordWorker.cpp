@@ -17,50 +17,57 @@ ClassProblem ClassRecordWorker::open()
         m_db = m_factory();
     if (!m_db)
         return {ClassProblem::NoDriver, {}};
-    return m_db->open(m_service);
+    return settle(m_db->open(m_service));
 }
 
-void ClassRecordWorker::send(const QList<PracticeRound> &rounds)
+ClassProblem ClassRecordWorker::settle(const ClassProblem &problem)
+{
+    if (!problem.ok())
+        m_db.reset();
+    return problem;
+}
+
+void ClassRecordWorker::send(quint64 request, const QList<PracticeRound> &rounds)
 {
     ClassProblem problem = open();
     if (problem.ok())
-        problem = m_db->send(rounds, m_computer);
+        problem = settle(m_db->send(rounds, m_computer));
     if (!problem.ok()) {
-        Q_EMIT failed(problem);
+        Q_EMIT failed(request, problem);
         return;
     }
     QList<QUuid> ids;
     ids.reserve(rounds.size());
     for (const PracticeRound &round : rounds)
         ids.append(round.id);
-    Q_EMIT sent(ids);
+    Q_EMIT sent(request, ids);
 }
 
-void ClassRecordWorker::check()
+void ClassRecordWorker::check(quint64 request)
 {
-    Q_EMIT checked(open());
+    Q_EMIT checked(request, open());
 }
 
-void ClassRecordWorker::readView(const QDateTime &weekStart)
+void ClassRecordWorker::readView(quint64 request, const QDateTime &weekStart)
 {
     ClassView view;
     ClassProblem problem = open();
     if (problem.ok())
-        problem = m_db->readView(weekStart, view);
+        problem = settle(m_db->readView(weekStart, view));
     if (problem.ok())
-        Q_EMIT viewRead(view);
+        Q_EMIT viewRead(request, view);
     else
-        Q_EMIT failed(problem);
+        Q_EMIT failed(request, problem);
 }
 
-void ClassRecordWorker::readRounds()
+void ClassRecordWorker::readRounds(quint64 request)
 {
     QList<PracticeRound> rounds;
     ClassProblem problem = open();
     if (problem.ok())
-        problem = m_db->readRounds(rounds);
+        problem = settle(m_db->readRounds(rounds));
     if (problem.ok())
-        Q_EMIT roundsRead(rounds);
+        Q_EMIT roundsRead(request, rounds);
     else
-        Q_EMIT failed(problem);
+        Q_EMIT failed(request, problem);
 }

@@ -8,8 +8,8 @@
 #include <memory>
 
 // Does the class record's network work on a thread of its own, one request at a time, with a
-// database connection of that thread's own. Each request answers by a signal, which reaches the
-// interface thread queued.
+// database connection of that thread's own. Each request answers by a signal carrying the
+// request's number, which reaches the interface thread queued.
 class ClassRecordWorker : public QObject
 {
     Q_OBJECT
@@ -19,23 +19,25 @@ public:
         ClassDatabaseFactory factory, const QString &service, const QString &computer);
     ~ClassRecordWorker() override;
 
-    void send(const QList<PracticeRound> &rounds);
-    void check();
-    void readView(const QDateTime &weekStart);
-    void readRounds();
+    void send(quint64 request, const QList<PracticeRound> &rounds);
+    void check(quint64 request);
+    void readView(quint64 request, const QDateTime &weekStart);
+    void readRounds(quint64 request);
 
 Q_SIGNALS:
     // The server has committed these rounds.
-    void sent(const QList<QUuid> &ids);
+    void sent(quint64 request, const QList<QUuid> &ids);
     // The answer to check(): None when the class record is ready to use.
-    void checked(const ClassProblem &problem);
-    void viewRead(const ClassView &view);
-    void roundsRead(const QList<PracticeRound> &rounds);
+    void checked(quint64 request, const ClassProblem &problem);
+    void viewRead(quint64 request, const ClassView &view);
+    void roundsRead(quint64 request, const QList<PracticeRound> &rounds);
     // A send or a read that did not get through.
-    void failed(const ClassProblem &problem);
+    void failed(quint64 request, const ClassProblem &problem);
 
 private:
     ClassProblem open();
+    // After any failure the connection is not trusted again: the next request opens a new one.
+    ClassProblem settle(const ClassProblem &problem);
 
     ClassDatabaseFactory m_factory;
     QString m_service;

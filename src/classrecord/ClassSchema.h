@@ -1,18 +1,25 @@
 #pragma once
 
-// The class record's tables on the server. wordrow_schema holds the one version this program
-// writes, as the local record's user_version does; a later version migrates from there.
+#include <span>
+
+// The class record's tables on the server, made and upgraded only by the administrator's set-up
+// (PostgresClassSetUp), one step a version; the game itself only reads the version. Each login the
+// set-up is given is a room login (the pupils' computers: they add rounds and read nothing) or a
+// teacher login (reads the class); the logins are kept with their kind, so that a later step can
+// grant each kind what its tables need.
 namespace ClassSchema {
 
-inline constexpr int Version = 1;
-// Two computers making the tables at once wait for each other on this lock.
+// Version 2: the tables belong to the set-up's login, and the logins have only their kind's rights.
+inline constexpr int Version = 2;
+// Two set-ups at once wait for each other on this lock.
 inline constexpr int SetupLock = 0x57647277;
 
 inline constexpr char Lock[] = R"(SELECT pg_advisory_xact_lock(?))";
 inline constexpr char Exists[] = R"(SELECT to_regclass('wordrow_schema') IS NOT NULL)";
 inline constexpr char ReadVersion[] = R"(SELECT coalesce(max(version), 0) FROM wordrow_schema)";
 
-inline constexpr char CreateVersion[] = R"(CREATE TABLE wordrow_schema (version integer NOT NULL))";
+inline constexpr char CreateVersion[] = R"(
+CREATE TABLE IF NOT EXISTS wordrow_schema (version integer NOT NULL))";
 inline constexpr char CreateRounds[] = R"(
 CREATE TABLE IF NOT EXISTS wordrow_rounds (
     id            uuid PRIMARY KEY,
@@ -31,7 +38,75 @@ CREATE TABLE IF NOT EXISTS wordrow_rounds (
 ))";
 inline constexpr char CreatePlayerIndex[] = R"(
 CREATE INDEX IF NOT EXISTS wordrow_rounds_by_player ON wordrow_rounds (lower(player), word, played_at))";
+inline constexpr char CreateLogins[] = R"(
+CREATE TABLE wordrow_logins (
+    login name PRIMARY KEY,
+    kind  text NOT NULL CHECK (kind IN ('room', 'teacher'))
+))";
+inline constexpr char RevokePublic[] = R"(
+REVOKE ALL ON wordrow_schema, wordrow_rounds, wordrow_logins FROM PUBLIC)";
 inline constexpr char WriteVersion[] = R"(INSERT INTO wordrow_schema (version) VALUES (?))";
+
+// Steps[n] takes the tables from version n to n + 1. Version 1 was made by the game itself, with
+// the room's login: the take-over below gives such tables to the set-up's login first.
+inline constexpr const char *Step1[] = {CreateRounds, CreatePlayerIndex};
+inline constexpr const char *Step2[] = {CreateLogins, RevokePublic};
+inline constexpr std::span<const char *const> Steps[] = {Step1, Step2};
+static_assert(std::size(Steps) == Version);
+
+// The tables belong to whoever runs the set-up: those of version 1 belonged to the room's login,
+// which could read, change and drop them all. Before the steps, which alter them.
+inline constexpr char TakeOverTables[] = R"(
+DO $$
+DECLARE t text;
+BEGIN
+    FOR t IN SELECT c.relname FROM pg_class c
+             WHERE c.relnamespace = to_regnamespace(current_schema())
+               AND c.relname IN ('wordrow_schema', 'wordrow_rounds', 'wordrow_logins')
+               AND c.relkind = 'r'
+               AND c.relowner <> (SELECT oid FROM pg_roles WHERE rolname = current_user)
+    LOOP
+        EXECUTE format('ALTER TABLE %I OWNER TO %I', t, current_user);
+    END LOOP;
+END $$)";
+// And so does the database when one of the game's logins owns it: its owner may make tables.
+inline constexpr char TakeOverDatabase[] = R"(
+DO $$ BEGIN
+    IF EXISTS (SELECT FROM pg_database d
+               JOIN pg_roles r ON r.oid = d.datdba JOIN wordrow_logins l ON l.login = r.rolname
+               WHERE d.datname = current_database()) THEN
+        EXECUTE format('ALTER DATABASE %I OWNER TO %I', current_database(), current_user);
+    END IF;
+END $$)";
+
+inline constexpr char LoginExists[]
+    = R"(SELECT count(*) FROM pg_roles WHERE rolname = ? AND rolcanlogin)";
+inline constexpr char KeepLogin[] = R"(
+INSERT INTO wordrow_logins (login, kind) VALUES (?, ?)
+ON CONFLICT (login) DO UPDATE SET kind = excluded.kind)";
+// The logins kept, those since dropped from the server left out.
+inline constexpr char Logins[] = R"(
+SELECT login::text AS login, kind FROM wordrow_logins WHERE login IN (SELECT rolname FROM pg_roles) ORDER BY login)";
+
+// GRANT takes no parameters: each grant names its login as %I, filled in on the server from a
+// bound value, so no login's name is ever pasted into a statement.
+inline constexpr char SetGrant[] = R"(
+SELECT set_config('wordrow.grant', ?, true), set_config('wordrow.login', ?, true))";
+inline constexpr char RunGrant[] = R"(
+DO $$ BEGIN
+    EXECUTE format(current_setting('wordrow.grant'), current_setting('wordrow.login'));
+END $$)";
+// Each login's rights are set afresh from its kind: a login that changed kind keeps nothing of the
+// old one.
+inline constexpr char RevokeLogin[]
+    = R"(REVOKE ALL ON wordrow_schema, wordrow_rounds, wordrow_logins FROM %I)";
+inline constexpr const char *RoomGrants[] = {
+    R"(GRANT SELECT ON wordrow_schema TO %I)",
+    R"(GRANT INSERT ON wordrow_rounds TO %I)",
+};
+inline constexpr const char *TeacherGrants[] = {
+    R"(GRANT SELECT ON wordrow_schema, wordrow_rounds TO %I)",
+};
 
 // A batch is this head, one row of placeholders a round, and the tail.
 inline constexpr char InsertHead[] = R"(
@@ -39,7 +114,8 @@ INSERT INTO wordrow_rounds (id, computer, player, played_at, list, word, result,
                             wrong_letters, kind, typed, test_started)
 VALUES )";
 inline constexpr char InsertRow[] = R"((?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?))";
-inline constexpr char InsertTail[] = R"( ON CONFLICT (id) DO NOTHING)";
+// No conflict target: naming one would need the right to read the ids.
+inline constexpr char InsertTail[] = R"( ON CONFLICT DO NOTHING)";
 
 // Players are one whatever the letter case of their names; the week's start is bound twice.
 inline constexpr char Players[] = R"(

@@ -12,11 +12,12 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
 Q_LOGGING_CATEGORY(lcClass, "wordrow.classrecord")
 
+namespace {
+
 const QString Driver = u"QPSQL"_s;
+const QString InsufficientPrivilege = u"42501"_s;
 
 QString kindName(RoundKind::Kind kind)
 {
@@ -74,8 +75,38 @@ ClassProblem PostgresClassDatabase::lost(const QSqlError &error)
     // A lost connection (no SQL state), a connection fault (08) or the server going away or
     // giving up a statement (57): the server is the trouble, not what was asked of it.
     const QString state = error.nativeErrorCode();
+    if (state == InsufficientPrivilege)
+        return {ClassProblem::NotAllowed, text};
     const bool away = state.isEmpty() || state.startsWith(u"08"_s) || state.startsWith(u"57"_s);
     return {away ? ClassProblem::Unreachable : ClassProblem::Failed, text};
+}
+
+ClassProblem PostgresClassDatabase::connect(QSqlDatabase &db, const QString &service)
+{
+    db.close();
+    // The driver passes its options on to libpq, semicolons as spaces: a name with either would
+    // read as more options, so such a name is no service at all.
+    if (service.isEmpty() || service.contains(u';') || service.contains(u' ')
+        || service.contains(u'='))
+        return {ClassProblem::UnknownService, service};
+    // Keepalives and the user timeout end a connection whose path died without a word, on a real
+    // network; the sender's own deadline covers a peer that still acknowledges.
+    db.setConnectOptions(u"service="_s + service + u";connect_timeout="_s
+        + QString::number(ConnectTimeoutSeconds)
+        + u";keepalives=1;keepalives_idle=15;keepalives_interval=5;keepalives_count=3"
+          u";tcp_user_timeout=30000;application_name=wordrow"_s);
+    if (!db.open()) {
+        const QString text = db.lastError().databaseText();
+        qCInfo(lcClass) << "class database:" << text;
+        return ClassProblem::ofConnection(text);
+    }
+    QSqlQuery query(db);
+    if (!query.exec(u"SET statement_timeout = "_s + QString::number(StatementTimeoutMs))) {
+        qCWarning(lcClass) << "class database: setting the statement timeout:"
+                           << query.lastError().text();
+        return {ClassProblem::Unreachable, query.lastError().text()};
+    }
+    return {};
 }
 
 ClassProblem PostgresClassDatabase::open(const QString &service)
@@ -89,63 +120,35 @@ ClassProblem PostgresClassDatabase::open(const QString &service)
     QSqlDatabase db = QSqlDatabase::contains(m_connection)
         ? QSqlDatabase::database(m_connection, false)
         : QSqlDatabase::addDatabase(Driver, m_connection);
-    db.close();
-    // The driver passes its options on to libpq, semicolons as spaces: a name with either would
-    // read as more options, so such a name is no service at all.
-    if (service.isEmpty() || service.contains(u';') || service.contains(u' ')
-        || service.contains(u'='))
-        return {ClassProblem::UnknownService, service};
-    db.setConnectOptions(u"service="_s + service + u";connect_timeout="_s
-        + QString::number(ConnectTimeoutSeconds) + u";application_name=wordrow"_s);
-    if (!db.open()) {
-        const QString text = db.lastError().databaseText();
-        qCInfo(lcClass) << "class database:" << text;
-        return ClassProblem::ofConnection(text);
-    }
-    QSqlQuery query(db);
-    if (!query.exec(u"SET statement_timeout = "_s + QString::number(StatementTimeoutMs)))
-        return lost(query.lastError());
-    const ClassProblem problem = prepareTables(db);
+    ClassProblem problem = connect(db, service);
+    if (problem.ok())
+        problem = checkSchema(db);
     m_ready = problem.ok();
     if (!m_ready)
         db.close();
     return problem;
 }
 
-ClassProblem PostgresClassDatabase::prepareTables(QSqlDatabase &db)
+// The game makes no tables: the administrator's set-up does, and gives each login its rights.
+ClassProblem PostgresClassDatabase::checkSchema(QSqlDatabase &db)
 {
-    if (!db.transaction())
-        return lost(db.lastError());
     QSqlQuery query(db);
-    query.prepare(QString::fromUtf8(ClassSchema::Lock));
-    query.addBindValue(ClassSchema::SetupLock);
-    if (!query.exec() || !query.exec(QString::fromUtf8(ClassSchema::Exists)) || !query.next())
+    query.setForwardOnly(true);
+    if (!query.exec(QString::fromUtf8(ClassSchema::Exists)) || !query.next())
         return lost(query.lastError());
-    int version = 0;
-    if (query.value(0).toBool()) {
-        if (!query.exec(QString::fromUtf8(ClassSchema::ReadVersion)) || !query.next())
-            return lost(query.lastError());
-        version = query.value(0).toInt();
-    } else if (!query.exec(QString::fromUtf8(ClassSchema::CreateVersion))) {
+    if (!query.value(0).toBool())
+        return {ClassProblem::NotSetUp, u"no tables"_s};
+    if (!query.exec(QString::fromUtf8(ClassSchema::ReadVersion)) || !query.next()) {
+        // A login the set-up was not given may not even read the version.
+        if (query.lastError().nativeErrorCode() == InsufficientPrivilege)
+            return {ClassProblem::NotSetUp, query.lastError().databaseText()};
         return lost(query.lastError());
     }
-    if (version > ClassSchema::Version) {
-        db.rollback();
+    const int version = query.value(0).toInt();
+    if (version > ClassSchema::Version)
         return {ClassProblem::LaterSchema, QString::number(version)};
-    }
-    if (version < ClassSchema::Version) {
-        query.finish();
-        if (!query.exec(QString::fromUtf8(ClassSchema::CreateRounds))
-            || !query.exec(QString::fromUtf8(ClassSchema::CreatePlayerIndex)))
-            return lost(query.lastError());
-        query.prepare(QString::fromUtf8(ClassSchema::WriteVersion));
-        query.addBindValue(ClassSchema::Version);
-        if (!query.exec())
-            return lost(query.lastError());
-    }
-    query.finish();
-    if (!db.commit())
-        return lost(db.lastError());
+    if (version < ClassSchema::Version)
+        return {ClassProblem::NotSetUp, u"version "_s + QString::number(version)};
     return {};
 }
 

@@ -2,7 +2,10 @@
 
 #include "classrecord/ClassDatabase.h"
 
+#include <QLoggingCategory>
 #include <QString>
+
+Q_DECLARE_LOGGING_CATEGORY(lcClass)
 
 class QSqlDatabase;
 class QSqlError;
@@ -34,8 +37,11 @@ public:
     ClassProblem readView(const QDateTime &weekStart, ClassView &view) override;
     ClassProblem readRounds(QList<PracticeRound> &rounds) override;
 
+    // Connects db through the service, with the time-outs above; None once connected.
+    static ClassProblem connect(QSqlDatabase &db, const QString &service);
+
 private:
-    ClassProblem prepareTables(QSqlDatabase &db);
+    ClassProblem checkSchema(QSqlDatabase &db);
     // Says what went wrong and lets go of the connection: the next call connects afresh.
     ClassProblem lost(const QSqlError &error);
 

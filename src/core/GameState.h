@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/PictureSet.h"
+#include "core/Sentences.h"
 #include "core/WordList.h"
 
 #include <QString>
@@ -15,10 +17,15 @@ public:
 
     // The loaded word list, in file order.
     WordList words;
+    // The sentences that came with it, if any.
+    Sentences sentences;
 
     // Sound switches: the menu's switch (this run only) and the answer of the start-up probe.
     bool soundsOff = false;
     bool soundCardFound = false;
 
     bool hideTitleScreen = false;
+
+    // The pictures of the round and the title screen, as the preferences choose them.
+    PictureSet::Set pictures = PictureSet::Set::Gallows;
 };

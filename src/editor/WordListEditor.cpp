@@ -10,6 +10,7 @@
 #include "platform/MessageBoxes.h"
 #include "wordlists/ListImport.h"
 #include "wordlists/PlainTextReader.h"
+#include "wordlists/SentenceFile.h"
 #include "wordlists/SettingsFile.h"
 #include "wordlists/WordListFile.h"
 
@@ -48,6 +49,37 @@ QString addedCount(int added)
     return u"%1 words were added to the list."_s.arg(added);
 }
 
+QString sentenceCount(int sentences)
+{
+    if (sentences == 0)
+        return QString();
+    if (sentences == 1)
+        return u" 1 sentence came with them."_s;
+    return u" %1 sentences came with them."_s.arg(sentences);
+}
+
+// Pasted lines of "word<TAB>sentence", as a table copied from a spreadsheet holds them; nullopt
+// when any line is something else, which leaves the text to be pasted as a list.
+std::optional<ImportedWords> sentencePairs(const QString &text)
+{
+    ImportedWords pairs;
+    const QStringList lines = text.split(u'\n');
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QString line = lines[i].trimmed();
+        if (line.isEmpty())
+            continue;
+        const qsizetype tab = line.indexOf(u'\t');
+        const QString sentence = line.sliced(tab + 1).trimmed();
+        // A second word on the line is more of a list: a sentence has spaces.
+        if (tab <= 0 || sentence.contains(u'\t') || !sentence.contains(u' '))
+            return std::nullopt;
+        pairs.append({line.first(tab).trimmed(), int(i + 1), sentence});
+    }
+    if (pairs.isEmpty())
+        return std::nullopt;
+    return pairs;
+}
+
 } // namespace
 
 WordListEditor::WordListEditor(
@@ -80,6 +112,7 @@ void WordListEditor::setSelection(std::optional<int> index)
 {
     const bool valid = index && *index >= 0 && *index < m_entries.size();
     m_selection = valid ? index : std::nullopt;
+    showSelectedSentence();
 }
 
 void WordListEditor::addWord()
@@ -90,6 +123,7 @@ void WordListEditor::addWord()
     }
     if (const std::optional<QString> word = acceptedWord(m_typed)) {
         m_entries.append(*word);
+        m_sentences.append(QString());
         // The entries on disk, if any, no longer match them.
         m_listSaved = false;
         m_view.appendEntry(*word);
@@ -107,6 +141,10 @@ void WordListEditor::addWord()
 
 bool WordListEditor::pasteText(const QString &text)
 {
+    if (const std::optional<ImportedWords> pairs = sentencePairs(text)) {
+        addImported(*pairs, u"Paste"_s);
+        return true;
+    }
     if (!PlainTextReader::isList(text))
         return false;
     addImported(PlainTextReader::read(text), u"Paste"_s);
@@ -162,7 +200,9 @@ void WordListEditor::addImported(const ImportedWords &words, const QString &titl
     // Duplicates are dropped without regard to letter case: the entries are upper case already.
     QSet<QString> listed(m_entries.cbegin(), m_entries.cend());
     int added = 0;
+    int withSentence = 0;
     QStringList leftOut;
+    QStringList lackingWord;
     for (const ImportedWord &word : words) {
         const QString upper = word.text.toUpper();
         QString reason;
@@ -182,12 +222,29 @@ void WordListEditor::addImported(const ImportedWords &words, const QString &titl
         m_entries.append(upper);
         m_view.appendEntry(upper);
         ++added;
+        const QString sentence = word.sentence.trimmed();
+        const Sentences::Check check = Sentences::check(upper, sentence);
+        if (Sentences::isKeepable(check)) {
+            ++withSentence;
+            if (check == Sentences::Check::LacksWord)
+                lackingWord.append(u"Line %1: %2"_s.arg(word.line).arg(upper));
+        } else if (check != Sentences::Check::Empty) {
+            leftOut.append(u"Line %1: the sentence of %2 %3"_s.arg(word.line).arg(
+                upper, sentenceNote(upper, sentence).section(u": "_s, 1)));
+        }
+        m_sentences.append(Sentences::isKeepable(check) ? sentence : QString());
     }
     if (added > 0)
         m_listSaved = false;
     setButtonStates();
 
-    QString report = addedCount(added);
+    QString report = addedCount(added) + sentenceCount(withSentence);
+    if (!lackingWord.isEmpty()) {
+        report += u"\n\nThese sentences do not contain their word:\n"_s
+            + lackingWord.mid(0, MaxReportedLines).join(u'\n');
+        if (lackingWord.size() > MaxReportedLines)
+            report += u"\n... and %1 more."_s.arg(lackingWord.size() - MaxReportedLines);
+    }
     if (!leftOut.isEmpty()) {
         report += u"\n\nLeft out:\n"_s + leftOut.mid(0, MaxReportedLines).join(u'\n');
         if (leftOut.size() > MaxReportedLines)
@@ -197,14 +254,68 @@ void WordListEditor::addImported(const ImportedWords &words, const QString &titl
     focusTypedWord();
 }
 
+void WordListEditor::setSentence(const QString &text)
+{
+    if (!m_selection)
+        return;
+    const int index = *m_selection;
+    const QString sentence = text.trimmed();
+    const QString note = sentenceNote(m_entries[index], sentence);
+    m_view.showSentenceNote(note);
+    if (!Sentences::isKeepable(Sentences::check(m_entries[index], sentence)) && !sentence.isEmpty())
+        return;
+    if (m_sentences[index] != sentence) {
+        m_sentences[index] = sentence;
+        m_listSaved = false;
+    }
+}
+
+QString WordListEditor::sentenceNote(const QString &word, const QString &sentence)
+{
+    switch (Sentences::check(word, sentence)) {
+    case Sentences::Check::Fine:
+    case Sentences::Check::Empty:
+        return QString();
+    case Sentences::Check::TooLong:
+        return u"Not kept: is longer than %1 characters."_s.arg(Sentences::MaxLength);
+    case Sentences::Check::ControlCharacter:
+        return u"Not kept: holds a tab, a line break or another control character."_s;
+    case Sentences::Check::LacksWord:
+        return u"Kept, but it does not contain the word %1, so it tells no other word apart."_s.arg(
+            word);
+    }
+    return QString();
+}
+
+void WordListEditor::showSelectedSentence()
+{
+    m_view.showSentence(
+        m_selection ? m_sentences[*m_selection] : QString(), m_selection.has_value());
+    m_view.showSentenceNote(
+        m_selection ? sentenceNote(m_entries[*m_selection], m_sentences[*m_selection]) : QString());
+}
+
+Sentences WordListEditor::sentencesByWord() const
+{
+    Sentences sentences;
+    for (qsizetype i = 0; i < m_entries.size(); ++i) {
+        // A word listed twice keeps the sentence it was given first.
+        if (sentences.of(m_entries[i]).isEmpty())
+            sentences.set(m_entries[i], m_sentences[i]);
+    }
+    return sentences;
+}
+
 void WordListEditor::removeSelected()
 {
     if (m_selection) {
         const int index = *m_selection;
         m_entries.removeAt(index);
+        m_sentences.removeAt(index);
         m_selection.reset();
         m_listSaved = false;
         m_view.removeEntry(index);
+        showSelectedSentence();
     }
     setButtonStates();
     focusTypedWord();
@@ -272,8 +383,15 @@ WordListEditor::SaveEnd WordListEditor::save()
 
 bool WordListEditor::writeList(const QString &path)
 {
-    if (WordListFile::write(path, m_entries))
-        return true;
+    if (WordListFile::write(path, m_entries)) {
+        if (SentenceFile::write(path, m_entries, sentencesByWord()))
+            return true;
+        m_services.messages.inform(u"The list was saved as "_s + path
+                + u", but Wordrow could not save its sentences beside it.  Your words and "
+                  u"sentences are still here, so you can try another name or folder."_s,
+            SaveTitle.toString(), Icon::Information);
+        return false;
+    }
     m_services.messages.inform(u"Wordrow could not save the list as "_s + path
             + u".  Your words are still here, so you can try another name or folder."_s,
         SaveTitle.toString(), Icon::Information);
@@ -290,6 +408,7 @@ bool WordListEditor::loadList(const QString &path)
         return false;
     }
     m_state.words = std::move(loaded.words);
+    m_state.sentences = std::move(loaded.sentences);
     m_captions.showListInPlay(path);
     return true;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Sentences.h"
 #include "platform/Services.h"
 #include "sound/SoundPlayback.h"
 #include "wordlists/ImportedWord.h"
@@ -41,6 +42,9 @@ public:
     // A file dropped on the window, or chosen: its words are added as a paste's are. A file that
     // cannot be read as a list gets one message and changes nothing.
     void importFile(const QString &path);
+    // The sentence box, when the player leaves it or presses Enter: the selected entry's
+    // sentence, or none when empty. One that cannot be kept is left out and the box says why.
+    void setSentence(const QString &text);
     void removeSelected();
     void saveList();
     void requestExit();
@@ -51,6 +55,8 @@ public:
 
     const QStringList &entries() const { return m_entries; }
     std::optional<int> selection() const { return m_selection; }
+    // The entries' sentences, by entry; an empty one for none.
+    const QStringList &sentences() const { return m_sentences; }
     const QString &typed() const { return m_typed; }
     bool loadNow() const { return m_loadNow; }
     bool makeStartup() const { return m_makeStartup; }
@@ -68,6 +74,10 @@ private:
 
     SaveEnd save();
     bool writeList(const QString &path);
+    Sentences sentencesByWord() const;
+    void showSelectedSentence();
+    // Why the sentence is not kept, or that it does not hold its word; empty when all is well.
+    static QString sentenceNote(const QString &word, const QString &sentence);
     bool loadList(const QString &path);
     bool makeStartupList(const QString &path);
     void addImported(const ImportedWords &words, const QString &title);
@@ -81,6 +91,8 @@ private:
     SoundPlayback m_sound;
 
     QStringList m_entries;
+    // One for each entry, in step with m_entries.
+    QStringList m_sentences;
     std::optional<int> m_selection;
     QString m_typed;
     bool m_loadNow = false;

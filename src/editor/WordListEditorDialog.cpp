@@ -140,12 +140,14 @@ WordListEditorDialog::WordListEditorDialog(
     setFont(desktopFont(8, false));
     setAutoFillBackground(true);
     setColors(this, TextColor, BackColor);
-    // One button row taller than first designed, for Import... below Exit.
-    setFixedSize(Twips::toPixels(QSizeF(6720, 2784)));
+    // One button row taller than first designed, for Import... below Exit, and the sentence box
+    // below all.
+    setFixedSize(Twips::toPixels(QSizeF(6720, 3240)));
     setAcceptDrops(true);
 
     createControls();
     createChoices();
+    createSentenceBox();
     setTabOrder();
     connectControls();
     m_wordEdit->setFocus();
@@ -239,10 +241,37 @@ void WordListEditorDialog::createChoices()
     m_loadNo->setChecked(true);
 }
 
+// Below the list: the selected word's sentence, and a line that says what became of it.
+void WordListEditorDialog::createSentenceBox()
+{
+    m_sentenceLabel = createFittedLabel(u"Sentence for the selected word (optional):"_s, this,
+        desktopFont(7.8, true), QRectF(120, 2160, 5280, 252));
+    m_sentenceLabel->setObjectName(u"lblSentence"_s);
+
+    m_sentenceEdit = new QLineEdit(this);
+    m_sentenceEdit->setObjectName(u"txtSentence"_s);
+    m_sentenceEdit->setFont(desktopFont(9.6, false));
+    m_sentenceEdit->setMaxLength(Sentences::MaxLength);
+    m_sentenceEdit->setPlaceholderText(u"Click a word in the list first"_s);
+    m_sentenceEdit->setToolTip(
+        u"A sentence with the word in it, said after the word in a spelling test and shown as a "
+        u"hint in the game. Leave it empty for none."_s);
+    m_sentenceEdit->setAccessibleName(u"Sentence for the selected word"_s);
+    m_sentenceEdit->setEnabled(false);
+    m_sentenceEdit->installEventFilter(this);
+    m_sentenceLabel->setBuddy(m_sentenceEdit);
+    placeInTwips(m_sentenceEdit, QRectF(120, 2412, 5280, 348));
+
+    m_sentenceNote
+        = createFittedLabel(QString(), this, desktopFont(7.8, false), QRectF(120, 2820, 6480, 252));
+    m_sentenceNote->setObjectName(u"lblSentenceNote"_s);
+    m_sentenceNote->setWordWrap(true);
+}
+
 void WordListEditorDialog::setTabOrder()
 {
-    QWidget *const order[] = {m_wordEdit, m_wordList, m_addButton, m_removeButton, m_saveButton,
-        m_exitButton, m_importButton, m_startupYes, m_startupNo, m_loadYes, m_loadNo};
+    QWidget *const order[] = {m_wordEdit, m_wordList, m_sentenceEdit, m_addButton, m_removeButton,
+        m_saveButton, m_exitButton, m_importButton, m_startupYes, m_startupNo, m_loadYes, m_loadNo};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i)
         QWidget::setTabOrder(order[i], order[i + 1]);
 }
@@ -253,6 +282,8 @@ void WordListEditorDialog::connectControls()
         [this](const QString &text) { m_editor.setTyped(text); });
     connect(m_wordList, &QListWidget::itemSelectionChanged, this,
         &WordListEditorDialog::passOnSelection);
+    connect(m_sentenceEdit, &QLineEdit::editingFinished, this,
+        [this] { m_editor.setSentence(m_sentenceEdit->text()); });
     connect(m_addButton, &QPushButton::clicked, this, [this] { m_editor.addWord(); });
     connect(m_removeButton, &QPushButton::clicked, this, [this] { m_editor.removeSelected(); });
     connect(m_saveButton, &QPushButton::clicked, this, [this] { m_editor.saveList(); });
@@ -316,6 +347,22 @@ void WordListEditorDialog::setSaveEnabled(bool enabled)
     m_saveButton->setEnabled(enabled);
 }
 
+void WordListEditorDialog::showSentence(const QString &sentence, bool editable)
+{
+    // Leaving the box for another word hands its text on first, through editingFinished.
+    const QSignalBlocker blocker(m_sentenceEdit);
+    m_sentenceEdit->setText(sentence);
+    m_sentenceEdit->setEnabled(editable);
+    m_sentenceEdit->setPlaceholderText(
+        editable ? u"Type a sentence with the word in it"_s : u"Click a word in the list first"_s);
+}
+
+void WordListEditorDialog::showSentenceNote(const QString &note)
+{
+    m_sentenceNote->setText(note);
+    m_sentenceNote->setAccessibleName(note);
+}
+
 void WordListEditorDialog::requestClose()
 {
     close();
@@ -333,6 +380,15 @@ bool WordListEditorDialog::pasteIntoWordBox(const QString &text)
 
 bool WordListEditorDialog::eventFilter(QObject *watched, QEvent *event)
 {
+    // Enter in the sentence box keeps the sentence and goes back to typing words, rather than
+    // pressing Add to List.
+    if (watched == m_sentenceEdit && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            m_wordEdit->setFocus(Qt::OtherFocusReason);
+            return true;
+        }
+    }
     if (watched != m_wordEdit)
         return QDialog::eventFilter(watched, event);
     QClipboard *clipboard = QGuiApplication::clipboard();

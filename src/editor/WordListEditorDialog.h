@@ -37,6 +37,8 @@ public:
     void focusTypedWord() override;
     void setRemoveEnabled(bool enabled) override;
     void setSaveEnabled(bool enabled) override;
+    void showSentence(const QString &sentence, bool editable) override;
+    void showSentenceNote(const QString &note) override;
     void requestClose() override;
 
 protected:
@@ -52,6 +54,7 @@ protected:
 private:
     void createControls();
     void createChoices();
+    void createSentenceBox();
     void setTabOrder();
     void connectControls();
     void passOnSelection();
@@ -70,6 +73,9 @@ private:
     QPushButton *m_saveButton = nullptr;
     QPushButton *m_exitButton = nullptr;
     QPushButton *m_importButton = nullptr;
+    QLabel *m_sentenceLabel = nullptr;
+    QLineEdit *m_sentenceEdit = nullptr;
+    QLabel *m_sentenceNote = nullptr;
     QFrame *m_startupChoice = nullptr;
     QLabel *m_startupQuestion = nullptr;
     QRadioButton *m_startupYes = nullptr;

@@ -18,6 +18,11 @@ public:
     virtual void focusTypedWord() = 0;
     virtual void setRemoveEnabled(bool enabled) = 0;
     virtual void setSaveEnabled(bool enabled) = 0;
+    // The selected entry's sentence, and whether there is an entry selected to give one to.
+    virtual void showSentence(const QString &sentence, bool editable) = 0;
+    // A word on the sentence typed: why it was not kept, or that it lacks its word; empty for
+    // none.
+    virtual void showSentenceNote(const QString &note) = 0;
     // Asks the window to close; it runs WordListEditor::confirmClose first, which may keep it open.
     virtual void requestClose() = 0;
 };

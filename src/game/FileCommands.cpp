@@ -4,6 +4,7 @@
 #include "game/MenuCaptions.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageBoxes.h"
+#include "wordlists/SentenceFile.h"
 #include "wordlists/SettingsFile.h"
 #include "wordlists/WordListFile.h"
 
@@ -87,6 +88,7 @@ void FileCommands::openList()
     switch (loaded.status) {
     case WordListFile::LoadResult::Status::Loaded:
         m_state.words = std::move(loaded.words);
+        m_state.sentences = std::move(loaded.sentences);
         m_captions.showListInPlay(*path);
         break;
     case WordListFile::LoadResult::Status::NoUsableWords:
@@ -132,6 +134,10 @@ void FileCommands::deleteList()
         sayNotDeleted(*path, u"Wordrow is not allowed to change it or its folder."_s);
         return;
     }
+    // Its sentences go with it: left behind, they would come back with a new list of its name.
+    const QString sentences = SentenceFile::pathFor(*path);
+    if (m_files.exists(sentences))
+        m_files.remove(sentences);
     if (line1 != QFile::encodeName(*path))
         return;
     if (SettingsFile::writeDefaultStartupList(home, m_state.hideTitleScreen))

@@ -93,6 +93,7 @@ void GameRound::startRound()
     m_view.setLabelVisible(Label::LettersHeading, true);
 
     m_inRound = true;
+    m_hinted = false;
     m_wrongLetters.clear();
     for (RoundObserver *observer : std::as_const(m_observers))
         observer->roundStarted(m_word);
@@ -264,7 +265,18 @@ int GameRound::shownSlotCount() const
 void GameRound::endRound(RoundResult result)
 {
     m_inRound = false;
-    const RoundObserver::Round round{m_word, result, m_misses, m_wrongLetters};
+    const RoundObserver::Round round{m_word, result, m_misses, m_wrongLetters, m_hinted};
     for (RoundObserver *observer : std::as_const(m_observers))
         observer->roundEnded(round);
+}
+
+QString GameRound::sentence() const
+{
+    return m_inRound ? m_state.sentences.of(m_word) : QString();
+}
+
+void GameRound::markHinted()
+{
+    if (m_inRound)
+        m_hinted = true;
 }

@@ -53,6 +53,11 @@ public:
 
     // Whether a round has started and not yet been won or lost.
     bool isInRound() const { return m_inRound; }
+    // The sentence of the word in play, if its list gave it one; empty between rounds.
+    QString sentence() const;
+    // The sentence was shown with the word blanked: the round ends as a hinted one.
+    void markHinted();
+    bool isHinted() const { return m_hinted; }
     // Observers outlive the round; they are told in the order they were added.
     void addObserver(RoundObserver *observer) { m_observers.append(observer); }
     // Asked first for each round's word; null leaves the draw to the round alone.
@@ -89,4 +94,5 @@ private:
     WordChooser *m_chooser = nullptr;
     bool m_inRound = false;
     QString m_wrongLetters;
+    bool m_hinted = false;
 };

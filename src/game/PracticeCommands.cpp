@@ -23,7 +23,6 @@ PracticeCommands::PracticeCommands(GameRound &round, MessageBoxes &messages, QOb
     , m_spellingTestAction(addItem(
           u"&Spelling Test..."_s, u"mnuPracticeSpellingTest"_s, QKeySequence(Qt::CTRL | Qt::Key_E)))
     , m_troubleWordsAction(addItem(u"Practise &Trouble Words"_s, u"mnuPracticeTroubleWords"_s))
-    , m_classRecordAction(newMenuAction(this, u"&Class Record..."_s, u"mnuPracticeClassRecord"_s))
 {
     m_troubleWordsAction->setCheckable(true);
     // Until the record is known, none of them has anything to work on.
@@ -34,8 +33,6 @@ PracticeCommands::PracticeCommands(GameRound &round, MessageBoxes &messages, QOb
     connect(m_troubleWordsAction, &QAction::triggered, this,
         &PracticeCommands::setPractiseTroubleWords);
     connect(m_spellingTestAction, &QAction::triggered, this, &PracticeCommands::showSpellingTest);
-    connect(
-        m_classRecordAction, &QAction::triggered, this, &PracticeCommands::classRecordSetupWanted);
 }
 
 PracticeCommands::~PracticeCommands() = default;
@@ -137,7 +134,18 @@ void PracticeCommands::choosePlayer()
     showPlayer();
     m_recorder->forgetTroubleWords();
     if (options.player() != before)
-        Q_EMIT progressPlayerChanged(options.player());
+        Q_EMIT playerChanged(options.player());
+}
+
+QStringList PracticeCommands::dueWords() const
+{
+    return m_recorder ? m_recorder->dueWordSource()() : QStringList();
+}
+
+void PracticeCommands::spellingTestClosed()
+{
+    if (m_recorder)
+        m_recorder->forgetTroubleWords();
 }
 
 void PracticeCommands::showProgress()

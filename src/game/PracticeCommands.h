@@ -43,14 +43,12 @@ public:
     QAction *progressAction() const { return m_progressAction; }
     QAction *troubleWordsAction() const { return m_troubleWordsAction; }
     QAction *spellingTestAction() const { return m_spellingTestAction; }
-    // Apart from the others: it needs no record of this computer, and stands after a separator.
-    QAction *classRecordAction() const { return m_classRecordAction; }
 
     QString player() const;
     QString listInPlay() const { return m_listInPlay; }
     bool practisesTroubleWords() const { return m_practiseTroubleWords; }
-    // Also the source of the current player's due words, for the spelling test.
-    PracticeRecorder *recorder() const { return m_recorder.get(); }
+    // The current player's due words, for the spelling test.
+    QStringList dueWords() const;
 
 public Q_SLOTS:
     void setListInPlay(const QString &list);
@@ -60,6 +58,8 @@ public Q_SLOTS:
     // A spelling test is all hearing: without speech it is greyed out, saying why.
     void setSpeech(bool available, const QString &whyNot);
     void showSpellingTest();
+    // A spelling test has ended: its answers moved words, so the review reads them again.
+    void spellingTestClosed();
 
 Q_SIGNALS:
     // Asks the player, at once: the choice is made before the signal returns, so connect it
@@ -67,12 +67,11 @@ Q_SIGNALS:
     void playerChoiceWanted(PlayerChoice &choice);
     // The progress window of this player, opened or brought to the front.
     void progressWanted(const QString &player);
-    // An open progress window shows this player now; none opens when none is open.
-    void progressPlayerChanged(const QString &player);
+    // Another player plays from now on: an open progress window shows them, and an open
+    // spelling test, which is the player's who started it, closes.
+    void playerChanged(const QString &player);
     // A spelling test of the list in play for the current player, opened or brought to the front.
     void spellingTestWanted();
-    // "Class Record...": the dialog that sets or clears the class record.
-    void classRecordSetupWanted();
 
 private:
     QAction *addItem(const QString &text, const QString &name, const QKeySequence &shortcut = {});
@@ -87,7 +86,6 @@ private:
     QAction *m_progressAction;
     QAction *m_spellingTestAction;
     QAction *m_troubleWordsAction;
-    QAction *m_classRecordAction;
 
     PracticeRecordStore *m_record = nullptr;
     std::unique_ptr<PracticeRecorder> m_recorder;

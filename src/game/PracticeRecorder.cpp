@@ -31,6 +31,7 @@ void PracticeRecorder::roundEnded(const Round &round)
     PracticeRound kept{m_clock.now(), m_playerName(), m_list, round.word, round.result,
         round.misses, round.wrongLetters};
     kept.id = QUuid::createUuid();
+    kept.hinted = round.hinted;
     if (m_player && m_player->name == kept.player) {
         m_player->trouble.add(kept);
         m_player->schedule.add(kept);

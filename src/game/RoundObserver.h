@@ -16,6 +16,8 @@ public:
         int misses = 0;
         // The letters guessed wrong, in the order they were guessed.
         QString wrongLetters;
+        // The word's sentence was shown as a hint: no clean answer, whatever the result.
+        bool hinted{};
 
         bool operator==(const Round &) const = default;
     };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/PictureSet.h"
+
 #include <QColor>
 #include <QStringView>
 
@@ -117,6 +119,32 @@ struct RoundTexts
         u"He's had it!",
         u"You did it!  You freed me from the gallows.",
     };
+
+    // The same for the snowman, who melts in a growing sun instead.
+    static constexpr std::array<QStringView, 9> snowmanToolTips{
+        u"See if you can keep our snowman from melting.",
+        u"That's just one drip.  I'm not too worried yet.",
+        u"The sun is out and I'm dripping.  Don't let it get any hotter, or "
+        u"else...I'm a puddle!",
+        u"One arm fell off and I'm getting smaller.  Then...I'm gone!",
+        u"Now I am starting to worry.  You can make only one more mistake before I turn "
+        u"to slush!",
+        u"This is it!  Now or never!  No more mistakes, or I melt!",
+        u"",
+        u"He's all melted!",
+        u"You did it!  You saved me from the sun.",
+    };
+
+    static constexpr const std::array<QStringView, 9> &pictureToolTips(PictureSet::Set set)
+    {
+        return set == PictureSet::Set::Snowman ? snowmanToolTips : hangToolTips;
+    }
+
+    // What a screen reader calls a picture that has no tooltip.
+    static constexpr QStringView pictureName(PictureSet::Set set)
+    {
+        return set == PictureSet::Set::Snowman ? QStringView(u"Snowman") : QStringView(u"Gallows");
+    }
 
     static constexpr QStringView slotToolTip
         = u"This is where the letters appear when you choose correctly.";

@@ -17,6 +17,7 @@ SpeechCoach::SpeechCoach(Speaker &speaker, SoundPlayback &sound, QObject *parent
     , m_sayAtRoundEndAction(
           newMenuAction(this, u"Say the Word When a Round &Ends"_s, u"mnuPracticeSayAtEnd"_s))
     , m_sayNewWordAction(newMenuAction(this, u"Say Each &New Word"_s, u"mnuPracticeSayNew"_s))
+    , m_voiceAction(newMenuAction(this, u"&Voice..."_s, u"mnuPracticeVoice"_s))
 {
     // Until start() has read the options, nothing is said again and the checks are unset.
     m_sayAgainAction->setEnabled(false);
@@ -25,12 +26,14 @@ SpeechCoach::SpeechCoach(Speaker &speaker, SoundPlayback &sound, QObject *parent
     connect(m_sayAgainAction, &QAction::triggered, this, &SpeechCoach::sayAgain);
     connect(m_sayAtRoundEndAction, &QAction::triggered, this, &SpeechCoach::setSayAtRoundEnd);
     connect(m_sayNewWordAction, &QAction::triggered, this, &SpeechCoach::setSayEachNewWord);
+    connect(m_voiceAction, &QAction::triggered, this, &SpeechCoach::voiceDialogWanted);
     connect(&m_speaker, &Speaker::availabilityChanged, this, &SpeechCoach::showMenu);
 }
 
 QList<QAction *> SpeechCoach::actions() const
 {
-    return {m_sayAgainAction, m_separator, m_sayAtRoundEndAction, m_sayNewWordAction};
+    return {
+        m_sayAgainAction, m_separator, m_sayAtRoundEndAction, m_sayNewWordAction, m_voiceAction};
 }
 
 void SpeechCoach::start(const QString &homeDir)
@@ -38,13 +41,31 @@ void SpeechCoach::start(const QString &homeDir)
     m_preferences.emplace(homeDir);
     m_sayAtRoundEnd = m_preferences->sayWordAtRoundEnd();
     m_sayEachNewWord = m_preferences->sayEachNewWord();
+    // Only kept for the engine: it starts when first needed, not now.
+    m_speaker.setVoice(m_preferences->voice(), m_preferences->speechRate());
     showMenu();
 }
 
 void SpeechCoach::sayAgain()
 {
     if (m_inRound)
-        say(m_word);
+        sayWithSentence(m_word);
+}
+
+QString SpeechCoach::voice() const
+{
+    return m_preferences ? m_preferences->voice() : QString();
+}
+
+double SpeechCoach::speechRate() const
+{
+    return m_preferences ? m_preferences->speechRate() : Preferences::DefaultSpeechRate;
+}
+
+bool SpeechCoach::setVoice(const QString &name, double rate)
+{
+    m_speaker.setVoice(name, rate);
+    return !m_preferences || m_preferences->setVoice(name, rate);
 }
 
 void SpeechCoach::setSayAtRoundEnd(bool on)
@@ -87,8 +108,20 @@ void SpeechCoach::roundEnded(const Round &round)
     const QString word = round.word;
     m_sound.whenQuiet([coach = QPointer(this), turn, word] {
         if (coach && coach->m_turn == turn)
-            coach->say(word);
+            coach->sayWithSentence(word);
     });
+}
+
+void SpeechCoach::sayWithSentence(const QString &word)
+{
+    const QString sentence = m_sentenceOf ? m_sentenceOf(word) : QString();
+    if (sentence.isEmpty()) {
+        say(word);
+        return;
+    }
+    ++m_turn;
+    if (hasSpeech())
+        m_speaker.sayInTurn({word, sentence});
 }
 
 void SpeechCoach::say(const QString &word)
@@ -114,8 +147,10 @@ void SpeechCoach::showMenu()
 {
     const bool speech = hasSpeech();
     const QString why = speech ? QString() : m_speaker.unavailableReason();
-    for (QAction *item : {m_sayAgainAction, m_sayAtRoundEndAction, m_sayNewWordAction})
+    for (QAction *item :
+        {m_sayAgainAction, m_sayAtRoundEndAction, m_sayNewWordAction, m_voiceAction})
         item->setToolTip(why);
+    m_voiceAction->setEnabled(speech);
     m_sayAgainAction->setEnabled(speech && m_inRound);
     m_sayAtRoundEndAction->setEnabled(speech);
     m_sayNewWordAction->setEnabled(speech);

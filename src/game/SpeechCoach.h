@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 class QAction;
@@ -26,11 +27,22 @@ public:
     // Reads the options from the preferences beside the settings, once start-up has found them.
     void start(const QString &homeDir);
 
+    // Where a word's sentence is found, said after the word; none are said without it.
+    void setSentenceSource(std::function<QString(const QString &)> sentenceOf)
+    {
+        m_sentenceOf = std::move(sentenceOf);
+    }
+    // The voice and speed chosen in the Voice dialog, for the speaker and the preferences file.
+    bool setVoice(const QString &name, double rate);
+    QString voice() const;
+    double speechRate() const;
+
     // The Practice menu's speech items, in their order, and its commands.
     QList<QAction *> actions() const;
     QAction *sayAgainAction() const { return m_sayAgainAction; }
     QAction *sayAtRoundEndAction() const { return m_sayAtRoundEndAction; }
     QAction *sayNewWordAction() const { return m_sayNewWordAction; }
+    QAction *voiceAction() const { return m_voiceAction; }
     void sayAgain();
     void setSayAtRoundEnd(bool on);
     void setSayEachNewWord(bool on);
@@ -41,9 +53,13 @@ public:
 Q_SIGNALS:
     // Whether there is speech, and if not why, for the items of others that need it.
     void speechChanged(bool available, const QString &whyNot);
+    // "Voice...": the dialog that chooses the voice and its speed.
+    void voiceDialogWanted();
 
 private:
     void say(const QString &word);
+    // The word, then its sentence if it has one.
+    void sayWithSentence(const QString &word);
     void cancel();
     bool hasSpeech() const;
     void showMenu();
@@ -54,6 +70,8 @@ private:
     QAction *m_separator;
     QAction *m_sayAtRoundEndAction;
     QAction *m_sayNewWordAction;
+    QAction *m_voiceAction;
+    std::function<QString(const QString &)> m_sentenceOf;
     std::optional<Preferences> m_preferences;
     bool m_sayAtRoundEnd = true;
     bool m_sayEachNewWord = false;

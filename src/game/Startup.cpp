@@ -103,6 +103,7 @@ QString Startup::loadStartupList(const QString &startupList)
     if (QDir(m_state.homeDir).filePath(startupList) != defaultList && loadFile(defaultList))
         return defaultList;
     m_state.words = BuiltInWords::words();
+    m_state.sentences = {};
     return BuiltInListName.toString();
 }
 
@@ -114,6 +115,7 @@ bool Startup::loadFile(const QString &name)
     if (!loaded.isLoaded())
         return false;
     m_state.words = std::move(loaded.words);
+    m_state.sentences = std::move(loaded.sentences);
     return true;
 }
 

@@ -16,4 +16,6 @@ public:
     // After the server's commit: these rounds are sent. False when the mark could not be kept (they
     // are then sent again later, and the server's ON CONFLICT DO NOTHING keeps them once).
     virtual bool markSent(const QList<QUuid> &ids) = 0;
+    // How many rounds wait to be sent.
+    virtual int unsentCount() = 0;
 };

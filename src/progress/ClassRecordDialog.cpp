@@ -16,10 +16,12 @@ ClassRecordDialog::ClassRecordDialog(QWidget *parent)
 {
     setWindowTitle(u"Class Record"_s);
     auto *layout = new QVBoxLayout(this);
-    auto *intro = new QLabel(u"A school's computers can send their rounds to one class database "
-                             u"for the teacher's view. Type the service name from this "
-                             u"computer's pg_service.conf; the password stays in .pgpass, never "
-                             u"with Wordrow. Leave it empty for no class record."_s,
+    auto *intro = new QLabel(
+        u"A school's computers can send their rounds to one class database "
+        u"for the teacher's view. Type the service name from this "
+        u"computer's pg_service.conf; the password stays in .pgpass, never "
+        u"with Wordrow. Leave it empty for no class record. Only the teacher's computer "
+        u"needs the teacher's service, which shows the class."_s,
         this);
     intro->setWordWrap(true);
     layout->addWidget(intro);
@@ -27,9 +29,12 @@ ClassRecordDialog::ClassRecordDialog(QWidget *parent)
     auto *form = new QFormLayout;
     m_service = new QLineEdit(this);
     m_service->setObjectName(u"txtClassService"_s);
+    m_teacherService = new QLineEdit(this);
+    m_teacherService->setObjectName(u"txtTeacherService"_s);
     m_computer = new QLineEdit(this);
     m_computer->setObjectName(u"txtComputerName"_s);
     form->addRow(u"&Service name:"_s, m_service);
+    form->addRow(u"&Teacher's service (class view):"_s, m_teacherService);
     form->addRow(u"This &computer's name:"_s, m_computer);
     layout->addLayout(form);
 
@@ -43,6 +48,12 @@ ClassRecordDialog::ClassRecordDialog(QWidget *parent)
     m_outcome->setWordWrap(true);
     m_outcome->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addWidget(m_outcome);
+    m_waiting = new QLabel(this);
+    m_waiting->setObjectName(u"lblClassWaiting"_s);
+    m_waiting->setTextFormat(Qt::PlainText);
+    m_waiting->setWordWrap(true);
+    m_waiting->hide();
+    layout->addWidget(m_waiting);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     m_clear = buttons->addButton(u"C&lear"_s, QDialogButtonBox::ResetRole);
@@ -52,7 +63,7 @@ ClassRecordDialog::ClassRecordDialog(QWidget *parent)
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(m_test, &QPushButton::clicked, this, [this] {
         if (m_setup)
-            m_setup->test(m_service->text(), m_computer->text());
+            m_setup->test(m_service->text(), m_teacherService->text(), m_computer->text());
     });
     connect(m_clear, &QPushButton::clicked, this, [this] {
         if (m_setup && m_setup->clear())
@@ -69,14 +80,22 @@ void ClassRecordDialog::setSetup(ClassRecordSetup &setup)
 
 void ClassRecordDialog::accept()
 {
-    if (!m_setup || m_setup->apply(m_service->text(), m_computer->text()))
+    if (!m_setup || m_setup->apply(m_service->text(), m_teacherService->text(), m_computer->text()))
         QDialog::accept();
 }
 
-void ClassRecordDialog::showSettings(const QString &service, const QString &computer)
+void ClassRecordDialog::showSettings(
+    const QString &service, const QString &teacherService, const QString &computer)
 {
     m_service->setText(service);
+    m_teacherService->setText(teacherService);
     m_computer->setText(computer);
+}
+
+void ClassRecordDialog::showWaiting(const QString &text)
+{
+    m_waiting->setText(text);
+    m_waiting->setVisible(!text.isEmpty());
 }
 
 void ClassRecordDialog::showTesting(bool testing)

@@ -54,8 +54,8 @@ ClassRecordPanel::ClassRecordPanel(
         ->addWidget(tableOf(m_wordsModel, u"Words the class misses most"_s, wordsBox));
     layout->addWidget(wordsBox, 1);
 
-    connect(
-        m_connection.get(), &ClassRecordConnection::viewRead, this, [this](const ClassView &view) {
+    connect(m_connection.get(), &ClassRecordConnection::viewRead, this,
+        [this](quint64, const ClassView &view) {
             m_playersModel->setPlayers(view.players);
             m_wordsModel->setWords(view.mostMissed);
             m_status->setText(view.players.isEmpty()
@@ -64,7 +64,7 @@ ClassRecordPanel::ClassRecordPanel(
             Q_EMIT shown();
         });
     connect(m_connection.get(), &ClassRecordConnection::roundsRead, this,
-        [this](const QList<PracticeRound> &rounds) {
+        [this](quint64, const QList<PracticeRound> &rounds) {
             QSaveFile file(m_exportPath);
             const QByteArray bytes = ProgressReport::csv(rounds);
             const bool written = file.open(QIODevice::WriteOnly)
@@ -73,10 +73,14 @@ ClassRecordPanel::ClassRecordPanel(
                 done(written);
         });
     connect(m_connection.get(), &ClassRecordConnection::failed, this,
-        [this](const ClassProblem &problem) {
-            m_status->setText(problem.message(m_connection->service()));
-            if (auto done = std::exchange(m_exportDone, {}))
-                done(false);
+        [this](quint64 request, const ClassProblem &problem) {
+            // A failed refresh is no failed export, nor the other way round.
+            if (request == m_exportRequest) {
+                if (auto done = std::exchange(m_exportDone, {}))
+                    done(false);
+            } else {
+                m_status->setText(problem.message(m_connection->service()));
+            }
         });
     refresh();
 }
@@ -95,5 +99,5 @@ void ClassRecordPanel::exportCsv(const QString &path, std::function<void(bool wr
 {
     m_exportPath = path;
     m_exportDone = std::move(done);
-    m_connection->readRounds();
+    m_exportRequest = m_connection->readRounds();
 }

@@ -40,5 +40,6 @@ private:
     ClassWordsModel *m_wordsModel = nullptr;
     QLabel *m_status = nullptr;
     QString m_exportPath;
+    quint64 m_exportRequest = 0;
     std::function<void(bool)> m_exportDone;
 };

@@ -27,13 +27,17 @@ bool ClassRecordSetup::isServiceName(const QString &service)
 
 void ClassRecordSetup::load()
 {
-    m_view.showSettings(m_preferences.classService(), m_preferences.computerName());
+    m_view.showSettings(
+        m_preferences.classService(), m_preferences.teacherService(), m_preferences.computerName());
+    m_view.showWaiting(m_waiting ? m_waiting() : QString());
 }
 
-void ClassRecordSetup::test(const QString &service, const QString &computer)
+void ClassRecordSetup::test(
+    const QString &service, const QString &teacherService, const QString &computer)
 {
     const QString name = service.trimmed();
-    if (name.isEmpty() || !isServiceName(name)) {
+    const QString teacher = teacherService.trimmed();
+    if (name.isEmpty() || !isServiceName(name) || !isServiceName(teacher)) {
         m_view.showOutcome(u"Type the service name from the school's pg_service.conf: letters, "
                            u"digits, '_', '-' and '.' only."_s,
             false);
@@ -46,27 +50,52 @@ void ClassRecordSetup::test(const QString &service, const QString &computer)
     m_view.showTesting(true);
     // A test still under way is dropped: its answer would be about another name.
     m_test = std::make_unique<ClassRecordConnection>(m_factory, name, computer.trimmed());
+    m_teacherTest.reset();
     connect(m_test.get(), &ClassRecordConnection::checked, this,
-        [this, name](const ClassProblem &problem) {
-            m_view.showTesting(false);
-            m_view.showOutcome(problem.message(name), problem.ok());
+        [this, name, teacher](quint64, const ClassProblem &problem) {
+            if (teacher.isEmpty() || !problem.ok()) {
+                m_view.showTesting(false);
+                m_view.showOutcome(problem.message(name), problem.ok());
+                return;
+            }
+            // The teacher's login is tried on what it is for: reading the class.
+            m_teacherTest = std::make_unique<ClassRecordConnection>(m_factory, teacher, QString());
+            const auto done = [this, teacher](const ClassProblem &read) {
+                m_view.showTesting(false);
+                m_view.showOutcome(read.ok()
+                        ? u"Both services answer: this computer sends its rounds, and the "
+                          u"teacher's login reads the class."_s
+                        : read.message(teacher),
+                    read.ok());
+            };
+            connect(m_teacherTest.get(), &ClassRecordConnection::viewRead, this,
+                [done](quint64, const ClassView &) { done({}); });
+            connect(m_teacherTest.get(), &ClassRecordConnection::failed, this,
+                [done](quint64, const ClassProblem &read) { done(read); });
+            m_teacherTest->readView(QDateTime::currentDateTime());
         });
     m_test->check();
 }
 
-bool ClassRecordSetup::apply(const QString &service, const QString &computer)
+bool ClassRecordSetup::apply(
+    const QString &service, const QString &teacherService, const QString &computer)
 {
     const QString name = service.trimmed();
-    if (!isServiceName(name)) {
-        m_view.showOutcome(u"\""_s + name
-                + u"\" cannot be a service name: letters, digits, "
-                  u"'_', '-' and '.' only."_s,
-            false);
-        return false;
+    const QString teacher = teacherService.trimmed();
+    for (const QString &typed : {name, teacher}) {
+        if (!isServiceName(typed)) {
+            m_view.showOutcome(u"\""_s + typed
+                    + u"\" cannot be a service name: letters, digits, "
+                      u"'_', '-' and '.' only."_s,
+                false);
+            return false;
+        }
     }
     const bool changes = name != m_preferences.classService()
+        || teacher != m_preferences.teacherService()
         || computer.trimmed() != m_preferences.computerName();
-    if (!m_preferences.setClassService(name) || !m_preferences.setComputerName(computer)) {
+    if (!m_preferences.setClassService(name) || !m_preferences.setTeacherService(teacher)
+        || !m_preferences.setComputerName(computer)) {
         m_view.showOutcome(
             u"The settings could not be kept: the game's folder cannot be written."_s, false);
         return false;
@@ -78,6 +107,6 @@ bool ClassRecordSetup::apply(const QString &service, const QString &computer)
 
 bool ClassRecordSetup::clear()
 {
-    m_view.showSettings(QString(), m_preferences.computerName());
-    return apply(QString(), m_preferences.computerName());
+    m_view.showSettings(QString(), QString(), m_preferences.computerName());
+    return apply(QString(), QString(), m_preferences.computerName());
 }

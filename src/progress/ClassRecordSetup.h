@@ -5,15 +5,17 @@
 #include <QObject>
 #include <QPointer>
 
+#include <functional>
 #include <memory>
 
 class ClassRecordConnection;
 class ClassRecordSetupView;
 class Preferences;
 
-// The rules of "Class Record...": the service name of the school's pg_service.conf and this
-// computer's name, kept in the preferences, set or cleared; a test of the connection runs in the
-// background and says plainly what failed.
+// The rules of "Class Record...": the service names of the school's pg_service.conf (the room's,
+// which sends the rounds, and on the teacher's computer the teacher's, which reads the class) and
+// this computer's name, kept in the preferences, set or cleared; a test of the connections runs in
+// the background and says plainly what failed.
 class ClassRecordSetup : public QObject
 {
     Q_OBJECT
@@ -26,10 +28,12 @@ public:
     // A libpq service name: letters, digits, '_', '-' and '.'; empty for none.
     static bool isServiceName(const QString &service);
 
+    // What waits to be sent, said on each load; none while no rounds are sent.
+    void setWaiting(std::function<QString()> waiting) { m_waiting = std::move(waiting); }
     void load();
-    void test(const QString &service, const QString &computer);
+    void test(const QString &service, const QString &teacherService, const QString &computer);
     // Keeps the settings; false, with the reason shown, when they cannot be kept.
-    bool apply(const QString &service, const QString &computer);
+    bool apply(const QString &service, const QString &teacherService, const QString &computer);
     // No class record any more: the rounds stay on this computer only.
     bool clear();
 
@@ -42,4 +46,6 @@ private:
     ClassDatabaseFactory m_factory;
     ClassRecordSetupView &m_view;
     std::unique_ptr<ClassRecordConnection> m_test;
+    std::unique_ptr<ClassRecordConnection> m_teacherTest;
+    std::function<QString()> m_waiting;
 };

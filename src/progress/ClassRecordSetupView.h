@@ -8,9 +8,13 @@ class ClassRecordSetupView
 public:
     virtual ~ClassRecordSetupView() = default;
 
-    virtual void showSettings(const QString &service, const QString &computer) = 0;
+    virtual void showSettings(
+        const QString &service, const QString &teacherService, const QString &computer)
+        = 0;
     // While a test of the connection runs, the button that starts one is off.
     virtual void showTesting(bool testing) = 0;
+    // How this computer's rounds stand: how many wait, since when and why.
+    virtual void showWaiting(const QString &text) = 0;
     // What the test found, or why the settings cannot be kept, in words.
     virtual void showOutcome(const QString &text, bool good) = 0;
 };

@@ -45,6 +45,7 @@ constexpr auto SelectUnsentRounds = R"(
     SELECT played_at, player, list, word, result, misses, wrong_letters,
         uuid, kind, typed, test_started, computer, hinted
     FROM rounds WHERE sent = 0 ORDER BY id LIMIT ?)"_L1;
+constexpr auto CountUnsentRounds = R"(SELECT count(*) AS waiting FROM rounds WHERE sent = 0)"_L1;
 constexpr auto SelectPlayers = R"(SELECT DISTINCT player FROM rounds ORDER BY player)"_L1;
 
 // The columns of a whole round, found by name once for all its rows.
@@ -276,6 +277,16 @@ QList<PracticeRound> SqlitePracticeRecord::unsentRounds(int limit)
     if (!readRoundsOf(query, found))
         found.clear();
     return found;
+}
+
+int SqlitePracticeRecord::unsentCount()
+{
+    if (m_file.open(false) != State::Ready)
+        return 0;
+    QSqlQuery query(m_file.database());
+    if (!exec(query, CountUnsentRounds) || !query.next())
+        return 0;
+    return query.value(query.record().indexOf(u"waiting"_s)).toInt();
 }
 
 bool SqlitePracticeRecord::markSent(const QList<QUuid> &ids)

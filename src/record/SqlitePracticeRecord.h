@@ -38,6 +38,7 @@ public:
 
     QList<PracticeRound> unsentRounds(int limit) override;
     bool markSent(const QList<QUuid> &ids) override;
+    int unsentCount() override;
 
     QString path() const { return m_file.path(); }
     // Lets go of the file, its log folded back in; the next use opens it again.

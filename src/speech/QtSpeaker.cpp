@@ -18,6 +18,7 @@ constexpr int AnswerTimeoutMs = 20000;
 
 QtSpeaker::QtSpeaker(const QString &engine)
     : m_engine(engine)
+    , m_rate(SpeechWorker::ChildRate)
 {
     // Only a look at the plugins' metadata: no engine is loaded here.
     if (!QTextToSpeech::availableEngines().contains(m_engine)) {
@@ -42,6 +43,35 @@ void QtSpeaker::say(const QString &text)
             m_worker, [worker = m_worker, text = text.toLower()] { worker->say(text); });
 }
 
+void QtSpeaker::sayInTurn(const QStringList &parts)
+{
+    startEngine();
+    QStringList lower;
+    for (const QString &part : parts)
+        lower.append(part.toLower());
+    if (m_worker)
+        QMetaObject::invokeMethod(
+            m_worker, [worker = m_worker, lower] { worker->sayInTurn(lower); });
+}
+
+void QtSpeaker::setVoice(const QString &name, double rate)
+{
+    m_voiceName = name;
+    m_rate = rate;
+    if (m_worker)
+        QMetaObject::invokeMethod(
+            m_worker, [worker = m_worker, name, rate] { worker->setVoice(name, rate); });
+}
+
+void QtSpeaker::listVoices()
+{
+    startEngine();
+    if (m_worker)
+        QMetaObject::invokeMethod(m_worker, &SpeechWorker::listVoices);
+    else
+        Q_EMIT voicesListed({}, {});
+}
+
 void QtSpeaker::stop()
 {
     if (m_worker)
@@ -56,6 +86,10 @@ void QtSpeaker::startEngine()
     m_thread = std::make_unique<WorkerThread>(u"wordrow-speech"_s, m_worker);
     connect(m_worker, &SpeechWorker::started, this, &QtSpeaker::engineStarted);
     connect(m_worker, &SpeechWorker::finished, this, &Speaker::finished);
+    connect(m_worker, &SpeechWorker::voicesListed, this, &Speaker::voicesListed);
+    // Queued before setUp, so that the first word comes in the chosen voice.
+    QMetaObject::invokeMethod(m_worker,
+        [worker = m_worker, name = m_voiceName, rate = m_rate] { worker->setVoice(name, rate); });
     QMetaObject::invokeMethod(m_worker, &SpeechWorker::setUp, Qt::QueuedConnection);
 
     m_answerTimer = new QTimer(this);

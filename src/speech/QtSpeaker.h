@@ -27,6 +27,10 @@ public:
     // The text in lower case: some engines spell a word in capitals letter by letter.
     void say(const QString &text) override;
     void stop() override;
+    void sayInTurn(const QStringList &parts) override;
+    // Kept until the engine starts: choosing a voice starts nothing.
+    void setVoice(const QString &name, double rate) override;
+    void listVoices() override;
 
 private:
     void startEngine();
@@ -38,4 +42,6 @@ private:
     std::unique_ptr<WorkerThread> m_thread;
     SpeechWorker *m_worker = nullptr; // lives on m_thread, which deletes it as it finishes
     QTimer *m_answerTimer = nullptr;
+    QString m_voiceName;
+    double m_rate;
 };

@@ -112,8 +112,14 @@ void SpellingTest::ask()
 
 void SpellingTest::sayAgain()
 {
-    if (m_stage != Stage::Ended)
-        m_speaker.say(currentWord());
+    if (m_stage == Stage::Ended)
+        return;
+    const QString word = currentWord();
+    const QString sentence = m_setup.sentences.of(word);
+    if (sentence.isEmpty())
+        m_speaker.say(word);
+    else
+        m_speaker.sayInTurn({word, sentence, word});
 }
 
 void SpellingTest::answer(const QString &typed)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Sentences.h"
 #include "platform/PracticeRecordStore.h"
 
 #include <QDateTime>
@@ -37,6 +38,8 @@ public:
         bool practiseDueWords = false;
         // Asked only when the option is on.
         std::function<QStringList()> dueWords;
+        // Said between two sayings of their word, as a dictation reads them.
+        Sentences sentences{};
     };
 
     enum class Stage { Asking, Copying, Ended };
@@ -46,6 +49,7 @@ public:
 
     // Chooses the words and says the first.
     void start();
+    // The word, or with a sentence: word, sentence, word.
     void sayAgain();
     void answer(const QString &typed);
 

@@ -62,6 +62,36 @@ constexpr QStringView Topic2[] = {
     u"starting another round of Wordrow.",
 };
 
+// The same topic for the snowman pictures: only what names the gallows differs.
+constexpr QStringView Topic2Snowman[] = {
+    u"The main game screen first displays a snowman in the center.  There is a "
+    u"display of the alphabet, an apostrophe, and a hyphen on separate buttons at the "
+    u"bottom of the screen.  These are not ready to operate when the screen first "
+    u"appears.  So no matter how much you may click them at this point, they will do "
+    u"nothing yet.",
+    Topic2[1],
+    u"If you spell the word correctly before the snowman melts away, you win the game, "
+    u"and you save the snowman from the warm sun.  For every wrong letter you pick, the "
+    u"sun grows a little bigger and the snowman melts a little more.  If you choose "
+    u"incorrect letters for the number of times that it takes the sun to melt his arms, "
+    u"his body and his head into a puddle with his hat floating in it, then you (and "
+    u"he) lose.  Each letter you have already chosen will be disabled so that you will "
+    u"not be able to pick it again for the same word.  The letters that you choose "
+    u"correctly will be displayed in their proper place in the gray squares of the target "
+    u"word.",
+    u"Each time you pick a letter, the snowman will let you know how you are "
+    u"doing.  You, of course, can also tell by noticing whether the letter that you "
+    u"picked appears in one or more of the gray squares.  If so, that means you correctly "
+    u"picked a letter of the word.  On the other hand, if the sun grows and the snowman "
+    u"melts a little more, and no new letter appears among the gray squares, then you "
+    u"know that you picked a wrong letter.",
+    u"A round of the game ends when all the letters of the word are filled -- and the "
+    u"snowman cheers in fresh snow -- or else when the snowman melts into a puddle.  "
+    u"At this point the alphabet buttons become inactive once more.  You can, then, click "
+    u"the New Word button again to bring up another target word (empty gray squares) for "
+    u"starting another round of Wordrow.",
+};
+
 constexpr QStringView Topic3[] = {
     u"The program comes with a built-in list of words.  Eventually there also may be "
     u"other lists you will be able to choose to use (See the next topic about making Your "
@@ -152,10 +182,18 @@ constexpr std::array<std::span<const QStringView>, HelpTopicTexts::Count> Topics
     = {Topic1, Topic2, Topic3, Topic4, Topic5, Topic6, Topic7, Topic8};
 
 static_assert(std::size(Titles) == HelpTopicTexts::Count);
+static_assert(std::size(Topic2Snowman) == std::size(Topic2));
 
 bool isTopic(int position)
 {
     return position >= 0 && position < HelpTopicTexts::Count;
+}
+
+std::span<const QStringView> topic(int position, PictureSet::Set pictures)
+{
+    if (position == 1 && pictures == PictureSet::Set::Snowman)
+        return Topic2Snowman;
+    return Topics[position];
 }
 
 } // namespace
@@ -173,25 +211,25 @@ QString HelpTopicTexts::title(int position)
     return isTopic(position) ? Titles[position].toString() : QString();
 }
 
-QStringList HelpTopicTexts::paragraphs(int position)
+QStringList HelpTopicTexts::paragraphs(int position, PictureSet::Set pictures)
 {
     QStringList list;
     if (!isTopic(position))
         return list;
-    for (QStringView paragraph : Topics[position])
+    for (QStringView paragraph : topic(position, pictures))
         list.append(paragraph.toString());
     return list;
 }
 
-QString HelpTopicTexts::text(int position)
+QString HelpTopicTexts::text(int position, PictureSet::Set pictures)
 {
-    return paragraphs(position).join(u"\n\n"_s);
+    return paragraphs(position, pictures).join(u"\n\n"_s);
 }
 
-std::array<QString, HelpTopicTexts::Count> HelpTopicTexts::texts()
+std::array<QString, HelpTopicTexts::Count> HelpTopicTexts::texts(PictureSet::Set pictures)
 {
     std::array<QString, Count> all;
     for (int i = 0; i < Count; ++i)
-        all[i] = text(i);
+        all[i] = text(i, pictures);
     return all;
 }

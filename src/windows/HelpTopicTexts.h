@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/PictureSet.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -16,12 +18,13 @@ public:
     static QStringList titles();
     // Empty for a position outside 0..Count-1.
     static QString title(int position);
-    // The topic's paragraphs, in order.
-    static QStringList paragraphs(int position);
+    // The topic's paragraphs, in order, telling of the pictures in play.
+    static QStringList paragraphs(
+        int position, PictureSet::Set pictures = PictureSet::Set::Gallows);
     // The paragraphs separated by one empty line, nothing before the first or
     // after the last.
-    static QString text(int position);
+    static QString text(int position, PictureSet::Set pictures = PictureSet::Set::Gallows);
 
     // Every topic's text, in order.
-    static std::array<QString, Count> texts();
+    static std::array<QString, Count> texts(PictureSet::Set pictures = PictureSet::Set::Gallows);
 };

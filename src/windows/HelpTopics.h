@@ -22,6 +22,7 @@ public:
     void close();
 
 private:
+    const GameState &m_state;
     HelpTopicsView &m_view;
     SoundPlayback m_sound;
     // Built afresh at every opening.

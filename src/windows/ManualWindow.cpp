@@ -1,6 +1,7 @@
 #include "windows/ManualWindow.h"
 
 #include "ui/WindowLook.h"
+#include "windows/ManualText.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QAction>
@@ -58,7 +59,7 @@ QString anchorOf(const QTextBlock &block)
 
 } // namespace
 
-ManualWindow::ManualWindow(QWidget *parent)
+ManualWindow::ManualWindow(PictureSet::Set pictures, QWidget *parent)
     : QMainWindow(parent)
 {
     setAttribute(Qt::WA_DeleteOnClose);
@@ -67,7 +68,7 @@ ManualWindow::ManualWindow(QWidget *parent)
 
     createMenus();
     createControls();
-    loadManual();
+    loadManual(pictures);
 
     // Centred on the screen, and never larger than it.
     QSize size = DefaultSize;
@@ -156,7 +157,7 @@ void ManualWindow::fitBookmarks()
     m_splitter->setSizes({left, room - left});
 }
 
-void ManualWindow::loadManual()
+void ManualWindow::loadManual(PictureSet::Set pictures)
 {
     QFile file(Resource.toString());
     if (!file.open(QIODevice::ReadOnly)) {
@@ -166,7 +167,7 @@ void ManualWindow::loadManual()
     QTextDocument *document = m_text->document();
     document->setDefaultStyleSheet(headingStyleSheet());
     document->setDocumentMargin(12);
-    m_text->setHtml(QString::fromUtf8(file.readAll()));
+    m_text->setHtml(ManualText::forPictures(QString::fromUtf8(file.readAll()), pictures));
 
     // The bookmarks are the manual's own section headings, so they never disagree with it.
     for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/PictureSet.h"
+
 #include <QMainWindow>
 
 class QAction;
@@ -17,7 +19,9 @@ class ManualWindow : public QMainWindow
 public:
     static constexpr QStringView Resource = u":/manual/manual.html";
 
-    explicit ManualWindow(QWidget *parent = nullptr);
+    // The manual tells of the pictures in play.
+    explicit ManualWindow(
+        PictureSet::Set pictures = PictureSet::Set::Gallows, QWidget *parent = nullptr);
 
     // The section anchors, in the order of the bookmarks.
     QStringList anchors() const { return m_anchors; }
@@ -36,7 +40,7 @@ protected:
 private:
     void createMenus();
     void createControls();
-    void loadManual();
+    void loadManual(PictureSet::Set pictures);
     void fitBookmarks();
     void showSection(int row);
     void followLink(const QUrl &link);

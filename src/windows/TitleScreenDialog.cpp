@@ -41,6 +41,7 @@ TitleScreenDialog::TitleScreenDialog(
     : QDialog(parent,
         Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
     , m_screen(state, *this, mainWindow, captions)
+    , m_pictures(state.pictures)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(u"frmSplash"_s);
@@ -71,7 +72,7 @@ void TitleScreenDialog::createPictures()
     m_leftGallows->setObjectName(u"imgHangLeft"_s);
     m_rightGallows = createPicture(QString(), RightGallowsSize, this);
     m_rightGallows->setObjectName(u"imgHangRight"_s);
-    m_titlePicture = createPicture(u":/title.svg"_s, TitleSize, this);
+    m_titlePicture = createPicture(Pictures::title(m_pictures), TitleSize, this);
     m_titlePicture->setObjectName(u"imgTitle"_s);
     m_titlePicture->setAccessibleName(u"Wordrow"_s);
     connect(m_titlePicture, &PictureBox::clicked, this, [this] { m_screen.titleClicked(); });
@@ -242,7 +243,7 @@ int TitleScreenDialog::shownGallowsPicture(Side side) const
 {
     const QString resource = gallowsPicture(side)->resource();
     for (const int index : {TitleScreen::LeftGallowsPicture, TitleScreen::RightGallowsPicture}) {
-        if (resource == Pictures::gallows(index))
+        if (resource == Pictures::round(m_pictures, index))
             return index;
     }
     return resource.isEmpty() ? -1 : -2;
@@ -250,7 +251,7 @@ int TitleScreenDialog::shownGallowsPicture(Side side) const
 
 void TitleScreenDialog::showGallowsPicture(Side side, int index)
 {
-    gallowsPicture(side)->setResource(Pictures::gallows(index));
+    gallowsPicture(side)->setResource(Pictures::round(m_pictures, index));
 }
 
 void TitleScreenDialog::showDedication()

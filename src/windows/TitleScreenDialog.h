@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/PictureSet.h"
 #include "windows/TitleScreen.h"
 #include "windows/TitleScreenView.h"
 
@@ -58,6 +59,8 @@ private:
     bool isBackground(const QPointF &position) const;
 
     TitleScreen m_screen;
+    // The set the game's window shows: the title screen borrows from it.
+    PictureSet::Set m_pictures;
     bool m_backgroundPressed = false;
 
     PictureBox *m_leftGallows = nullptr;

@@ -2,6 +2,7 @@
 
 #include <QStringList>
 
+#include <algorithm>
 #include <array>
 
 using namespace Qt::StringLiterals;
@@ -41,6 +42,37 @@ bool isHeading(const QString &field)
     return headings.contains(field, Qt::CaseInsensitive);
 }
 
+bool isSentenceHeading(const QString &field)
+{
+    static const QStringList headings{u"sentence"_s, u"sentences"_s, u"example"_s, u"examples"_s,
+        u"example sentence"_s, u"context"_s};
+    return headings.contains(field, Qt::CaseInsensitive);
+}
+
+// Which column holds the words and which their sentences (-1 for none), by the first row.
+struct Columns
+{
+    bool headed = false;
+    qsizetype word = 0;
+    qsizetype sentence = 1;
+};
+
+// A row headed like "Word" in its first column, or naming a column of sentences, is headings: a
+// column of other things ("Meaning") holds no sentences. Without headings the second column is
+// the sentence, as teachers' tables have it.
+Columns columnsOf(const QStringList &firstRow)
+{
+    const auto headed = std::find_if(firstRow.cbegin(), firstRow.cend(), isHeading);
+    const auto sentence = std::find_if(firstRow.cbegin(), firstRow.cend(), isSentenceHeading);
+    if (sentence == firstRow.cend()) {
+        if (!isHeading(firstRow.value(0)))
+            return {};
+        return {true, 0, -1};
+    }
+    return {true, headed == firstRow.cend() ? 0 : headed - firstRow.cbegin(),
+        sentence - firstRow.cbegin()};
+}
+
 // Walks the text field by field, keeping the first of each row.
 class Rows
 {
@@ -51,16 +83,16 @@ public:
     {
     }
 
-    // The first field of the next row and the line the row begins on; false at the end.
-    bool next(QString &first, int &line)
+    // The fields of the next row and the line the row begins on; false at the end.
+    bool next(QStringList &fields, int &line)
     {
         if (m_pos >= m_text.size())
             return false;
         line = m_line;
-        first = field();
+        fields = {field()};
         while (m_pos < m_text.size() && !isLineEnd(m_text[m_pos])) {
             ++m_pos; // the separator
-            field();
+            fields.append(field());
         }
         skipLineEnd();
         return true;
@@ -116,11 +148,22 @@ ImportedWords CsvReader::read(QStringView text)
 {
     ImportedWords words;
     Rows rows(text, separatorOf(text));
-    QString first;
+    QStringList fields;
     int line = 0;
-    for (bool firstRow = true; rows.next(first, line); firstRow = false) {
-        if (!first.isEmpty() && !(firstRow && isHeading(first)))
-            words.append({first, line});
+    Columns columns;
+    for (bool firstRow = true; rows.next(fields, line); firstRow = false) {
+        if (firstRow) {
+            columns = columnsOf(fields);
+            if (columns.headed)
+                continue;
+        }
+        const QString word = fields.value(columns.word);
+        QString sentence = columns.sentence < 0 ? QString() : fields.value(columns.sentence);
+        // Unheaded, a second column of single words is more words on a row, not a sentence.
+        if (!columns.headed && !sentence.contains(u' '))
+            sentence.clear();
+        if (!word.isEmpty())
+            words.append({word, line, sentence});
     }
     return words;
 }

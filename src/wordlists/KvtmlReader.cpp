@@ -14,15 +14,22 @@ void appendText(QXmlStreamReader &xml, ImportedWords &words)
         words.append({text, line});
 }
 
-// A version 2 translation: its own <text>, not those of its conjugations or examples.
+// A version 2 translation: its own <text>, not those of its conjugations, and its <example>, the
+// word's sentence.
 void readTranslation(QXmlStreamReader &xml, ImportedWords &words)
 {
+    const qsizetype before = words.size();
+    QString example;
     while (xml.readNextStartElement()) {
         if (xml.name() == u"text")
             appendText(xml, words);
+        else if (xml.name() == u"example" && example.isEmpty())
+            example = xml.readElementText(QXmlStreamReader::IncludeChildElements).trimmed();
         else
             xml.skipCurrentElement();
     }
+    if (words.size() > before)
+        words.last().sentence = example;
 }
 
 } // namespace

@@ -8,7 +8,8 @@
 
 // Vocabulary files in the KVTML format, version 1 (entries <e> with the first language in <o>)
 // and version 2 (entries whose translation of the first identifier holds a <text>). Only the
-// first language's words are read; hints, comments and the other languages are left out.
+// first language's words are read, with the <example> sentence of each in version 2; hints,
+// comments and the other languages are left out.
 class KvtmlReader
 {
 public:

@@ -3,6 +3,7 @@
 #include "wordlists/CsvReader.h"
 #include "wordlists/KvtmlReader.h"
 #include "wordlists/PlainTextReader.h"
+#include "wordlists/SentenceFile.h"
 #include "wordlists/TextEncoding.h"
 #include "wordlists/WholeFile.h"
 #include "wordlists/WordListFile.h"
@@ -69,7 +70,15 @@ ListImport::Result ListImport::readFile(const QString &path)
     const std::optional<QByteArray> bytes = WholeFile::read(path, MaxFileSize);
     if (!bytes)
         return {Status::Unreadable, {}};
-    return read(*bytes, formatOf(path, *bytes));
+    const Format format = formatOf(path, *bytes);
+    Result result = read(*bytes, format);
+    // A list of ours brings the sentences kept beside it.
+    if (format == Format::WordList) {
+        const Sentences sentences = SentenceFile::read(path);
+        for (ImportedWord &word : result.words)
+            word.sentence = sentences.of(word.text);
+    }
+    return result;
 }
 
 ListImport::Result ListImport::read(QByteArrayView bytes, Format format)

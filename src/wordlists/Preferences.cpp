@@ -5,6 +5,8 @@
 #include <QSettings>
 #include <QSysInfo>
 
+#include <cmath>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -13,7 +15,11 @@ constexpr QStringView SayNewWord = u"speech/sayEachNewWord";
 constexpr QStringView Player = u"practice/player";
 constexpr QStringView TroubleWords = u"practice/practiseTroubleWords";
 constexpr QStringView ClassService = u"classRecord/service";
+constexpr QStringView TeacherService = u"classRecord/teacherService";
 constexpr QStringView ComputerName = u"classRecord/computer";
+constexpr QStringView Voice = u"speech/voice";
+constexpr QStringView Rate = u"speech/rate";
+constexpr QStringView Pictures = u"pictures/set";
 
 QString hostName()
 {
@@ -53,6 +59,16 @@ QString Preferences::classService() const
     return text(ClassService, QString());
 }
 
+QString Preferences::teacherService() const
+{
+    return text(TeacherService, QString());
+}
+
+bool Preferences::setTeacherService(const QString &service)
+{
+    return storeClassRecord(TeacherService, service.trimmed(), QString());
+}
+
 QString Preferences::computerName() const
 {
     return text(ComputerName, hostName());
@@ -60,13 +76,42 @@ QString Preferences::computerName() const
 
 bool Preferences::setClassService(const QString &service)
 {
-    return store(ClassService, service.trimmed(), QString());
+    return storeClassRecord(ClassService, service.trimmed(), QString());
+}
+
+bool Preferences::storeClassRecord(
+    QStringView key, const QString &value, const QString &defaultValue)
+{
+    const bool changes = text(key, defaultValue) != (value.isEmpty() ? defaultValue : value);
+    const bool kept = store(key, value, defaultValue);
+    if (kept && changes)
+        Q_EMIT classRecordChanged();
+    return kept;
 }
 
 bool Preferences::setComputerName(const QString &name)
 {
     const QString trimmed = name.trimmed();
-    return store(ComputerName, trimmed.isEmpty() ? hostName() : trimmed, hostName());
+    return storeClassRecord(ComputerName, trimmed.isEmpty() ? hostName() : trimmed, hostName());
+}
+
+std::optional<PictureSet::Set> Preferences::pictureSet() const
+{
+    return PictureSet::fromName(text(Pictures, QString()));
+}
+
+bool Preferences::setPictureSet(std::optional<PictureSet::Set> set)
+{
+    if (set)
+        return store(Pictures, PictureSet::name(*set), QString());
+    if (!QFileInfo::exists(m_path))
+        return true;
+    QSettings settings(m_path, QSettings::IniFormat);
+    if (!settings.contains(Pictures.toString()))
+        return true;
+    settings.remove(Pictures.toString());
+    settings.sync();
+    return settings.status() == QSettings::NoError;
 }
 
 QString Preferences::text(QStringView key, const QString &defaultValue) const
@@ -118,4 +163,26 @@ bool Preferences::store(QStringView key, const QVariant &value, const QVariant &
     settings.setValue(key.toString(), value);
     settings.sync();
     return settings.status() == QSettings::NoError;
+}
+
+QString Preferences::voice() const
+{
+    return text(Voice, QString());
+}
+
+double Preferences::speechRate() const
+{
+    const QSettings settings(m_path, QSettings::IniFormat);
+    bool ok = false;
+    const double rate = settings.value(Rate.toString()).toString().toDouble(&ok);
+    // A hand-edited speed beyond the engine's range is no speed at all.
+    return ok && rate >= -1 && rate <= 1 ? rate : DefaultSpeechRate;
+}
+
+bool Preferences::setVoice(const QString &name, double rate)
+{
+    // Kept to two places, so that the file does not say -0.30000000000000004.
+    const double rounded = std::round(rate * 100) / 100;
+    return store(Voice, name.trimmed(), QString())
+        && store(Rate, QString::number(rounded), QString::number(DefaultSpeechRate));
 }

@@ -1,14 +1,22 @@
 #pragma once
 
+#include "core/PictureSet.h"
+
+#include <QObject>
 #include <QString>
 #include <QStringView>
 #include <QVariant>
 
+#include <optional>
+
 // The options beyond the settings file, in an INI file of their own beside it. The file is
 // written only once an option differs from its default, so a first start leaves it out; a file
-// that is missing, empty or not INI at all reads as the defaults.
-class Preferences
+// that is missing, empty or not INI at all reads as the defaults. It says when the class record's
+// options change through it.
+class Preferences : public QObject
 {
+    Q_OBJECT
+
 public:
     static constexpr QStringView FileName = u"wordrow-preferences.ini";
     static constexpr QStringView DefaultPlayer = u"Player";
@@ -24,8 +32,13 @@ public:
     bool practiseTroubleWords() const;
     // The libpq service of the class record (pg_service.conf); empty when none is set.
     QString classService() const;
+    // The libpq service of the teacher's login, which reads the class view; empty on a pupil's
+    // computer.
+    QString teacherService() const;
     // How this computer's rounds are marked in the class record: the host name unless set.
     QString computerName() const;
+    // The pictures this user chose; nothing when the file names no set.
+    std::optional<PictureSet::Set> pictureSet() const;
 
     // Each setter says whether the option is kept: false when the file could not be written.
     bool setSayWordAtRoundEnd(bool on);
@@ -33,9 +46,24 @@ public:
     bool setPlayer(const QString &name);
     bool setPractiseTroubleWords(bool on);
     bool setClassService(const QString &service);
+    bool setTeacherService(const QString &service);
     bool setComputerName(const QString &name);
+    // Nothing takes the user's choice away, so that the computer's own setting applies again.
+    bool setPictureSet(std::optional<PictureSet::Set> set);
+
+    // The voice the game speaks in, by its name; empty for the engine's own English voice.
+    QString voice() const;
+    // The speed of speech, from -1 (slowest) to 1; rather slow unless chosen.
+    double speechRate() const;
+    bool setVoice(const QString &name, double rate);
+    static constexpr double DefaultSpeechRate = -0.3;
+
+Q_SIGNALS:
+    // A service or the computer's name was set to something new.
+    void classRecordChanged();
 
 private:
+    bool storeClassRecord(QStringView key, const QString &value, const QString &defaultValue);
     QString text(QStringView key, const QString &defaultValue) const;
     bool flag(QStringView key, bool defaultValue) const;
     bool store(QStringView key, const QVariant &value, const QVariant &defaultValue);

@@ -1,6 +1,7 @@
 #include "wordlists/WordListFile.h"
 
 #include "wordlists/ItemReader.h"
+#include "wordlists/SentenceFile.h"
 #include "wordlists/TextEncoding.h"
 #include "wordlists/WholeFile.h"
 
@@ -84,7 +85,7 @@ WordListFile::LoadResult WordListFile::load(const QString &path)
     WordList words = parseWords(*bytes);
     if (words.isEmpty())
         return {Status::NoUsableWords, {}};
-    return {Status::Loaded, std::move(words)};
+    return {Status::Loaded, std::move(words), SentenceFile::read(path)};
 }
 
 bool WordListFile::canStore(const QString &word)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Sentences.h"
 #include "core/WordList.h"
 #include "wordlists/ImportedWord.h"
 
@@ -32,6 +33,8 @@ public:
         Status status = Status::Unreadable;
         // Empty unless loaded.
         WordList words;
+        // From the companion file beside the list, if there is one that reads.
+        Sentences sentences{};
 
         bool isLoaded() const { return status == Status::Loaded; }
     };

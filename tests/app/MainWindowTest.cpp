@@ -1,6 +1,8 @@
 #include "app/LetterButton.h"
 #include "support/ProgramFixture.h"
 #include "ui/PictureBox.h"
+#include "ui/Pictures.h"
+#include "wordlists/Preferences.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -308,6 +310,8 @@ TEST_F(MainWindowTest, offersTheFileAndHelpMenusInTheirOrder)
             u"  -"_s,
             u"  Say the Word When a Round &Ends checked"_s,
             u"  Say Each &New Word"_s,
+            u"  &Voice..."_s,
+            u"  Show the Word in a &Sentence [Ctrl+I] disabled"_s,
             u"  -"_s,
             u"  Pla&yer: Player... disabled"_s,
             u"  &Progress [Ctrl+P] disabled"_s,
@@ -315,6 +319,11 @@ TEST_F(MainWindowTest, offersTheFileAndHelpMenusInTheirOrder)
             u"  Practise &Trouble Words disabled"_s,
             u"  -"_s,
             u"  &Class Record..."_s,
+            u"  -"_s,
+            u"  P&ictures"_s,
+            u"    &Gallows checked"_s,
+            u"    &Snowman"_s,
+            u"    Set for Every User of This Computer disabled"_s,
             u"&Help"_s,
             u"  &Topics [Ctrl+T]"_s,
             u"  &Instruction Manual [Ctrl+H]"_s,
@@ -379,4 +388,30 @@ TEST_F(MainWindowTest, winsAHandMadeLowerCaseWordAndShowsItsSpaceAsAGap)
     EXPECT_EQ(window->slot(3)->accessibleName(), u"Letter 4"_s);
     const QImage next = window->innerArea()->grab().toImage();
     EXPECT_NE(QColor(next.pixel(space->geometry().center())).name(), background);
+}
+
+// Pictures chosen in the Practice menu take over at once, with what a screen reader hears of them;
+// a computer's locked set greys the items out, saying why.
+TEST_F(MainWindowTest, picturesChosenFromThePracticeMenuBringTheirOwnTipsAndNames)
+{
+    startWith("\"CAT\"\r\n");
+    window->findChild<QAction *>(u"mnuPicturesSnowman"_s)->trigger();
+    for (int i = 0; i < 9; ++i) {
+        PictureBox *picture = window->gallowsPicture(i);
+        EXPECT_EQ(picture->resource(), Pictures::round(PictureSet::Set::Snowman, i));
+        const QString heard
+            = QAccessible::queryAccessibleInterface(picture)->text(QAccessible::Name);
+        EXPECT_EQ(heard, i == 6 ? u"Snowman"_s : picture->toolTip()) << i;
+    }
+    EXPECT_EQ(window->gallowsPicture(8)->toolTip(), u"You did it!  You saved me from the sun."_s);
+    EXPECT_TRUE(Preferences(dir.path()).pictureSet() == PictureSet::Set::Snowman);
+
+    TempDir system;
+    const QString locked = system.write(u"wordrow.ini"_s, "[pictures]\nlocked=true\n");
+    PictureCommands commands(state, locked);
+    commands.start();
+    EXPECT_EQ(state.pictures, PictureSet::Set::Gallows);
+    EXPECT_FALSE(commands.action(PictureSet::Set::Snowman)->isEnabled());
+    EXPECT_TRUE(commands.action(PictureSet::Set::Snowman)->toolTip().contains(locked));
+    EXPECT_TRUE(commands.actions().last()->isVisible());
 }

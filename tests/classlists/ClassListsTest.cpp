@@ -131,7 +131,7 @@ TEST_F(ClassListsTest, thisWeeksListPlaysFromTheNextStartWithoutTouchingTheSetti
     // A computer taken out of the class plays its own start-up list.
     state.words = {u"DOG"_s};
     ClassListCommands outOfClass(state, captions, messages);
-    outOfClass.start({});
+    outOfClass.start(QString());
     EXPECT_EQ(state.words.toStringList(), QStringList{u"DOG"_s});
 }
 

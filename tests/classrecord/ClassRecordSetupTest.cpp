@@ -15,11 +15,15 @@ namespace {
 
 struct FakeSetupView final : ClassRecordSetupView
 {
-    void showSettings(const QString &s, const QString &c) override { service = s, computer = c; }
+    void showSettings(const QString &s, const QString &t, const QString &c) override
+    {
+        service = s, teacher = t, computer = c;
+    }
     void showTesting(bool on) override { testing = on; }
+    void showWaiting(const QString &text) override { waiting = text; }
     void showOutcome(const QString &text, bool good) override { outcome = text, ok = good; }
 
-    QString service, computer, outcome;
+    QString service, teacher, computer, outcome, waiting;
     bool testing = false, ok = false;
 };
 
@@ -30,12 +34,12 @@ TEST(ClassRecordSetup, ATestSaysWhatFailedAndOnlyAServiceNameIsTried)
     FakeSetupView view;
     const ClassProblem refused{ClassProblem::LoginRefused, u"password authentication failed"_s};
     ClassRecordSetup setup(preferences, FakeClassDatabase::factory(refused), view);
-    setup.test(u"room 4"_s, u"PC"_s);
+    setup.test(u"room 4"_s, {}, u"PC"_s);
     EXPECT_FALSE(view.testing);
     EXPECT_FALSE(view.ok);
     EXPECT_TRUE(view.outcome.contains(u"service name"));
 
-    setup.test(u" room4 "_s, u"PC"_s);
+    setup.test(u" room4 "_s, {}, u"PC"_s);
     EXPECT_TRUE(view.testing);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !view.testing; }, 5000));
     EXPECT_EQ(view.outcome, refused.message(u"room4"_s));
@@ -51,14 +55,16 @@ TEST(ClassRecordSetup, KeepsAndClearsTheSettingsAndSaysWhenTheyChange)
     QSignalSpy changed(&setup, &ClassRecordSetup::changed);
     setup.load();
     EXPECT_EQ(view.computer, QSysInfo::machineHostName());
-    EXPECT_FALSE(setup.apply(u"room;4"_s, u"PC 2"_s));
+    EXPECT_FALSE(setup.apply(u"room;4"_s, {}, u"PC 2"_s));
     EXPECT_TRUE(preferences.classService().isEmpty());
-    EXPECT_TRUE(setup.apply(u"room4"_s, u" PC 2 "_s));
-    EXPECT_TRUE(setup.apply(u"room4"_s, u"PC 2"_s));
+    EXPECT_TRUE(setup.apply(u"room4"_s, u"teacher4"_s, u" PC 2 "_s));
+    EXPECT_TRUE(setup.apply(u"room4"_s, u"teacher4"_s, u"PC 2"_s));
     EXPECT_EQ(changed.size(), 1);
     EXPECT_EQ(Preferences(home.path()).computerName(), u"PC 2");
+    EXPECT_EQ(Preferences(home.path()).teacherService(), u"teacher4");
     EXPECT_TRUE(setup.clear());
     EXPECT_TRUE(Preferences(home.path()).classService().isEmpty());
+    EXPECT_TRUE(Preferences(home.path()).teacherService().isEmpty());
     EXPECT_TRUE(view.service.isEmpty());
     EXPECT_EQ(changed.size(), 2);
 }

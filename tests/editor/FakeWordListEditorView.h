@@ -23,6 +23,12 @@ public:
     void focusTypedWord() override { ++typedFocused; }
     void setRemoveEnabled(bool enabled) override { removeEnabled = enabled; }
     void setSaveEnabled(bool enabled) override { saveEnabled = enabled; }
+    void showSentence(const QString &text, bool editable) override
+    {
+        sentence = text;
+        sentenceEditable = editable;
+    }
+    void showSentenceNote(const QString &note) override { sentenceNote = note; }
     void requestClose() override { closed = model->confirmClose(); }
 
     // What the player types before pressing Enter.
@@ -40,4 +46,7 @@ public:
     bool removeEnabled = false;
     bool saveEnabled = false;
     bool closed = false;
+    QString sentence;
+    bool sentenceEditable = false;
+    QString sentenceNote;
 };

@@ -71,7 +71,7 @@ TEST_F(WordListEditorDialogTest, opensFreshWithEveryControlAtItsPlace)
 {
     WordListEditorDialog *editor = open();
     EXPECT_EQ(editor->windowTitle(), u"Make New Word List"_s);
-    EXPECT_EQ(editor->size(), QSize(448, 186));
+    EXPECT_EQ(editor->size(), QSize(448, 216));
     EXPECT_EQ(editor->minimumSize(), editor->maximumSize());
     EXPECT_FALSE(editor->isModal());
     EXPECT_FALSE(
@@ -123,6 +123,7 @@ TEST_F(WordListEditorDialogTest, tabStepsThroughTheControlsInOrder)
     WordListEditorDialog *editor = open();
     const QList<QWidget *> expected = {editor->findChild<QLineEdit *>(u"txtWord"_s),
         editor->findChild<QListWidget *>(u"lstWords"_s),
+        editor->findChild<QLineEdit *>(u"txtSentence"_s),
         editor->findChild<QPushButton *>(u"cmdEnter"_s),
         editor->findChild<QPushButton *>(u"cmdDelete"_s),
         editor->findChild<QPushButton *>(u"cmdSave"_s),

@@ -452,3 +452,55 @@ TEST_F(WordListEditorTest, importingAFileAddsItsWordsAndAFileThatIsNoListChanges
     EXPECT_TRUE(messages.shown[1].text.startsWith(u"photo.txt is not a word list"_s));
     EXPECT_TRUE(messages.shown[1].text.endsWith(u"Nothing was imported."_s));
 }
+
+TEST_F(WordListEditorTest, sentencesGoWithTheirWordsIntoTheFilesAndComeBackWithTheList)
+{
+    addFour();
+    model.setSentence(u"No word selected."_s);
+    EXPECT_FALSE(view.sentenceEditable);
+    select(1);
+    EXPECT_TRUE(view.sentenceEditable);
+    model.setSentence(u"  The dog barked.  "_s);
+    select(3);
+    model.setSentence(u"A red tail.\tTab"_s);
+    EXPECT_TRUE(view.sentenceNote.startsWith(u"Not kept"_s));
+    model.setSentence(u"A red tail."_s);
+    EXPECT_TRUE(view.sentenceNote.contains(u"does not contain the word FOX"_s));
+    select(0);
+    model.setSentence(u"The cat sat."_s);
+    select(0);
+    model.removeSelected();
+    EXPECT_TRUE(view.sentence.isEmpty());
+    EXPECT_EQ(model.sentences(), (QStringList{u"The dog barked."_s, QString(), u"A red tail."_s}));
+    ASSERT_TRUE(model.pasteText(u"gnu\tA gnu ran by.\nhen\tThe hen laid an egg.\n"_s));
+    EXPECT_EQ(messages.shown.last().text,
+        u"2 words were added to the list. 2 sentences came with them."_s);
+
+    model.setLoadNow(true);
+    saveAs(u"week"_s);
+    // The list file is as it always was; the sentences lie beside it.
+    EXPECT_EQ(dir.read(u"week.wdr"_s), "\"DOG\"\r\n\"EMU\"\r\n\"FOX\"\r\n\"GNU\"\r\n\"HEN\"\r\n");
+    EXPECT_EQ(dir.read(u"week.sentences.tsv"_s),
+        "Word\tSentence\r\nDOG\tThe dog barked.\r\nFOX\tA red tail.\r\nGNU\tA gnu ran by.\r\n"
+        "HEN\tThe hen laid an egg.\r\n");
+    EXPECT_EQ(state.sentences.of(u"dog"), u"The dog barked."_s);
+    EXPECT_EQ(state.sentences.size(), 4);
+
+    // Imported into another list, a list brings its sentences along.
+    FakeWordListEditorView otherView;
+    WordListEditor other{
+        state, otherView, captions, {messages, dialogs, files, player, random, speaker}};
+    otherView.model = &other;
+    other.importFile(dir.filePath(u"week.wdr"_s));
+    EXPECT_EQ(other.sentences().value(3), u"A gnu ran by."_s);
+
+    // A list saved without sentences takes none from a table left there before.
+    dir.write(u"plain.sentences.tsv"_s, "Word\tSentence\r\nCAT\tThe cat sat.\r\n");
+    for (int i = 0; i < 5; ++i) {
+        other.setSelection(i);
+        other.setSentence(QString());
+    }
+    dialogs.choices.append(dir.filePath(u"plain"_s));
+    other.saveList();
+    EXPECT_FALSE(QFile::exists(dir.filePath(u"plain.sentences.tsv"_s)));
+}

@@ -130,7 +130,7 @@ TEST_F(PracticeCommandsTest, ANewPlayerIsNamedGetsTheRoundsAndMovesTheProgressWi
         [&](PlayerChoice &choice) { choice.choose(answer); });
     QObject::connect(&commands, &PracticeCommands::progressWanted,
         [&](const QString &player) { opened.append(player); });
-    QObject::connect(&commands, &PracticeCommands::progressPlayerChanged,
+    QObject::connect(&commands, &PracticeCommands::playerChanged,
         [&](const QString &player) { moved.append(player); });
     commands.setRecord(record, clock);
     commands.setListInPlay(u"/lists/week 1.wdr"_s);

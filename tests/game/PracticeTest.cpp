@@ -29,9 +29,12 @@ TEST(RecorderTest, KeepsTheRoundForThePlayerAndTheListFileName)
     recorder.setListInPlay(u"/home/sam/lists/week 12.wdr"_s);
 
     recorder.roundEnded({u"CAT"_s, Result::Won, 2, u"QZ"_s});
-    recorder.roundEnded({u"CAT"_s, Result::Won, 2, u"QZ"_s});
+    recorder.roundEnded({u"CAT"_s, Result::Won, 2, u"QZ"_s, true});
 
     ASSERT_EQ(store.kept.size(), 2);
+    // A round with the sentence shown is kept as hinted: it is no clean answer for the review.
+    EXPECT_FALSE(store.kept[0].hinted);
+    EXPECT_TRUE(store.kept[1].hinted);
     PracticeRound expected{Now, u"Sam"_s, u"week 12.wdr"_s, u"CAT"_s, Result::Won, 2, u"QZ"_s};
     expected.id = store.kept[0].id;
     EXPECT_EQ(store.kept[0], expected);

@@ -160,4 +160,22 @@ TEST_F(SpellingTestRun, TakesDueWordsOnlyWhenOnTypesWhatTheWordsHoldAndSaysARefu
     EXPECT_EQ(messages.shown.size(), 1);
 }
 
+TEST_F(SpellingTestRun, SaysWordSentenceWordForAWordWithASentenceAndAgainOnRequest)
+{
+    Sentences sentences;
+    ASSERT_TRUE(sentences.set(u"there", u"Put it over there."_s));
+    random.script({0, 0});
+    SpellingTest test({u"Sam"_s, u"week.wdr"_s, {u"THERE"_s, u"THEIR"_s}, false, {}, sentences},
+        view, speaker, random, record, messages, [this] { return Now; });
+    test.start();
+    test.sayAgain();
+    test.answer(u"their"_s);
+    test.answer(u"there"_s);
+    test.answer(u"their"_s);
+    EXPECT_EQ(speaker.calls,
+        (QStringList{u"say THERE / Put it over there. / THERE"_s,
+            u"say THERE / Put it over there. / THERE"_s, u"say THEIR"_s,
+            u"say THERE / Put it over there. / THERE"_s}));
+}
+
 } // namespace

@@ -30,6 +30,7 @@ public:
             sent.insert(id);
         return true;
     }
+    int unsentCount() override { return int(rounds.size() - sent.size()); }
     bool allSent() const { return sent.size() == rounds.size(); }
 
     QList<PracticeRound> rounds;

@@ -16,6 +16,16 @@ public:
     void prepare() override { calls.append(QStringLiteral("prepare")); }
     void say(const QString &text) override { calls.append(QStringLiteral("say ") + text); }
     void stop() override { calls.append(QStringLiteral("stop")); }
+    void sayInTurn(const QStringList &parts) override
+    {
+        calls.append(QStringLiteral("say ") + parts.join(QStringLiteral(" / ")));
+    }
+    void setVoice(const QString &name, double speed) override
+    {
+        voice = name;
+        rate = speed;
+    }
+    void listVoices() override { Q_EMIT voicesListed(voiceNames, voiceLanguages); }
 
     void becomeUnavailable(const QString &why)
     {
@@ -26,6 +36,10 @@ public:
 
     Availability state = Availability::Ready;
     QString reason;
-    // In order: "prepare", "say WORD", "stop".
+    // In order: "prepare", "say WORD", "say WORD / SENTENCE / WORD", "stop".
     QStringList calls;
+    QString voice;
+    double rate = 0;
+    QStringList voiceNames;
+    QStringList voiceLanguages;
 };

@@ -91,6 +91,49 @@ TEST(ListImport, kvtmlFirstLanguageOnly)
             << notKvtml.data();
 }
 
+// Each word as WORD=SENTENCE, those without one left out.
+QString sentencesOf(const ImportedWords &words)
+{
+    QStringList shown;
+    for (const ImportedWord &word : words) {
+        if (!word.sentence.isEmpty())
+            shown.append(word.text + u'=' + word.sentence);
+    }
+    return shown.join(u'|');
+}
+
+TEST(ListImport, sentencesFromTheExampleOrTheSecondOrTheHeadedColumn)
+{
+    const struct
+    {
+        Format format;
+        QByteArray bytes;
+        const char16_t *sentences;
+    } table[]{
+        {Format::Kvtml,
+            "<kvtml version=\"2.0\"><identifiers><identifier id=\"0\"/></identifiers><entries>"
+            "<entry id=\"0\"><translation id=\"0\"><text>there</text>"
+            "<example>Put it over there.</example></translation></entry>"
+            "<entry id=\"1\"><translation id=\"0\"><example>stray</example></translation>"
+            "<translation id=\"1\"><text>dort</text><example>Da dort.</example></translation>"
+            "</entry><entry id=\"2\"><translation id=\"0\"><text>their</text></translation>"
+            "</entry></entries></kvtml>",
+            u"there=Put it over there."},
+        {Format::Csv, "there,\"Put it over there, please.\"\r\ntwo,too\r\nthree\r\n",
+            u"there=Put it over there, please."},
+        {Format::Csv, "there\tPut it over there.\ntheir\tIt is their cat.\n",
+            u"there=Put it over there.|their=It is their cat."},
+        {Format::Csv, "Context;Notes;Spelling\nIt is their cat.;x y;their\n;;two\n",
+            u"their=It is their cat."},
+        {Format::Csv, "Word,Meaning\nthere,in that place\n", u""},
+    };
+    for (const auto &row : table) {
+        SCOPED_TRACE(row.bytes.toStdString());
+        EXPECT_EQ(sentencesOf(ListImport::read(row.bytes, row.format).words),
+            QString::fromUtf16(row.sentences));
+    }
+}
+
 TEST(ListImport, wordrowListsReadAsTheGameReadsThem)
 {
     checkTable(Format::WordList,

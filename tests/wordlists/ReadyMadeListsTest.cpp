@@ -1,7 +1,9 @@
+#include "wordlists/SentenceFile.h"
 #include "wordlists/WordListFile.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QSet>
 
@@ -13,11 +15,15 @@ using namespace Qt::StringLiterals;
 TEST(ReadyMadeLists, eachLoadsWithSpellableWordsAndIsWhatTheGameWouldWrite)
 {
     const QDir dir(QStringLiteral(WORDROW_READY_MADE_LISTS));
-    // The whole folder is installed and shown in the open dialogs: nothing in it but lists.
+    // The whole folder is installed and shown in the open dialogs: nothing in it but lists and
+    // the sentences of some of them.
     const QStringList names = dir.entryList({u"*.wdr"_s}, QDir::Files, QDir::Name);
+    QStringList companions = dir.entryList({u"*.sentences.tsv"_s}, QDir::Files, QDir::Name);
+    QStringList listsAndSentences = names + companions;
+    listsAndSentences.sort();
     EXPECT_EQ(dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
                   QDir::Name),
-        names);
+        listsAndSentences);
     ASSERT_GE(names.size(), 8);
 
     // Names as a player reads them in a file dialog, like "First words.wdr".
@@ -47,6 +53,21 @@ TEST(ReadyMadeLists, eachLoadsWithSpellableWordsAndIsWhatTheGameWouldWrite)
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
         EXPECT_EQ(WordListFile::format(words), file.readAll());
+
+        // Sentences of our own, each holding its word, for words of the list only.
+        const QString companion = SentenceFile::pathFor(path);
+        if (!companions.removeOne(QFileInfo(companion).fileName()))
+            continue;
+        ASSERT_FALSE(loaded.sentences.isEmpty());
+        for (const auto &[word, sentence] : loaded.sentences.entries()) {
+            EXPECT_TRUE(inList.contains(word)) << word.toStdString();
+            EXPECT_EQ(Sentences::check(word, sentence), Sentences::Check::Fine)
+                << sentence.toStdString();
+        }
+        QFile table(companion);
+        ASSERT_TRUE(table.open(QIODevice::ReadOnly));
+        EXPECT_EQ(SentenceFile::format(words, loaded.sentences), table.readAll());
     }
+    EXPECT_EQ(companions, QStringList()) << "sentences without their list";
     EXPECT_GE(everyWord.size(), 400);
 }

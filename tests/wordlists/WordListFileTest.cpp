@@ -113,3 +113,38 @@ TEST_F(WordListFileTest, LoadsRelativeNamesFromTheCurrentDirectory)
 }
 
 } // namespace
+
+// Whatever lies beside a list under its sentences' name, the list loads whole; only a table of
+// ours lends it sentences, and only its rows that check.
+TEST_F(WordListFileTest, ADamagedOrForeignSentenceFileGivesNoSentencesAndNeverLosesTheList)
+{
+    const QString list = dir.write(u"week.wdr"_s, "\"THERE\"\r\n\"THEIR\"\r\n");
+    const struct
+    {
+        const char *name;
+        QByteArray bytes;
+        qsizetype sentences;
+    } table[]{
+        {"ours", "Word\tSentence\r\nTHERE\tPut it over there.\r\n", 1},
+        {"rows that do not check",
+            "Word\tSentence\nTHERE\tOne\ttab too many\n\tno word\nTHEIR\t"
+            "\x01"
+            "bell\nTHEIR\tIt is their cat.",
+            1},
+        {"not UTF-8", "Word\tSentence\r\nTHERE\tPut it over th\xE9re.\r\n", 0},
+        {"another program's table", "Name,Notes\r\nTHERE,Put it over there.\r\n", 0},
+        {"binary", QByteArray("\x89PNG\r\n\x1A\n\0\0", 10), 0},
+        {"empty", "", 0},
+    };
+    for (const auto &row : table) {
+        SCOPED_TRACE(row.name);
+        dir.write(u"week.sentences.tsv"_s, row.bytes);
+        const WordListFile::LoadResult loaded = WordListFile::load(list);
+        ASSERT_TRUE(loaded.isLoaded());
+        EXPECT_EQ(loaded.words.size(), 2);
+        EXPECT_EQ(loaded.sentences.size(), row.sentences);
+    }
+    ASSERT_TRUE(QFile::remove(dir.filePath(u"week.sentences.tsv"_s)));
+    ASSERT_TRUE(QDir(dir.path()).mkdir(u"week.sentences.tsv"_s));
+    EXPECT_TRUE(WordListFile::load(list).sentences.isEmpty()) << "a folder in its place";
+}
