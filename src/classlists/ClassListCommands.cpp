@@ -136,6 +136,7 @@ bool ClassListCommands::play(const QString &path, const QString &note)
     if (!loaded.isLoaded())
         return false;
     m_state.words = std::move(loaded.words);
+    m_state.sentences = std::move(loaded.sentences);
     m_captions.showListInPlay(path, note);
     return true;
 }

@@ -1,7 +1,9 @@
 #include "classlists/ClassListStore.h"
 
 #include "classlists/ClassListNames.h"
+#include "core/Sentences.h"
 #include "game/WordCheck.h"
+#include "wordlists/SentenceFile.h"
 #include "wordlists/WholeFile.h"
 #include "wordlists/WordListFile.h"
 
@@ -35,13 +37,6 @@ QString quoted(const QString &text)
             c = u'?';
     }
     return u'"' + shown + (text.size() > MaxQuoted ? u"\u2026\""_s : u"\""_s);
-}
-
-bool isText(const QString &text)
-{
-    return QStringView(text).isValidUtf16()
-        && std::none_of(text.cbegin(), text.cend(),
-            [](QChar c) { return c.category() == QChar::Other_Control; });
 }
 
 // A file name the index may name: one plain, visible list file of the folder. The index is a file
@@ -111,12 +106,17 @@ QString ClassListStore::problem(const ClassList &list)
             return u"its word "_s + quoted(word) + u' ' + why;
         if (list.sentences.isEmpty())
             continue;
-        const QString &sentence = list.sentences.at(i);
-        if (sentence.size() > MaxSentenceLength)
+        switch (Sentences::check(word, list.sentences.at(i))) {
+        case Sentences::Check::TooLong:
             return u"the sentence of "_s + quoted(word)
-                + u" is longer than %1 characters."_s.arg(MaxSentenceLength);
-        if (!isText(sentence))
+                + u" is longer than %1 characters."_s.arg(Sentences::MaxLength);
+        case Sentences::Check::ControlCharacter:
             return u"the sentence of "_s + quoted(word) + u" holds characters that are not text."_s;
+        case Sentences::Check::Empty: // the word has none
+        case Sentences::Check::LacksWord:
+        case Sentences::Check::Fine:
+            break;
+        }
     }
     return {};
 }
@@ -124,10 +124,26 @@ QString ClassListStore::problem(const ClassList &list)
 bool ClassListStore::writeList(const QString &file, const ClassList &list) const
 {
     QStringList words;
+    Sentences sentences;
     words.reserve(list.words.size());
-    for (const QString &word : list.words)
-        words.append(*WordCheck::accepted(word));
-    return QDir().mkpath(m_folder) && WordListFile::write(QDir(m_folder).filePath(file), words);
+    for (qsizetype i = 0; i < list.words.size(); ++i) {
+        words.append(*WordCheck::accepted(list.words.at(i)));
+        if (i < list.sentences.size())
+            sentences.set(words.last(), list.sentences.at(i));
+    }
+    const QString listPath = QDir(m_folder).filePath(file);
+    // A crash between the two leaves the index's old stamp, so the next sync writes both again.
+    return QDir().mkpath(m_folder) && SentenceFile::write(listPath, words, sentences)
+        && WordListFile::write(listPath, words);
+}
+
+bool ClassListStore::removeList(const QString &file) const
+{
+    const QString listPath = QDir(m_folder).filePath(file);
+    const QString sentencesPath = SentenceFile::pathFor(listPath);
+    if (QFileInfo::exists(sentencesPath) && !QFile::remove(sentencesPath))
+        return false;
+    return QFile::remove(listPath) || !QFileInfo::exists(listPath);
 }
 
 bool ClassListStore::writeIndex(const QList<Kept> &lists) const
@@ -198,7 +214,7 @@ ClassListStore::Outcome ClassListStore::sync(const QList<ClassList> &lists, cons
             continue;
         }
         if (hadIt && previous->file != file)
-            QFile::remove(path(*previous));
+            removeList(previous->file);
         const bool thisWeek = list.thisWeek && !thisWeekTaken;
         thisWeekTaken = thisWeekTaken || thisWeek;
         after.append({list.name, file, list.updated, thisWeek});
@@ -211,7 +227,7 @@ ClassListStore::Outcome ClassListStore::sync(const QList<ClassList> &lists, cons
         if (!keepFile.isEmpty() && QFileInfo(file) == QFileInfo(keepFile)) {
             outcome.kept = true;
             after.append({list.name, list.file, list.updated, false});
-        } else if (QFile::remove(file) || !QFileInfo::exists(file)) {
+        } else if (removeList(list.file)) {
             ++outcome.removed;
         } else {
             qCWarning(lcLists) << "A withdrawn class list could not be removed:" << file;

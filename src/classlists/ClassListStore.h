@@ -10,15 +10,13 @@
 #include <optional>
 
 // The class lists as one computer keeps them, so they play without the server: each list a list
-// file in a folder of its own, and beside them an index of which file holds which list, from when,
-// and which is this week's. Every file is written whole; the index last, so a crash leaves at
-// worst a list written again at the next sync.
+// file in a folder of its own with its sentences' file beside it, and beside them an index of which
+// file holds which list, from when, and which is this week's. Every file is written whole; the
+// index last, so a crash leaves at worst a list written again at the next sync.
 class ClassListStore
 {
 public:
     static constexpr QStringView IndexName = u".class-lists.json";
-    // A dictation's sentence, not a paragraph.
-    static constexpr int MaxSentenceLength = 250;
     // The index of a class's lists stays far below this; a larger one is not read.
     static constexpr qint64 MaxIndexSize = 16 * 1024 * 1024;
 
@@ -60,12 +58,14 @@ public:
     Outcome sync(const QList<ClassList> &lists, const QString &keepFile = {});
 
     // Why a published list cannot be kept: empty when it can. Its words and sentences are checked
-    // as an import checks them.
+    // as an import checks them; a sentence without its word is kept, as the editor keeps it.
     static QString problem(const ClassList &list);
 
 private:
     bool writeIndex(const QList<Kept> &lists) const;
     bool writeList(const QString &file, const ClassList &list) const;
+    // The list file and its sentences' file.
+    bool removeList(const QString &file) const;
 
     QString m_folder;
 };

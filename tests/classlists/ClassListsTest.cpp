@@ -6,6 +6,7 @@
 #include "support/FakeClassListSource.h"
 #include "support/FakeMessageBoxes.h"
 #include "support/TempDir.h"
+#include "wordlists/Preferences.h"
 #include "wordlists/SettingsFile.h"
 #include "wordlists/WordListFile.h"
 
@@ -70,13 +71,18 @@ TEST_F(ClassListsTest, theFolderFollowsThePublishedSetAndLeavesWhatIsNotItsOwn)
 
     EXPECT_EQ(store.sync({list(u"Week 1"_s)}).written, 0); // unchanged stamp: not written again
     ClassList changed = list(u"Week 1"_s, {u"two"_s, u"too"_s});
+    changed.sentences = {u"Two of them."_s, {}};
     changed.updated = Monday.addDays(1);
     EXPECT_EQ(store.sync({changed, list(u"Week 2"_s)}).written, 2);
     EXPECT_EQ(words(u"Week 1.wdr"_s), (QStringList{u"TWO"_s, u"TOO"_s}));
+    const Sentences sentences = WordListFile::load(file(u"Week 1.wdr"_s)).sentences;
+    EXPECT_EQ(sentences.size(), 1);
+    EXPECT_EQ(sentences.of(u"TWO"), u"Two of them."_s);
 
     done = store.sync({list(u"Week 2"_s)});
     EXPECT_EQ(done.removed, 1);
     EXPECT_FALSE(QFile::exists(file(u"Week 1.wdr"_s)));
+    EXPECT_FALSE(QFile::exists(file(u"Week 1.sentences.tsv"_s)));
     EXPECT_TRUE(QFile::exists(foreign));
     EXPECT_TRUE(QFile::exists(outside));
 }
@@ -114,6 +120,7 @@ TEST_F(ClassListsTest, thisWeeksListPlaysFromTheNextStartWithoutTouchingTheSetti
 {
     ClassList week = list(u"Week 2"_s);
     week.thisWeek = true;
+    week.sentences = {u"Over there."_s, {}, {}};
     server.lists = {list(u"Week 1"_s), week};
     const QByteArray settings = home.read(u"wordrow.ini"_s);
 
@@ -126,6 +133,7 @@ TEST_F(ClassListsTest, thisWeeksListPlaysFromTheNextStartWithoutTouchingTheSetti
     EXPECT_EQ(captions.title(),
         MenuCaptions::windowTitle(file(u"Week 2.wdr"_s)) + u"  (this week's class list)"_s);
     EXPECT_EQ(state.words.toStringList(), week.words);
+    EXPECT_EQ(state.sentences.of(u"THERE"), u"Over there."_s);
     EXPECT_EQ(home.read(u"wordrow.ini"_s), settings);
 
     // A computer taken out of the class plays its own start-up list.
@@ -150,6 +158,19 @@ TEST_F(ClassListsTest, aWithdrawnListInPlayGoesWhenItsRoundEndsAndTheStartupList
     EXPECT_EQ(
         captions.title(), MenuCaptions::windowTitle(SettingsFile::defaultListPath(home.path())));
     EXPECT_EQ(state.words.toStringList(), (QStringList{u"DOG"_s, u"CAT"_s}));
+}
+
+TEST_F(ClassListsTest, fetchingFollowsTheClassServiceOfThePreferences)
+{
+    Preferences preferences(home.path());
+    commands.start(preferences);
+    EXPECT_EQ(server.fetches, 0);
+    preferences.setClassService(u"class"_s);
+    EXPECT_EQ(server.fetches, 1);
+    preferences.setComputerName(u"Desk 4"_s); // changes nothing here
+    preferences.setClassService({});
+    preferences.setClassService(u"class"_s);
+    EXPECT_EQ(server.fetches, 2);
 }
 
 TEST_F(ClassListsTest, anOfflineComputerGetsTheListsWhenBackAndHearsOfARefusalOnceBetweenRounds)
