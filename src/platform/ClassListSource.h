@@ -23,6 +23,7 @@ struct ClassList
 
     bool operator==(const ClassList &) const = default;
 };
+Q_DECLARE_METATYPE(ClassList)
 
 // Where the published lists come from. A fetch returns at once and answers later, once, with
 // fetched or failed: the lists travel over the network, never on the interface thread.

@@ -28,7 +28,7 @@ protected:
             GTEST_SKIP() << "no class server: run scripts/test.sh";
         }
         ASSERT_TRUE(admin(
-            QStringLiteral("DROP TABLE IF EXISTS wordrow_rounds, wordrow_schema, wordrow_logins"))
+            QStringLiteral("DROP TABLE IF EXISTS wordrow_rounds, wordrow_schema, wordrow_logins, wordrow_lists"))
                         .toBool());
         setUpClass();
     }
