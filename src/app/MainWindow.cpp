@@ -398,7 +398,7 @@ void MainWindow::showSpellingTest()
         SpellingTest::Setup setup{m_practice->player(), m_practice->listInPlay(),
             m_state.words.toStringList(), m_practice->practisesTroubleWords(),
             m_practice->recorder()->dueWordSource()};
-        auto *window = new SpellingTestWindow(std::move(setup), m_services, *m_record);
+        auto *window = new SpellingTestWindow(std::move(setup), m_services, *m_record, *m_clock);
         // The test's answers move its words: the review reads them again afterwards.
         connect(window, &QObject::destroyed, m_practice,
             [practice = m_practice] { practice->recorder()->forgetTroubleWords(); });

@@ -1,8 +1,8 @@
 #include "wordlists/WordListFile.h"
 
+#include "core/WholeFile.h"
 #include "wordlists/ItemReader.h"
 #include "wordlists/TextEncoding.h"
-#include "wordlists/WholeFile.h"
 
 #include <algorithm>
 #include <optional>
