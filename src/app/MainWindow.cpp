@@ -16,6 +16,7 @@
 #include "progress/ClassRecordDialog.h"
 #include "progress/ClassRecordSetup.h"
 #include "progress/PlayerDialog.h"
+#include "ui/AccessibleMenuItem.h"
 #include "ui/OpenOrRaise.h"
 #include "ui/PictureBox.h"
 #include "ui/Pictures.h"
@@ -106,6 +107,8 @@ MainWindow::MainWindow(GameState &state, const Services &services, QWidget *pare
     , m_practice(new PracticeCommands(m_round, services.messages, this))
     , m_fileCommands(state, *this, *m_captions, services.dialogs, services.messages, services.files)
 {
+    // A greyed-out item's reason, its tooltip, is its description for a screen reader too.
+    AccessibleMenuItem::install();
     // The program ends only through this window's quit question, never because the title screen,
     // the last window up at that moment, closed.
     QGuiApplication::setQuitOnLastWindowClosed(false);
