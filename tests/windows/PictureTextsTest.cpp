@@ -2,7 +2,7 @@
 #include "windows/HelpTopicTexts.h"
 #include "windows/ManualText.h"
 
-#include "ManualHtml.h"
+#include "windows/ManualHtml.h"
 
 #include <QRegularExpression>
 
