@@ -2,9 +2,9 @@
 
 #include "classlists/ClassListNames.h"
 #include "core/Sentences.h"
+#include "core/WholeFile.h"
 #include "game/WordCheck.h"
 #include "wordlists/SentenceFile.h"
-#include "wordlists/WholeFile.h"
 #include "wordlists/WordListFile.h"
 
 #include <QDir>

@@ -204,11 +204,12 @@ void WordListEditor::addImported(const ImportedWords &words, const QString &titl
     QStringList leftOut;
     QStringList lackingWord;
     for (const ImportedWord &word : words) {
-        const QString upper = word.text.toUpper();
+        const std::optional<QString> accepted = acceptedWord(word.text);
+        const QString upper = accepted.value_or(word.text.toUpper());
         QString reason;
         if (upper.size() > MaxWordLength)
             reason = u"is longer than %1 characters."_s.arg(MaxWordLength);
-        else if (!acceptedWord(word.text))
+        else if (!accepted)
             reason = u"may contain only letters, apostrophes (') and hyphens (-)."_s;
         else if (listed.contains(upper))
             reason = u"is already in the list."_s;
