@@ -110,6 +110,7 @@ MainWindow::MainWindow(GameState &state, const Services &services, QWidget *pare
     , m_classRecord(new ClassRecordCommands(this))
     , m_fileCommands(state, *this, *m_captions, services.dialogs, services.messages, services.files)
     , m_classLists(new ClassListCommands(state, *m_captions, services.messages, this))
+    , m_publisher(new ClassListPublisher(*m_classRecord, services.messages, this))
 {
     // A greyed-out item's reason, its tooltip, is its description for a screen reader too.
     AccessibleMenuItem::install();
@@ -458,8 +459,14 @@ void MainWindow::showWordListEditor()
 {
     // A child of this window: ending the program from here takes it along without its
     // closing steps.
-    openOrRaise(m_editor,
-        [this] { return new WordListEditorDialog(m_state, m_services, *m_captions, this); });
+    openOrRaise(m_editor, [this] {
+        auto *editor = new WordListEditorDialog(m_state, m_services, *m_captions, this);
+        if (m_publisher->canPublish())
+            editor->setPublish([this](const QStringList &words, const QStringList &sentences) {
+                m_publisher->publish(words, sentences);
+            });
+        return editor;
+    });
 }
 
 void MainWindow::showHelpTopics()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "classlists/ClassListCommands.h"
+#include "classlists/ClassListPublisher.h"
 #include "editor/WordListEditorDialog.h"
 #include "game/ClassRecordCommands.h"
 #include "game/FileCommands.h"
@@ -158,6 +159,7 @@ private:
     ClassRecordCommands *m_classRecord;
     FileCommands m_fileCommands;
     ClassListCommands *m_classLists;
+    ClassListPublisher *m_publisher;
 
     QWidget *m_inner = nullptr;
     QLabel *m_promptLabel = nullptr;

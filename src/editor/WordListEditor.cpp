@@ -350,6 +350,13 @@ void WordListEditor::saveList()
     }
 }
 
+void WordListEditor::publishList()
+{
+    if (m_publish && m_entries.size() >= MinSavedEntries)
+        m_publish(m_entries, m_sentences);
+    focusTypedWord();
+}
+
 WordListEditor::SaveEnd WordListEditor::save()
 {
     const QString &home = m_state.homeDir;

@@ -132,7 +132,7 @@ void ProgressWindow::setClassRecord(ClassConnector connect)
 void ProgressWindow::showClass(bool on)
 {
     if (on && !m_classPanel && m_classConnector) {
-        m_classPanel = new ClassRecordPanel(m_classConnector(), m_clock, m_pages);
+        m_classPanel = new ClassRecordPanel(m_classConnector(), m_clock, m_messages, m_pages);
         m_pages->addWidget(m_classPanel);
     } else if (on && m_classPanel) {
         m_classPanel->refresh();
