@@ -65,7 +65,14 @@ ClassRecordPanel::ClassRecordPanel(std::unique_ptr<ClassRecordConnection> connec
         });
     connect(m_connection.get(), &ClassRecordConnection::listsRead, this,
         [this](quint64, const QList<ClassList> &lists) {
+            // The teacher's selection stays on its list as the table is read again.
+            const QString selected = selectedList();
             m_lists.setRows(lists);
+            const QAbstractItemModel *shown = m_listsTable->model();
+            for (int row = 0; row < shown->rowCount(); ++row) {
+                if (!selected.isEmpty() && shown->index(row, 0).data() == selected)
+                    m_listsTable->selectRow(row);
+            }
             showListButtons();
         });
     connect(m_connection.get(), &ClassRecordConnection::listsChanged, this,

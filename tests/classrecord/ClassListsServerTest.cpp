@@ -1,15 +1,22 @@
 #include "classlists/ClassListCommands.h"
+#include "classlists/ClassListPublisher.h"
 #include "classrecord/ClassRecordListSource.h"
 #include "classrecord/ClassServerTest.h"
 #include "core/GameState.h"
 #include "game/FileCommands.h"
 #include "game/MenuCaptions.h"
+#include "progress/ClassRecordPanel.h"
+#include "support/FakeClock.h"
 #include "support/FakeMessageBoxes.h"
+#include "support/FakeRoundOutbox.h"
 #include "support/TempDir.h"
+#include "wordlists/Preferences.h"
 #include "wordlists/WordListFile.h"
 
 #include <QDir>
 #include <QDirIterator>
+#include <QPushButton>
+#include <QTableView>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -103,6 +110,45 @@ TEST_F(ClassListsServerTest, APublishedListReachesEveryComputerOfflineTooAndGoes
     EXPECT_FALSE(first.store().thisWeeksList());
     EXPECT_EQ(change(teacher, [](auto &c) { c.markThisWeek(u"Week 1"_s); }).kind,
         ClassProblem::Failed); // withdrawn
+}
+
+TEST_F(ClassListsServerTest, TheTeacherPublishesFromTheEditorAndPicksTheWeekInTheClassView)
+{
+    TempDir home;
+    FakeRoundOutbox outbox;
+    FakeMessageBoxes messages;
+    ClassRecordCommands classRecord;
+    classRecord.setDatabase(outbox, PostgresClassDatabase::factory());
+    classRecord.start(home.path());
+    ClassListPublisher publisher(classRecord, messages);
+    EXPECT_FALSE(publisher.canPublish()); // a pupil's computer
+    classRecord.preferences().setTeacherService(teacher);
+    ASSERT_TRUE(publisher.canPublish());
+    QSignalSpy finished(&publisher, &ClassListPublisher::finished);
+    const auto publish = [&](const QString &name, const QStringList &words) {
+        messages.texts = {name};
+        publisher.publish(words, {u"Over there."_s, {}, {}, {}});
+        return (finished.size() > 0 || finished.wait(10000)) && finished.takeFirst().at(0).toBool();
+    };
+    EXPECT_TRUE(publish(u"  Week 3 "_s, {u"THERE"_s, u"THEIR"_s, u"WHERE"_s, u"WEAR"_s}));
+    EXPECT_FALSE(publish(u"Week 3"_s, {u"TWO"_s, u"TOO"_s, u"TO"_s, u"TOE"_s})); // answered No
+    EXPECT_FALSE(publish(u"Week 4"_s, {u"C@T"_s, u"TWO"_s, u"TOO"_s, u"TO"_s}));
+    EXPECT_TRUE(messages.shown.last().text.contains(u"cannot be published: its word \"C@T\""_s));
+    EXPECT_EQ(admin(u"SELECT words::text || sentences::text FROM wordrow_lists"_s).toString(),
+        uR"(["THERE", "THEIR", "WHERE", "WEAR"]["Over there.", "", "", ""])"_s);
+
+    const FakeClock clock;
+    ClassRecordPanel panel(classRecord.classView()(), clock, messages);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return panel.listsModel()->rowCount() == 1; }, 10000));
+    panel.listsTable()->selectRow(0);
+    panel.thisWeekButton()->click();
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return panel.thisWeekButton()->text() == u"&Not This Week"_s; }, 10000));
+    EXPECT_TRUE(admin(u"SELECT this_week FROM wordrow_lists"_s).toBool());
+    messages.answers = {MessageBoxes::Answer::Yes};
+    panel.withdrawButton()->click();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return panel.listsModel()->rowCount() == 0; }, 10000));
+    EXPECT_EQ(admin(u"SELECT count(*) FROM wordrow_lists"_s).toInt(), 0);
 }
 
 TEST_F(ClassListsServerTest, TheRoomLoginOnlyReadsTheListsAndThisWeeksIsOneAtMost)
