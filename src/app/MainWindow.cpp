@@ -15,6 +15,7 @@
 #include "progress/ClassRecordDialog.h"
 #include "progress/ClassRecordSetup.h"
 #include "progress/PlayerDialog.h"
+#include "ui/AccessibleMenuItem.h"
 #include "ui/OpenOrRaise.h"
 #include "ui/PictureBox.h"
 #include "ui/Pictures.h"
@@ -109,6 +110,8 @@ MainWindow::MainWindow(GameState &state, const Services &services, QWidget *pare
     , m_classRecord(new ClassRecordCommands(this))
     , m_fileCommands(state, *this, *m_captions, services.dialogs, services.messages, services.files)
 {
+    // A greyed-out item's reason, its tooltip, is its description for a screen reader too.
+    AccessibleMenuItem::install();
     // The program ends only through this window's quit question, never because the title screen,
     // the last window up at that moment, closed.
     QGuiApplication::setQuitOnLastWindowClosed(false);
@@ -413,7 +416,7 @@ void MainWindow::showSpellingTest()
         SpellingTest::Setup setup{m_practice->player(), m_practice->listInPlay(),
             m_state.words.toStringList(), m_practice->practisesTroubleWords(),
             [practice = m_practice] { return practice->dueWords(); }, m_state.sentences};
-        auto *window = new SpellingTestWindow(std::move(setup), m_services, *m_record);
+        auto *window = new SpellingTestWindow(std::move(setup), m_services, *m_record, *m_clock);
         connect(window, &QObject::destroyed, m_practice, &PracticeCommands::spellingTestClosed);
         return window;
     });

@@ -93,9 +93,14 @@ WordListEditor::WordListEditor(
 
 std::optional<QString> WordListEditor::acceptedWord(const QString &typed)
 {
+    // Word processors curl the apostrophe by themselves; the teacher sees an apostrophe, and the
+    // game has a button for it. (Byte 0x92 of a Windows-1252 file arrives decoded as U+2019.)
+    QString text = typed;
+    for (const QChar curled : {QChar(0x2019), QChar(0x2018), QChar(0x02BC)})
+        text.replace(curled, u'\'');
     // Checked after upper-casing, which can lengthen the text ("ß" becomes "SS"): the entry must
     // be a word the list loader keeps.
-    const QString upper = typed.toUpper();
+    const QString upper = text.toUpper();
     if (upper.isEmpty() || upper.size() > MaxWordLength)
         return std::nullopt;
     const auto letters = GameRound::letterSet();
@@ -213,11 +218,12 @@ void WordListEditor::addImported(const ImportedWords &words, const QString &titl
     QStringList leftOut;
     QStringList lackingWord;
     for (const ImportedWord &word : words) {
-        const QString upper = word.text.toUpper();
+        const std::optional<QString> accepted = acceptedWord(word.text);
+        const QString upper = accepted.value_or(word.text.toUpper());
         QString reason;
         if (upper.size() > MaxWordLength)
             reason = u"is longer than %1 characters."_s.arg(MaxWordLength);
-        else if (!acceptedWord(word.text))
+        else if (!accepted)
             reason = u"may contain only letters, apostrophes (') and hyphens (-)."_s;
         else if (listed.contains(upper))
             reason = u"is already in the list."_s;

@@ -2,6 +2,7 @@
 
 #include "core/GameState.h"
 #include "core/RandomSource.h"
+#include "core/WholeFile.h"
 #include "game/GameRound.h"
 #include "game/MainWindowView.h"
 #include "game/MenuCaptions.h"
@@ -12,7 +13,6 @@
 #include "sound/SoundPlayback.h"
 #include "wordlists/BuiltInWords.h"
 #include "wordlists/SettingsFile.h"
-#include "wordlists/WholeFile.h"
 #include "wordlists/WordListFile.h"
 
 #include <QDir>

@@ -1,42 +1,25 @@
 #include "progress/ClassRecordPanel.h"
 
-#include "classrecord/ClassPlayersModel.h"
 #include "classrecord/ClassRecordConnection.h"
-#include "classrecord/ClassWordsModel.h"
+#include "core/Clock.h"
 #include "progress/ProgressReport.h"
+#include "progress/SortedTable.h"
+#include "record/PracticeFigures.h"
 
 #include <QGroupBox>
-#include <QHeaderView>
 #include <QLabel>
-#include <QSaveFile>
 #include <QTableView>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-QTableView *tableOf(QAbstractItemModel *model, const QString &name, QWidget *parent)
-{
-    auto *view = new QTableView(parent);
-    view->setModel(model);
-    view->setAccessibleName(name);
-    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    view->setSelectionBehavior(QAbstractItemView::SelectRows);
-    view->verticalHeader()->hide();
-    view->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    view->horizontalHeader()->setStretchLastSection(true);
-    return view;
-}
-
-} // namespace
-
 ClassRecordPanel::ClassRecordPanel(
-    std::unique_ptr<ClassRecordConnection> connection, QWidget *parent)
+    std::unique_ptr<ClassRecordConnection> connection, const Clock &clock, QWidget *parent)
     : QWidget(parent)
     , m_connection(std::move(connection))
-    , m_playersModel(new ClassPlayersModel(this))
-    , m_wordsModel(new ClassWordsModel(this))
+    , m_clock(clock)
+    , m_players(ClassTables::playerColumns())
+    , m_words(ClassTables::wordColumns())
 {
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -45,19 +28,22 @@ ClassRecordPanel::ClassRecordPanel(
     m_status->setTextFormat(Qt::PlainText);
     m_status->setWordWrap(true);
     layout->addWidget(m_status);
+    // The last column takes the room: the trouble words, the players of a word.
     auto *playersBox = new QGroupBox(u"Players of the class"_s, this);
-    (new QVBoxLayout(playersBox))
-        ->addWidget(tableOf(m_playersModel, u"Players of the class"_s, playersBox));
+    m_playersTable = SortedTable::create(u"Players of the class"_s, playersBox);
+    SortedTable::show(m_playersTable, &m_players, m_players.columnCount() - 1);
+    (new QVBoxLayout(playersBox))->addWidget(m_playersTable);
     layout->addWidget(playersBox, 2);
     auto *wordsBox = new QGroupBox(u"Words the class misses most"_s, this);
-    (new QVBoxLayout(wordsBox))
-        ->addWidget(tableOf(m_wordsModel, u"Words the class misses most"_s, wordsBox));
+    m_wordsTable = SortedTable::create(u"Words the class misses most"_s, wordsBox);
+    SortedTable::show(m_wordsTable, &m_words, m_words.columnCount() - 1);
+    (new QVBoxLayout(wordsBox))->addWidget(m_wordsTable);
     layout->addWidget(wordsBox, 1);
 
     connect(m_connection.get(), &ClassRecordConnection::viewRead, this,
         [this](quint64, const ClassView &view) {
-            m_playersModel->setPlayers(view.players);
-            m_wordsModel->setWords(view.mostMissed);
+            m_players.setRows(view.players);
+            m_words.setRows(view.mostMissed);
             m_status->setText(view.players.isEmpty()
                     ? u"No rounds in the class record yet."_s
                     : u"The class record of service "_s + m_connection->service() + u'.');
@@ -65,22 +51,21 @@ ClassRecordPanel::ClassRecordPanel(
         });
     connect(m_connection.get(), &ClassRecordConnection::roundsRead, this,
         [this](quint64, const QList<PracticeRound> &rounds) {
-            QSaveFile file(m_exportPath);
-            const QByteArray bytes = ProgressReport::csv(rounds);
-            const bool written = file.open(QIODevice::WriteOnly)
-                && file.write(bytes) == bytes.size() && file.commit();
+            const FileExport::Failure failure
+                = FileExport::writeBytes(m_exportPath, ProgressReport::csv(rounds));
             if (auto done = std::exchange(m_exportDone, {}))
-                done(written);
+                done(failure);
         });
     connect(m_connection.get(), &ClassRecordConnection::failed, this,
         [this](quint64 request, const ClassProblem &problem) {
             // A failed refresh is no failed export, nor the other way round.
-            if (request == m_exportRequest) {
-                if (auto done = std::exchange(m_exportDone, {}))
-                    done(false);
-            } else {
+            if (request != m_exportRequest) {
                 m_status->setText(problem.message(m_connection->service()));
+                return;
             }
+            if (auto done = std::exchange(m_exportDone, {}))
+                done(u"The class's rounds could not be read, so nothing was saved. "_s
+                    + problem.message(m_connection->service()));
         });
     refresh();
 }
@@ -90,12 +75,10 @@ ClassRecordPanel::~ClassRecordPanel() = default;
 void ClassRecordPanel::refresh()
 {
     m_status->setText(u"Reading the class record..."_s);
-    const QDate today = QDate::currentDate();
-    // The week runs from Monday, as in the player's progress.
-    m_connection->readView(today.addDays(1 - today.dayOfWeek()).startOfDay());
+    m_connection->readView(PracticeFigures::weekStart(m_clock.now().date()).startOfDay());
 }
 
-void ClassRecordPanel::exportCsv(const QString &path, std::function<void(bool written)> done)
+void ClassRecordPanel::exportCsv(const QString &path, ExportDone done)
 {
     m_exportPath = path;
     m_exportDone = std::move(done);

@@ -1,13 +1,15 @@
 #pragma once
 
+#include "classrecord/ClassTables.h"
+#include "ui/FileExport.h"
+
 #include <QWidget>
 
 #include <functional>
 #include <memory>
 
-class ClassPlayersModel;
 class ClassRecordConnection;
-class ClassWordsModel;
+class Clock;
 class QLabel;
 class QTableView;
 
@@ -18,16 +20,21 @@ class ClassRecordPanel : public QWidget
     Q_OBJECT
 
 public:
-    ClassRecordPanel(std::unique_ptr<ClassRecordConnection> connection, QWidget *parent = nullptr);
+    // The clock says which week is "this week".
+    ClassRecordPanel(std::unique_ptr<ClassRecordConnection> connection, const Clock &clock,
+        QWidget *parent = nullptr);
     ~ClassRecordPanel() override;
 
     void refresh();
-    // Every round of the class as CSV, through the progress report's writer; done says whether
-    // the file was written.
-    void exportCsv(const QString &path, std::function<void(bool written)> done);
+    // Every round of the class as CSV, through the progress report's writer; done tells why
+    // the file was not written, if it was not.
+    using ExportDone = std::function<void(const FileExport::Failure &failure)>;
+    void exportCsv(const QString &path, ExportDone done);
 
-    ClassPlayersModel *playersModel() const { return m_playersModel; }
-    ClassWordsModel *wordsModel() const { return m_wordsModel; }
+    const ClassTables::PlayersModel *playersModel() const { return &m_players; }
+    const ClassTables::WordsModel *wordsModel() const { return &m_words; }
+    QTableView *playersTable() const { return m_playersTable; }
+    QTableView *wordsTable() const { return m_wordsTable; }
     QLabel *statusLabel() const { return m_status; }
 
 Q_SIGNALS:
@@ -36,10 +43,13 @@ Q_SIGNALS:
 
 private:
     std::unique_ptr<ClassRecordConnection> m_connection;
-    ClassPlayersModel *m_playersModel = nullptr;
-    ClassWordsModel *m_wordsModel = nullptr;
+    const Clock &m_clock;
+    ClassTables::PlayersModel m_players;
+    ClassTables::WordsModel m_words;
+    QTableView *m_playersTable = nullptr;
+    QTableView *m_wordsTable = nullptr;
     QLabel *m_status = nullptr;
     QString m_exportPath;
     quint64 m_exportRequest = 0;
-    std::function<void(bool)> m_exportDone;
+    ExportDone m_exportDone;
 };

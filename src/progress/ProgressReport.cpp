@@ -1,7 +1,7 @@
 #include "progress/ProgressReport.h"
 
+#include "core/TableText.h"
 #include "progress/ProgressView.h"
-#include "progress/TableText.h"
 
 #include <QHash>
 #include <QLocale>

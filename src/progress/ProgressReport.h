@@ -1,7 +1,7 @@
 #pragma once
 
+#include "core/RowTableModel.h"
 #include "platform/PracticeRecordStore.h"
-#include "progress/RowTableModel.h"
 #include "record/PracticeFigures.h"
 #include "record/ReviewSchedule.h"
 #include "record/SpellingTestResults.h"

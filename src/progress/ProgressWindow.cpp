@@ -6,27 +6,19 @@
 #include "platform/MessageBoxes.h"
 #include "progress/ClassRecordPanel.h"
 #include "progress/DayChart.h"
+#include "progress/SortedTable.h"
+#include "ui/FileExport.h"
 
 #include <QComboBox>
 #include <QDir>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
-#include <QPdfWriter>
-#include <QSaveFile>
-#include <QSortFilterProxyModel>
 #include <QStackedWidget>
 #include <QTableView>
 #include <QTableWidget>
-#include <QTextDocument>
 #include <QVBoxLayout>
-
-#ifdef WORDROW_PRINTING
-#include <QPrintDialog>
-#include <QPrinter>
-#endif
 
 using namespace Qt::StringLiterals;
 
@@ -42,34 +34,6 @@ QLabel *plainLabel(QWidget *parent)
     return label;
 }
 
-QTableView *table(const QString &name, QWidget *parent)
-{
-    auto *view = new QTableView(parent);
-    view->setAccessibleName(name);
-    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    view->setSelectionBehavior(QAbstractItemView::SelectRows);
-    view->verticalHeader()->hide();
-    // Rows as tall as their text, so that the three tables show a few rows each even at twice
-    // the size.
-    view->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    return view;
-}
-
-// Sorted by a click on a heading; until then in the report's own order, as printed.
-void showSorted(QTableView *view, QAbstractItemModel *model, int widest = 0)
-{
-    auto *sorted = new QSortFilterProxyModel(view);
-    sorted->setSourceModel(model);
-    sorted->setSortLocaleAware(true);
-    sorted->setSortCaseSensitivity(Qt::CaseInsensitive);
-    view->setModel(sorted);
-    view->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
-    view->setSortingEnabled(true);
-    // The names take the room; the figures keep to their width.
-    view->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    view->horizontalHeader()->setSectionResizeMode(widest, QHeaderView::Stretch);
-}
-
 } // namespace
 
 ProgressWindow::ProgressWindow(const QString &player, PracticeRecordStore &store,
@@ -79,6 +43,7 @@ ProgressWindow::ProgressWindow(const QString &player, PracticeRecordStore &store
     , m_store(store)
     , m_dialogs(dialogs)
     , m_messages(messages)
+    , m_clock(clock)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(u"Wordrow - Progress"_s);
@@ -125,10 +90,10 @@ void ProgressWindow::createControls()
 
     auto *tables = new QHBoxLayout;
     auto *listBox = new QGroupBox(u"Lists"_s, central);
-    m_lists = table(u"Lists"_s, listBox);
+    m_lists = SortedTable::create(u"Lists"_s, listBox);
     (new QVBoxLayout(listBox))->addWidget(m_lists);
     auto *troubleBox = new QGroupBox(u"Trouble words"_s, central);
-    m_trouble = table(u"Trouble words"_s, troubleBox);
+    m_trouble = SortedTable::create(u"Trouble words"_s, troubleBox);
     (new QVBoxLayout(troubleBox))->addWidget(m_trouble);
     // The trouble words have the more columns.
     tables->addWidget(listBox, 2);
@@ -136,7 +101,7 @@ void ProgressWindow::createControls()
     // The tables take the room the chart can spare.
     layout->addLayout(tables, 2);
     auto *testBox = new QGroupBox(ProgressReport::spellingTestsHeading(), central);
-    m_tests = table(u"Spelling tests"_s, testBox);
+    m_tests = SortedTable::create(u"Spelling tests"_s, testBox);
     (new QVBoxLayout(testBox))->addWidget(m_tests);
     layout->addWidget(testBox, 1);
 
@@ -167,7 +132,7 @@ void ProgressWindow::setClassRecord(ClassConnector connect)
 void ProgressWindow::showClass(bool on)
 {
     if (on && !m_classPanel && m_classConnector) {
-        m_classPanel = new ClassRecordPanel(m_classConnector(), m_pages);
+        m_classPanel = new ClassRecordPanel(m_classConnector(), m_clock, m_pages);
         m_pages->addWidget(m_classPanel);
     } else if (on && m_classPanel) {
         m_classPanel->refresh();
@@ -221,18 +186,18 @@ void ProgressWindow::showDays(const QList<PracticeFigures::Day> &days, const QSt
 
 void ProgressWindow::showLists(QAbstractItemModel *lists)
 {
-    showSorted(m_lists, lists);
+    SortedTable::show(m_lists, lists);
 }
 
 void ProgressWindow::showTroubleWords(QAbstractItemModel *words)
 {
-    showSorted(m_trouble, words);
+    SortedTable::show(m_trouble, words);
 }
 
 void ProgressWindow::showSpellingTests(QAbstractItemModel *tests)
 {
     // The missed words take the room.
-    showSorted(m_tests, tests, tests->columnCount() - 1);
+    SortedTable::show(m_tests, tests, tests->columnCount() - 1);
 }
 
 std::optional<QString> ProgressWindow::askForFile(
@@ -248,11 +213,9 @@ std::optional<QString> ProgressWindow::askForFile(
     return m_dialogs.getSaveFileName(options);
 }
 
-void ProgressWindow::saveFailed(const QString &path)
+void ProgressWindow::saveFailed(const QString &failure)
 {
-    m_messages.inform(u"The file "_s + QDir::toNativeSeparators(path)
-            + u" could not be written. Nothing was saved."_s,
-        u"Wordrow"_s, MessageBoxes::Icon::Information);
+    m_messages.inform(failure, u"Wordrow"_s, MessageBoxes::Icon::Information);
 }
 
 void ProgressWindow::exportCsv()
@@ -267,9 +230,9 @@ void ProgressWindow::exportCsv()
         options.defaultSuffix = u"csv"_s;
         if (const std::optional<QString> path = m_dialogs.getSaveFileName(options)) {
             // The class's rounds come from the server, in the background.
-            m_classPanel->exportCsv(*path, [this, file = *path](bool written) {
-                if (!written)
-                    saveFailed(file);
+            m_classPanel->exportCsv(*path, [this](const FileExport::Failure &failure) {
+                if (failure)
+                    saveFailed(*failure);
             });
         }
         return;
@@ -278,11 +241,10 @@ void ProgressWindow::exportCsv()
         = askForFile(u"Export the Progress as CSV"_s, u"CSV files (*.csv)"_s, u"csv"_s);
     if (!path)
         return;
-    QSaveFile file(*path);
     // Every round only now: the window itself needs no more than the summary.
-    const QByteArray bytes = ProgressReport::csv(m_store.rounds(m_player));
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        saveFailed(*path);
+    if (const FileExport::Failure failure
+        = FileExport::writeBytes(*path, ProgressReport::csv(m_store.rounds(m_player))))
+        saveFailed(*failure);
 }
 
 void ProgressWindow::saveAsPdf()
@@ -291,33 +253,16 @@ void ProgressWindow::saveAsPdf()
         = askForFile(u"Save the Progress as PDF"_s, u"PDF files (*.pdf)"_s, u"pdf"_s);
     if (!path)
         return;
-    QSaveFile file(*path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        saveFailed(*path);
-        return;
-    }
-    {
-        QPdfWriter writer(&file);
-        writer.setTitle(m_title->text());
-        writer.setCreator(u"Wordrow"_s);
-        QTextDocument document;
-        document.setHtml(m_report->html());
-        document.print(&writer);
-    }
-    if (!file.commit())
-        saveFailed(*path);
+    if (const FileExport::Failure failure
+        = FileExport::writePdf(*path, m_report->html(), m_title->text()))
+        saveFailed(*failure);
 }
 
 #ifdef WORDROW_PRINTING
 void ProgressWindow::print()
 {
-    QPrinter printer;
-    QPrintDialog dialog(&printer, this);
-    dialog.setWindowTitle(u"Print the Progress"_s);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    QTextDocument document;
-    document.setHtml(m_report->html());
-    document.print(&printer);
+    if (const FileExport::Failure failure
+        = FileExport::print(m_report->html(), m_title->text(), u"Print the Progress"_s, this))
+        saveFailed(*failure);
 }
 #endif

@@ -73,12 +73,13 @@ private:
 #endif
     std::optional<QString> askForFile(
         const QString &title, const QString &filter, const QString &suffix);
-    void saveFailed(const QString &path);
+    void saveFailed(const QString &failure);
 
     QString m_player;
     PracticeRecordStore &m_store;
     FileDialogs &m_dialogs;
     MessageBoxes &m_messages;
+    const Clock &m_clock;
     std::optional<ProgressReport> m_report;
 
     ClassConnector m_classConnector;

@@ -16,16 +16,20 @@ void PracticeFigures::Tally::add(Result result)
         ++won;
 }
 
+QDate PracticeFigures::weekStart(QDate day)
+{
+    return day.addDays(1 - day.dayOfWeek());
+}
+
 QDateTime PracticeFigures::chartStart(QDate today)
 {
-    const QDate weekStart = today.addDays(1 - today.dayOfWeek());
-    return weekStart.addDays(-7 * (ChartWeeks - 1)).startOfDay();
+    return weekStart(today).addDays(-7 * (ChartWeeks - 1)).startOfDay();
 }
 
 PracticeFigures PracticeFigures::of(const PracticeSummary &summary, QDate today)
 {
     PracticeFigures figures;
-    const QDate weekStart = today.addDays(1 - today.dayOfWeek());
+    const QDate monday = weekStart(today);
     const QDate chartFirst = chartStart(today).date();
     // Each day's start in local time, and the end of today: rounds are placed by comparing
     // instants, since converting each round to local time is slow.
@@ -36,7 +40,7 @@ PracticeFigures PracticeFigures::of(const PracticeSummary &summary, QDate today)
             figures.days.append({day, 0, 0});
     }
     const qint64 chartBegins = dayStarts.front();
-    const qint64 weekBegins = weekStart.startOfDay().toMSecsSinceEpoch();
+    const qint64 weekBegins = monday.startOfDay().toMSecsSinceEpoch();
     const qint64 todayEnds = dayStarts.back();
 
     for (const PracticeRound &round : summary.recent) {
@@ -65,7 +69,7 @@ PracticeFigures PracticeFigures::of(const PracticeSummary &summary, QDate today)
         const ReviewSchedule::Word word{scheduled};
         if (word.isScheduled())
             ++figures.review.inBox.at(word.box - 1);
-        else if (word.known >= weekStart && word.known <= today)
+        else if (word.known >= monday && word.known <= today)
             ++figures.review.knownThisWeek;
         if (word.isDue(today))
             ++figures.review.dueToday;

@@ -61,6 +61,8 @@ struct PracticeFigures
     QList<List> lists;
     Review review;
 
+    // The Monday of the day's week: "this week" everywhere, the class's as the player's.
+    static QDate weekStart(QDate day);
     // The first moment the chart shows: the rounds the summary must hold from then on.
     static QDateTime chartStart(QDate today);
     static PracticeFigures of(const PracticeSummary &summary, QDate today);

@@ -1,5 +1,6 @@
 #include "spelling/SpellingTest.h"
 
+#include "core/Clock.h"
 #include "core/RandomSource.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Speaker.h"
@@ -24,14 +25,14 @@ bool gameCharacter(QChar c)
 } // namespace
 
 SpellingTest::SpellingTest(Setup setup, SpellingTestView &view, Speaker &speaker,
-    RandomSource &random, PracticeRecordStore &record, MessageBoxes &messages, Now now)
+    RandomSource &random, PracticeRecordStore &record, MessageBoxes &messages, const Clock &clock)
     : m_setup(std::move(setup))
     , m_view(view)
     , m_speaker(speaker)
     , m_random(random)
     , m_record(record)
     , m_messages(messages)
-    , m_now(std::move(now))
+    , m_clock(clock)
 {
     m_setup.list = QFileInfo(m_setup.list).fileName();
 }
@@ -64,7 +65,7 @@ QStringList SpellingTest::chooseWords(
 
 void SpellingTest::start()
 {
-    m_started = m_now();
+    m_started = m_clock.now();
     const QStringList due
         = m_setup.practiseDueWords && m_setup.dueWords ? m_setup.dueWords() : QStringList();
     m_words = chooseWords(due, m_setup.words, m_random);
@@ -76,10 +77,20 @@ void SpellingTest::start()
     }
     m_pass = m_words;
     m_index = 0;
-    if (m_pass.isEmpty())
+    if (m_speaker.availability() == Speaker::Availability::Unavailable)
+        speechLost(m_speaker.unavailableReason());
+    else if (m_pass.isEmpty())
         end();
     else
         ask();
+}
+
+void SpellingTest::speechLost(const QString &reason)
+{
+    if (m_stage == Stage::Ended)
+        return;
+    end();
+    m_view.showPrompt(reason + u" The test stops here; the answers given so far are kept."_s);
 }
 
 QString SpellingTest::currentWord() const
@@ -166,7 +177,7 @@ void SpellingTest::keep(const QString &word, const QString &typed, bool right)
     m_typed.append(typed);
 
     PracticeRound round;
-    round.when = m_now();
+    round.when = m_clock.now();
     round.player = m_setup.player;
     round.list = m_setup.list;
     round.word = word;

@@ -10,6 +10,7 @@
 
 #include <functional>
 
+class Clock;
 class MessageBoxes;
 class RandomSource;
 class Speaker;
@@ -25,8 +26,6 @@ public:
     static constexpr int MaxWords = 20;
     // Room for a long wrong answer beside the longest word a list holds.
     static constexpr int MaxAnswerLength = 30;
-
-    using Now = std::function<QDateTime()>;
 
     struct Setup
     {
@@ -44,11 +43,14 @@ public:
 
     enum class Stage { Asking, Copying, Ended };
 
+    // The clock dates the test and each answer.
     SpellingTest(Setup setup, SpellingTestView &view, Speaker &speaker, RandomSource &random,
-        PracticeRecordStore &record, MessageBoxes &messages, Now now = &QDateTime::currentDateTime);
+        PracticeRecordStore &record, MessageBoxes &messages, const Clock &clock);
 
-    // Chooses the words and says the first.
+    // Chooses the words and says the first; without speech it stops at once.
     void start();
+    // Nothing can be heard: the test says why and stops asking, the answers given kept.
+    void speechLost(const QString &reason);
     // The word, or with a sentence: word, sentence, word.
     void sayAgain();
     void answer(const QString &typed);
@@ -85,7 +87,7 @@ private:
     RandomSource &m_random;
     PracticeRecordStore &m_record;
     MessageBoxes &m_messages;
-    Now m_now;
+    const Clock &m_clock;
 
     QDateTime m_started;
     QStringList m_words;

@@ -3,6 +3,7 @@
 #include "platform/FileDialogs.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Speaker.h"
+#include "ui/FileExport.h"
 #include "ui/WindowLook.h"
 
 #include <QCloseEvent>
@@ -10,19 +11,9 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPageLayout>
-#include <QPageSize>
-#include <QPdfWriter>
 #include <QPushButton>
-#include <QSaveFile>
-#include <QTextDocument>
 #include <QVBoxLayout>
 #include <QValidator>
-
-#ifdef WORDROW_PRINTING
-#include <QPrintDialog>
-#include <QPrinter>
-#endif
 
 using namespace Qt::StringLiterals;
 
@@ -81,17 +72,23 @@ QString markingHtml(const QList<SpellingMarking::Cell> &cells)
 } // namespace
 
 SpellingTestWindow::SpellingTestWindow(SpellingTest::Setup setup, const Services &services,
-    PracticeRecordStore &record, QWidget *parent)
+    PracticeRecordStore &record, const Clock &clock, QWidget *parent)
     : QWidget(parent, Qt::Window)
     , m_services(services)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(u"frmSpellingTest"_s);
     setWindowTitle(u"Wordrow - Spelling Test"_s);
-    m_test.emplace(
-        std::move(setup), *this, services.speaker, services.random, record, services.messages);
+    m_test.emplace(std::move(setup), *this, services.speaker, services.random, record,
+        services.messages, clock);
     createControls();
     resize(sizeHint().expandedTo(QSize(560, 400)));
+    // An engine found missing while the test runs: the child would listen to silence.
+    connect(&services.speaker, &Speaker::availabilityChanged, this,
+        [this](Speaker::Availability availability) {
+            if (availability == Speaker::Availability::Unavailable)
+                m_test->speechLost(m_services.speaker.unavailableReason());
+        });
     m_test->start();
 }
 
@@ -224,42 +221,21 @@ void SpellingTestWindow::closeEvent(QCloseEvent *event)
 
 bool SpellingTestWindow::writePdf(const QString &path)
 {
-    QSaveFile file(path);
-    bool written = file.open(QIODevice::WriteOnly);
-    if (written) {
-        QPdfWriter writer(&file);
-        writer.setTitle(u"Spelling test"_s);
-        writer.setCreator(u"Wordrow"_s);
-        writer.setPageSize(QPageSize(QPageSize::A4));
-        QTextDocument document;
-        document.setHtml(m_test->resultHtml());
-        document.print(&writer);
-    }
-    written = written && file.commit();
-    if (!written) {
-        m_services.messages.inform(u"The file "_s + QDir::toNativeSeparators(path)
-                + u" could not be written. Nothing was saved."_s,
-            u"Wordrow"_s, MessageBoxes::Icon::Information);
-    }
-    return written;
+    return said(FileExport::writePdf(path, m_test->resultHtml(), u"Spelling test"_s));
+}
+
+bool SpellingTestWindow::said(const FileExport::Failure &failure)
+{
+    if (failure)
+        m_services.messages.inform(*failure, u"Wordrow"_s, MessageBoxes::Icon::Information);
+    return !failure;
 }
 
 void SpellingTestWindow::print()
 {
 #ifdef WORDROW_PRINTING
-    QPrinter printer;
-    QPrintDialog dialog(&printer, this);
-    dialog.setWindowTitle(u"Print the Spelling Test"_s);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    // A printer writing a PDF itself would leave half a file behind on a full disk.
-    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
-        writePdf(printer.outputFileName());
-        return;
-    }
-    QTextDocument document;
-    document.setHtml(m_test->resultHtml());
-    document.print(&printer);
+    said(FileExport::print(
+        m_test->resultHtml(), u"Spelling test"_s, u"Print the Spelling Test"_s, this));
 #else
     FileDialogs::Options options;
     options.title = u"Save the Spelling Test as PDF"_s;

@@ -3,11 +3,13 @@
 #include "platform/Services.h"
 #include "spelling/SpellingTest.h"
 #include "spelling/SpellingTestView.h"
+#include "ui/FileExport.h"
 
 #include <QWidget>
 
 #include <optional>
 
+class Clock;
 class PracticeRecordStore;
 class QLabel;
 class QLineEdit;
@@ -21,7 +23,7 @@ class SpellingTestWindow : public QWidget, public SpellingTestView
 
 public:
     SpellingTestWindow(SpellingTest::Setup setup, const Services &services,
-        PracticeRecordStore &record, QWidget *parent = nullptr);
+        PracticeRecordStore &record, const Clock &clock, QWidget *parent = nullptr);
 
     const SpellingTest &test() const { return *m_test; }
     // The result as a one-page PDF, written whole; false (and said) when it could not be.
@@ -47,6 +49,8 @@ protected:
 private:
     void createControls();
     void print();
+    // Tells the failure, if any; true when there was none.
+    bool said(const FileExport::Failure &failure);
 
     Services m_services;
     std::optional<SpellingTest> m_test;

@@ -27,6 +27,8 @@ QChar separatorOf(QStringView text)
         for (std::size_t k = 0; k < candidates.size(); ++k)
             counts[k] += !quoted && c == candidates[k];
     }
+    if (counts[2] > 0)
+        return u'\t';
     std::size_t best = 0;
     for (std::size_t k = 1; k < candidates.size(); ++k) {
         if (counts[k] > counts[best])
@@ -144,10 +146,10 @@ private:
 
 } // namespace
 
-ImportedWords CsvReader::read(QStringView text)
+ImportedWords CsvReader::read(QStringView text, std::optional<QChar> separator)
 {
     ImportedWords words;
-    Rows rows(text, separatorOf(text));
+    Rows rows(text, separator.value_or(separatorOf(text)));
     QStringList fields;
     int line = 0;
     Columns columns;

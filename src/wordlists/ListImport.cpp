@@ -1,11 +1,11 @@
 #include "wordlists/ListImport.h"
 
+#include "core/WholeFile.h"
 #include "wordlists/CsvReader.h"
 #include "wordlists/KvtmlReader.h"
 #include "wordlists/PlainTextReader.h"
 #include "wordlists/SentenceFile.h"
 #include "wordlists/TextEncoding.h"
-#include "wordlists/WholeFile.h"
 #include "wordlists/WordListFile.h"
 
 #include <QFileInfo>
@@ -24,8 +24,10 @@ std::optional<ListImport::Format> formatBySuffix(const QString &path)
     const QString suffix = QFileInfo(path).suffix().toLower();
     if (suffix == u"txt" || suffix == u"text")
         return Format::PlainText;
-    if (suffix == u"csv" || suffix == u"tsv")
+    if (suffix == u"csv")
         return Format::Csv;
+    if (suffix == u"tsv")
+        return Format::Tsv;
     if (suffix == u"kvtml" || suffix == u"xml")
         return Format::Kvtml;
     if (suffix == u"wdr")
@@ -93,6 +95,8 @@ ListImport::Result ListImport::read(QByteArrayView bytes, Format format)
         if (isText(text)) {
             if (format == Format::Csv)
                 words = CsvReader::read(text);
+            else if (format == Format::Tsv)
+                words = CsvReader::read(text, u'\t');
             else if (format == Format::WordList)
                 words = WordListFile::parseItems(bytes);
             else

@@ -15,7 +15,7 @@ public:
     // A week's words take a few hundred bytes; anything this large is not a word list.
     static constexpr qint64 MaxFileSize = 1024 * 1024;
 
-    enum class Format { PlainText, Csv, Kvtml, WordList };
+    enum class Format { PlainText, Csv, Tsv, Kvtml, WordList };
 
     struct Result
     {

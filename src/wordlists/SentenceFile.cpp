@@ -1,7 +1,7 @@
 #include "wordlists/SentenceFile.h"
 
+#include "core/WholeFile.h"
 #include "wordlists/TextEncoding.h"
-#include "wordlists/WholeFile.h"
 
 #include <QFile>
 #include <QSet>

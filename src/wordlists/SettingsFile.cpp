@@ -1,7 +1,7 @@
 #include "wordlists/SettingsFile.h"
 
+#include "core/WholeFile.h"
 #include "wordlists/ItemReader.h"
-#include "wordlists/WholeFile.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,9 +1,9 @@
 #include "wordlists/WordListFile.h"
 
+#include "core/WholeFile.h"
 #include "wordlists/ItemReader.h"
 #include "wordlists/SentenceFile.h"
 #include "wordlists/TextEncoding.h"
-#include "wordlists/WholeFile.h"
 
 #include <algorithm>
 #include <optional>

@@ -415,3 +415,23 @@ TEST_F(MainWindowTest, picturesChosenFromThePracticeMenuBringTheirOwnTipsAndName
     EXPECT_TRUE(commands.action(PictureSet::Set::Snowman)->toolTip().contains(locked));
     EXPECT_TRUE(commands.actions().last()->isVisible());
 }
+
+// A greyed-out item's reason is its tooltip; a screen reader reads it as the description.
+TEST_F(MainWindowTest, aGreyedOutItemGivesItsReasonToAScreenReaderToo)
+{
+    startWith("\"CAT\"\r\n");
+    speaker.becomeUnavailable(u"No speech engine here."_s);
+    auto *practice = window->menuBar()->findChild<QMenu *>(u"mnuPractice"_s);
+    ASSERT_NE(practice, nullptr);
+    QAccessibleInterface *menu = QAccessible::queryAccessibleInterface(practice);
+    QStringList items;
+    for (int i = 0; i < menu->childCount(); ++i) {
+        const QAccessibleInterface *item = menu->child(i);
+        if (item->role() == QAccessible::MenuItem)
+            items.append(
+                item->text(QAccessible::Name) + u": "_s + item->text(QAccessible::Description));
+    }
+    EXPECT_TRUE(items.contains(u"Say the Word Again: No speech engine here."_s))
+        << items.join(u'\n').toStdString();
+    EXPECT_TRUE(items.contains(u"Class Record...: "_s)) << "no reason, no description";
+}

@@ -105,7 +105,7 @@ TEST(WordListEditorWordCheck, acceptsTheGuessableCharactersInEitherCaseAsUpperCa
 TEST(WordListEditorWordCheck, refusesAnythingElseWithoutTrimming)
 {
     for (const QString &typed : {u"ice cream"_s, u"cat "_s, u" cat"_s, u"r2d2"_s, u"ok!"_s,
-             u"caf\u00e9"_s, u"\u2019"_s, u"cat\t"_s, u"\"cat\""_s}) {
+             u"caf\u00e9"_s, u"\u201c"_s, u"cat\t"_s, u"\"cat\""_s}) {
         EXPECT_FALSE(WordListEditor::acceptedWord(typed)) << typed.toStdString();
     }
 }
@@ -432,6 +432,23 @@ TEST_F(WordListEditorTest, aPastedListAddsEachWordAsTypedAndReportsWhatWasLeftOu
     // Leaving now would lose the pasted words.
     model.requestExit();
     EXPECT_EQ(messages.shown.last().text, ExitQuestion);
+}
+
+TEST_F(WordListEditorTest, aCurledApostropheOfAnImportedOrPastedWordIsTheGamesApostrophe)
+{
+    const struct
+    {
+        QByteArray bytes;
+        QString entry;
+    } cases[]{
+        {"don\xE2\x80\x99t\nx", u"DON'T"_s}, {"\xE2\x80\x98tis\nx", u"'TIS"_s},
+        {"o\xCA\xBC\nx", u"O'"_s}, {"rock\x92n\nx", u"ROCK'N"_s}, // Windows-1252
+    };
+    for (const auto &c : cases) {
+        model.importFile(dir.write(u"curled.txt"_s, c.bytes));
+        EXPECT_TRUE(model.entries().contains(c.entry)) << c.bytes.constData();
+    }
+    EXPECT_EQ(WordListEditor::acceptedWord(u"don\u2019t"_s), u"DON'T"_s) << "pasted in the box";
 }
 
 TEST_F(WordListEditorTest, importingAFileAddsItsWordsAndAFileThatIsNoListChangesNothing)

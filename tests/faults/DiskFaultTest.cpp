@@ -2,6 +2,7 @@
 #include "faults/FaultFixture.h"
 #include "game/FileCommands.h"
 #include "game/MenuCaptions.h"
+#include "ui/FileExport.h"
 #include "windows/TitleScreenDialog.h"
 
 #include <QCheckBox>
@@ -186,6 +187,26 @@ TEST_F(DiskFaultTest, aFullDiskDuringAnEditorSaveWritesNoFileAndKeepsTheWords)
     EXPECT_EQ(messages.shown.last().text, u"Do you want to Exit without saving your word list?"_s);
     EXPECT_TRUE(window->wordListEditor());
     expectPlayable();
+}
+
+// The exports of the progress window, the class view and the spelling test all write here.
+TEST_F(DiskFaultTest, aFullDiskDuringAnExportSaysWhyAndLeavesNoHalfFile)
+{
+    writeHomeFile(u"progress.csv"_s, "old");
+    fillDisk();
+    const QString csv = home + u"/progress.csv"_s;
+    const QString pdf = home + u"/progress.pdf"_s;
+    const FileExport::Failure failures[]{
+        FileExport::writeBytes(csv, QByteArray(64 * 1024, 'x')),
+        FileExport::writePdf(pdf, u"<p>"_s + QString(4000, u'x') + u"</p>"_s, u"Progress"_s),
+    };
+    for (const FileExport::Failure &failure : failures) {
+        ASSERT_TRUE(failure);
+        EXPECT_TRUE(failure->contains(u": No space left on device. Nothing was saved."_s))
+            << failure->toStdString();
+    }
+    EXPECT_EQ(homeFile(u"progress.csv"_s), "old");
+    EXPECT_EQ(homeEntries().filter(u"progress"_s), QStringList{u"progress.csv"_s});
 }
 
 TEST_F(DiskFaultTest, roomForTheListButNotForTheSettingsSavesTheListAndSaysSo)

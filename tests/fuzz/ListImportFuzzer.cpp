@@ -48,7 +48,8 @@ void checkPaste(QByteArrayView bytes)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     const QByteArrayView bytes(reinterpret_cast<const char *>(data), qsizetype(size));
-    for (const Format format : {Format::PlainText, Format::Csv, Format::Kvtml, Format::WordList})
+    for (const Format format :
+        {Format::PlainText, Format::Csv, Format::Tsv, Format::Kvtml, Format::WordList})
         checkWords(bytes, format);
     checkPaste(bytes);
     return 0;

@@ -1,5 +1,4 @@
 #include "progress/ProgressReport.h"
-#include "progress/TableText.h"
 #include "support/FakePracticeRecord.h"
 
 #include <QLocale>
@@ -130,36 +129,6 @@ TEST(ProgressReportTest, ExportsCsvThatASpreadsheetReadsAsText)
         "2026-12-08,16:05,\"Sam \"\"Ace\"\"\",\"week, 1.wdr\",'=SUM(A1),lost,6,QXZ\xC3\x89,"
         "game,\r\n"
         "2026-12-08,16:05,Sam,a.wdr,CAT,lost,0,,spelling test,KAT\r\n");
-}
-
-} // namespace
-
-namespace {
-
-// Words and names come from anyone's typing, and the hyphen is a letter of the game: no cell may
-// start a formula in a spreadsheet.
-TEST(TableTextTest, NoCellIsTakenForAFormula)
-{
-    const struct
-    {
-        QString value;
-        QString cell;
-    } cases[]{
-        {u"CAT"_s, u"CAT"_s},
-        {u"=SUM(A1)"_s, u"'=SUM(A1)"_s},
-        {u"+1"_s, u"'+1"_s},
-        {u"-Q"_s, u"'-Q"_s},
-        {u"-ing"_s, u"'-ing"_s},
-        {u"@me"_s, u"'@me"_s},
-        {u"\tX"_s, u"'\tX"_s},
-        {u"\rX"_s, u"\"'\rX\""_s},
-        {u"X-RAY"_s, u"X-RAY"_s},
-        {u"a,b"_s, u"\"a,b\""_s},
-        {u"say \"hi\""_s, u"\"say \"\"hi\"\"\""_s},
-        {QString(), QString()},
-    };
-    for (const auto &c : cases)
-        EXPECT_EQ(TableText::csvCell(c.value), c.cell) << c.value.toStdString();
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "spelling/SpellingTest.h"
 #include "spelling/FakeSpellingTestView.h"
+#include "support/FakeClock.h"
 #include "support/FakeMessageBoxes.h"
 #include "support/FakePracticeRecord.h"
 #include "support/FakeSpeaker.h"
@@ -92,10 +93,11 @@ protected:
         random.script({0, 0, 0, 0});
         return SpellingTest({u"Sam"_s, u"/lists/week 3.wdr"_s, {u"CAT"_s, u"ICE CREAM"_s, u"DOG"_s},
                                 practiseDue, [] { return QStringList{u"SAID"_s}; }},
-            view, speaker, random, record, messages, [this] { return Now; });
+            view, speaker, random, record, messages, clock);
     }
 
     const QDateTime Now{QDate(2026, 3, 6), QTime(9, 30)};
+    const FakeClock clock{Now};
     FakeSpellingTestView view;
     FakeSpeaker speaker;
     ScriptedRandom random;
@@ -166,7 +168,7 @@ TEST_F(SpellingTestRun, SaysWordSentenceWordForAWordWithASentenceAndAgainOnReque
     ASSERT_TRUE(sentences.set(u"there", u"Put it over there."_s));
     random.script({0, 0});
     SpellingTest test({u"Sam"_s, u"week.wdr"_s, {u"THERE"_s, u"THEIR"_s}, false, {}, sentences},
-        view, speaker, random, record, messages, [this] { return Now; });
+        view, speaker, random, record, messages, clock);
     test.start();
     test.sayAgain();
     test.answer(u"their"_s);

@@ -1,4 +1,5 @@
 #include "spelling/SpellingTestWindow.h"
+#include "support/FakeClock.h"
 #include "support/FakeFileDialogs.h"
 #include "support/FakeFileSystem.h"
 #include "support/FakeMessageBoxes.h"
@@ -30,8 +31,9 @@ TEST(SpellingTestWindowTest, TakesOnlyWhatTheTestTypesMarksWithoutColourAndPrint
     random.runOn = true;
     FakeSpeaker speaker;
     FakePracticeRecord record;
+    const FakeClock clock;
     auto *window = new SpellingTestWindow({u"Sam"_s, u"week.wdr"_s, {u"FRIEND"_s}, false, {}},
-        Services{messages, dialogs, files, player, random, speaker}, record);
+        Services{messages, dialogs, files, player, random, speaker}, record, clock);
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window));
 
@@ -58,6 +60,40 @@ TEST(SpellingTestWindowTest, TakesOnlyWhatTheTestTypesMarksWithoutColourAndPrint
     EXPECT_FALSE(window->writePdf(dir.path() + u"/no such folder/result.pdf"_s));
     EXPECT_EQ(messages.shown.size(), 1);
     window->close();
+}
+
+// Without a speech engine the child would listen to silence: the window says why at once, whether
+// the engine is missing from the start or goes in the middle, and the answers given stay kept.
+TEST(SpellingTestWindowTest, WithoutSpeechSaysWhyAndStopsAskingKeepingTheAnswers)
+{
+    FakeMessageBoxes messages;
+    FakeFileDialogs dialogs;
+    FakeFileSystem files{QString()};
+    RecordingSoundPlayer player;
+    ScriptedRandom random;
+    random.runOn = true;
+    FakePracticeRecord record;
+    const FakeClock clock;
+    for (const bool missingAtStart : {true, false}) {
+        SCOPED_TRACE(missingAtStart);
+        FakeSpeaker speaker;
+        if (missingAtStart)
+            speaker.becomeUnavailable(u"No speech engine."_s);
+        SpellingTestWindow window({u"Sam"_s, u"week.wdr"_s, {u"CAT"_s, u"DOG"_s}, false, {}},
+            Services{messages, dialogs, files, player, random, speaker}, record, clock);
+        if (!missingAtStart) {
+            QTest::keyClicks(window.answerEdit(), window.test().currentWord());
+            QTest::keyClick(window.answerEdit(), Qt::Key_Return);
+            speaker.becomeUnavailable(u"No speech engine."_s);
+        }
+        EXPECT_EQ(window.test().stage(), SpellingTest::Stage::Ended);
+        EXPECT_FALSE(window.answerEdit()->isEnabled());
+        EXPECT_TRUE(window.findChild<QLabel *>(u"lblSpellingPrompt"_s)
+                        ->text()
+                        .startsWith(u"No speech engine. The test stops here"_s));
+        EXPECT_EQ(speaker.calls.filter(u"say"_s).size(), missingAtStart ? 0 : 2);
+    }
+    EXPECT_EQ(record.kept.size(), 1);
 }
 
 } // namespace

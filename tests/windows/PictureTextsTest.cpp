@@ -1,8 +1,7 @@
 #include "game/RoundTexts.h"
 #include "windows/HelpTopicTexts.h"
+#include "windows/ManualHtml.h"
 #include "windows/ManualText.h"
-
-#include "ManualHtml.h"
 
 #include <QRegularExpression>
 

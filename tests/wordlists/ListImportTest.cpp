@@ -65,7 +65,20 @@ TEST(ListImport, csvFirstColumnWithoutHeading)
                 "\"say \"\"hi\"\"\",x\nemu,\"one\ntwo\"\nfox", u"say \"hi\"@1|emu@2|fox@4"},
             {"semicolons", "Wort;Word\nHund;dog\n", u"Wort@1|Hund@2"},
             {"tabs", "spelling\tnotes\ncat\ta, b;c\n", u"cat@2"},
+            {"tabs, and a comma in a sentence",
+                "their\tThey lost their hat, then found it.\nthere\tOver there, by the door.\n",
+                u"their@1|there@2"},
             {"a heading only", "words\r\n", u""}, {"empty", "", u""}});
+}
+
+TEST(ListImport, tsvByItsSuffixEvenWithoutATab)
+{
+    checkTable(Format::Tsv,
+        {{"commas and semicolons are text", "ice cream, vanilla\nsay; said\tx\n",
+            u"ice cream, vanilla@1|say; said@2"}});
+    TempDir dir;
+    EXPECT_EQ(shown(ListImport::readFile(dir.write(u"week.tsv"_s, "their, there\n"))),
+        u"their, there@1"_s);
 }
 
 TEST(ListImport, kvtmlFirstLanguageOnly)

@@ -1,4 +1,4 @@
-#include "wordlists/WholeFile.h"
+#include "core/WholeFile.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -19,16 +19,17 @@ std::optional<QByteArray> WholeFile::read(const QString &path, qint64 maxSize)
     return bytes;
 }
 
-bool WholeFile::write(const QString &path, QByteArrayView bytes)
+bool WholeFile::write(const QString &path, QByteArrayView bytes, QString *reason)
 {
     QSaveFile file(path);
     // Unbuffered, so that a full disk fails the write itself: a buffered QSaveFile flushes only
     // while committing, ignores the failure there, and puts an empty file in the old one's place.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return false;
-    if (file.write(bytes.data(), bytes.size()) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)
+        && file.write(bytes.data(), bytes.size()) == bytes.size() && file.commit())
+        return true;
+    // The reason before cancelling, which would put its own in its place.
+    if (reason)
+        *reason = file.errorString();
+    file.cancelWriting();
+    return false;
 }

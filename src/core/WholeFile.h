@@ -14,5 +14,7 @@ public:
     // nullopt for anything but a readable regular file of at most maxSize bytes: a FIFO would
     // block and a device would never end.
     static std::optional<QByteArray> read(const QString &path, qint64 maxSize);
-    static bool write(const QString &path, QByteArrayView bytes);
+    // False when the file could not be written whole, and then the old file, if any, is as it
+    // was; reason, if given, says why in the system's words ("No space left on device").
+    static bool write(const QString &path, QByteArrayView bytes, QString *reason = nullptr);
 };

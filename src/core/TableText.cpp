@@ -1,4 +1,4 @@
-#include "progress/TableText.h"
+#include "core/TableText.h"
 
 #include <QAbstractItemModel>
 #include <QStringList>

@@ -27,6 +27,12 @@ public:
     }
 
     const QList<Row> &rows() const { return m_rows; }
+    void setRows(QList<Row> rows)
+    {
+        beginResetModel();
+        m_rows = std::move(rows);
+        endResetModel();
+    }
 
     int rowCount(const QModelIndex &parent = {}) const override
     {

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "classrecord/ClassView.h"
+#include "core/RowTableModel.h"
+
+#include <QList>
+#include <QString>
+
+// The class view's two tables, each a list of columns on the program's table model, as the
+// player's own tables are: a new column is one more entry.
+namespace ClassTables {
+
+// The class's players, one a row: their rounds this week and in all, on how many of the class's
+// computers they played, and their trouble words.
+using PlayersModel = RowTableModel<ClassView::Player>;
+// The words the class misses most, one a row.
+using WordsModel = RowTableModel<ClassView::Word>;
+
+QList<PlayersModel::Column> playerColumns();
+QList<WordsModel::Column> wordColumns();
+
+// "FRIEND (3), SAID (1)": the words most troubled first, with their trouble tries.
+QString troubleText(const QList<ClassView::TroubleWord> &words);
+
+} // namespace ClassTables
