@@ -398,7 +398,8 @@ void MainWindow::showProgress(const QString &player)
             player, *m_record, m_services.dialogs, m_services.messages, *m_clock);
         // Only the teacher's login reads the class: a pupil's computer has no class view.
         if (auto classView = m_classRecord->classView())
-            window->setClassRecord(std::move(classView));
+            window->setClassRecord(std::move(classView),
+                [commands = m_classRecord] { return commands->waitingText(); });
         return window;
     });
 }
