@@ -26,6 +26,8 @@ public:
     ~ClassRecordPanel() override;
 
     void refresh();
+    // How this computer's own rounds stand, said under the class; read again on each refresh.
+    void setWaiting(std::function<QString()> waiting);
     // Every round of the class as CSV, through the progress report's writer; done tells why
     // the file was not written, if it was not.
     using ExportDone = std::function<void(const FileExport::Failure &failure)>;
@@ -48,7 +50,11 @@ private:
     ClassTables::WordsModel m_words;
     QTableView *m_playersTable = nullptr;
     QTableView *m_wordsTable = nullptr;
+    void showWaiting();
+
     QLabel *m_status = nullptr;
+    QLabel *m_waiting = nullptr;
+    std::function<QString()> m_waitingText;
     QString m_exportPath;
     quint64 m_exportRequest = 0;
     ExportDone m_exportDone;
