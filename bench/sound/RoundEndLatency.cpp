@@ -14,6 +14,7 @@
 #include "speech/QtSpeaker.h"
 #include "support/FakeGameView.h"
 #include "support/ScriptedRandom.h"
+#include "wordlists/Preferences.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -166,7 +167,8 @@ int main(int argc, char *argv[])
     QtSpeaker speaker;
     SpeechCoach coach(speaker, sound);
     round.addObserver(&coach);
-    coach.start(home.path());
+    Preferences preferences(home.path());
+    coach.start(preferences);
     // The engine starts with the first round: not what a word waits for later on.
     round.startRound();
     static_cast<void>(QTest::qWaitFor(

@@ -407,7 +407,8 @@ void MainWindow::showProgress(const QString &player)
             player, *m_record, m_services.dialogs, m_services.messages, *m_clock);
         // Only the teacher's login reads the class: a pupil's computer has no class view.
         if (auto classView = m_classRecord->classView())
-            window->setClassRecord(std::move(classView));
+            window->setClassRecord(std::move(classView),
+                [commands = m_classRecord] { return commands->waitingText(); });
         return window;
     });
 }
@@ -436,10 +437,11 @@ void MainWindow::start()
     Startup(m_state, *this, *m_captions, m_services.player, m_services.random, m_services.messages,
         m_services.files)
         .run();
-    m_speech->start(m_state.homeDir);
-    m_practice->start(m_state.homeDir);
-    startPictures();
+    // The one preferences object, which the class record's commands own.
     m_classRecord->start(m_state.homeDir);
+    m_speech->start(m_classRecord->preferences());
+    m_practice->start(m_classRecord->preferences());
+    startPictures();
     m_round.addObserver(m_classLists);
     m_classLists->start(m_classRecord->preferences());
 }

@@ -22,7 +22,8 @@ public:
     // Connects through the service unless connected already, and makes the tables when missing.
     virtual ClassProblem open(const QString &service) = 0;
     // Stores the rounds in one transaction; None only once the server has committed them.
-    // Rounds it holds already stay as they are.
+    // Rounds it holds already stay as they are. Each goes under its own computer, or under
+    // `computer` where it has none.
     virtual ClassProblem send(const QList<PracticeRound> &rounds, const QString &computer) = 0;
     virtual ClassProblem readView(const QDateTime &weekStart, ClassView &view) = 0;
     // Every round of the class, oldest first.

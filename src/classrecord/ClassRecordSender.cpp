@@ -17,6 +17,7 @@ ClassRecordSender::ClassRecordSender(RoundOutbox &outbox, ClassDatabaseFactory f
     const QString &service, const QString &computer, QObject *parent)
     : QObject(parent)
     , m_outbox(outbox)
+    , m_computer(computer)
     , m_connection(new ClassRecordConnection(std::move(factory), service, computer, this))
 {
     m_pause.setSingleShot(true);
@@ -31,7 +32,12 @@ void ClassRecordSender::sendWaiting()
 {
     if (m_sending || m_pause.isActive())
         return;
-    const QList<PracticeRound> batch = m_outbox.unsentRounds(BatchSize);
+    QList<PracticeRound> batch = m_outbox.unsentRounds(BatchSize);
+    // Rounds kept before their computer was go under the name of today.
+    for (PracticeRound &round : batch) {
+        if (round.computer.isEmpty())
+            round.computer = m_computer;
+    }
     if (batch.isEmpty()) {
         Q_EMIT allSent();
         return;

@@ -54,6 +54,8 @@ private:
     void batchFailed(quint64 request, const ClassProblem &why);
 
     RoundOutbox &m_outbox;
+    // For the rounds kept without their computer's name.
+    QString m_computer;
     ClassRecordConnection *m_connection = nullptr;
     QTimer m_pause;
     int m_nextPauseMs = FirstPauseMs;

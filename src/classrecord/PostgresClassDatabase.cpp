@@ -189,7 +189,7 @@ ClassProblem PostgresClassDatabase::send(
         return lost(query.lastError());
     for (const PracticeRound &round : rounds) {
         query.addBindValue(round.id.toString(QUuid::WithoutBraces));
-        query.addBindValue(text(computer));
+        query.addBindValue(text(round.computer.isEmpty() ? computer : round.computer));
         query.addBindValue(text(round.player));
         query.addBindValue(round.when);
         query.addBindValue(text(round.list));

@@ -19,7 +19,12 @@ public:
 
     bool add(const PracticeRound &round) override
     {
-        const bool kept = m_record.add(round);
+        // The name of the computer it was played on, kept with it: a name changed later does
+        // not relabel the rounds still waiting.
+        PracticeRound played = round;
+        if (played.computer.isEmpty())
+            played.computer = m_commands.computerName();
+        const bool kept = m_record.add(played);
         // After the caller is done with the round: the sender reads the record again.
         if (kept)
             QMetaObject::invokeMethod(
@@ -76,12 +81,23 @@ void ClassRecordCommands::start(const QString &homeDir)
     m_restart.start();
 }
 
+QString ClassRecordCommands::computerName() const
+{
+    // Without a class record the id of the default name is not kept yet, so no name is.
+    if (!m_preferences || m_preferences->classService().isEmpty())
+        return QString();
+    m_preferences->keepComputerId();
+    return m_preferences->computerName();
+}
+
 void ClassRecordCommands::restartSender()
 {
     m_sender.reset();
     const QString service = m_preferences->classService();
     if (!m_outbox || !m_factory || service.isEmpty())
         return;
+    // A class record set by hand in the file has no id kept yet.
+    m_preferences->keepComputerId();
     m_sender = std::make_unique<ClassRecordSender>(
         *m_outbox, m_factory, service, m_preferences->computerName());
     m_sender->sendWaiting();

@@ -46,6 +46,8 @@ public:
     // without one, which then has no class view.
     using Connector = std::function<std::unique_ptr<ClassRecordConnection>()>;
     Connector classView() const;
+    // The name a round played now is kept under; empty while no class record is set.
+    QString computerName() const;
     // How this computer's rounds stand; empty while no class record is set.
     QString waitingText() const;
 

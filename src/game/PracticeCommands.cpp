@@ -45,14 +45,9 @@ QAction *PracticeCommands::addItem(
     return item;
 }
 
-Preferences PracticeCommands::preferences() const
-{
-    return Preferences(m_homeDir);
-}
-
 QString PracticeCommands::player() const
 {
-    return preferences().player();
+    return m_preferences ? m_preferences->player() : Preferences::DefaultPlayer.toString();
 }
 
 void PracticeCommands::setRecord(PracticeRecordStore &record, const Clock &clock)
@@ -67,14 +62,13 @@ void PracticeCommands::setRecord(PracticeRecordStore &record, const Clock &clock
     m_round.setWordChooser(m_review.get());
 }
 
-void PracticeCommands::start(const QString &homeDir)
+void PracticeCommands::start(Preferences &preferences)
 {
-    m_homeDir = homeDir;
-    const Preferences options = preferences();
+    m_preferences = &preferences;
     // Without the file every option has its default: not worth starting QSettings for.
-    if (QFileInfo::exists(options.path())) {
+    if (QFileInfo::exists(preferences.path())) {
         showPlayer();
-        m_practiseTroubleWords = options.practiseTroubleWords();
+        m_practiseTroubleWords = preferences.practiseTroubleWords();
         m_troubleWordsAction->setChecked(m_practiseTroubleWords);
     }
     enableItems();
@@ -92,7 +86,7 @@ void PracticeCommands::setSpeech(bool available, const QString &whyNot)
     m_speech = available;
     m_spellingTestAction->setToolTip(available ? QString() : whyNot);
     // Before start() the items wait for the record's options.
-    if (!m_homeDir.isEmpty())
+    if (m_preferences)
         enableItems();
 }
 
@@ -114,7 +108,7 @@ void PracticeCommands::setPractiseTroubleWords(bool on)
     // The choice holds for this run even when it cannot be kept.
     m_practiseTroubleWords = on;
     m_troubleWordsAction->setChecked(on);
-    if (!preferences().setPractiseTroubleWords(on)) {
+    if (!m_preferences || !m_preferences->setPractiseTroubleWords(on)) {
         m_messages.inform(
             u"The choice could not be kept: the game's folder cannot be written. It holds until "
             u"the game ends."_s,
@@ -124,9 +118,9 @@ void PracticeCommands::setPractiseTroubleWords(bool on)
 
 void PracticeCommands::choosePlayer()
 {
-    if (!m_record)
+    if (!m_record || !m_preferences)
         return;
-    Preferences options = preferences();
+    Preferences &options = *m_preferences;
     PlayerChoice choice(options, *m_record);
     const QString before = options.player();
     Q_EMIT playerChoiceWanted(choice);

@@ -33,9 +33,9 @@ public:
     // review schedule; before start(). Without it nothing is recorded and the items stay
     // disabled.
     void setRecord(PracticeRecordStore &record, const Clock &clock);
-    // Reads the options from the preferences beside the settings, once start-up has found them;
-    // reading them opens no record.
-    void start(const QString &homeDir);
+    // Reads the options from the game's one preferences, once start-up has found them, and
+    // keeps them there; reading them opens no record.
+    void start(Preferences &preferences);
 
     // The items in their order, for the window to place.
     QList<QAction *> actions() const { return m_actions; }
@@ -75,7 +75,6 @@ Q_SIGNALS:
 
 private:
     QAction *addItem(const QString &text, const QString &name, const QKeySequence &shortcut = {});
-    Preferences preferences() const;
     void showPlayer();
     void enableItems();
 
@@ -90,7 +89,7 @@ private:
     PracticeRecordStore *m_record = nullptr;
     std::unique_ptr<PracticeRecorder> m_recorder;
     std::unique_ptr<ReviewDraw> m_review;
-    QString m_homeDir;
+    Preferences *m_preferences = nullptr;
     QString m_listInPlay;
     bool m_practiseTroubleWords = false;
     bool m_speech = true;

@@ -36,9 +36,9 @@ QList<QAction *> SpeechCoach::actions() const
         m_sayAgainAction, m_separator, m_sayAtRoundEndAction, m_sayNewWordAction, m_voiceAction};
 }
 
-void SpeechCoach::start(const QString &homeDir)
+void SpeechCoach::start(Preferences &preferences)
 {
-    m_preferences.emplace(homeDir);
+    m_preferences = &preferences;
     m_sayAtRoundEnd = m_preferences->sayWordAtRoundEnd();
     m_sayEachNewWord = m_preferences->sayEachNewWord();
     // Only kept for the engine: it starts when first needed, not now.

@@ -24,8 +24,9 @@ class SpeechCoach : public QObject, public RoundObserver
 public:
     SpeechCoach(Speaker &speaker, SoundPlayback &sound, QObject *parent = nullptr);
 
-    // Reads the options from the preferences beside the settings, once start-up has found them.
-    void start(const QString &homeDir);
+    // Reads the options from the game's one preferences, once start-up has found them, and
+    // keeps them there.
+    void start(Preferences &preferences);
 
     // Where a word's sentence is found, said after the word; none are said without it.
     void setSentenceSource(std::function<QString(const QString &)> sentenceOf)
@@ -72,7 +73,7 @@ private:
     QAction *m_sayNewWordAction;
     QAction *m_voiceAction;
     std::function<QString(const QString &)> m_sentenceOf;
-    std::optional<Preferences> m_preferences;
+    Preferences *m_preferences = nullptr;
     bool m_sayAtRoundEnd = true;
     bool m_sayEachNewWord = false;
     bool m_inRound = false;

@@ -92,6 +92,12 @@ void ClassRecordDialog::showSettings(
     m_computer->setText(computer);
 }
 
+void ClassRecordDialog::showDefaultComputer(const QString &name)
+{
+    // An emptied field shows what it stands for rather than hiding it.
+    m_computer->setPlaceholderText(name);
+}
+
 void ClassRecordDialog::showWaiting(const QString &text)
 {
     m_waiting->setText(text);

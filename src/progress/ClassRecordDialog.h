@@ -36,6 +36,7 @@ public:
     void showSettings(
         const QString &service, const QString &teacherService, const QString &computer) override;
     void showWaiting(const QString &text) override;
+    void showDefaultComputer(const QString &name) override;
     void showTesting(bool testing) override;
     void showOutcome(const QString &text, bool good) override;
 

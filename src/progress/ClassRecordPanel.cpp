@@ -34,6 +34,12 @@ ClassRecordPanel::ClassRecordPanel(std::unique_ptr<ClassRecordConnection> connec
     m_status->setTextFormat(Qt::PlainText);
     m_status->setWordWrap(true);
     layout->addWidget(m_status);
+    m_waiting = new QLabel(this);
+    m_waiting->setObjectName(u"lblClassWaiting"_s);
+    m_waiting->setTextFormat(Qt::PlainText);
+    m_waiting->setWordWrap(true);
+    m_waiting->hide();
+    layout->addWidget(m_waiting);
     // The last column takes the room: the trouble words, the players of a word.
     auto *playersBox = new QGroupBox(u"Players of the class"_s, this);
     m_playersTable = SortedTable::create(u"Players of the class"_s, playersBox);
@@ -54,6 +60,7 @@ ClassRecordPanel::ClassRecordPanel(std::unique_ptr<ClassRecordConnection> connec
             m_status->setText(view.players.isEmpty()
                     ? u"No rounds in the class record yet."_s
                     : u"The class record of service "_s + m_connection->service() + u'.');
+            showWaiting();
             Q_EMIT shown();
         });
     connect(m_connection.get(), &ClassRecordConnection::roundsRead, this,
@@ -82,6 +89,7 @@ ClassRecordPanel::ClassRecordPanel(std::unique_ptr<ClassRecordConnection> connec
             // A failed refresh is no failed export, nor the other way round.
             if (request != m_exportRequest) {
                 m_status->setText(problem.message(m_connection->service()));
+                showWaiting();
                 return;
             }
             if (auto done = std::exchange(m_exportDone, {}))
@@ -93,9 +101,23 @@ ClassRecordPanel::ClassRecordPanel(std::unique_ptr<ClassRecordConnection> connec
 
 ClassRecordPanel::~ClassRecordPanel() = default;
 
+void ClassRecordPanel::setWaiting(std::function<QString()> waiting)
+{
+    m_waitingText = std::move(waiting);
+    showWaiting();
+}
+
+void ClassRecordPanel::showWaiting()
+{
+    const QString text = m_waitingText ? m_waitingText() : QString();
+    m_waiting->setText(text);
+    m_waiting->setVisible(!text.isEmpty());
+}
+
 void ClassRecordPanel::refresh()
 {
     m_status->setText(u"Reading the class record..."_s);
+    showWaiting();
     m_connection->readView(PracticeFigures::weekStart(m_clock.now().date()).startOfDay());
     m_connection->readLists();
 }

@@ -29,6 +29,8 @@ public:
     ~ClassRecordPanel() override;
 
     void refresh();
+    // How this computer's own rounds stand, said under the class; read again on each refresh.
+    void setWaiting(std::function<QString()> waiting);
     // Every round of the class as CSV, through the progress report's writer; done tells why
     // the file was not written, if it was not.
     using ExportDone = std::function<void(const FileExport::Failure &failure)>;
@@ -68,7 +70,11 @@ private:
     QTableView *m_listsTable = nullptr;
     QPushButton *m_thisWeekButton = nullptr;
     QPushButton *m_withdrawButton = nullptr;
+    void showWaiting();
+
     QLabel *m_status = nullptr;
+    QLabel *m_waiting = nullptr;
+    std::function<QString()> m_waitingText;
     QString m_exportPath;
     quint64 m_exportRequest = 0;
     ExportDone m_exportDone;

@@ -15,6 +15,8 @@ ClassRecordSetup::ClassRecordSetup(Preferences &preferences, ClassDatabaseFactor
     , m_factory(std::move(factory))
     , m_view(view)
 {
+    m_refresh.setInterval(RefreshMs);
+    connect(&m_refresh, &QTimer::timeout, this, &ClassRecordSetup::showWaiting);
 }
 
 ClassRecordSetup::~ClassRecordSetup() = default;
@@ -29,6 +31,13 @@ void ClassRecordSetup::load()
 {
     m_view.showSettings(
         m_preferences.classService(), m_preferences.teacherService(), m_preferences.computerName());
+    m_view.showDefaultComputer(m_preferences.defaultComputerName());
+    showWaiting();
+    m_refresh.start();
+}
+
+void ClassRecordSetup::showWaiting()
+{
     m_view.showWaiting(m_waiting ? m_waiting() : QString());
 }
 
@@ -55,6 +64,7 @@ void ClassRecordSetup::test(
         [this, name, teacher](quint64, const ClassProblem &problem) {
             if (teacher.isEmpty() || !problem.ok()) {
                 m_view.showTesting(false);
+                showWaiting();
                 m_view.showOutcome(problem.message(name), problem.ok());
                 return;
             }
@@ -62,6 +72,7 @@ void ClassRecordSetup::test(
             m_teacherTest = std::make_unique<ClassRecordConnection>(m_factory, teacher, QString());
             const auto done = [this, teacher](const ClassProblem &read) {
                 m_view.showTesting(false);
+                showWaiting();
                 m_view.showOutcome(read.ok()
                         ? u"Both services answer: this computer sends its rounds, and the "
                           u"teacher's login reads the class."_s

@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QTimer>
 
 #include <functional>
 #include <memory>
@@ -28,7 +29,11 @@ public:
     // A libpq service name: letters, digits, '_', '-' and '.'; empty for none.
     static bool isServiceName(const QString &service);
 
-    // What waits to be sent, said on each load; none while no rounds are sent.
+    // The sender goes on while the dialog is open: what waits is read again this often.
+    static constexpr int RefreshMs = 2000;
+
+    // What waits to be sent, said on load, after each test and every RefreshMs; none while no
+    // rounds are sent.
     void setWaiting(std::function<QString()> waiting) { m_waiting = std::move(waiting); }
     void load();
     void test(const QString &service, const QString &teacherService, const QString &computer);
@@ -42,10 +47,13 @@ Q_SIGNALS:
     void changed();
 
 private:
+    void showWaiting();
+
     Preferences &m_preferences;
     ClassDatabaseFactory m_factory;
     ClassRecordSetupView &m_view;
     std::unique_ptr<ClassRecordConnection> m_test;
     std::unique_ptr<ClassRecordConnection> m_teacherTest;
     std::function<QString()> m_waiting;
+    QTimer m_refresh;
 };

@@ -11,6 +11,8 @@ public:
     virtual void showSettings(
         const QString &service, const QString &teacherService, const QString &computer)
         = 0;
+    // The name the rounds go under when the computer's name is left empty.
+    virtual void showDefaultComputer(const QString &name) = 0;
     // While a test of the connection runs, the button that starts one is off.
     virtual void showTesting(bool testing) = 0;
     // How this computer's rounds stand: how many wait, since when and why.

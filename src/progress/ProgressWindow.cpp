@@ -121,9 +121,10 @@ void ProgressWindow::createControls()
     setCentralWidget(outer);
 }
 
-void ProgressWindow::setClassRecord(ClassConnector connect)
+void ProgressWindow::setClassRecord(ClassConnector connect, std::function<QString()> waiting)
 {
     m_classConnector = std::move(connect);
+    m_classWaiting = std::move(waiting);
     m_showChoice->clear();
     m_showChoice->addItems({m_player, u"Class"_s});
     m_showChoice->setVisible(bool(m_classConnector));
@@ -133,6 +134,7 @@ void ProgressWindow::showClass(bool on)
 {
     if (on && !m_classPanel && m_classConnector) {
         m_classPanel = new ClassRecordPanel(m_classConnector(), m_clock, m_messages, m_pages);
+        m_classPanel->setWaiting(m_classWaiting);
         m_pages->addWidget(m_classPanel);
     } else if (on && m_classPanel) {
         m_classPanel->refresh();

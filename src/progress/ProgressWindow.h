@@ -38,7 +38,8 @@ public:
     // With a class record set: the "Class" choice beside the player, showing the whole class
     // through connections this makes when first chosen.
     using ClassConnector = std::function<std::unique_ptr<ClassRecordConnection>()>;
-    void setClassRecord(ClassConnector connect);
+    // `waiting` says how this computer's rounds stand, under the class.
+    void setClassRecord(ClassConnector connect, std::function<QString()> waiting = {});
     void showClass(bool on);
 
     void exportCsv();
@@ -83,6 +84,7 @@ private:
     std::optional<ProgressReport> m_report;
 
     ClassConnector m_classConnector;
+    std::function<QString()> m_classWaiting;
     QComboBox *m_showChoice = nullptr;
     QStackedWidget *m_pages = nullptr;
     ClassRecordPanel *m_classPanel = nullptr;

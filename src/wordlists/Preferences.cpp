@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QSettings>
 #include <QSysInfo>
+#include <QUuid>
 
 #include <cmath>
 
@@ -17,6 +18,7 @@ constexpr QStringView TroubleWords = u"practice/practiseTroubleWords";
 constexpr QStringView ClassService = u"classRecord/service";
 constexpr QStringView TeacherService = u"classRecord/teacherService";
 constexpr QStringView ComputerName = u"classRecord/computer";
+constexpr QStringView ComputerId = u"classRecord/computerId";
 constexpr QStringView Voice = u"speech/voice";
 constexpr QStringView Rate = u"speech/rate";
 constexpr QStringView Pictures = u"pictures/set";
@@ -71,11 +73,34 @@ bool Preferences::setTeacherService(const QString &service)
 
 QString Preferences::computerName() const
 {
-    return text(ComputerName, hostName());
+    return text(ComputerName, defaultComputerName());
+}
+
+QString Preferences::defaultComputerName() const
+{
+    QString id = text(ComputerId, QString());
+    if (id.isEmpty()) {
+        if (m_newId.isEmpty())
+            m_newId = QUuid::createUuid().toString(QUuid::Id128).left(6);
+        id = m_newId;
+    }
+    const QString host = hostName();
+    return host.isEmpty() ? id : host + u'-' + id;
+}
+
+bool Preferences::keepComputerId()
+{
+    if (!text(ComputerId, QString()).isEmpty())
+        return true;
+    defaultComputerName();
+    return store(ComputerId, m_newId, QString());
 }
 
 bool Preferences::setClassService(const QString &service)
 {
+    // The name shown while the class record was set up is the one its rounds go under.
+    if (!service.trimmed().isEmpty() && !keepComputerId())
+        return false;
     return storeClassRecord(ClassService, service.trimmed(), QString());
 }
 
@@ -92,7 +117,8 @@ bool Preferences::storeClassRecord(
 bool Preferences::setComputerName(const QString &name)
 {
     const QString trimmed = name.trimmed();
-    return storeClassRecord(ComputerName, trimmed.isEmpty() ? hostName() : trimmed, hostName());
+    const QString byDefault = defaultComputerName();
+    return storeClassRecord(ComputerName, trimmed.isEmpty() ? byDefault : trimmed, byDefault);
 }
 
 std::optional<PictureSet::Set> Preferences::pictureSet() const

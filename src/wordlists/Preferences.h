@@ -35,8 +35,14 @@ public:
     // The libpq service of the teacher's login, which reads the class view; empty on a pupil's
     // computer.
     QString teacherService() const;
-    // How this computer's rounds are marked in the class record: the host name unless set.
+    // How this computer's rounds are marked in the class record: as set, or else by default.
     QString computerName() const;
+    // The host name and a short id of this user's own, so that computers cloned from one image,
+    // host name and all, are told apart. The id is made once and kept from the first class
+    // record set on; until then it is this object's own.
+    QString defaultComputerName() const;
+    // Keeps the id of the default name, unless kept already; false when it cannot be written.
+    bool keepComputerId();
     // The pictures this user chose; nothing when the file names no set.
     std::optional<PictureSet::Set> pictureSet() const;
 
@@ -69,4 +75,5 @@ private:
     bool store(QStringView key, const QVariant &value, const QVariant &defaultValue);
 
     QString m_path;
+    mutable QString m_newId;
 };

@@ -19,11 +19,12 @@ struct FakeSetupView final : ClassRecordSetupView
     {
         service = s, teacher = t, computer = c;
     }
+    void showDefaultComputer(const QString &name) override { defaultComputer = name; }
     void showTesting(bool on) override { testing = on; }
     void showWaiting(const QString &text) override { waiting = text; }
     void showOutcome(const QString &text, bool good) override { outcome = text, ok = good; }
 
-    QString service, teacher, computer, outcome, waiting;
+    QString service, teacher, computer, defaultComputer, outcome, waiting;
     bool testing = false, ok = false;
 };
 
@@ -54,7 +55,7 @@ TEST(ClassRecordSetup, KeepsAndClearsTheSettingsAndSaysWhenTheyChange)
     ClassRecordSetup setup(preferences, FakeClassDatabase::factory({}), view);
     QSignalSpy changed(&setup, &ClassRecordSetup::changed);
     setup.load();
-    EXPECT_EQ(view.computer, QSysInfo::machineHostName());
+    EXPECT_EQ(view.computer, preferences.defaultComputerName());
     EXPECT_FALSE(setup.apply(u"room;4"_s, {}, u"PC 2"_s));
     EXPECT_TRUE(preferences.classService().isEmpty());
     EXPECT_TRUE(setup.apply(u"room4"_s, u"teacher4"_s, u" PC 2 "_s));

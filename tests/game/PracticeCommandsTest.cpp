@@ -21,6 +21,7 @@ protected:
     }
 
     TempDir home;
+    Preferences preferences{home.path()};
     FakeMessageBoxes messages;
     FakePracticeRecord record;
     FakeClock clock;
@@ -54,7 +55,7 @@ TEST_F(PracticeCommandsTest, ItemsWaitForTheRecordAndShowThePreferences)
             EXPECT_FALSE(item->isEnabled()) << "before start";
         if (c.record)
             practice.setRecord(record, clock);
-        practice.start(dir.path());
+        practice.start(options);
         for (const QAction *item : practice.actions())
             EXPECT_EQ(item->isEnabled(), c.enabled) << item->objectName().toStdString();
         EXPECT_EQ(practice.playerAction()->text(), c.player);
@@ -70,7 +71,7 @@ TEST_F(PracticeCommandsTest, TheSpellingTestNeedsSpeechAndTheRecord)
     QObject::connect(
         &commands, &PracticeCommands::spellingTestWanted, [&] { wanted.append(true); });
     commands.setRecord(record, clock);
-    commands.start(home.path());
+    commands.start(preferences);
     QAction *test = commands.spellingTestAction();
     EXPECT_TRUE(test->isEnabled());
     test->trigger();
@@ -91,7 +92,7 @@ TEST_F(PracticeCommandsTest, TheSpellingTestNeedsSpeechAndTheRecord)
 TEST_F(PracticeCommandsTest, TheTroubleWordsItemTurnsTheReviewOnAndOffAndIsKept)
 {
     commands.setRecord(record, clock);
-    commands.start(home.path());
+    commands.start(preferences);
     startWith(u"DOG"_s);
     guessAll(u"BCEFHI"_s);
     startWith(u"CAT"_s);
@@ -114,7 +115,8 @@ TEST_F(PracticeCommandsTest, TheTroubleWordsItemTurnsTheReviewOnAndOffAndIsKept)
     PracticeCommands unkept(round, messages);
     // A file where the folder should be stops root too.
     home.write(u"file"_s, "");
-    unkept.start(home.filePath(u"file"_s));
+    Preferences unwritable(home.filePath(u"file"_s));
+    unkept.start(unwritable);
     unkept.setPractiseTroubleWords(true);
     EXPECT_TRUE(unkept.practisesTroubleWords());
     EXPECT_TRUE(unkept.troubleWordsAction()->isChecked());
@@ -134,7 +136,7 @@ TEST_F(PracticeCommandsTest, ANewPlayerIsNamedGetsTheRoundsAndMovesTheProgressWi
         [&](const QString &player) { moved.append(player); });
     commands.setRecord(record, clock);
     commands.setListInPlay(u"/lists/week 1.wdr"_s);
-    commands.start(home.path());
+    commands.start(preferences);
 
     commands.progressAction()->trigger();
     EXPECT_EQ(opened, QStringList{u"Player"_s});

@@ -4,6 +4,7 @@
 #include "support/FakeMessageBoxes.h"
 #include "support/FakeSpeaker.h"
 #include "support/TempDir.h"
+#include "wordlists/Preferences.h"
 
 #include <QAction>
 
@@ -19,7 +20,7 @@ protected:
         round.addObserver(&coach);
         round.addObserver(this);
         coach.setSentenceSource([this](const QString &word) { return state.sentences.of(word); });
-        coach.start(home.path());
+        coach.start(preferences);
         random.runOn = true;
     }
 
@@ -27,6 +28,7 @@ protected:
     void roundEnded(const Round &ended) override { rounds.append(ended); }
 
     TempDir home;
+    Preferences preferences{home.path()};
     FakeMessageBoxes messages;
     FakeSpeaker speaker;
     SentenceHint hint{round, messages};

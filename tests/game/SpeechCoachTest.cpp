@@ -2,6 +2,7 @@
 #include "game/RoundFixture.h"
 #include "support/FakeSpeaker.h"
 #include "support/TempDir.h"
+#include "wordlists/Preferences.h"
 
 #include <QAction>
 
@@ -29,7 +30,7 @@ protected:
     void SetUp() override
     {
         round.addObserver(&coach);
-        coach.start(home.path());
+        coach.start(preferences);
         random.runOn = true;
     }
 
@@ -51,6 +52,7 @@ protected:
     }
 
     TempDir home;
+    Preferences preferences{home.path()};
     FakeSpeaker speaker;
     SpeechCoach coach{speaker, sound};
 };
@@ -105,7 +107,8 @@ TEST_F(SpeechCoachTest, MenuFollowsTheRoundTheEngineAndThePreferences)
     // A click on the item is the command.
     coach.sayNewWordAction()->trigger();
     SpeechCoach later{speaker, sound};
-    later.start(home.path());
+    Preferences again(home.path());
+    later.start(again);
     EXPECT_TRUE(later.sayNewWordAction()->isChecked()) << "the option was not kept";
 
     speaker.becomeUnavailable(u"No engine here."_s);

@@ -8,6 +8,7 @@
 #include "support/FakeGameView.h"
 #include "support/ScriptedRandom.h"
 #include "support/TempDir.h"
+#include "wordlists/Preferences.h"
 
 #include <QGuiApplication>
 #include <QProcess>
@@ -165,7 +166,8 @@ TEST_F(RoundEndAudioTest, theWordIsHeardAfterTheSoundOnlyWhenAsked)
     if (speaker.availability() == Speaker::Availability::Unavailable)
         GTEST_SKIP() << speaker.unavailableReason().toStdString();
     round.addObserver(&coach);
-    coach.start(home.path());
+    Preferences preferences(home.path());
+    coach.start(preferences);
     double rms = 0;
     for (int attempt = 0; attempt < 3 && rms <= Audible; ++attempt)
         rms = recordRoundEnd(20000);

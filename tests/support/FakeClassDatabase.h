@@ -2,25 +2,33 @@
 
 #include "classrecord/ClassDatabase.h"
 
+#include <memory>
+
 // A class database that answers every open with the problem a test sets, and keeps what it is
 // sent.
 class FakeClassDatabase final : public ClassDatabase
 {
 public:
-    explicit FakeClassDatabase(ClassProblem answer)
+    explicit FakeClassDatabase(ClassProblem answer, std::shared_ptr<QList<PracticeRound>> all = {})
         : m_answer(std::move(answer))
+        , m_all(std::move(all))
     {
     }
 
-    static ClassDatabaseFactory factory(const ClassProblem &answer)
+    // `all` collects what every database of the factory is sent, for a test to read once the
+    // sender has marked it sent.
+    static ClassDatabaseFactory factory(
+        const ClassProblem &answer, std::shared_ptr<QList<PracticeRound>> all = {})
     {
-        return [answer] { return std::make_unique<FakeClassDatabase>(answer); };
+        return [answer, all] { return std::make_unique<FakeClassDatabase>(answer, all); };
     }
 
     ClassProblem open(const QString &) override { return m_answer; }
     ClassProblem send(const QList<PracticeRound> &rounds, const QString &) override
     {
         sent += rounds;
+        if (m_all && m_answer.ok())
+            *m_all += rounds;
         return m_answer;
     }
     ClassProblem readView(const QDateTime &, ClassView &) override { return m_answer; }
@@ -48,4 +56,5 @@ public:
 
 private:
     ClassProblem m_answer;
+    std::shared_ptr<QList<PracticeRound>> m_all;
 };

@@ -3,6 +3,7 @@
 #include "support/TempDir.h"
 
 #include <QFile>
+#include <QSysInfo>
 
 #include <gtest/gtest.h>
 
@@ -54,6 +55,23 @@ TEST(Preferences, TheFileComesOnlyWithAnOptionChangedFromItsDefault)
     EXPECT_EQ(other.player(), u"Sam");
     EXPECT_EQ(other.classService(), u"room4");
     EXPECT_EQ(other.computerName(), u"Room 4 PC 2");
+}
+
+// Computers cloned from one image share their host name: an id of each one's own tells them
+// apart, the name shown before a class record is set is the one its rounds then go under, and an
+// emptied name is that name again.
+TEST(Preferences, ClonedComputersAreToldApartUnderTheNameShown)
+{
+    TempDir first, second;
+    Preferences one(first.path());
+    const QString shown = one.computerName();
+    EXPECT_NE(shown, Preferences(second.path()).computerName());
+    EXPECT_TRUE(shown.startsWith(QSysInfo::machineHostName()));
+
+    EXPECT_TRUE(one.setClassService(u"room4"_s));
+    EXPECT_TRUE(one.setComputerName(u"PC 2"_s));
+    EXPECT_TRUE(one.setComputerName(u" "_s));
+    EXPECT_EQ(Preferences(first.path()).computerName(), shown);
 }
 
 TEST(Preferences, AnOptionThatCannotBeWrittenSaysSo)
