@@ -13,7 +13,7 @@ declare -A height=(
     [platform]=1 [ui]=1
     [sound]=2 [speech]=2 [wordlists]=2 [record]=2 [classrecord]=2
     [game]=3
-    [editor]=4 [windows]=4 [progress]=4 [spelling]=4
+    [editor]=4 [classlists]=4 [windows]=4 [progress]=4 [spelling]=4
     [app]=5
 )
 

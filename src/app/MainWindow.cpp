@@ -109,6 +109,8 @@ MainWindow::MainWindow(GameState &state, const Services &services, QWidget *pare
     , m_pictureCommands(new PictureCommands(state, PictureSetting::systemFile(), this))
     , m_classRecord(new ClassRecordCommands(this))
     , m_fileCommands(state, *this, *m_captions, services.dialogs, services.messages, services.files)
+    , m_classLists(new ClassListCommands(state, *m_captions, services.messages, this))
+    , m_publisher(new ClassListPublisher(*m_classRecord, services.messages, this))
 {
     // A greyed-out item's reason, its tooltip, is its description for a screen reader too.
     AccessibleMenuItem::install();
@@ -142,6 +144,8 @@ MainWindow::MainWindow(GameState &state, const Services &services, QWidget *pare
             showProgress(player);
         }
     });
+    connect(m_captions, &MenuCaptions::listInPlayChanged, m_classLists,
+        &ClassListCommands::setListInPlay);
     // The inner area has the restored size; the menu bar comes on top of it.
     resize(Twips::toPixels(QSizeF(MainLayout::RestoredWidth, MainLayout::RestoredHeight))
         + QSize(0, menuBar()->sizeHint().height()));
@@ -358,6 +362,11 @@ void MainWindow::createHelpMenu()
         &MainWindow::showAbout);
 }
 
+void MainWindow::setClassListSource(ClassListSourceFactory factory)
+{
+    m_classLists->setSourceFactory(std::move(factory));
+}
+
 void MainWindow::setClassRecord(RoundOutbox &outbox, ClassDatabaseFactory factory)
 {
     m_classRecord->setDatabase(outbox, std::move(factory));
@@ -433,6 +442,8 @@ void MainWindow::start()
     m_speech->start(m_classRecord->preferences());
     m_practice->start(m_classRecord->preferences());
     startPictures();
+    m_round.addObserver(m_classLists);
+    m_classLists->start(m_classRecord->preferences());
 }
 
 // Reads the set chosen; a set the administrator locked greys out the choice, saying why.
@@ -450,8 +461,14 @@ void MainWindow::showWordListEditor()
 {
     // A child of this window: ending the program from here takes it along without its
     // closing steps.
-    openOrRaise(m_editor,
-        [this] { return new WordListEditorDialog(m_state, m_services, *m_captions, this); });
+    openOrRaise(m_editor, [this] {
+        auto *editor = new WordListEditorDialog(m_state, m_services, *m_captions, this);
+        if (m_publisher->canPublish())
+            editor->setPublish([this](const QStringList &words, const QStringList &sentences) {
+                m_publisher->publish(words, sentences);
+            });
+        return editor;
+    });
 }
 
 void MainWindow::showHelpTopics()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "classlists/ClassListCommands.h"
+#include "classlists/ClassListPublisher.h"
 #include "editor/WordListEditorDialog.h"
 #include "game/ClassRecordCommands.h"
 #include "game/FileCommands.h"
@@ -72,6 +74,10 @@ public:
     // Where the class record takes the rounds not yet sent from, and how it reaches a class
     // database; before start().
     void setClassRecord(RoundOutbox &outbox, ClassDatabaseFactory factory);
+    // Where the lists the teacher publishes come from; before start(). Without it the computer
+    // plays the class lists it has, and fetches none.
+    void setClassListSource(ClassListSourceFactory factory);
+    const ClassListCommands &classLists() const { return *m_classLists; }
     void showProgress(const QString &player);
     ProgressWindow *progressWindow() const { return m_progress; }
     // A test of the list in play, the player's due words first when trouble words are practised.
@@ -152,6 +158,8 @@ private:
     PictureCommands *m_pictureCommands;
     ClassRecordCommands *m_classRecord;
     FileCommands m_fileCommands;
+    ClassListCommands *m_classLists;
+    ClassListPublisher *m_publisher;
 
     QWidget *m_inner = nullptr;
     QLabel *m_promptLabel = nullptr;

@@ -1,4 +1,5 @@
 #include "app/MainWindow.h"
+#include "classrecord/ClassRecordListSource.h"
 #include "classrecord/PostgresClassDatabase.h"
 #include "classrecord/PostgresClassSetUp.h"
 #include "core/ClockRandom.h"
@@ -44,6 +45,7 @@ int main(int argc, char *argv[])
     MainWindow window(state, Services{messages, dialogs, files, player, random, speaker});
     window.setPracticeRecord(record, clock);
     window.setClassRecord(record, PostgresClassDatabase::factory());
+    window.setClassListSource(ClassRecordListSource::factory(PostgresClassDatabase::factory()));
     messages.setParentWidget(&window);
     dialogs.setParentWidget(&window);
     window.start();

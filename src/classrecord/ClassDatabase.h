@@ -2,6 +2,7 @@
 
 #include "classrecord/ClassProblem.h"
 #include "classrecord/ClassView.h"
+#include "platform/ClassListSource.h"
 #include "platform/PracticeRecordStore.h"
 
 #include <QDateTime>
@@ -27,6 +28,16 @@ public:
     virtual ClassProblem readView(const QDateTime &weekStart, ClassView &view) = 0;
     // Every round of the class, oldest first.
     virtual ClassProblem readRounds(QList<PracticeRound> &rounds) = 0;
+
+    // The lists published to the class, by name.
+    virtual ClassProblem readLists(QList<ClassList> &lists) = 0;
+    // Publishes the list under its name, or replaces the one of that name; its thisWeek is not
+    // looked at.
+    virtual ClassProblem publishList(const ClassList &list) = 0;
+    // A list no longer published is no problem.
+    virtual ClassProblem withdrawList(const QString &name) = 0;
+    // Makes the named list this week's, the one before no longer; an empty name leaves none.
+    virtual ClassProblem markThisWeek(const QString &name) = 0;
 };
 
 // Makes a database for the calling thread; empty when the program has no database module.

@@ -46,7 +46,12 @@ ClassRecordConnection::Request ClassRecordConnection::post(Call call)
         forward(&ClassRecordWorker::checked, &ClassRecordConnection::checked);
         forward(&ClassRecordWorker::viewRead, &ClassRecordConnection::viewRead);
         forward(&ClassRecordWorker::roundsRead, &ClassRecordConnection::roundsRead);
+        forward(&ClassRecordWorker::listsRead, &ClassRecordConnection::listsRead);
         forward(&ClassRecordWorker::failed, &ClassRecordConnection::failed);
+        connect(m_worker, &ClassRecordWorker::listsChanged, this, [this](Request request) {
+            if (answered(request))
+                Q_EMIT listsChanged(request);
+        });
         m_thread = std::make_unique<WorkerThread>(u"wordrow-class-record"_s, m_worker);
     }
     const Request request = ++m_last;
@@ -113,4 +118,32 @@ ClassRecordConnection::Request ClassRecordConnection::readView(const QDateTime &
 ClassRecordConnection::Request ClassRecordConnection::readRounds()
 {
     return post([](ClassRecordWorker *worker, Request request) { worker->readRounds(request); });
+}
+
+ClassRecordConnection::Request ClassRecordConnection::readLists()
+{
+    return post([](ClassRecordWorker *worker, Request request) { worker->readLists(request); });
+}
+
+ClassRecordConnection::Request ClassRecordConnection::changeLists(
+    std::function<ClassProblem(ClassDatabase &)> change)
+{
+    return post([change = std::move(change)](ClassRecordWorker *worker, Request request) {
+        worker->changeLists(request, change);
+    });
+}
+
+ClassRecordConnection::Request ClassRecordConnection::publishList(const ClassList &list)
+{
+    return changeLists([list](ClassDatabase &db) { return db.publishList(list); });
+}
+
+ClassRecordConnection::Request ClassRecordConnection::withdrawList(const QString &name)
+{
+    return changeLists([name](ClassDatabase &db) { return db.withdrawList(name); });
+}
+
+ClassRecordConnection::Request ClassRecordConnection::markThisWeek(const QString &name)
+{
+    return changeLists([name](ClassDatabase &db) { return db.markThisWeek(name); });
 }

@@ -38,12 +38,20 @@ public:
     Request check();
     Request readView(const QDateTime &weekStart);
     Request readRounds();
+    Request readLists();
+    Request publishList(const ClassList &list);
+    Request withdrawList(const QString &name);
+    // An empty name: no list is this week's.
+    Request markThisWeek(const QString &name);
 
 Q_SIGNALS:
     void sent(quint64 request, const QList<QUuid> &ids);
     void checked(quint64 request, const ClassProblem &problem);
     void viewRead(quint64 request, const ClassView &view);
     void roundsRead(quint64 request, const QList<PracticeRound> &rounds);
+    void listsRead(quint64 request, const QList<ClassList> &lists);
+    // A list published, withdrawn or marked.
+    void listsChanged(quint64 request);
     void failed(quint64 request, const ClassProblem &problem);
 
 private:
@@ -51,6 +59,7 @@ private:
     Request post(Call call);
     // Whether the answer is for a request still waiting here; it then counts as answered.
     bool answered(Request request);
+    Request changeLists(std::function<ClassProblem(ClassDatabase &)> change);
     void expire();
     void leaveWorker();
 

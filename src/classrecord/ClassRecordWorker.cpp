@@ -71,3 +71,27 @@ void ClassRecordWorker::readRounds(quint64 request)
     else
         Q_EMIT failed(request, problem);
 }
+
+void ClassRecordWorker::readLists(quint64 request)
+{
+    QList<ClassList> lists;
+    ClassProblem problem = open();
+    if (problem.ok())
+        problem = settle(m_db->readLists(lists));
+    if (problem.ok())
+        Q_EMIT listsRead(request, lists);
+    else
+        Q_EMIT failed(request, problem);
+}
+
+void ClassRecordWorker::changeLists(
+    quint64 request, const std::function<ClassProblem(ClassDatabase &)> &change)
+{
+    ClassProblem problem = open();
+    if (problem.ok())
+        problem = settle(change(*m_db));
+    if (problem.ok())
+        Q_EMIT listsChanged(request);
+    else
+        Q_EMIT failed(request, problem);
+}

@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QUuid>
 
+#include <functional>
 #include <memory>
 
 // Does the class record's network work on a thread of its own, one request at a time, with a
@@ -23,6 +24,9 @@ public:
     void check(quint64 request);
     void readView(quint64 request, const QDateTime &weekStart);
     void readRounds(quint64 request);
+    void readLists(quint64 request);
+    // Publishing, withdrawing, marking this week's: each answers listChanged or failed.
+    void changeLists(quint64 request, const std::function<ClassProblem(ClassDatabase &)> &change);
 
 Q_SIGNALS:
     // The server has committed these rounds.
@@ -31,6 +35,8 @@ Q_SIGNALS:
     void checked(quint64 request, const ClassProblem &problem);
     void viewRead(quint64 request, const ClassView &view);
     void roundsRead(quint64 request, const QList<PracticeRound> &rounds);
+    void listsRead(quint64 request, const QList<ClassList> &lists);
+    void listsChanged(quint64 request);
     // A send or a read that did not get through.
     void failed(quint64 request, const ClassProblem &problem);
 

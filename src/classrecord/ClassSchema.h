@@ -10,7 +10,8 @@
 namespace ClassSchema {
 
 // Version 2: the tables belong to the set-up's login, and the logins have only their kind's rights.
-inline constexpr int Version = 2;
+// Version 3: the lists a teacher publishes to the class.
+inline constexpr int Version = 3;
 // Two set-ups at once wait for each other on this lock.
 inline constexpr int SetupLock = 0x57647277;
 
@@ -45,13 +46,31 @@ CREATE TABLE wordrow_logins (
 ))";
 inline constexpr char RevokePublic[] = R"(
 REVOKE ALL ON wordrow_schema, wordrow_rounds, wordrow_logins FROM PUBLIC)";
+// A list's words and sentences are JSON arrays of text, in the list's order: one row is one list,
+// read and written whole. No sentences, or one a word (empty for none).
+inline constexpr char CreateLists[] = R"(
+CREATE TABLE wordrow_lists (
+    name         text PRIMARY KEY CHECK (name <> ''),
+    words        jsonb NOT NULL CHECK (CASE WHEN jsonb_typeof(words) = 'array'
+                                            THEN jsonb_array_length(words) BETWEEN 1 AND 32767 END),
+    sentences    jsonb NOT NULL CHECK (CASE WHEN jsonb_typeof(sentences) = 'array'
+                                            THEN jsonb_array_length(sentences) IN (0, jsonb_array_length(words)) END),
+    this_week    boolean NOT NULL DEFAULT false,
+    published_at timestamptz NOT NULL DEFAULT now(),
+    updated_at   timestamptz NOT NULL DEFAULT now()
+))";
+// This week's list is one at most.
+inline constexpr char CreateThisWeekIndex[] = R"(
+CREATE UNIQUE INDEX wordrow_lists_this_week ON wordrow_lists (this_week) WHERE this_week)";
+inline constexpr char RevokePublicLists[] = R"(REVOKE ALL ON wordrow_lists FROM PUBLIC)";
 inline constexpr char WriteVersion[] = R"(INSERT INTO wordrow_schema (version) VALUES (?))";
 
 // Steps[n] takes the tables from version n to n + 1. Version 1 was made by the game itself, with
 // the room's login: the take-over below gives such tables to the set-up's login first.
 inline constexpr const char *Step1[] = {CreateRounds, CreatePlayerIndex};
 inline constexpr const char *Step2[] = {CreateLogins, RevokePublic};
-inline constexpr std::span<const char *const> Steps[] = {Step1, Step2};
+inline constexpr const char *Step3[] = {CreateLists, CreateThisWeekIndex, RevokePublicLists};
+inline constexpr std::span<const char *const> Steps[] = {Step1, Step2, Step3};
 static_assert(std::size(Steps) == Version);
 
 // The tables belong to whoever runs the set-up: those of version 1 belonged to the room's login,
@@ -99,13 +118,14 @@ END $$)";
 // Each login's rights are set afresh from its kind: a login that changed kind keeps nothing of the
 // old one.
 inline constexpr char RevokeLogin[]
-    = R"(REVOKE ALL ON wordrow_schema, wordrow_rounds, wordrow_logins FROM %I)";
+    = R"(REVOKE ALL ON wordrow_schema, wordrow_rounds, wordrow_logins, wordrow_lists FROM %I)";
 inline constexpr const char *RoomGrants[] = {
-    R"(GRANT SELECT ON wordrow_schema TO %I)",
+    R"(GRANT SELECT ON wordrow_schema, wordrow_lists TO %I)",
     R"(GRANT INSERT ON wordrow_rounds TO %I)",
 };
 inline constexpr const char *TeacherGrants[] = {
     R"(GRANT SELECT ON wordrow_schema, wordrow_rounds TO %I)",
+    R"(GRANT SELECT, INSERT, UPDATE, DELETE ON wordrow_lists TO %I)",
 };
 
 // A batch is this head, one row of placeholders a round, and the tail.
@@ -170,5 +190,21 @@ inline constexpr char Rounds[] = R"(
 SELECT id, player, played_at, list, word, result, misses, wrong_letters, kind, typed, test_started
 FROM wordrow_rounds
 ORDER BY played_at, id)";
+
+inline constexpr char Lists[] = R"(
+SELECT name, words::text AS words, sentences::text AS sentences, this_week, updated_at
+FROM wordrow_lists
+ORDER BY name)";
+// Published again under its name, a list keeps its first stamp and its place as this week's.
+inline constexpr char PublishList[] = R"(
+INSERT INTO wordrow_lists (name, words, sentences) VALUES (?, CAST(? AS jsonb), CAST(? AS jsonb))
+ON CONFLICT (name) DO UPDATE
+SET words = excluded.words, sentences = excluded.sentences, updated_at = now())";
+inline constexpr char WithdrawList[] = R"(DELETE FROM wordrow_lists WHERE name = ?)";
+// In one transaction: the week's mark leaves the list that had it, then goes to the named one.
+inline constexpr char ClearThisWeek[] = R"(
+UPDATE wordrow_lists SET this_week = false WHERE this_week AND name <> ?)";
+inline constexpr char SetThisWeek[] = R"(
+UPDATE wordrow_lists SET this_week = true WHERE name = ?)";
 
 } // namespace ClassSchema

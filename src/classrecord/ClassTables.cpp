@@ -28,6 +28,23 @@ QList<ClassTables::WordsModel::Column> ClassTables::wordColumns()
     };
 }
 
+QList<ClassTables::ListsModel::Column> ClassTables::listColumns()
+{
+    return {
+        {u"List"_s, [](const ClassList &l) { return l.name; }},
+        {u"Words"_s, [](const ClassList &l) { return int(l.words.size()); }},
+        {u"Sentences"_s,
+            [](const ClassList &l) {
+                return int(l.sentences.size() - l.sentences.count(QString()));
+            }},
+        {u"This week"_s, [](const ClassList &l) { return l.thisWeek ? u"Yes"_s : QString(); }},
+        {u"Changed"_s,
+            [](const ClassList &l) {
+                return l.updated.toLocalTime().toString(u"yyyy-MM-dd HH:mm");
+            }},
+    };
+}
+
 QString ClassTables::troubleText(const QList<ClassView::TroubleWord> &words)
 {
     QStringList parts;

@@ -2,11 +2,12 @@
 
 #include "classrecord/ClassView.h"
 #include "core/RowTableModel.h"
+#include "platform/ClassListSource.h"
 
 #include <QList>
 #include <QString>
 
-// The class view's two tables, each a list of columns on the program's table model, as the
+// The class view's tables, each a list of columns on the program's table model, as the
 // player's own tables are: a new column is one more entry.
 namespace ClassTables {
 
@@ -16,7 +17,11 @@ using PlayersModel = RowTableModel<ClassView::Player>;
 // The words the class misses most, one a row.
 using WordsModel = RowTableModel<ClassView::Word>;
 
+// The lists published to the class, one a row.
+using ListsModel = RowTableModel<ClassList>;
+
 QList<PlayersModel::Column> playerColumns();
+QList<ListsModel::Column> listColumns();
 QList<WordsModel::Column> wordColumns();
 
 // "FRIEND (3), SAID (1)": the words most troubled first, with their trouble tries.

@@ -3,6 +3,8 @@
 #include "classrecord/ClassSchema.h"
 
 #include <QHash>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QLoggingCategory>
 #include <QMetaEnum>
 #include <QSqlDatabase>
@@ -45,6 +47,21 @@ QString text(const QString &value)
 QVariant timeOrNull(const QDateTime &when)
 {
     return when.isValid() ? QVariant(when) : QVariant(QMetaType::fromType<QDateTime>());
+}
+
+QString jsonArray(const QStringList &texts)
+{
+    return QString::fromUtf8(
+        QJsonDocument(QJsonArray::fromStringList(texts)).toJson(QJsonDocument::Compact));
+}
+
+// The server's checks keep arrays of text there; anything else reads as no entries.
+QStringList texts(const QString &json)
+{
+    QStringList texts;
+    for (const QJsonValue &value : QJsonDocument::fromJson(json.toUtf8()).array())
+        texts.append(value.toString());
+    return texts;
 }
 
 } // namespace
@@ -255,5 +272,86 @@ ClassProblem PostgresClassDatabase::readRounds(QList<PracticeRound> &rounds)
         round.testStarted = query.value(10).toDateTime();
         rounds.append(round);
     }
+    return {};
+}
+
+bool PostgresClassDatabase::ready(QSqlDatabase &db) const
+{
+    db = QSqlDatabase::database(m_connection, false);
+    return m_ready && db.isOpen();
+}
+
+ClassProblem PostgresClassDatabase::readLists(QList<ClassList> &lists)
+{
+    QSqlDatabase db;
+    if (!ready(db))
+        return {ClassProblem::Unreachable, {}};
+    lists.clear();
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    if (!query.exec(QString::fromUtf8(ClassSchema::Lists)))
+        return lost(query.lastError());
+    while (query.next()) {
+        lists.append({query.value(u"name"_s).toString(), texts(query.value(u"words"_s).toString()),
+            texts(query.value(u"sentences"_s).toString()), query.value(u"this_week"_s).toBool(),
+            query.value(u"updated_at"_s).toDateTime()});
+    }
+    return {};
+}
+
+ClassProblem PostgresClassDatabase::publishList(const ClassList &list)
+{
+    QSqlDatabase db;
+    if (!ready(db))
+        return {ClassProblem::Unreachable, {}};
+    QSqlQuery query(db);
+    query.prepare(QString::fromUtf8(ClassSchema::PublishList));
+    query.addBindValue(text(list.name));
+    query.addBindValue(jsonArray(list.words));
+    query.addBindValue(jsonArray(list.sentences));
+    if (!query.exec())
+        return lost(query.lastError());
+    return {};
+}
+
+ClassProblem PostgresClassDatabase::withdrawList(const QString &name)
+{
+    QSqlDatabase db;
+    if (!ready(db))
+        return {ClassProblem::Unreachable, {}};
+    QSqlQuery query(db);
+    query.prepare(QString::fromUtf8(ClassSchema::WithdrawList));
+    query.addBindValue(text(name));
+    if (!query.exec())
+        return lost(query.lastError());
+    return {};
+}
+
+ClassProblem PostgresClassDatabase::markThisWeek(const QString &name)
+{
+    QSqlDatabase db;
+    if (!ready(db))
+        return {ClassProblem::Unreachable, {}};
+    if (!db.transaction())
+        return lost(db.lastError());
+    QSqlQuery query(db);
+    query.prepare(QString::fromUtf8(ClassSchema::ClearThisWeek));
+    query.addBindValue(text(name));
+    if (!query.exec())
+        return lost(query.lastError());
+    if (!name.isEmpty()) {
+        query.prepare(QString::fromUtf8(ClassSchema::SetThisWeek));
+        query.addBindValue(name);
+        if (!query.exec())
+            return lost(query.lastError());
+        // Withdrawn meanwhile, on another computer: the week keeps the list it had.
+        if (query.numRowsAffected() != 1) {
+            db.rollback();
+            return {ClassProblem::Failed, u"the list \"%1\" is no longer published"_s.arg(name)};
+        }
+    }
+    query.finish();
+    if (!db.commit())
+        return lost(db.lastError());
     return {};
 }

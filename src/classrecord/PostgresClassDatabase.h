@@ -3,11 +3,12 @@
 #include "classrecord/ClassDatabase.h"
 
 #include <QLoggingCategory>
+
+class QSqlDatabase;
 #include <QString>
 
 Q_DECLARE_LOGGING_CATEGORY(lcClass)
 
-class QSqlDatabase;
 class QSqlError;
 
 // The class database on PostgreSQL through Qt SQL's QPSQL driver, reached by a libpq service name
@@ -36,12 +37,18 @@ public:
     ClassProblem send(const QList<PracticeRound> &rounds, const QString &computer) override;
     ClassProblem readView(const QDateTime &weekStart, ClassView &view) override;
     ClassProblem readRounds(QList<PracticeRound> &rounds) override;
+    ClassProblem readLists(QList<ClassList> &lists) override;
+    ClassProblem publishList(const ClassList &list) override;
+    ClassProblem withdrawList(const QString &name) override;
+    ClassProblem markThisWeek(const QString &name) override;
 
     // Connects db through the service, with the time-outs above; None once connected.
     static ClassProblem connect(QSqlDatabase &db, const QString &service);
 
 private:
     ClassProblem checkSchema(QSqlDatabase &db);
+    // Gives the open connection; false when there is none to trust.
+    bool ready(QSqlDatabase &db) const;
     // Says what went wrong and lets go of the connection: the next call connects afresh.
     ClassProblem lost(const QSqlError &error);
 

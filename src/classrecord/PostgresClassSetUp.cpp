@@ -129,8 +129,10 @@ void grantRights(SetUpRun &run, QStringList &done)
         for (const char *grant : room ? std::span<const char *const>(ClassSchema::RoomGrants)
                                       : std::span<const char *const>(ClassSchema::TeacherGrants))
             run.grant(grant, login);
-        done.append(room ? u"\"%1\" (a room) may add rounds and read nothing."_s.arg(login)
-                         : u"\"%1\" (a teacher) may read the class record."_s.arg(login));
+        done.append(room
+                ? u"\"%1\" (a room) may add rounds and read the class lists, and "
+                  u"nothing more."_s.arg(login)
+                : u"\"%1\" (a teacher) may read the class record and publish lists."_s.arg(login));
     }
 }
 
@@ -180,10 +182,11 @@ int PostgresClassSetUp::runCommandLine(const QStringList &arguments)
     const QCommandLineOption setUp(u"set-up-class-record"_s,
         u"The pg_service.conf service of the login that is to own the class record."_s,
         u"SERVICE"_s);
-    const QCommandLineOption room(
-        u"room"_s, u"A login of the pupils' computers: it may only add rounds."_s, u"LOGIN"_s);
-    const QCommandLineOption teacher(
-        u"teacher"_s, u"The teacher's login: it may read the class record."_s, u"LOGIN"_s);
+    const QCommandLineOption room(u"room"_s,
+        u"A login of the pupils' computers: it may only add rounds and read the class lists."_s,
+        u"LOGIN"_s);
+    const QCommandLineOption teacher(u"teacher"_s,
+        u"The teacher's login: it may read the class record and publish lists."_s, u"LOGIN"_s);
     parser.addOptions({setUp, room, teacher});
     parser.addHelpOption();
     parser.process(arguments);

@@ -4,6 +4,7 @@
 #include "editor/WordListEditorView.h"
 #include "game/GameRound.h"
 #include "game/MenuCaptions.h"
+#include "game/WordCheck.h"
 #include "platform/FileDialogs.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageBoxes.h"
@@ -93,22 +94,7 @@ WordListEditor::WordListEditor(
 
 std::optional<QString> WordListEditor::acceptedWord(const QString &typed)
 {
-    // Word processors curl the apostrophe by themselves; the teacher sees an apostrophe, and the
-    // game has a button for it. (Byte 0x92 of a Windows-1252 file arrives decoded as U+2019.)
-    QString text = typed;
-    for (const QChar curled : {QChar(0x2019), QChar(0x2018), QChar(0x02BC)})
-        text.replace(curled, u'\'');
-    // Checked after upper-casing, which can lengthen the text ("ß" becomes "SS"): the entry must
-    // be a word the list loader keeps.
-    const QString upper = text.toUpper();
-    if (upper.isEmpty() || upper.size() > MaxWordLength)
-        return std::nullopt;
-    const auto letters = GameRound::letterSet();
-    const bool allLetters = std::all_of(upper.cbegin(), upper.cend(), [&letters](QChar c) {
-        return std::any_of(
-            letters.cbegin(), letters.cend(), [c](const QString &letter) { return letter == c; });
-    });
-    return allLetters ? std::optional(upper) : std::nullopt;
+    return WordCheck::accepted(typed);
 }
 
 QString WordListEditor::withListSuffix(const QString &path)
@@ -362,6 +348,13 @@ void WordListEditor::saveList()
         // The player may choose another name at once: the focus stays where it was.
         break;
     }
+}
+
+void WordListEditor::publishList()
+{
+    if (m_publish && m_entries.size() >= MinSavedEntries)
+        m_publish(m_entries, m_sentences);
+    focusTypedWord();
 }
 
 WordListEditor::SaveEnd WordListEditor::save()

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 class MenuCaptions;
@@ -47,6 +48,11 @@ public:
     void setSentence(const QString &text);
     void removeSelected();
     void saveList();
+    // "Publish to Class...", on a computer with a teacher's service: hands the words and their
+    // sentences (one an entry, empty for none) on, when there are enough to save.
+    using Publish = std::function<void(const QStringList &words, const QStringList &sentences)>;
+    void setPublish(Publish publish) { m_publish = std::move(publish); }
+    void publishList();
     void requestExit();
     // A click on any of the four Yes/No choices sends the player back to typing.
     void choiceClicked() { focusTypedWord(); }
@@ -100,4 +106,5 @@ private:
     bool m_removeEnabled = false;
     bool m_saveEnabled = false;
     bool m_listSaved = false;
+    Publish m_publish;
 };

@@ -345,6 +345,28 @@ void WordListEditorDialog::setRemoveEnabled(bool enabled)
 void WordListEditorDialog::setSaveEnabled(bool enabled)
 {
     m_saveButton->setEnabled(enabled);
+    if (m_publishButton)
+        m_publishButton->setEnabled(enabled);
+}
+
+void WordListEditorDialog::setPublish(WordListEditor::Publish publish)
+{
+    m_editor.setPublish(std::move(publish));
+    if (m_publishButton)
+        return;
+    // Below the others, only where a teacher's service is set; the note below the sentence gives
+    // it its corner.
+    m_publishButton = createButton(u"&Publish to Class..."_s,
+        u"Publish the list with its sentences to the class database: every computer of the "
+        u"class gets it."_s,
+        this, QRectF(5520, 2640, 972, 372));
+    m_publishButton->setObjectName(u"cmdPublish"_s);
+    m_publishButton->setEnabled(m_editor.saveEnabled());
+    m_sentenceNote->setGeometry(Twips::toPixels(QRectF(120, 2820, 5280, 252)));
+    QWidget::setTabOrder(m_saveButton, m_publishButton);
+    QWidget::setTabOrder(m_publishButton, m_exitButton);
+    connect(m_publishButton, &QPushButton::clicked, this, [this] { m_editor.publishList(); });
+    m_publishButton->show();
 }
 
 void WordListEditorDialog::showSentence(const QString &sentence, bool editable)

@@ -28,6 +28,8 @@ public:
         QWidget *parent = nullptr);
 
     const WordListEditor &editor() const { return m_editor; }
+    // Shows "Publish to Class...", which hands the list to publish on.
+    void setPublish(WordListEditor::Publish publish);
 
     // WordListEditorView
     void appendEntry(const QString &entry) override;
@@ -71,6 +73,7 @@ private:
     QPushButton *m_addButton = nullptr;
     QPushButton *m_removeButton = nullptr;
     QPushButton *m_saveButton = nullptr;
+    QPushButton *m_publishButton = nullptr;
     QPushButton *m_exitButton = nullptr;
     QPushButton *m_importButton = nullptr;
     QLabel *m_sentenceLabel = nullptr;

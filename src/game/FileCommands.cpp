@@ -38,6 +38,11 @@ QString FileCommands::readyMadeListsDir(const QString &programDir)
     return QDir::cleanPath(programDir + u"/../share/wordrow/lists"_s);
 }
 
+QString FileCommands::classListsDir(const QString &homeDir)
+{
+    return QDir(homeDir).filePath(u"class-lists"_s);
+}
+
 QString FileCommands::readyMadeLists() const
 {
     const QString dir = readyMadeListsDir(m_files.programDir());
@@ -62,17 +67,21 @@ std::optional<QString> FileCommands::chooseList(const QString &title, SideBar si
     options.nameFilters = {WordListFile::NameFilter.toString()};
     options.startFolder = m_state.homeDir;
     options.fileMustExist = true;
-    if (sideBar == SideBar::WithReadyMadeLists) {
-        const QString dir = readyMadeLists();
-        if (!dir.isEmpty())
-            options.sideBar = {{ReadyMadeListsName.toString(), dir}};
+    if (sideBar == SideBar::WithListFolders) {
+        const QString readyMade = readyMadeLists();
+        if (!readyMade.isEmpty())
+            options.sideBar.append({ReadyMadeListsName.toString(), readyMade});
+        // Only on a computer that has been sent lists.
+        const QString classLists = classListsDir(m_state.homeDir);
+        if (m_files.exists(classLists))
+            options.sideBar.append({ClassListsName.toString(), classLists});
     }
     return m_dialogs.getOpenFileName(options);
 }
 
 void FileCommands::openList()
 {
-    const std::optional<QString> path = chooseList(u"File Open"_s, SideBar::WithReadyMadeLists);
+    const std::optional<QString> path = chooseList(u"File Open"_s, SideBar::WithListFolders);
     if (!path || !isListFileName(*path))
         return;
     WordListFile::LoadResult loaded = WordListFile::load(*path);
@@ -96,7 +105,7 @@ void FileCommands::openList()
 void FileCommands::chooseStartupList()
 {
     const std::optional<QString> path
-        = chooseList(u"Default Wordlist File"_s, SideBar::WithReadyMadeLists);
+        = chooseList(u"Default Wordlist File"_s, SideBar::WithListFolders);
     if (!path || path->isEmpty() || !m_files.exists(*path))
         return;
     if (!SettingsFile::writeStartupList(m_state.homeDir, *path, m_state.hideTitleScreen))

@@ -32,9 +32,13 @@ public:
     static QString readyMadeListsDir(const QString &programDir);
     // How the dialogs that open a list name that folder in their side bar.
     static constexpr QStringView ReadyMadeListsName = u"Ready-made lists";
+    // The lists a teacher publishes to the class, as each computer keeps them: a folder of their
+    // own beside the game's files.
+    static QString classListsDir(const QString &homeDir);
+    static constexpr QStringView ClassListsName = u"Class lists";
 
 private:
-    enum class SideBar { Plain, WithReadyMadeLists };
+    enum class SideBar { Plain, WithListFolders };
 
     std::optional<QString> chooseList(const QString &title, SideBar sideBar);
     // Why the file cannot be deleted, in the player's words; nullopt when nothing stops it.

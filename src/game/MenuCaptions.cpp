@@ -40,7 +40,13 @@ QString MenuCaptions::currentlyCaption(const QString &listName)
 
 void MenuCaptions::showListInPlay(const QString &listName)
 {
-    m_title = windowTitle(listName);
+    showListInPlay(listName, {});
+}
+
+void MenuCaptions::showListInPlay(const QString &listName, const QString &note)
+{
+    m_title
+        = note.isEmpty() ? windowTitle(listName) : windowTitle(listName) + u"  ("_s + note + u')';
     m_currentList->setText(literalText(currentlyCaption(listName)));
     Q_EMIT titleChanged(m_title);
     Q_EMIT listInPlayChanged(listName);

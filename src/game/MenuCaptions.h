@@ -20,6 +20,8 @@ public:
 
     // The list in play, in the window's title and under "Load Another List...".
     void showListInPlay(const QString &listName);
+    // The same, with a word on why it is in play after the title: "(this week's class list)".
+    void showListInPlay(const QString &listName, const QString &note);
     QString title() const { return m_title; }
     // The item of the setting in force is checked and disabled, the other one offered.
     void showTitleScreenOption(bool hideTitleScreen);

@@ -2,7 +2,10 @@
 
 #include <QString>
 
-// Message boxes as the game asks for them: a text, a title, an icon, and OK or Yes and No.
+#include <optional>
+
+// Message boxes as the game asks for them: a text, a title, an icon, and OK, Yes and No, or a
+// line to type.
 // The program shows real ones; tests answer them from a script.
 class MessageBoxes
 {
@@ -17,5 +20,9 @@ public:
     // A box with Yes and No buttons; Enter picks defaultAnswer.
     virtual Answer ask(
         const QString &text, const QString &title, Icon icon, Answer defaultAnswer = Answer::Yes)
+        = 0;
+    // A box with a line to type in, filled with suggested; nothing when cancelled.
+    virtual std::optional<QString> askText(
+        const QString &text, const QString &title, const QString &suggested)
         = 0;
 };

@@ -1,6 +1,7 @@
 #include "platform/QtMessageBoxes.h"
 
 #include <QApplication>
+#include <QInputDialog>
 #include <QMessageBox>
 
 namespace {
@@ -34,4 +35,13 @@ MessageBoxes::Answer QtMessageBoxes::ask(
     // Closing the box without an answer is a No: nothing is deleted or ended by accident.
     box.setEscapeButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
+}
+
+std::optional<QString> QtMessageBoxes::askText(
+    const QString &text, const QString &title, const QString &suggested)
+{
+    bool ok = false;
+    const QString typed = QInputDialog::getText(
+        boxParent(m_parent), title, text, QLineEdit::Normal, suggested, &ok);
+    return ok ? std::optional(typed) : std::nullopt;
 }

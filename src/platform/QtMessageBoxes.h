@@ -14,6 +14,8 @@ public:
 
     void inform(const QString &text, const QString &title, Icon icon) override;
     Answer ask(const QString &text, const QString &title, Icon icon, Answer defaultAnswer) override;
+    std::optional<QString> askText(
+        const QString &text, const QString &title, const QString &suggested) override;
 
 private:
     QPointer<QWidget> m_parent;

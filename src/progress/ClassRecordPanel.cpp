@@ -2,24 +2,30 @@
 
 #include "classrecord/ClassRecordConnection.h"
 #include "core/Clock.h"
+#include "platform/MessageBoxes.h"
 #include "progress/ProgressReport.h"
 #include "progress/SortedTable.h"
 #include "record/PracticeFigures.h"
 
 #include <QGroupBox>
+#include <QHBoxLayout>
+#include <QItemSelectionModel>
 #include <QLabel>
+#include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
 
-ClassRecordPanel::ClassRecordPanel(
-    std::unique_ptr<ClassRecordConnection> connection, const Clock &clock, QWidget *parent)
+ClassRecordPanel::ClassRecordPanel(std::unique_ptr<ClassRecordConnection> connection,
+    const Clock &clock, MessageBoxes &messages, QWidget *parent)
     : QWidget(parent)
     , m_connection(std::move(connection))
+    , m_messages(messages)
     , m_clock(clock)
     , m_players(ClassTables::playerColumns())
     , m_words(ClassTables::wordColumns())
+    , m_lists(ClassTables::listColumns())
 {
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -45,6 +51,7 @@ ClassRecordPanel::ClassRecordPanel(
     SortedTable::show(m_wordsTable, &m_words, m_words.columnCount() - 1);
     (new QVBoxLayout(wordsBox))->addWidget(m_wordsTable);
     layout->addWidget(wordsBox, 1);
+    layout->addWidget(createListsBox(), 1);
 
     connect(m_connection.get(), &ClassRecordConnection::viewRead, this,
         [this](quint64, const ClassView &view) {
@@ -63,6 +70,20 @@ ClassRecordPanel::ClassRecordPanel(
             if (auto done = std::exchange(m_exportDone, {}))
                 done(failure);
         });
+    connect(m_connection.get(), &ClassRecordConnection::listsRead, this,
+        [this](quint64, const QList<ClassList> &lists) {
+            // The teacher's selection stays on its list as the table is read again.
+            const QString selected = selectedList();
+            m_lists.setRows(lists);
+            const QAbstractItemModel *shown = m_listsTable->model();
+            for (int row = 0; row < shown->rowCount(); ++row) {
+                if (!selected.isEmpty() && shown->index(row, 0).data() == selected)
+                    m_listsTable->selectRow(row);
+            }
+            showListButtons();
+        });
+    connect(m_connection.get(), &ClassRecordConnection::listsChanged, this,
+        [this] { m_connection->readLists(); });
     connect(m_connection.get(), &ClassRecordConnection::failed, this,
         [this](quint64 request, const ClassProblem &problem) {
             // A failed refresh is no failed export, nor the other way round.
@@ -98,6 +119,75 @@ void ClassRecordPanel::refresh()
     m_status->setText(u"Reading the class record..."_s);
     showWaiting();
     m_connection->readView(PracticeFigures::weekStart(m_clock.now().date()).startOfDay());
+    m_connection->readLists();
+}
+
+QWidget *ClassRecordPanel::createListsBox()
+{
+    auto *box = new QGroupBox(u"Lists published to the class"_s, this);
+    m_listsTable = SortedTable::create(u"Lists published to the class"_s, box);
+    SortedTable::show(m_listsTable, &m_lists);
+    m_thisWeekButton = new QPushButton(u"&This Week's List"_s, box);
+    m_thisWeekButton->setObjectName(u"cmdThisWeek"_s);
+    m_thisWeekButton->setToolTip(
+        u"Every computer of the class plays the selected list from its next start."_s);
+    m_withdrawButton = new QPushButton(u"&Withdraw..."_s, box);
+    m_withdrawButton->setObjectName(u"cmdWithdraw"_s);
+    m_withdrawButton->setToolTip(u"Take the selected list off every computer of the class."_s);
+    auto *buttons = new QVBoxLayout;
+    buttons->addWidget(m_thisWeekButton);
+    buttons->addWidget(m_withdrawButton);
+    buttons->addStretch();
+    auto *layout = new QHBoxLayout(box);
+    layout->addWidget(m_listsTable, 1);
+    layout->addLayout(buttons);
+    connect(m_listsTable->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+        &ClassRecordPanel::showListButtons);
+    connect(m_thisWeekButton, &QPushButton::clicked, this, &ClassRecordPanel::markThisWeek);
+    connect(m_withdrawButton, &QPushButton::clicked, this, &ClassRecordPanel::withdraw);
+    showListButtons();
+    return box;
+}
+
+QString ClassRecordPanel::selectedList() const
+{
+    const QModelIndexList rows = m_listsTable->selectionModel()->selectedRows(0);
+    return rows.isEmpty() ? QString() : rows.first().data().toString();
+}
+
+bool ClassRecordPanel::isThisWeek(const QString &name) const
+{
+    const auto &lists = m_lists.rows();
+    return std::any_of(lists.cbegin(), lists.cend(),
+        [&name](const ClassList &list) { return list.name == name && list.thisWeek; });
+}
+
+// The week's button takes the mark off the list that has it.
+void ClassRecordPanel::showListButtons()
+{
+    const QString name = selectedList();
+    m_thisWeekButton->setText(isThisWeek(name) ? u"&Not This Week"_s : u"&This Week's List"_s);
+    m_thisWeekButton->setEnabled(!name.isEmpty());
+    m_withdrawButton->setEnabled(!name.isEmpty());
+}
+
+void ClassRecordPanel::markThisWeek()
+{
+    const QString name = selectedList();
+    if (!name.isEmpty())
+        m_connection->markThisWeek(isThisWeek(name) ? QString() : name);
+}
+
+void ClassRecordPanel::withdraw()
+{
+    const QString name = selectedList();
+    if (name.isEmpty()
+        || m_messages.ask(u"Take \"%1\" off every computer of the class? A child playing it "
+                          u"keeps it until the round ends."_s.arg(name),
+               u"Withdraw"_s, MessageBoxes::Icon::None, MessageBoxes::Answer::No)
+            == MessageBoxes::Answer::No)
+        return;
+    m_connection->withdrawList(name);
 }
 
 void ClassRecordPanel::exportCsv(const QString &path, ExportDone done)

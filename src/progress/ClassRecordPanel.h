@@ -10,11 +10,14 @@
 
 class ClassRecordConnection;
 class Clock;
+class MessageBoxes;
 class QLabel;
+class QPushButton;
 class QTableView;
 
 // The class as the progress window shows it: every player of the class across its computers,
-// and the words the class misses most. It reads in the background and says so meanwhile.
+// the words the class misses most, and the lists published to the class, of which the teacher
+// picks this week's or withdraws one. It reads in the background and says so meanwhile.
 class ClassRecordPanel : public QWidget
 {
     Q_OBJECT
@@ -22,7 +25,7 @@ class ClassRecordPanel : public QWidget
 public:
     // The clock says which week is "this week".
     ClassRecordPanel(std::unique_ptr<ClassRecordConnection> connection, const Clock &clock,
-        QWidget *parent = nullptr);
+        MessageBoxes &messages, QWidget *parent = nullptr);
     ~ClassRecordPanel() override;
 
     void refresh();
@@ -37,6 +40,10 @@ public:
     const ClassTables::WordsModel *wordsModel() const { return &m_words; }
     QTableView *playersTable() const { return m_playersTable; }
     QTableView *wordsTable() const { return m_wordsTable; }
+    const ClassTables::ListsModel *listsModel() const { return &m_lists; }
+    QTableView *listsTable() const { return m_listsTable; }
+    QPushButton *thisWeekButton() const { return m_thisWeekButton; }
+    QPushButton *withdrawButton() const { return m_withdrawButton; }
     QLabel *statusLabel() const { return m_status; }
 
 Q_SIGNALS:
@@ -44,12 +51,25 @@ Q_SIGNALS:
     void shown();
 
 private:
+    QWidget *createListsBox();
+    // The list selected in the lists' table; empty for none.
+    QString selectedList() const;
+    bool isThisWeek(const QString &name) const;
+    void showListButtons();
+    void markThisWeek();
+    void withdraw();
+
     std::unique_ptr<ClassRecordConnection> m_connection;
+    MessageBoxes &m_messages;
     const Clock &m_clock;
     ClassTables::PlayersModel m_players;
     ClassTables::WordsModel m_words;
+    ClassTables::ListsModel m_lists;
     QTableView *m_playersTable = nullptr;
     QTableView *m_wordsTable = nullptr;
+    QTableView *m_listsTable = nullptr;
+    QPushButton *m_thisWeekButton = nullptr;
+    QPushButton *m_withdrawButton = nullptr;
     void showWaiting();
 
     QLabel *m_status = nullptr;

@@ -133,7 +133,7 @@ void ProgressWindow::setClassRecord(ClassConnector connect, std::function<QStrin
 void ProgressWindow::showClass(bool on)
 {
     if (on && !m_classPanel && m_classConnector) {
-        m_classPanel = new ClassRecordPanel(m_classConnector(), m_clock, m_pages);
+        m_classPanel = new ClassRecordPanel(m_classConnector(), m_clock, m_messages, m_pages);
         m_classPanel->setWaiting(m_classWaiting);
         m_pages->addWidget(m_classPanel);
     } else if (on && m_classPanel) {

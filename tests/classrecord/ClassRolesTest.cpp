@@ -73,7 +73,7 @@ TEST_F(ClassRolesTest, ARoomLoginOnlyAddsRoundsAndTheTeacherLoginReadsTheClass)
 // at version 1.
 TEST_F(ClassRolesTest, TheSetUpTakesOverADatabaseTheRoomMadeAndKeepsEveryRound)
 {
-    admin(u"DROP TABLE wordrow_rounds, wordrow_schema, wordrow_logins"_s);
+    admin(u"DROP TABLE wordrow_rounds, wordrow_schema, wordrow_logins, wordrow_lists"_s);
     admin(u"ALTER DATABASE wordrow_class OWNER TO wordrow_class"_s);
     for (const QString &sql : {u"CREATE TABLE wordrow_schema (version integer NOT NULL)"_s,
              QString::fromUtf8(ClassSchema::CreateRounds),

@@ -27,8 +27,8 @@ protected:
                 FAIL() << "no class server: scripts/test.sh starts one";
             GTEST_SKIP() << "no class server: run scripts/test.sh";
         }
-        ASSERT_TRUE(admin(
-            QStringLiteral("DROP TABLE IF EXISTS wordrow_rounds, wordrow_schema, wordrow_logins"))
+        ASSERT_TRUE(admin(QStringLiteral("DROP TABLE IF EXISTS wordrow_rounds, wordrow_schema, "
+                                         "wordrow_logins, wordrow_lists"))
                         .toBool());
         setUpClass();
     }

@@ -291,8 +291,12 @@ TEST_F(FileCommandsTest, theDialogsThatOpenAListOfferTheReadyMadeListsWhereTheyA
     commands.openList();
     commands.chooseStartupList();
     commands.deleteList();
+    // Once the class has sent lists, they are offered too.
+    const QString classLists = dir.filePath(u"class-lists"_s);
+    ASSERT_TRUE(QDir(dir.path()).mkpath(classLists));
+    commands.chooseStartupList();
 
-    ASSERT_EQ(dialogs.opened.size(), 5);
+    ASSERT_EQ(dialogs.opened.size(), 6);
     EXPECT_TRUE(dialogs.opened[0].sideBar.isEmpty());
     EXPECT_TRUE(dialogs.opened[1].sideBar.isEmpty());
     const QList<FileDialogs::SideBarFolder> offered = {{u"Ready-made lists"_s, lists}};
@@ -300,6 +304,9 @@ TEST_F(FileCommandsTest, theDialogsThatOpenAListOfferTheReadyMadeListsWhereTheyA
     EXPECT_EQ(dialogs.opened[3].sideBar, offered);
     // Deleting is no business of theirs.
     EXPECT_TRUE(dialogs.opened[4].sideBar.isEmpty());
+    const QList<FileDialogs::SideBarFolder> both
+        = {{u"Ready-made lists"_s, lists}, {u"Class lists"_s, classLists}};
+    EXPECT_EQ(dialogs.opened[5].sideBar, both);
 }
 
 TEST_F(FileCommandsTest, showAndHideRewriteOnlyLineTwoAndSwapTheMenuStates)

@@ -28,6 +28,17 @@ public:
         return record.ask(text, title, icon, defaultAnswer);
     }
 
+    std::optional<QString> askText(
+        const QString &text, const QString &title, const QString &suggested) override
+    {
+        ++asked;
+        // The suggestion taken, or the box cancelled.
+        record.texts.clear();
+        if (m_engine() % 2)
+            record.texts.append(std::nullopt);
+        return record.askText(text, title, suggested);
+    }
+
     FakeMessageBoxes record;
     long long informed = 0;
     long long asked = 0;

@@ -38,7 +38,21 @@ public:
         return m_answer;
     }
 
+    ClassProblem readLists(QList<ClassList> &lists) override
+    {
+        lists = published;
+        return m_answer;
+    }
+    ClassProblem publishList(const ClassList &list) override
+    {
+        published.append(list);
+        return m_answer;
+    }
+    ClassProblem withdrawList(const QString &) override { return m_answer; }
+    ClassProblem markThisWeek(const QString &) override { return m_answer; }
+
     QList<PracticeRound> sent;
+    QList<ClassList> published;
 
 private:
     ClassProblem m_answer;

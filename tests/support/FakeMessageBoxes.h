@@ -27,6 +27,17 @@ public:
         return answers.isEmpty() ? Answer::No : answers.takeFirst();
     }
 
+    std::optional<QString> askText(
+        const QString &text, const QString &title, const QString &suggested) override
+    {
+        shown.append({text, title, Icon::None, true, Answer::Yes});
+        if (texts.isEmpty())
+            return std::nullopt;
+        return texts.takeFirst().value_or(suggested);
+    }
+
     QList<Answer> answers; // an unscripted question is answered No
+    // What is typed in each line asked for: nothing for the suggestion; none scripted cancels.
+    QList<std::optional<QString>> texts;
     QList<Shown> shown;
 };
