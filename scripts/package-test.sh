@@ -43,18 +43,18 @@ test -s /usr/share/icons/hicolor/scalable/apps/org.quilbyte.Wordrow.svg
 test -s /usr/share/man/man6/wordrow.6
 test -s /usr/lib/wordrow/libwordrow_sound_output.so
 
-# The ready-made lists: each as in the repository, nothing else beside them, and readable by a
-# user without rights of any kind.
+# The ready-made lists with their sentences: each as in the repository, nothing else beside them,
+# and readable by a user without rights of any kind.
 lists=/usr/share/wordrow/lists
 count=0
-for list in "$root"/lists/*.wdr; do
+for list in "$root"/lists/*.wdr "$root"/lists/*.sentences.tsv; do
     "${sudo[@]}" setpriv --reuid=nobody --regid=nogroup --clear-groups \
         cat "$lists/$(basename "$list")" | cmp - "$list"
     count=$((count + 1))
 done
 test "$count" -gt 0
 test "$(find "$lists" -mindepth 1 | wc -l)" -eq "$count"
-echo "The $count ready-made lists are installed, readable by every user."
+echo "The $count ready-made list files are installed, readable by every user."
 
 display=87
 Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp &
