@@ -79,6 +79,13 @@ PostgresClassDatabase::~PostgresClassDatabase()
     }
 }
 
+ClassProblem PostgresClassDatabase::lost(const QSqlQuery &query)
+{
+    qCInfo(lcClass).noquote() << "class database statement failed:"
+                              << query.lastQuery().simplified();
+    return lost(query.lastError());
+}
+
 ClassProblem PostgresClassDatabase::lost(const QSqlError &error)
 {
     const QString text = error.databaseText().isEmpty() ? error.text() : error.databaseText();
@@ -152,14 +159,14 @@ ClassProblem PostgresClassDatabase::checkSchema(QSqlDatabase &db)
     QSqlQuery query(db);
     query.setForwardOnly(true);
     if (!query.exec(QString::fromUtf8(ClassSchema::Exists)) || !query.next())
-        return lost(query.lastError());
+        return lost(query);
     if (!query.value(0).toBool())
         return {ClassProblem::NotSetUp, u"no tables"_s};
     if (!query.exec(QString::fromUtf8(ClassSchema::ReadVersion)) || !query.next()) {
         // A login the set-up was not given may not even read the version.
         if (query.lastError().nativeErrorCode() == InsufficientPrivilege)
             return {ClassProblem::NotSetUp, query.lastError().databaseText()};
-        return lost(query.lastError());
+        return lost(query);
     }
     const int version = query.value(0).toInt();
     if (version > ClassSchema::Version)
@@ -186,7 +193,7 @@ ClassProblem PostgresClassDatabase::send(
     QSqlQuery query(db);
     if (!query.prepare(QString::fromUtf8(ClassSchema::InsertHead) + rows.join(u", "_s)
             + QString::fromUtf8(ClassSchema::InsertTail)))
-        return lost(query.lastError());
+        return lost(query);
     for (const PracticeRound &round : rounds) {
         query.addBindValue(round.id.toString(QUuid::WithoutBraces));
         query.addBindValue(text(round.computer.isEmpty() ? computer : round.computer));
@@ -202,7 +209,7 @@ ClassProblem PostgresClassDatabase::send(
         query.addBindValue(timeOrNull(round.testStarted));
     }
     if (!query.exec())
-        return lost(query.lastError());
+        return lost(query);
     query.finish();
     // Only a commit the server confirmed counts: anything short of it, and the rounds go again.
     if (!db.commit())
@@ -222,7 +229,7 @@ ClassProblem PostgresClassDatabase::readView(const QDateTime &weekStart, ClassVi
     query.addBindValue(weekStart);
     query.addBindValue(weekStart);
     if (!query.exec())
-        return lost(query.lastError());
+        return lost(query);
     QHash<QString, qsizetype> byKey;
     while (query.next()) {
         byKey.insert(query.value(0).toString(), view.players.size());
@@ -230,7 +237,7 @@ ClassProblem PostgresClassDatabase::readView(const QDateTime &weekStart, ClassVi
             query.value(3).toInt(), query.value(4).toInt(), query.value(5).toInt(), {}});
     }
     if (!query.exec(QString::fromUtf8(ClassSchema::TroubleWords)))
-        return lost(query.lastError());
+        return lost(query);
     while (query.next()) {
         const auto found = byKey.constFind(query.value(0).toString());
         if (found != byKey.cend())
@@ -240,7 +247,7 @@ ClassProblem PostgresClassDatabase::readView(const QDateTime &weekStart, ClassVi
     query.prepare(QString::fromUtf8(ClassSchema::MostMissed));
     query.addBindValue(ClassView::MostMissed);
     if (!query.exec())
-        return lost(query.lastError());
+        return lost(query);
     while (query.next())
         view.mostMissed.append({query.value(0).toString(), query.value(1).toInt(),
             query.value(2).toInt(), query.value(3).toInt()});
@@ -256,7 +263,7 @@ ClassProblem PostgresClassDatabase::readRounds(QList<PracticeRound> &rounds)
     QSqlQuery query(db);
     query.setForwardOnly(true);
     if (!query.exec(QString::fromUtf8(ClassSchema::Rounds)))
-        return lost(query.lastError());
+        return lost(query);
     while (query.next()) {
         PracticeRound round;
         round.id = QUuid::fromString(query.value(0).toString());
@@ -290,7 +297,7 @@ ClassProblem PostgresClassDatabase::readLists(QList<ClassList> &lists)
     QSqlQuery query(db);
     query.setForwardOnly(true);
     if (!query.exec(QString::fromUtf8(ClassSchema::Lists)))
-        return lost(query.lastError());
+        return lost(query);
     while (query.next()) {
         lists.append({query.value(u"name"_s).toString(), texts(query.value(u"words"_s).toString()),
             texts(query.value(u"sentences"_s).toString()), query.value(u"this_week"_s).toBool(),
@@ -310,7 +317,7 @@ ClassProblem PostgresClassDatabase::publishList(const ClassList &list)
     query.addBindValue(jsonArray(list.words));
     query.addBindValue(jsonArray(list.sentences));
     if (!query.exec())
-        return lost(query.lastError());
+        return lost(query);
     return {};
 }
 
@@ -323,7 +330,7 @@ ClassProblem PostgresClassDatabase::withdrawList(const QString &name)
     query.prepare(QString::fromUtf8(ClassSchema::WithdrawList));
     query.addBindValue(text(name));
     if (!query.exec())
-        return lost(query.lastError());
+        return lost(query);
     return {};
 }
 
@@ -338,12 +345,12 @@ ClassProblem PostgresClassDatabase::markThisWeek(const QString &name)
     query.prepare(QString::fromUtf8(ClassSchema::ClearThisWeek));
     query.addBindValue(text(name));
     if (!query.exec())
-        return lost(query.lastError());
+        return lost(query);
     if (!name.isEmpty()) {
         query.prepare(QString::fromUtf8(ClassSchema::SetThisWeek));
         query.addBindValue(name);
         if (!query.exec())
-            return lost(query.lastError());
+            return lost(query);
         // Withdrawn meanwhile, on another computer: the week keeps the list it had.
         if (query.numRowsAffected() != 1) {
             db.rollback();

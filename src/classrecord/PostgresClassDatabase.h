@@ -10,6 +10,7 @@ class QSqlDatabase;
 Q_DECLARE_LOGGING_CATEGORY(lcClass)
 
 class QSqlError;
+class QSqlQuery;
 
 // The class database on PostgreSQL through Qt SQL's QPSQL driver, reached by a libpq service name
 // alone: host, database, user and the password's file are the school's pg_service.conf and
@@ -51,6 +52,8 @@ private:
     bool ready(QSqlDatabase &db) const;
     // Says what went wrong and lets go of the connection: the next call connects afresh.
     ClassProblem lost(const QSqlError &error);
+    // The same, the failed statement named in the log.
+    ClassProblem lost(const QSqlQuery &query);
 
     QString m_connection;
     QString m_service;
