@@ -102,6 +102,16 @@ void ClassRecordDialog::showWaiting(const QString &text)
 {
     m_waiting->setText(text);
     m_waiting->setVisible(!text.isEmpty());
+    growToFit();
+}
+
+// Wrapped lines that come later need more height than the dialog was given when it was made.
+void ClassRecordDialog::growToFit()
+{
+    const int needed = layout()->hasHeightForWidth() ? layout()->totalHeightForWidth(width())
+                                                     : layout()->totalSizeHint().height();
+    if (needed > height())
+        resize(width(), needed);
 }
 
 void ClassRecordDialog::showTesting(bool testing)
@@ -115,4 +125,5 @@ void ClassRecordDialog::showOutcome(const QString &text, bool good)
 {
     Q_UNUSED(good)
     m_outcome->setText(text);
+    growToFit();
 }

@@ -41,6 +41,7 @@ public:
     void showOutcome(const QString &text, bool good) override;
 
 private:
+    void growToFit();
     ClassRecordSetup *m_setup = nullptr;
     QLineEdit *m_service = nullptr;
     QLineEdit *m_teacherService = nullptr;
