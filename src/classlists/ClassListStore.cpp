@@ -1,6 +1,6 @@
 #include "classlists/ClassListStore.h"
 
-#include "classlists/ClassListNames.h"
+#include "classrecord/ClassListNames.h"
 #include "core/Sentences.h"
 #include "core/WholeFile.h"
 #include "game/WordCheck.h"

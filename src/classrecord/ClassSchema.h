@@ -186,6 +186,44 @@ HAVING sum(misses) > 0
 ORDER BY misses DESC, lost DESC, word
 LIMIT ?)";
 
+// A published list's rounds are those whose list is the file its computers keep it under: each
+// of these binds the lists' files to their names as one JSON object, {"file": "name"}.
+inline constexpr char ListNames[] = R"(SELECT name FROM wordrow_lists ORDER BY name)";
+inline constexpr char ListChildren[] = R"(
+WITH lists AS (SELECT key AS file, value AS name FROM jsonb_each_text(CAST(? AS jsonb)))
+SELECT lists.name AS name, count(DISTINCT lower(r.player)) AS children
+FROM lists JOIN wordrow_rounds r ON r.list = lists.file
+WHERE r.result <> 'abandoned'
+GROUP BY lists.name
+ORDER BY lists.name)";
+inline constexpr char ListMostMissed[] = R"(
+WITH lists AS (SELECT key AS file, value AS name FROM jsonb_each_text(CAST(? AS jsonb))),
+missed AS (
+    SELECT lists.name AS name, r.word AS word, sum(r.misses) AS misses,
+           row_number() OVER (PARTITION BY lists.name ORDER BY sum(r.misses) DESC, r.word) AS place
+    FROM lists JOIN wordrow_rounds r ON r.list = lists.file
+    WHERE r.kind = 'game' AND r.result <> 'abandoned'
+    GROUP BY lists.name, r.word
+    HAVING sum(r.misses) > 0
+)
+SELECT name, word, misses FROM missed WHERE place <= ? ORDER BY name, place)";
+// A child's first test on a list is the one that started first; its rounds are its answers.
+inline constexpr char ListFirstTests[] = R"(
+WITH lists AS (SELECT key AS file, value AS name FROM jsonb_each_text(CAST(? AS jsonb))),
+tests AS (
+    SELECT lists.name AS name, lower(r.player) AS who, r.player, r.played_at, r.result,
+           dense_rank() OVER (PARTITION BY lists.name, lower(r.player) ORDER BY r.test_started)
+               AS nth
+    FROM lists JOIN wordrow_rounds r ON r.list = lists.file
+    WHERE r.kind = 'spellingtest' AND r.test_started IS NOT NULL
+)
+SELECT name, (array_agg(player ORDER BY played_at DESC))[1] AS player,
+       count(*) FILTER (WHERE result = 'won') AS right_answers, count(*) AS asked
+FROM tests
+WHERE nth = 1
+GROUP BY name, who
+ORDER BY name, who)";
+
 inline constexpr char Rounds[] = R"(
 SELECT id, player, played_at, list, word, result, misses, wrong_letters, kind, typed, test_started
 FROM wordrow_rounds

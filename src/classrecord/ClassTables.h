@@ -17,8 +17,18 @@ using PlayersModel = RowTableModel<ClassView::Player>;
 // The words the class misses most, one a row.
 using WordsModel = RowTableModel<ClassView::Word>;
 
+// A list published to the class, with how the class does on it.
+struct ListRow
+{
+    ClassList list;
+    ClassView::ListFigures figures;
+};
 // The lists published to the class, one a row.
-using ListsModel = RowTableModel<ClassList>;
+using ListsModel = RowTableModel<ListRow>;
+
+// Each list with its figures; a list nobody played has none.
+QList<ListRow> listRows(
+    const QList<ClassList> &lists, const QList<ClassView::ListFigures> &figures);
 
 QList<PlayersModel::Column> playerColumns();
 QList<ListsModel::Column> listColumns();
@@ -26,5 +36,7 @@ QList<WordsModel::Column> wordColumns();
 
 // "FRIEND (3), SAID (1)": the words most troubled first, with their trouble tries.
 QString troubleText(const QList<ClassView::TroubleWord> &words);
+// "Ava 8 of 10, Ben 6 of 10": each child's first test on a list.
+QString firstTestsText(const QList<ClassView::TestScore> &scores);
 
 } // namespace ClassTables

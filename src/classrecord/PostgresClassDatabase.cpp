@@ -1,16 +1,20 @@
 #include "classrecord/PostgresClassDatabase.h"
 
+#include "classrecord/ClassListNames.h"
 #include "classrecord/ClassSchema.h"
 
 #include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QJsonObject>
 #include <QLoggingCategory>
 #include <QMetaEnum>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QUuid>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -251,6 +255,66 @@ ClassProblem PostgresClassDatabase::readView(const QDateTime &weekStart, ClassVi
     while (query.next())
         view.mostMissed.append({query.value(0).toString(), query.value(1).toInt(),
             query.value(2).toInt(), query.value(3).toInt()});
+    return readListFigures(db, view.lists);
+}
+
+ClassProblem PostgresClassDatabase::readListFigures(
+    QSqlDatabase &db, QList<ClassView::ListFigures> &lists)
+{
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    if (!query.exec(QString::fromUtf8(ClassSchema::ListNames)))
+        return lost(query);
+    QStringList names;
+    while (query.next())
+        names.append(query.value(u"name"_s).toString());
+    if (names.isEmpty())
+        return {};
+    // The rounds know a list by the file its computers keep it under, so the names go to the
+    // server with their files, as one bound value.
+    const QStringList files = ClassListNames::fileNames(names);
+    QJsonObject byFile;
+    for (qsizetype i = 0; i < names.size(); ++i)
+        byFile.insert(files.at(i), names.at(i));
+    const QString bound = QString::fromUtf8(QJsonDocument(byFile).toJson(QJsonDocument::Compact));
+
+    QHash<QString, qsizetype> byName;
+    const auto figures = [&](const QString &name) -> ClassView::ListFigures & {
+        const auto found = byName.constFind(name);
+        if (found != byName.cend())
+            return lists[*found];
+        byName.insert(name, lists.size());
+        lists.append({name, 0, {}, {}});
+        return lists.last();
+    };
+    query.prepare(QString::fromUtf8(ClassSchema::ListChildren));
+    query.addBindValue(bound);
+    if (!query.exec())
+        return lost(query);
+    while (query.next())
+        figures(query.value(u"name"_s).toString()).children = query.value(u"children"_s).toInt();
+    query.prepare(QString::fromUtf8(ClassSchema::ListMostMissed));
+    query.addBindValue(bound);
+    query.addBindValue(ClassView::MostMissedPerList);
+    if (!query.exec())
+        return lost(query);
+    while (query.next()) {
+        figures(query.value(u"name"_s).toString())
+            .mostMissed.append(
+                {query.value(u"word"_s).toString(), query.value(u"misses"_s).toInt(), 0, 0});
+    }
+    query.prepare(QString::fromUtf8(ClassSchema::ListFirstTests));
+    query.addBindValue(bound);
+    if (!query.exec())
+        return lost(query);
+    while (query.next()) {
+        figures(query.value(u"name"_s).toString())
+            .firstTests.append({query.value(u"player"_s).toString(),
+                query.value(u"right_answers"_s).toInt(), query.value(u"asked"_s).toInt()});
+    }
+    // By name, a list first met in the later figures too.
+    std::sort(
+        lists.begin(), lists.end(), [](const auto &a, const auto &b) { return a.name < b.name; });
     return {};
 }
 

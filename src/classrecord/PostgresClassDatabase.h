@@ -48,6 +48,7 @@ public:
 
 private:
     ClassProblem checkSchema(QSqlDatabase &db);
+    ClassProblem readListFigures(QSqlDatabase &db, QList<ClassView::ListFigures> &lists);
     // Gives the open connection; false when there is none to trust.
     bool ready(QSqlDatabase &db) const;
     // Says what went wrong and lets go of the connection: the next call connects afresh.

@@ -57,6 +57,8 @@ ClassRecordPanel::ClassRecordPanel(std::unique_ptr<ClassRecordConnection> connec
         [this](quint64, const ClassView &view) {
             m_players.setRows(view.players);
             m_words.setRows(view.mostMissed);
+            m_listFigures = view.lists;
+            showLists();
             m_status->setText(view.players.isEmpty()
                     ? u"No rounds in the class record yet."_s
                     : u"The class record of service "_s + m_connection->service() + u'.');
@@ -72,15 +74,8 @@ ClassRecordPanel::ClassRecordPanel(std::unique_ptr<ClassRecordConnection> connec
         });
     connect(m_connection.get(), &ClassRecordConnection::listsRead, this,
         [this](quint64, const QList<ClassList> &lists) {
-            // The teacher's selection stays on its list as the table is read again.
-            const QString selected = selectedList();
-            m_lists.setRows(lists);
-            const QAbstractItemModel *shown = m_listsTable->model();
-            for (int row = 0; row < shown->rowCount(); ++row) {
-                if (!selected.isEmpty() && shown->index(row, 0).data() == selected)
-                    m_listsTable->selectRow(row);
-            }
-            showListButtons();
+            m_listsRead = lists;
+            showLists();
         });
     connect(m_connection.get(), &ClassRecordConnection::listsChanged, this,
         [this] { m_connection->readLists(); });
@@ -122,11 +117,25 @@ void ClassRecordPanel::refresh()
     m_connection->readLists();
 }
 
+void ClassRecordPanel::showLists()
+{
+    // The teacher's selection stays on its list as the table is read again.
+    const QString selected = selectedList();
+    m_lists.setRows(ClassTables::listRows(m_listsRead, m_listFigures));
+    const QAbstractItemModel *shown = m_listsTable->model();
+    for (int row = 0; row < shown->rowCount(); ++row) {
+        if (!selected.isEmpty() && shown->index(row, 0).data() == selected)
+            m_listsTable->selectRow(row);
+    }
+    showListButtons();
+}
+
 QWidget *ClassRecordPanel::createListsBox()
 {
     auto *box = new QGroupBox(u"Lists published to the class"_s, this);
     m_listsTable = SortedTable::create(u"Lists published to the class"_s, box);
-    SortedTable::show(m_listsTable, &m_lists);
+    // The last column takes the room: the children's first test scores.
+    SortedTable::show(m_listsTable, &m_lists, m_lists.columnCount() - 1);
     m_thisWeekButton = new QPushButton(u"&This Week's List"_s, box);
     m_thisWeekButton->setObjectName(u"cmdThisWeek"_s);
     m_thisWeekButton->setToolTip(
@@ -158,8 +167,9 @@ QString ClassRecordPanel::selectedList() const
 bool ClassRecordPanel::isThisWeek(const QString &name) const
 {
     const auto &lists = m_lists.rows();
-    return std::any_of(lists.cbegin(), lists.cend(),
-        [&name](const ClassList &list) { return list.name == name && list.thisWeek; });
+    return std::any_of(lists.cbegin(), lists.cend(), [&name](const ClassTables::ListRow &row) {
+        return row.list.name == name && row.list.thisWeek;
+    });
 }
 
 // The week's button takes the mark off the list that has it.

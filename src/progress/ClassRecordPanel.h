@@ -58,6 +58,7 @@ private:
     void showListButtons();
     void markThisWeek();
     void withdraw();
+    void showLists();
 
     std::unique_ptr<ClassRecordConnection> m_connection;
     MessageBoxes &m_messages;
@@ -65,6 +66,9 @@ private:
     ClassTables::PlayersModel m_players;
     ClassTables::WordsModel m_words;
     ClassTables::ListsModel m_lists;
+    // The lists and their figures come in apart: the table shows them together.
+    QList<ClassList> m_listsRead;
+    QList<ClassView::ListFigures> m_listFigures;
     QTableView *m_playersTable = nullptr;
     QTableView *m_wordsTable = nullptr;
     QTableView *m_listsTable = nullptr;

@@ -1,4 +1,4 @@
-#include "classlists/ClassListNames.h"
+#include "classrecord/ClassListNames.h"
 
 #include <QRegularExpression>
 

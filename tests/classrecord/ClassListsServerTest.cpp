@@ -1,5 +1,6 @@
 #include "classlists/ClassListCommands.h"
 #include "classlists/ClassListPublisher.h"
+#include "classrecord/ClassListNames.h"
 #include "classrecord/ClassRecordListSource.h"
 #include "classrecord/ClassServerTest.h"
 #include "core/GameState.h"
@@ -203,3 +204,62 @@ TEST_F(ClassListsServerTest, UnsafeNamesFromTheServerAreStoredInsideTheFolderEac
 }
 
 } // namespace
+
+// The rounds know a list by its computers' file, here a marked one: a child's own file of the
+// name the mark replaced is another list.
+TEST_F(ClassListsServerTest, TheClassViewShowsWhoPlayedEachListItsMissedWordsAndFirstTests)
+{
+    const QString name = u"Week 5/6"_s;
+    ASSERT_TRUE(publish(teacher, name, {u"THERE"_s, u"THEIR"_s, u"WHERE"_s}).ok());
+    const QString file = ClassListNames::fileNames({name}).first();
+    ASSERT_NE(file, u"Week 5_6.wdr"_s);
+    const QDateTime start = QDateTime::currentDateTime().addDays(-1);
+    QList<PracticeRound> rounds;
+    const auto add = [&](const QString &player, const QString &list, const QString &word,
+                         RoundResult result, int misses, const QDateTime &test = {}) {
+        PracticeRound r;
+        r.id = QUuid::createUuid();
+        r.when = start.addSecs(rounds.size());
+        r.player = player;
+        r.list = list;
+        r.word = word;
+        r.result = result;
+        r.misses = misses;
+        r.kind = test.isValid() ? RoundKind::Kind::SpellingTest : RoundKind::Kind::Game;
+        r.testStarted = test;
+        rounds.append(r);
+    };
+    add(u"Ava"_s, file, u"THERE"_s, RoundResult::Lost, 6);
+    add(u"Ava"_s, file, u"THEIR"_s, RoundResult::Won, 1);
+    add(u"Ben"_s, file, u"WHERE"_s, RoundResult::Won, 2);
+    add(u"Ben"_s, file, u"THERE"_s, RoundResult::Won, 0);
+    add(u"Cal"_s, u"Week 5_6.wdr"_s, u"WEAR"_s, RoundResult::Lost, 6);
+    add(u"Ava"_s, file, u"THERE"_s, RoundResult::Won, 0, start);
+    add(u"Ava"_s, file, u"THEIR"_s, RoundResult::Lost, 0, start);
+    add(u"Ava"_s, file, u"THEIR"_s, RoundResult::Won, 0, start.addSecs(60)); // a second test
+    add(u"ben"_s, file, u"THERE"_s, RoundResult::Won, 0, start.addSecs(30));
+    add(u"ben"_s, file, u"WHERE"_s, RoundResult::Won, 0, start.addSecs(30));
+    ClassRecordConnection room(factory(), service, u"PC1"_s);
+    QSignalSpy sent(&room, &ClassRecordConnection::sent);
+    room.send(rounds);
+    ASSERT_TRUE(sent.wait(10000));
+
+    const FakeClock clock;
+    FakeMessageBoxes messages;
+    ClassRecordPanel panel(
+        std::make_unique<ClassRecordConnection>(factory(), teacher, u"PC"_s), clock, messages);
+    const QAbstractItemModel *lists = panel.listsModel();
+    const auto cell = [&](const QString &heading) {
+        for (int column = 0; column < lists->columnCount(); ++column) {
+            if (lists->headerData(column, Qt::Horizontal, Qt::DisplayRole) == heading)
+                return lists->index(0, column).data();
+        }
+        ADD_FAILURE() << "no column " << heading.toStdString();
+        return QVariant();
+    };
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return lists->rowCount() == 1 && cell(u"Children"_s).toInt() > 0; }, 10000));
+    EXPECT_EQ(cell(u"Children"_s).toInt(), 2);
+    EXPECT_EQ(cell(u"Most missed"_s).toString(), u"THERE, WHERE, THEIR"_s);
+    EXPECT_EQ(cell(u"First tests"_s).toString(), u"Ava 1 of 2, ben 2 of 2"_s);
+}
