@@ -27,11 +27,17 @@ ClassProblem ClassRecordWorker::settle(const ClassProblem &problem)
     return problem;
 }
 
+// Opens the connection when needed and does one piece of work on it; a failure of either drops it.
+ClassProblem ClassRecordWorker::run(const std::function<ClassProblem(ClassDatabase &)> &work)
+{
+    const ClassProblem problem = open();
+    return problem.ok() ? settle(work(*m_db)) : problem;
+}
+
 void ClassRecordWorker::send(quint64 request, const QList<PracticeRound> &rounds)
 {
-    ClassProblem problem = open();
-    if (problem.ok())
-        problem = settle(m_db->send(rounds, m_computer));
+    const ClassProblem problem
+        = run([&](ClassDatabase &db) { return db.send(rounds, m_computer); });
     if (!problem.ok()) {
         Q_EMIT failed(request, problem);
         return;
@@ -51,9 +57,8 @@ void ClassRecordWorker::check(quint64 request)
 void ClassRecordWorker::readView(quint64 request, const QDateTime &weekStart)
 {
     ClassView view;
-    ClassProblem problem = open();
-    if (problem.ok())
-        problem = settle(m_db->readView(weekStart, view));
+    const ClassProblem problem
+        = run([&](ClassDatabase &db) { return db.readView(weekStart, view); });
     if (problem.ok())
         Q_EMIT viewRead(request, view);
     else
@@ -63,9 +68,7 @@ void ClassRecordWorker::readView(quint64 request, const QDateTime &weekStart)
 void ClassRecordWorker::readRounds(quint64 request)
 {
     QList<PracticeRound> rounds;
-    ClassProblem problem = open();
-    if (problem.ok())
-        problem = settle(m_db->readRounds(rounds));
+    const ClassProblem problem = run([&](ClassDatabase &db) { return db.readRounds(rounds); });
     if (problem.ok())
         Q_EMIT roundsRead(request, rounds);
     else
@@ -75,9 +78,7 @@ void ClassRecordWorker::readRounds(quint64 request)
 void ClassRecordWorker::readLists(quint64 request)
 {
     QList<ClassList> lists;
-    ClassProblem problem = open();
-    if (problem.ok())
-        problem = settle(m_db->readLists(lists));
+    const ClassProblem problem = run([&](ClassDatabase &db) { return db.readLists(lists); });
     if (problem.ok())
         Q_EMIT listsRead(request, lists);
     else
@@ -87,9 +88,7 @@ void ClassRecordWorker::readLists(quint64 request)
 void ClassRecordWorker::changeLists(
     quint64 request, const std::function<ClassProblem(ClassDatabase &)> &change)
 {
-    ClassProblem problem = open();
-    if (problem.ok())
-        problem = settle(change(*m_db));
+    const ClassProblem problem = run(change);
     if (problem.ok())
         Q_EMIT listsChanged(request);
     else

@@ -44,6 +44,7 @@ private:
     ClassProblem open();
     // After any failure the connection is not trusted again: the next request opens a new one.
     ClassProblem settle(const ClassProblem &problem);
+    ClassProblem run(const std::function<ClassProblem(ClassDatabase &)> &work);
 
     ClassDatabaseFactory m_factory;
     QString m_service;
